@@ -1,0 +1,48 @@
+# Two commands on a fresh machine: `make run` and `make test`.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+CMAKE_ARGS ?=
+
+.PHONY: setup configure build run viewer test test-fast asan ts artwork clean
+
+setup:
+	@bash scripts/setup.sh
+
+configure: setup
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/app/Gearwarden
+
+viewer: build
+	./$(BUILD)/viewer/Tracelens
+
+asan: setup
+	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGW_SANITIZE=ON \
+	  -DQCUSTOMPLOT_SOURCE_DIR=$(CURDIR)/$(BUILD)/third_party/qcustomplot $(CMAKE_ARGS) >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+
+# Every test, then every test again under AddressSanitizer and UBSan.
+test: build asan
+	@bash scripts/run-tests.sh $(BUILD)
+	@ASAN_OPTIONS=detect_leaks=0:abort_on_error=0:halt_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  bash scripts/run-tests.sh $(ASAN_BUILD)
+
+# Only the normal build's tests.
+test-fast: build
+	@bash scripts/run-tests.sh $(BUILD)
+
+# Refreshes the translation sources of both programs from the code.
+ts:
+	@bash scripts/update-translations.sh
+
+artwork:
+	@bash scripts/make-artwork.sh
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

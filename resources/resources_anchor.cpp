@@ -1,0 +1,1 @@
+// Resource libraries carry no code of their own.

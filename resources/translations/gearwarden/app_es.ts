@@ -1,0 +1,15 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+    <context>
+        <name>MainWindow</name>
+        <message>
+            <source>Gearwarden</source>
+            <translation>Gearwarden</translation>
+        </message>
+        <message>
+            <source>Application log</source>
+            <translation>Registro de la aplicación</translation>
+        </message>
+    </context>
+</TS>
