@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QObject>
+#include <QSslCertificate>
+#include <QSslKey>
+#include <QSslServer>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QUrl>
+
+// A small HTTPS server on loopback for the download tests. Its certificate is
+// made with openssl when the server starts and is trusted by nobody unless a
+// test calls trustInThisProcess().
+class HttpsTestServer : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Response
+    {
+        int status = 200;
+        QByteArray body;
+        int delayMs = 0;
+    };
+
+    explicit HttpsTestServer(QObject *parent = nullptr);
+
+    // Makes the certificate and listens on 127.0.0.1; false (with the reason
+    // in errorText()) when either fails.
+    bool start();
+    QString errorText() const { return m_error; }
+
+    // "127.0.0.1:<port>", the form the update server variable takes.
+    QString authority() const;
+    QUrl url(const QString &path) const;
+
+    void setResponse(const QString &path, const Response &response);
+    void setResponse(const QString &path, const QByteArray &body) { setResponse(path, Response{200, body, 0}); }
+
+    // The paths of the requests received, in order.
+    QStringList requests() const { return m_requests; }
+
+    QSslCertificate certificate() const { return m_certificate; }
+    // Adds the certificate to the authorities of this process's default TLS
+    // configuration (nothing outside the test process trusts it).
+    void trustInThisProcess() const;
+
+private:
+    void onConnection();
+    void onReadyRead(QSslSocket *socket);
+
+    QTemporaryDir m_dir;
+    QSslServer m_server;
+    QSslCertificate m_certificate;
+    QSslKey m_key;
+    QHash<QString, Response> m_responses;
+    QStringList m_requests;
+    QString m_error;
+};

@@ -1,0 +1,361 @@
+#include "Firmware.h"
+#include "FirmwareDownloader.h"
+#include "HttpsTestServer.h"
+#include "PackageBuilder.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QJsonObject validElement()
+{
+    return QJsonObject{
+        {"firmware_type", "main"},
+        {"name", "Limiter 3.2"},
+        {"description", "  Faster telemetry\n"},
+        {"url", "https://example.invalid/fw.zip"},
+        {"hash", "00112233445566778899aabbccddeeff01234567"},
+        {"hardware_version", "82.1"},
+        {"firmware_version", "3.2"},
+        {"firmware_date", "15.03.2025"},
+    };
+}
+
+QByteArray indexOf(const QJsonArray &elements)
+{
+    return QJsonDocument(elements).toJson(QJsonDocument::Compact);
+}
+
+QByteArray sha1(const QByteArray &bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+}
+
+QStringList cachedFiles()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation))
+        .entryList(QDir::Files | QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+class TestFirmwareDownloader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void indexFailures_data();
+    void indexFailures();
+    void elementRules_data();
+    void elementRules();
+    void validElementIsReadCompletely();
+    void allElementsLeftOut();
+    void secondRefreshWhileRunningSendsNothing();
+    void untrustedServerFails();
+
+    void downloadLoadsPackage();
+    void downloadFailures_data();
+    void downloadFailures();
+    void replyOfEarlierRequestReachesItsHandler();
+
+private:
+    // Serves `body` as the index and refreshes; true when refreshFinished came.
+    bool refreshWith(const QByteArray &body, FirmwareDownloader &downloader);
+
+    HttpsTestServer m_server;
+};
+
+void TestFirmwareDownloader::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
+    QCoreApplication::setApplicationName(QStringLiteral("DownloaderTest"));
+    QVERIFY2(m_server.start(), qPrintable(m_server.errorText()));
+    m_server.trustInThisProcess();
+    qputenv(FirmwareDownloader::kUpdateServerVariable, m_server.authority().toLatin1());
+    QCOMPARE(FirmwareDownloader::indexUrl(), m_server.url("/upd-fw.json"));
+}
+
+void TestFirmwareDownloader::init()
+{
+    QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)).removeRecursively();
+}
+
+bool TestFirmwareDownloader::refreshWith(const QByteArray &body, FirmwareDownloader &downloader)
+{
+    m_server.setResponse("/upd-fw.json", body);
+    QSignalSpy finished(&downloader, &FirmwareDownloader::refreshFinished);
+    QSignalSpy failed(&downloader, &FirmwareDownloader::error);
+    downloader.refresh();
+    if (downloader.indexState() != FirmwareDownloader::IndexRequested)
+        return false;
+    if (!QTest::qWaitFor([&] { return finished.count() + failed.count() > 0; }, 10000))
+        return false;
+    return finished.count() == 1 && failed.isEmpty();
+}
+
+void TestFirmwareDownloader::indexFailures_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("top-level object") << QByteArray(R"({"firmware_type": "main"})")
+                                      << "Incorrect remote data format.\nExpected array.";
+    QTest::newRow("empty array") << QByteArray("[]") << "Incorrect remote data. No firmware info received";
+    QTest::newRow("truncated document") << QByteArray(R"([{"firmware_type": "ma)")
+                                        << "Error parsing update firmware info: unterminated string";
+}
+
+void TestFirmwareDownloader::indexFailures()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QString, error);
+
+    FirmwareDownloader downloader;
+    QVERIFY(!refreshWith(body, downloader));
+    QCOMPARE(downloader.errorString(), error);
+    QCOMPARE(downloader.indexState(), FirmwareDownloader::NoIndex);
+    QVERIFY(downloader.firmwareList().isEmpty());
+}
+
+void TestFirmwareDownloader::elementRules_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QJsonValue>("value");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QVersionNumber>("hardware");
+
+    const QVersionNumber none;
+    QTest::newRow("as given") << "name" << QJsonValue("Limiter 3.2") << true << QVersionNumber(82, 1);
+    QTest::newRow("type Main") << "firmware_type" << QJsonValue("Main") << false << none;
+    QTest::newRow("type not text") << "firmware_type" << QJsonValue(1) << false << none;
+    QTest::newRow("type bootloader") << "firmware_type" << QJsonValue("bootloader") << true << QVersionNumber(82, 1);
+    QTest::newRow("type esc") << "firmware_type" << QJsonValue("esc") << true << QVersionNumber(82, 1);
+    QTest::newRow("hardware 2") << "hardware_version" << QJsonValue("2") << false << none;
+    QTest::newRow("hardware 1.2.3") << "hardware_version" << QJsonValue("1.2.3") << true << QVersionNumber(1, 2);
+    QTest::newRow("hardware 1.x") << "hardware_version" << QJsonValue("1.x") << true << QVersionNumber(1, 0);
+    QTest::newRow("hardware 7.") << "hardware_version" << QJsonValue("7.") << true << QVersionNumber(7, 0);
+    QTest::newRow("firmware 3") << "firmware_version" << QJsonValue("3") << false << none;
+    QTest::newRow("date 2025-03-15") << "firmware_date" << QJsonValue("2025-03-15") << false << none;
+    QTest::newRow("date 31.02.2025") << "firmware_date" << QJsonValue("31.02.2025") << false << none;
+    QTest::newRow("date 5.3.2025") << "firmware_date" << QJsonValue("5.3.2025") << false << none;
+}
+
+void TestFirmwareDownloader::elementRules()
+{
+    QFETCH(QString, key);
+    QFETCH(QJsonValue, value);
+    QFETCH(bool, accepted);
+    QFETCH(QVersionNumber, hardware);
+
+    QJsonObject element = validElement();
+    element.insert(key, value);
+    // A valid element behind it shows that a refused one does not end the walk.
+    QJsonObject marker = validElement();
+    marker.insert("name", "marker");
+
+    FirmwareDownloader downloader;
+    QVERIFY(refreshWith(indexOf({element, marker}), downloader));
+    QCOMPARE(downloader.indexState(), FirmwareDownloader::IndexLoaded);
+    const QList<FirmwareInfo> list = downloader.firmwareList();
+    QCOMPARE(list.size(), accepted ? 2 : 1);
+    QCOMPARE(list.last().name, QStringLiteral("marker"));
+    if (accepted)
+        QCOMPARE(list.first().hardwareVersion, hardware);
+}
+
+void TestFirmwareDownloader::validElementIsReadCompletely()
+{
+    QJsonObject bootloader = validElement();
+    bootloader.insert("firmware_type", "bootloader");
+    bootloader.insert("hash", "zz0a:0B");
+
+    FirmwareDownloader downloader;
+    QVERIFY(refreshWith(indexOf({validElement(), bootloader}), downloader));
+    const QList<FirmwareInfo> list = downloader.firmwareList();
+    QCOMPARE(list.size(), 2);
+
+    const FirmwareInfo &info = list.first();
+    QCOMPARE(info.type, FirmwareType::Main);
+    QCOMPARE(info.name, QStringLiteral("Limiter 3.2"));
+    QCOMPARE(info.description, QStringLiteral("Faster telemetry"));
+    QCOMPARE(info.url, QStringLiteral("https://example.invalid/fw.zip"));
+    QCOMPARE(info.hash, QByteArray::fromHex("00112233445566778899aabbccddeeff01234567"));
+    QCOMPARE(info.hardwareVersion, QVersionNumber(82, 1));
+    QCOMPARE(info.firmwareVersion, QVersionNumber(3, 2));
+    QCOMPARE(info.date, QDateTime(QDate(2025, 3, 15), QTime(0, 0)));
+
+    QCOMPARE(list.at(1).type, FirmwareType::Bootloader);
+    QCOMPARE(list.at(1).hash, QByteArray("\x0a\x0b")); // non-hex characters are skipped
+}
+
+void TestFirmwareDownloader::allElementsLeftOut()
+{
+    QJsonObject wrongType = validElement();
+    wrongType.insert("firmware_type", "Main");
+
+    FirmwareDownloader downloader;
+    QSignalSpy failed(&downloader, &FirmwareDownloader::error);
+    QVERIFY(refreshWith(indexOf({QJsonObject(), 5, "text", QJsonArray{1}, wrongType}), downloader));
+    QCOMPARE(downloader.indexState(), FirmwareDownloader::IndexLoaded);
+    QVERIFY(downloader.firmwareList().isEmpty());
+    QVERIFY(failed.isEmpty());
+}
+
+void TestFirmwareDownloader::secondRefreshWhileRunningSendsNothing()
+{
+    const qsizetype before = m_server.requests().size();
+    FirmwareDownloader downloader;
+    m_server.setResponse("/upd-fw.json", indexOf({validElement()}));
+    QSignalSpy finished(&downloader, &FirmwareDownloader::refreshFinished);
+    downloader.refresh();
+    downloader.refresh();
+    QVERIFY(finished.wait(10000));
+    QTest::qWait(200);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(m_server.requests().size() - before, 1);
+    QCOMPARE(downloader.firmwareList().size(), 1);
+
+    // Once the index is loaded a refresh asks again and starts from an empty list.
+    downloader.refresh();
+    QVERIFY(downloader.firmwareList().isEmpty());
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(m_server.requests().size() - before, 2);
+}
+
+void TestFirmwareDownloader::untrustedServerFails()
+{
+    HttpsTestServer stranger;
+    QVERIFY2(stranger.start(), qPrintable(stranger.errorText()));
+    stranger.setResponse("/upd-fw.json", indexOf({validElement()}));
+    stranger.setResponse("/fw.zip", QByteArray("zip"));
+    qputenv(FirmwareDownloader::kUpdateServerVariable, stranger.authority().toLatin1());
+    auto restore = qScopeGuard([this] {
+        qputenv(FirmwareDownloader::kUpdateServerVariable, m_server.authority().toLatin1());
+    });
+
+    FirmwareDownloader downloader;
+    QSignalSpy failed(&downloader, &FirmwareDownloader::error);
+    QSignalSpy finished(&downloader, &FirmwareDownloader::refreshFinished);
+    downloader.refresh();
+    QVERIFY(failed.wait(10000));
+    QVERIFY(finished.isEmpty());
+    QCOMPARE(downloader.indexState(), FirmwareDownloader::NoIndex);
+    QVERIFY(!downloader.errorString().isEmpty());
+
+    FirmwareInfo info;
+    info.url = stranger.url("/fw.zip").toString();
+    info.hash = sha1("zip");
+    QSignalSpy loaded(&downloader, &FirmwareDownloader::downloadFinished);
+    downloader.download(info);
+    QVERIFY(failed.wait(10000));
+    QVERIFY(loaded.isEmpty());
+    QVERIFY(downloader.errorString().startsWith("Error loading firmware file: "));
+    QVERIFY(cachedFiles().isEmpty());
+}
+
+void TestFirmwareDownloader::downloadLoadsPackage()
+{
+    const QByteArray image(3000, 'i');
+    const QByteArray package = PackageBuilder::standard("app.dat", "init", "app.bin", image);
+    m_server.setResponse("/packages/main.zip", package);
+
+    FirmwareInfo info;
+    info.url = m_server.url("/packages/main.zip").toString();
+    info.hash = sha1(package);
+
+    FirmwareDownloader downloader;
+    QSignalSpy loaded(&downloader, &FirmwareDownloader::downloadFinished);
+    QSignalSpy failed(&downloader, &FirmwareDownloader::error);
+    downloader.download(info);
+    QVERIFY(loaded.wait(10000));
+    QVERIFY(failed.isEmpty());
+    std::unique_ptr<Firmware> firmware(loaded.first().first().value<Firmware *>());
+    QVERIFY(firmware && firmware->isLoaded());
+    QCOMPARE(firmware->initData(), QByteArray("init"));
+    QCOMPARE(firmware->imageData(), image);
+    QCOMPARE(downloader.indexState(), FirmwareDownloader::NoIndex); // a download leaves the index alone
+    QVERIFY(cachedFiles().isEmpty());                               // removed once loaded
+}
+
+void TestFirmwareDownloader::downloadFailures_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<bool>("matchingHash");
+    QTest::addColumn<QString>("error");
+
+    const QByteArray package = PackageBuilder::standard("app.dat", "init", "app.bin", "image");
+    QTest::newRow("hash mismatch") << 200 << package << false << "Firmware file corrupted, can't update";
+    QTest::newRow("HTTP error") << 404 << QByteArray("gone") << true
+                                << "Error loading firmware file: Error transferring %1 - server replied: Not Found";
+    QTest::newRow("zip without manifest")
+        << 200 << PackageBuilder::zip({{"app.bin", "image"}}) << true
+        << "No manifest file (manifest.json) in the archive";
+    QTest::newRow("not a zip") << 200 << QByteArray("plain text") << true << "";
+}
+
+void TestFirmwareDownloader::downloadFailures()
+{
+    QFETCH(int, status);
+    QFETCH(QByteArray, body);
+    QFETCH(bool, matchingHash);
+    QFETCH(QString, error);
+
+    const QUrl url = m_server.url("/packages/bad.zip");
+    m_server.setResponse(url.path(), HttpsTestServer::Response{status, body, 0});
+    FirmwareInfo info;
+    info.url = url.toString();
+    info.hash = matchingHash ? sha1(body) : sha1(body + "x");
+
+    FirmwareDownloader downloader;
+    QSignalSpy loaded(&downloader, &FirmwareDownloader::downloadFinished);
+    QSignalSpy failed(&downloader, &FirmwareDownloader::error);
+    downloader.download(info);
+    QVERIFY(failed.wait(10000));
+    QVERIFY(loaded.isEmpty());
+    if (error.isEmpty())
+        QVERIFY(!downloader.errorString().isEmpty()); // the zip layer's own text
+    else
+        QCOMPARE(downloader.errorString(), error.contains("%1") ? error.arg(url.toString()) : error);
+    QVERIFY(cachedFiles().isEmpty());
+}
+
+void TestFirmwareDownloader::replyOfEarlierRequestReachesItsHandler()
+{
+    // The index answers late; a download started meanwhile re-points the
+    // manager. Each reply must still be read by the handler of its kind.
+    m_server.setResponse("/upd-fw.json", HttpsTestServer::Response{200, indexOf({validElement()}), 400});
+    const QByteArray package = PackageBuilder::standard("app.dat", "init", "app.bin", "image");
+    m_server.setResponse("/packages/quick.zip", package);
+    FirmwareInfo info;
+    info.url = m_server.url("/packages/quick.zip").toString();
+    info.hash = sha1(package);
+
+    FirmwareDownloader downloader;
+    QSignalSpy refreshed(&downloader, &FirmwareDownloader::refreshFinished);
+    QSignalSpy loaded(&downloader, &FirmwareDownloader::downloadFinished);
+    QSignalSpy failed(&downloader, &FirmwareDownloader::error);
+    downloader.refresh();
+    downloader.download(info);
+    QTRY_COMPARE_WITH_TIMEOUT(refreshed.count() + loaded.count(), 2, 10000);
+    QVERIFY2(failed.isEmpty(), qPrintable(downloader.errorString()));
+    QCOMPARE(downloader.indexState(), FirmwareDownloader::IndexLoaded);
+    QCOMPARE(downloader.firmwareList().size(), 1);
+    delete loaded.first().first().value<Firmware *>();
+}
+
+QTEST_GUILESS_MAIN(TestFirmwareDownloader)
+#include "tst_firmwaredownloader.moc"
