@@ -1,5 +1,6 @@
 #include "Diagnostics.h"
 #include "MainWindow.h"
+#include "SimBackend.h"
 #include "Startup.h"
 
 #include <QApplication>
@@ -14,6 +15,8 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(applicationIcon());
 
     TranslatorList translators = loadTranslators();
+    // GEARWARDEN_BLE_BACKEND=sim runs the program against simulated devices.
+    registerSimBackend();
 
     qCDebug(lcUi) << "Aplication started: " << QCoreApplication::applicationName()
                   << QCoreApplication::applicationVersion();

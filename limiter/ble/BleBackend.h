@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QBluetoothDeviceInfo>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class BleController;
+class BleDeviceDiscovery;
+class QObject;
+
+// The one seam between the programs and a Bluetooth LE stack. Everything
+// that talks BLE (LimiterDevice, the DFU client, the scanners) creates its
+// controllers and scans through BleBackend::instance() and never learns which
+// stack is behind it.
+//
+// Backends: "qt" (Qt Bluetooth, built in, the default) and whatever else is
+// registered by name, e.g. "sim" (the simulated radio of sim/, registered by
+// registerSimBackend()). The environment variable GEARWARDEN_BLE_BACKEND picks
+// a registered backend by name when the instance is first needed; tests set
+// an instance of their own with setInstance().
+class BleBackend
+{
+public:
+    static constexpr const char kEnvironmentVariable[] = "GEARWARDEN_BLE_BACKEND";
+
+    virtual ~BleBackend();
+
+    virtual QString name() const = 0;
+    // A central controller towards the device; not yet connecting.
+    virtual BleController *createCentral(const QBluetoothDeviceInfo &remoteDevice, QObject *parent = nullptr) = 0;
+    virtual BleDeviceDiscovery *createDeviceDiscovery(QObject *parent = nullptr) = 0;
+    // Runs function once, after the given time of this backend's clock,
+    // unless context is destroyed first (like QTimer::singleShot). Protocol
+    // delays go through here so that a simulated clock can run them fast.
+    virtual void singleShot(int milliseconds, const QObject *context, std::function<void()> function) = 0;
+
+    // The backend in use: the one set by setInstance(), otherwise the one
+    // the environment names (created once, kept for the process' life).
+    static BleBackend *instance();
+    // Overrides instance() until called again; nullptr removes the override.
+    // The caller keeps ownership.
+    static void setInstance(BleBackend *backend);
+
+    using Factory = std::function<std::unique_ptr<BleBackend>()>;
+    // Makes a backend selectable by name; a later registration of the same
+    // name replaces the earlier one.
+    static void registerBackend(const QString &name, Factory factory);
+    static QStringList backendNames();
+    // A new backend of that name, or nullptr.
+    static std::unique_ptr<BleBackend> create(const QString &name);
+};
