@@ -11,6 +11,20 @@ QStringList languageCodes()
     return QString::fromUtf8(kLanguageList).split(QLatin1Char(' '));
 }
 
+QString nativeLanguageLabel(const QString &code)
+{
+    static const char *const labels[][2] = {
+        {"en", "English"}, {"ru", "Русский"}, {"de", "Deutsch"}, {"zh_TW", "中國人"},
+        {"it", "Italiano"}, {"fr", "Français"}, {"es", "Español"}, {"ro", "Română"},
+        {"pl", "Polski"},   {"ja", "日本語"},  {"cs", "Čeština"},
+    };
+    for (const auto &entry : labels) {
+        if (code == QLatin1String(entry[0]))
+            return QString::fromUtf8(entry[1]);
+    }
+    return {};
+}
+
 QString languageCodeFromLocaleName(const QString &localeName)
 {
     return localeName.section(QLatin1Char('_'), 0, 0);

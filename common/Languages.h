@@ -18,6 +18,10 @@ inline constexpr const char kLanguageList[] = "en ru de zh_TW it fr es ro pl ja 
 
 QStringList languageCodes();
 
+// The native name of a language of the list, as the language selectors show
+// it ("Deutsch" for "de"); empty for any other code.
+QString nativeLanguageLabel(const QString &code);
+
 // A locale name (language_TERRITORY) cut at the first "_": de_AT gives "de",
 // zh_TW gives "zh".
 QString languageCodeFromLocaleName(const QString &localeName);

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "LogSession.h"
+
+#include <nlohmann/json_fwd.hpp>
+
+#include <QUrl>
+#include <QWidget>
+
+namespace Ui {
+class LogDescriptionWidget;
+}
+
+// The description of one log: when, by whom, where and with which settings it
+// was recorded, and the versions of the device. Filled from a session header
+// or from the parsed "metadata.json" of a log file.
+class LogDescriptionWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit LogDescriptionWidget(QWidget *parent = nullptr);
+    ~LogDescriptionWidget() override;
+
+    void showLogDescription(const LogHeader &header);
+
+    // Clears the fields and says that the log could not be read.
+    void showLogError();
+
+    // Fills the fields one after the other from a log file's metadata. When a
+    // key is missing or of the wrong type the fill stops there: the user field
+    // says that the file is corrupted and every field not filled yet is empty.
+    void showLogMetadata(nlohmann::json metadata);
+
+    // The web map at the shown position.
+    QUrl mapUrl() const;
+
+public slots:
+    void openMap();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void setCoordinates(float latitude, float longitude);
+    void setEscVersion(bool shown, const QString &text);
+
+    Ui::LogDescriptionWidget *ui;
+    LogHeader m_header;
+};

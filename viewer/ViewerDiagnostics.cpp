@@ -1,0 +1,3 @@
+#include "ViewerDiagnostics.h"
+
+Q_LOGGING_CATEGORY(lcViewer, "viewer")

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+// The viewer's window, catalogue and start-up.
+Q_DECLARE_LOGGING_CATEGORY(lcViewer)
