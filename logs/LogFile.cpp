@@ -1,0 +1,497 @@
+#include "LogFile.h"
+
+#include "ZipArchive.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <nlohmann/json.hpp>
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <type_traits>
+
+Q_LOGGING_CATEGORY(lcLogFile, "logs.file")
+
+using nlohmann::json;
+
+namespace {
+
+constexpr char kMetadataEntry[] = "metadata.json";
+constexpr char kDataEntry[] = "data.json";
+constexpr int kMaxNameComponentLength = 64;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("LogFile", text);
+}
+
+std::string localPath(const QString &path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+template <std::size_t N>
+std::string fieldString(const char (&field)[N])
+{
+    const QByteArray bytes = logFieldBytes(field);
+    return std::string(bytes.constData(), std::size_t(bytes.size()));
+}
+
+// ---- data.json ------------------------------------------------------------
+//
+// The dots are many (a 16 MiB session makes some 150 MB of text), so the array
+// is written straight into one buffer instead of being built as a JSON value
+// first. The bytes are those of the library's dump with an indent of 4: the
+// same layout, keys in ascending order, and the library's own number format.
+
+class DataJsonWriter
+{
+public:
+    explicit DataJsonWriter(std::vector<char> &out) : m_out(out) {}
+
+    void write(const std::vector<LogDot> &dots)
+    {
+        if (dots.empty()) {
+            text("[]");
+            return;
+        }
+        // An upper bound of the text: untouched room costs no memory, and the
+        // buffer never has to be moved while it grows.
+        std::size_t bound = 16;
+        for (const LogDot &dot : dots)
+            bound += 192 + 48 * dot.values.size();
+        m_out.reserve(m_out.size() + bound);
+
+        text("[\n");
+        for (std::size_t i = 0; i < dots.size(); ++i) {
+            if (i != 0)
+                text(",\n");
+            writeDot(dots[i]);
+        }
+        text("\n]");
+    }
+
+private:
+    template <std::size_t N>
+    void text(const char (&s)[N])
+    {
+        m_out.insert(m_out.end(), s, s + N - 1);
+    }
+
+    void chars(const char *begin, const char *end) { m_out.insert(m_out.end(), begin, end); }
+
+    template <typename T>
+    void integer(T value)
+    {
+        char buffer[24];
+        chars(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+    }
+
+    void number(double value)
+    {
+        if (!std::isfinite(value)) {
+            text("null");
+            return;
+        }
+        char buffer[64];
+        chars(buffer, nlohmann::detail::to_chars(buffer, buffer + sizeof buffer, value));
+    }
+
+    void value(const LogValue &v)
+    {
+        std::visit(
+            [this](auto x) {
+                using T = decltype(x);
+                if constexpr (std::is_same_v<T, float>)
+                    number(double(x));
+                else if constexpr (std::is_same_v<T, LogRawByte>)
+                    integer(unsigned(x));
+                else if constexpr (std::is_signed_v<T>)
+                    integer(std::int64_t(x));
+                else
+                    integer(std::uint64_t(x));
+            },
+            v);
+    }
+
+    void writeDot(const LogDot &dot)
+    {
+        text("    {\n"
+             "        \"common\": {\n"
+             "            \"sessionNumber\": ");
+        integer(unsigned(dot.sessionNumber));
+        text(",\n"
+             "            \"time_ms\": ");
+        integer(dot.time_ms);
+        text("\n"
+             "        },\n"
+             "        \"data\": ");
+        if (dot.values.empty()) {
+            text("[]\n    }");
+            return;
+        }
+        text("[\n");
+        for (std::size_t i = 0; i < dot.values.size(); ++i) {
+            if (i != 0)
+                text(",\n");
+            text("            ");
+            value(dot.values[i]);
+        }
+        text("\n"
+             "        ]\n"
+             "    }");
+    }
+
+    std::vector<char> &m_out;
+};
+
+// ---- CSV ------------------------------------------------------------------
+
+// A float as a text stream writes it by default: 6 significant digits, the
+// shorter of fixed and scientific notation.
+void appendCsvFloat(QByteArray &out, float value)
+{
+    if (std::isnan(value)) {
+        out += "nan";
+        return;
+    }
+    if (std::isinf(value)) {
+        out += value < 0 ? "-inf" : "inf";
+        return;
+    }
+    if (value == 0.0f) { // a negative zero too
+        out += '0';
+        return;
+    }
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, double(value), std::chars_format::general, 6).ptr;
+    out.append(buffer, qsizetype(end - buffer));
+}
+
+template <typename T>
+void appendCsvInteger(QByteArray &out, T value)
+{
+    char buffer[24];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    out.append(buffer, qsizetype(end - buffer));
+}
+
+void appendCsvValue(QByteArray &out, const LogValue &v)
+{
+    std::visit(
+        [&out](auto x) {
+            using T = decltype(x);
+            if constexpr (std::is_same_v<T, float>)
+                appendCsvFloat(out, x);
+            else if constexpr (std::is_same_v<T, LogRawByte>)
+                appendCsvInteger(out, unsigned(x));
+            else if constexpr (std::is_signed_v<T>)
+                appendCsvInteger(out, std::int64_t(x));
+            else
+                appendCsvInteger(out, std::uint64_t(x));
+        },
+        v);
+}
+
+// ---- metadata.json reading -------------------------------------------------
+
+template <std::size_t N>
+void copyText(char (&field)[N], const std::string &text, std::size_t limit = N)
+{
+    std::memset(field, 0, N);
+    std::memcpy(field, text.data(), std::min({text.size(), limit, N}));
+}
+
+template <typename T>
+T numberAt(const json &object, const char *key)
+{
+    return object.at(key).get<T>();
+}
+
+// A position the writer could only store as null reads back as NaN.
+float floatAt(const json &object, const char *key)
+{
+    const json &value = object.at(key);
+    return value.is_null() ? std::nanf("") : value.get<float>();
+}
+
+} // namespace
+
+QString sanitizeFileNameComponent(const QString &text)
+{
+    static const QString kForbidden = QStringLiteral("<>:\"/\\|?*");
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control || kForbidden.contains(c))
+            continue;
+        out += c;
+    }
+    while (out.contains(QLatin1String("..")))
+        out.replace(QLatin1String(".."), QLatin1String("."));
+    // A leading dot would hide the file.
+    while (!out.isEmpty() && (out.front() == QLatin1Char('.') || out.front().isSpace()))
+        out.remove(0, 1);
+    if (out.size() > kMaxNameComponentLength) {
+        out.truncate(kMaxNameComponentLength);
+        if (out.back().isHighSurrogate())
+            out.chop(1);
+    }
+    return out;
+}
+
+QString logFileBaseName(const QString &logsDir, const LogSession &session)
+{
+    const LogHeader &header = session.header();
+    QString country = sanitizeFileNameComponent(logFieldText(header.userRegNum.country));
+    if (country.isEmpty())
+        country = QStringLiteral("None");
+    const QDateTime when = session.dateTime();
+    const QString date = when.isValid() ? when.toString(QStringLiteral("dd.MM.yyyy_hh.mm"))
+                                        : sanitizeFileNameComponent(tr("NoDate"));
+    const QString registration = QStringLiteral("%1-%2").arg(country, QString::number(header.userRegNum.num));
+    const QString number = QStringLiteral("%1").arg(header.head.sessionNumber, 3, 10, QLatin1Char('0'));
+    // One substitution for all parts: a "%n" in a device's text stays text.
+    return QStringLiteral("%1%2%3_(%4)_%5_%6")
+        .arg(QDir::toNativeSeparators(logsDir), QString(QDir::separator()),
+             sanitizeFileNameComponent(session.fileDeviceName()), registration, date, number);
+}
+
+QString logFilePath(const QString &logsDir, const LogSession &session, const QString &extension)
+{
+    return logFileBaseName(logsDir, session) + (session.isComplete() ? QString() : QStringLiteral("x")) + extension;
+}
+
+std::string logMetadataJson(const LogSession &session)
+{
+    const LogHeader &h = session.header();
+    const ParametersDesc &desc = h.parametersDesc;
+
+    json parameters = json::array();
+    for (int i = 0; i < logParameterCount(h); ++i) {
+        const std::uint8_t descriptor = desc.parameters[i];
+        parameters.push_back(
+            json::array({fieldString(desc.parameterNames[i]), int(descriptor & 0x0F), int(descriptor >> 4)}));
+    }
+
+    json metadata = {
+        {"blVersion", unsigned(h.blVersion)},
+        {"date", std::uint32_t(h.date)},
+        {"deviceName", session.deviceName().toStdString()},
+        {"energyRefJ", std::uint32_t(h.energyRefJ)},
+        {"escName", fieldString(h.escName)},
+        {"escVersion", unsigned(h.escVersion)},
+        {"fwVersion", unsigned(h.fwVersion)},
+        {"head",
+         {{"dotsCount", std::uint32_t(h.head.dotsCount)},
+          {"header", std::uint32_t(h.head.header)},
+          {"previousSessionAddress", std::uint32_t(h.head.previousSessionAddress)},
+          {"sessionNumber", std::uint32_t(h.head.sessionNumber)}}},
+        {"hwVersion", unsigned(h.hwVersion)},
+        {"latitude", double(h.latitude)},
+        {"loggerFreqHz", unsigned(h.loggerFreqHz)},
+        {"longitude", double(h.longitude)},
+        {"modelName", fieldString(h.modelName)},
+        {"motorName", fieldString(h.motorName)},
+        {"motorPoles", unsigned(h.motorPoles)},
+        {"parametersDesc",
+         {{"logDotSize", unsigned(desc.logDotSize)},
+          {"parameters", parameters},
+          {"parametersCount", unsigned(desc.parametersCount)},
+          {"version", unsigned(desc.version)}}},
+        {"settSetName", fieldString(h.settSetName)},
+        {"settingsSet", unsigned(h.settingsSet)},
+        {"time", std::uint32_t(h.time)},
+        {"userName", fieldString(h.userName)},
+        {"userRegNum", {{"country", fieldString(h.userRegNum.country)}, {"num", unsigned(h.userRegNum.num)}}},
+    };
+    return metadata.dump(4, ' ', false, json::error_handler_t::replace);
+}
+
+std::vector<char> logDataJson(const std::vector<LogDot> &dots)
+{
+    std::vector<char> out;
+    DataJsonWriter(out).write(dots);
+    return out;
+}
+
+void appendLogCsvLine(QByteArray &out, const LogDot &dot)
+{
+    appendCsvInteger(out, dot.time_ms);
+    out += ", ";
+    for (const LogValue &value : dot.values) {
+        appendCsvValue(out, value);
+        out += ", ";
+    }
+    out += '\n';
+}
+
+namespace {
+
+LogWriteResult failure(LogWriteResult result, const QString &reason)
+{
+    result.errorString = reason;
+    qCWarning(lcLogFile).noquote() << reason;
+    return result;
+}
+
+// The logs folder must be given and exist (it is created with its parents).
+QString logsFolderProblem(const QString &logsDir)
+{
+    if (logsDir.isEmpty())
+        return tr("No folder for log files is set.");
+    if (!QDir().mkpath(logsDir))
+        return tr("Cannot create the folder %1.").arg(QDir::toNativeSeparators(logsDir));
+    return QString();
+}
+
+} // namespace
+
+LogWriteResult saveLogFile(const QString &logsDir, const LogSession &session)
+{
+    LogWriteResult result;
+    const QString base = logFileBaseName(logsDir, session);
+    result.filePath = base + (session.isComplete() ? QString() : QStringLiteral("x")) + kLogFileExtension;
+    const QString shownPath = QDir::toNativeSeparators(result.filePath);
+    if (const QString problem = logsFolderProblem(logsDir); !problem.isEmpty())
+        return failure(result, problem);
+
+    try {
+        Zippy::ZipArchive archive;
+        archive.Create(localPath(result.filePath));
+        archive.AddEntry(kMetadataEntry, logMetadataJson(session));
+        archive.AddEntry(kDataEntry, logDataJson(session.dots()));
+        archive.Save();
+        archive.Close();
+    } catch (const std::exception &e) {
+        return failure(result, tr("Cannot write the log file %1: %2").arg(shownPath, QString::fromLocal8Bit(e.what())));
+    }
+
+    // Only now that the complete log is safe the incomplete one can go.
+    if (session.isComplete()) {
+        const QString incomplete = base + QStringLiteral("x") + kLogFileExtension;
+        if (QFileInfo::exists(incomplete) && !QFile::remove(incomplete))
+            qCWarning(lcLogFile).noquote() << "Cannot delete the incomplete log" << QDir::toNativeSeparators(incomplete);
+    }
+    qCDebug(lcLogFile).noquote() << "Log saved:" << shownPath;
+    result.ok = true;
+    return result;
+}
+
+LogWriteResult exportLogCsv(const QString &logsDir, const LogSession &session)
+{
+    LogWriteResult result;
+    result.filePath = logFilePath(logsDir, session, QStringLiteral(".csv"));
+    const QString shownPath = QDir::toNativeSeparators(result.filePath);
+    const auto fail = [&](const QString &reason) {
+        return failure(result, tr("Cannot write the CSV file %1: %2").arg(shownPath, reason));
+    };
+    if (const QString problem = logsFolderProblem(logsDir); !problem.isEmpty())
+        return fail(problem);
+
+    QSaveFile file(result.filePath);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString());
+
+    const LogHeader &header = session.header();
+    const int parameterCount = logParameterCount(header);
+    QByteArray out;
+    out += "# RADEvadazo Log File. Created: ";
+    out += QDateTime::currentDateTime().toString(Qt::TextDate).toUtf8();
+    out += "\n# Race date: ";
+    out += session.dateTime().toString(Qt::TextDate).toUtf8();
+    out += "\n# User: ";
+    out += logFieldText(header.userName).toUtf8();
+    out += "\n# Session: ";
+    out += QByteArray::number(header.head.sessionNumber);
+    out += "\n# Time_ms, ";
+    for (int i = 0; i < parameterCount; ++i) {
+        out += logFieldText(header.parametersDesc.parameterNames[i]).replace(QLatin1String(", "), QLatin1String("_")).toUtf8();
+        out += ", ";
+    }
+    out += '\n';
+
+    constexpr qsizetype kFlushSize = 1 << 20;
+    for (const LogDot &dot : session.dots()) {
+        appendLogCsvLine(out, dot);
+        if (out.size() >= kFlushSize) {
+            if (file.write(out) != out.size())
+                return fail(file.errorString());
+            out.clear();
+        }
+    }
+    if (file.write(out) != out.size() || !file.commit())
+        return fail(file.errorString());
+    qCDebug(lcLogFile).noquote() << "CSV saved:" << shownPath;
+    result.ok = true;
+    return result;
+}
+
+LogSession readLogMetadata(const QString &path)
+{
+    Zippy::ZipArchive archive(localPath(path));
+    if (!archive.HasEntry(kMetadataEntry))
+        throw LogFileError("The file holds no metadata.json");
+    const json metadata = json::parse(archive.GetEntry(kMetadataEntry).GetDataAsText(), nullptr, true, false);
+    archive.Close();
+
+    LogHeader h;
+    std::memset(&h, 0, sizeof h);
+    h.time = numberAt<std::uint32_t>(metadata, "time");
+    h.date = numberAt<std::uint32_t>(metadata, "date");
+
+    const json &head = metadata.at("head");
+    h.head.header = numberAt<std::uint32_t>(head, "header");
+    h.head.sessionNumber = numberAt<std::uint32_t>(head, "sessionNumber");
+    h.head.dotsCount = numberAt<std::uint32_t>(head, "dotsCount");
+    h.head.previousSessionAddress = numberAt<std::uint32_t>(head, "previousSessionAddress");
+
+    const json &desc = metadata.at("parametersDesc");
+    const auto count = numberAt<std::uint64_t>(desc, "parametersCount");
+    if (count > std::uint64_t(kMaxLogParameters))
+        throw LogFileError("parametersCount is above " + std::to_string(kMaxLogParameters));
+    h.parametersDesc.parametersCount = std::uint8_t(count);
+    h.parametersDesc.version = numberAt<std::uint8_t>(desc, "version");
+    h.parametersDesc.logDotSize = numberAt<std::uint8_t>(desc, "logDotSize");
+    if (count != 0) {
+        const json &parameters = desc.at("parameters");
+        for (std::size_t i = 0; i < count; ++i) {
+            const json &parameter = parameters.at(i);
+            copyText(h.parametersDesc.parameterNames[i], parameter.at(0).get<std::string>(), 31);
+            const int type = parameter.at(1).get<int>() & 0x0F;
+            const int scale = parameter.at(2).get<int>() & 0x0F;
+            h.parametersDesc.parameters[i] = std::uint8_t((scale << 4) | type);
+        }
+    }
+
+    h.latitude = floatAt(metadata, "latitude");
+    h.longitude = floatAt(metadata, "longitude");
+    h.hwVersion = numberAt<std::uint16_t>(metadata, "hwVersion");
+    h.fwVersion = numberAt<std::uint16_t>(metadata, "fwVersion");
+    h.blVersion = numberAt<std::uint16_t>(metadata, "blVersion");
+    h.escVersion = numberAt<std::uint16_t>(metadata, "escVersion");
+    copyText(h.userName, metadata.at("userName").get<std::string>());
+    const json &registration = metadata.at("userRegNum");
+    copyText(h.userRegNum.country, registration.at("country").get<std::string>());
+    h.userRegNum.num = numberAt<std::uint16_t>(registration, "num");
+    copyText(h.settSetName, metadata.at("settSetName").get<std::string>());
+    h.settingsSet = numberAt<std::uint8_t>(metadata, "settingsSet");
+    h.motorPoles = numberAt<std::uint8_t>(metadata, "motorPoles");
+    h.energyRefJ = numberAt<std::uint32_t>(metadata, "energyRefJ");
+    h.loggerFreqHz = numberAt<std::uint8_t>(metadata, "loggerFreqHz");
+    copyText(h.modelName, metadata.at("modelName").get<std::string>());
+    copyText(h.motorName, metadata.at("motorName").get<std::string>());
+    copyText(h.escName, metadata.at("escName").get<std::string>());
+
+    LogSession session;
+    session.setHeader(h);
+    session.setDeviceName(metadata.contains("deviceName")
+                              ? QString::fromStdString(metadata.at("deviceName").get<std::string>())
+                              : QStringLiteral("No name"));
+    return session;
+}
