@@ -1,0 +1,51 @@
+#include "SimDfuInitPacket.h"
+
+#include <QCryptographicHash>
+#include <QtEndian>
+
+#include <cstring>
+
+namespace SimDfuInit {
+
+namespace {
+constexpr char kMagic[4] = {'G', 'W', 'D', 'I'};
+}
+
+QByteArray make(const QByteArray &image, uint16_t firmwareVersion, ImageType type)
+{
+    s_SimDfuInitPacket init{};
+    std::memcpy(init.magic, kMagic, sizeof(kMagic));
+    init.imageType = type;
+    init.firmwareVersion = qToLittleEndian(firmwareVersion);
+    init.imageSize = qToLittleEndian(uint32_t(image.size()));
+    const QByteArray digest = QCryptographicHash::hash(image, QCryptographicHash::Sha256);
+    std::memcpy(init.imageSha256, digest.constData(), sizeof(init.imageSha256));
+    return QByteArray(reinterpret_cast<const char *>(&init), sizeof(init));
+}
+
+std::optional<s_SimDfuInitPacket> parse(const QByteArray &bytes)
+{
+    if (bytes.size() != int(sizeof(s_SimDfuInitPacket)))
+        return std::nullopt;
+    s_SimDfuInitPacket init;
+    std::memcpy(&init, bytes.constData(), sizeof(init));
+    if (std::memcmp(init.magic, kMagic, sizeof(kMagic)) != 0)
+        return std::nullopt;
+    if (init.imageType != Application && init.imageType != Bootloader)
+        return std::nullopt;
+    init.firmwareVersion = qFromLittleEndian(init.firmwareVersion);
+    init.imageSize = qFromLittleEndian(init.imageSize);
+    if (init.imageSize == 0)
+        return std::nullopt;
+    return init;
+}
+
+bool matches(const s_SimDfuInitPacket &init, const QByteArray &image)
+{
+    if (uint32_t(image.size()) != init.imageSize)
+        return false;
+    const QByteArray digest = QCryptographicHash::hash(image, QCryptographicHash::Sha256);
+    return std::memcmp(digest.constData(), init.imageSha256, sizeof(init.imageSha256)) == 0;
+}
+
+} // namespace SimDfuInit
