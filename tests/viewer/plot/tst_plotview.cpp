@@ -1,0 +1,458 @@
+#include "ControlPanel.h"
+#include "LogFixture.h"
+#include "PlotView.h"
+
+#include <qcustomplot.h>
+
+#include <QFile>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+#include <limits>
+
+using nlohmann::json;
+using Points = QList<QPair<double, double>>;
+Q_DECLARE_METATYPE(json)
+Q_DECLARE_METATYPE(ParameterStats)
+
+namespace {
+
+Points points(const QCPGraph *graph)
+{
+    Points result;
+    for (auto it = graph->data()->constBegin(); it != graph->data()->constEnd(); ++it)
+        result.append({it->key, it->value});
+    return result;
+}
+
+// NaN never equals itself, so points are compared through their texts.
+QStringList describe(const Points &list)
+{
+    QStringList texts;
+    for (const auto &p : list)
+        texts << QStringLiteral("%1:%2").arg(p.first).arg(p.second);
+    return texts;
+}
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+} // namespace
+
+class TestPlotView : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    int serial = 0;
+
+    QString writeLog(const json &meta, const json &samples)
+    {
+        const QString path = dir.filePath(QStringLiteral("log%1.verira").arg(++serial));
+        if (!fixture::writeLog(path, meta, samples))
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+    QString writeEntries(const fixture::Entries &entries)
+    {
+        const QString path = dir.filePath(QStringLiteral("raw%1.verira").arg(++serial));
+        if (!fixture::writeArchive(path, entries))
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+    static QCustomPlot *plotOf(PlotView &view) { return view.findChild<QCustomPlot *>("plot"); }
+    static ControlPanel *panelOf(PlotView &view) { return view.findChild<ControlPanel *>("statisticsPanel"); }
+    static QTableWidget *tableOf(PlotView &view) { return panelOf(view)->findChild<QTableWidget *>("tableWidget"); }
+    static QStringList columnTexts(PlotView &view, int c)
+    {
+        QStringList texts;
+        for (int row = 1; row <= 5; ++row)
+            texts << tableOf(view)->item(row, c)->text();
+        return texts;
+    }
+
+    // 0.0 s to 20.0 s, one sample every 0.5 s, A = time, B = 100 - time.
+    json rampSamples()
+    {
+        json samples = json::array();
+        for (int i = 0; i <= 40; ++i)
+            samples.push_back(fixture::sample(i * 500, {i * 0.5, 100 - i * 0.5}));
+        return samples;
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(dir.isValid()); }
+
+    void opensWithFirstParameterShown()
+    {
+        const QString path = writeLog(fixture::metadata({"A", "B", "C"}),
+                                      json::array({fixture::sample(0, {1, 2, 3}), fixture::sample(100, {4, 5, 6})}));
+        PlotView view(path);
+        QCOMPARE(view.title(), QStringLiteral("Vadur (RUS-12): 7"));
+        QCOMPARE(view.size(), QSize(960, 501));
+
+        ControlPanel *panel = panelOf(view);
+        QTableWidget *table = tableOf(view);
+        QStringList columns;
+        for (int c = 0; c < table->columnCount(); ++c)
+            columns << qobject_cast<QPushButton *>(table->cellWidget(0, c))->text();
+        QCOMPARE(columns, QStringList({"Time", "A", "B", "C"}));
+        QVERIFY(panel->isParameterEnabled("A"));
+        QVERIFY(!panel->isParameterEnabled("B"));
+        QVERIFY(!panel->isParameterEnabled("C"));
+
+        QCustomPlot *plot = plotOf(view);
+        const QVector<PlotParameter> &parameters = view.plotParameters();
+        QCOMPARE(parameters.size(), 3);
+        // One value axis per parameter and no default one.
+        QCOMPARE(plot->axisRect()->axes(QCPAxis::atLeft).size(), 3);
+        QCOMPARE(plot->graphCount(), 3);
+        for (int i = 0; i < 3; ++i) {
+            const PlotParameter &p = parameters[i];
+            QCOMPARE(p.graph->name(), p.name);
+            QCOMPARE(p.axis->label(), p.name);
+            QCOMPARE(p.graph->valueAxis(), p.axis);
+            QCOMPARE(p.graph->keyAxis(), plot->xAxis);
+            QCOMPARE(p.graph->visible(), i == 0);
+            QCOMPARE(p.axis->visible(), i == 0);
+            QCOMPARE(plot->legend->hasItemWithPlottable(p.graph), i == 0);
+            QCOMPARE(p.startTracer->style(), QCPItemTracer::tsPlus);
+            QCOMPARE(p.startTracer->size(), 16.0);
+            QCOMPARE(p.hoverTracer->style(), QCPItemTracer::tsNone);
+            QCOMPARE(p.graph->pen().color().alpha(), 255);
+        }
+        QCOMPARE(describe(points(parameters[1].graph)), QStringList({"0:2", "0.1:5"}));
+        QCOMPARE(plot->xAxis->range(), QCPRange(0, 0.1));
+        QVERIFY(plot->legend->visible());
+        QVERIFY(qSharedPointerDynamicCast<QCPAxisTickerTime>(plot->xAxis->ticker()));
+        QCOMPARE(int(plot->interactions()), 27);
+
+        // The statistics of the interval from key 0 to key 0.
+        QCOMPARE(columnTexts(view, 1), QStringList({"1", "2.5", "3", "4", "0"}));
+        QCOMPARE(columnTexts(view, 0), QStringList({"0s 0ms", "-", "0s 0ms", "0s 0ms", "0s 0ms"}));
+    }
+
+    void samples_data()
+    {
+        QTest::addColumn<json>("samples");
+        QTest::addColumn<Points>("first");
+        QTest::addColumn<Points>("second");
+
+        QTest::newRow("1.0 s apart stays joined")
+            << json::array({fixture::sample(0, {1, 2}), fixture::sample(1000, {3, 4})})
+            << Points{{0, 1}, {1, 3}} << Points{{0, 2}, {1, 4}};
+        QTest::newRow("1.001 s apart breaks the line")
+            << json::array({fixture::sample(0, {1, 2}), fixture::sample(1001, {3, 4})})
+            << Points{{0, 1}, {0.001, kNaN}, {1.001, 3}} << Points{{0, 2}, {0.001, kNaN}, {1.001, 4}};
+        QTest::newRow("first sample at 1500 ms")
+            << json::array({fixture::sample(1500, {1, 2})})
+            << Points{{0.001, kNaN}, {1.5, 1}} << Points{{0.001, kNaN}, {1.5, 2}};
+        QTest::newRow("float and negative times")
+            << json::array({fixture::sample(-250, {1, 2}), fixture::sample(250.5, {3, 4})})
+            << Points{{-0.25, 1}, {0.2505, 3}} << Points{{-0.25, 2}, {0.2505, 4}};
+        QTest::newRow("a string drops the rest of its sample")
+            << json::array({fixture::sample(0, {1, "x", 5}), fixture::sample(100, {3, 4})})
+            << Points{{0, 1}, {0.1, 3}} << Points{{0.1, 4}};
+        QTest::newRow("null and boolean values are no numbers")
+            << json::array({fixture::sample(0, {nullptr, 1}), fixture::sample(100, {true, 1}),
+                            fixture::sample(200, {2, 3})})
+            << Points{{0.2, 2}} << Points{{0.2, 3}};
+        QTest::newRow("more values than parameters")
+            << json::array({fixture::sample(0, {1, 2, 3, 4})})
+            << Points{{0, 1}} << Points{{0, 2}};
+        QTest::newRow("values that are not an array")
+            << json::array({fixture::sample(0, json::object({{"a", 1}})), fixture::sample(2000, 7),
+                            fixture::sample(2500, {1, 2})})
+            << Points{{0.001, kNaN}, {2.5, 1}} << Points{{2.5, 2}};
+        json noData = fixture::sample(3000, {9, 9});
+        noData.erase("data");
+        json noCommon = fixture::sample(0, {8, 8});
+        noCommon.erase("common");
+        json noTime = fixture::sample(0, {8, 8});
+        noTime["common"].erase("time_ms");
+        QTest::newRow("samples without data, common or time")
+            << json::array({fixture::sample(0, {1, 2}), noCommon, noTime, noData, fixture::sample(3500, {3, 4})})
+            << Points{{0, 1}, {3.5, 3}} << Points{{0, 2}, {3.5, 4}};
+        QTest::newRow("times out of order are sorted in")
+            << json::array({fixture::sample(500, {1, 2}), fixture::sample(100, {3, 4}), fixture::sample(300, {5, 6})})
+            << Points{{0.1, 3}, {0.3, 5}, {0.5, 1}} << Points{{0.1, 4}, {0.3, 6}, {0.5, 2}};
+    }
+
+    void samples()
+    {
+        QFETCH(json, samples);
+        QFETCH(Points, first);
+        QFETCH(Points, second);
+        PlotView view(writeLog(fixture::metadata({"A", "B"}), samples));
+        QCOMPARE(describe(points(view.plotParameters()[0].graph)), describe(first));
+        QCOMPARE(describe(points(view.plotParameters()[1].graph)), describe(second));
+    }
+
+    void unusualLogsStillOpen_data()
+    {
+        QTest::addColumn<json>("parameters");
+        QTest::addColumn<json>("samples");
+        QTest::addColumn<int>("graphs");
+        QTest::newRow("no parameters") << json::array() << json::array({fixture::sample(0, {1})}) << 0;
+        QTest::newRow("null parameter list") << json() << json::array({fixture::sample(0, {1})}) << 0;
+        QTest::newRow("no samples") << json::array({{"A", 1, 5}}) << json::array() << 1;
+        QTest::newRow("null data") << json::array({{"A", 1, 5}}) << json() << 1;
+        QTest::newRow("data is one object of samples")
+            << json::array({{"A", 1, 5}}) << json::object({{"b", fixture::sample(1, {2})}, {"a", fixture::sample(0, {1})}})
+            << 1;
+    }
+
+    void unusualLogsStillOpen()
+    {
+        QFETCH(json, parameters);
+        QFETCH(json, samples);
+        QFETCH(int, graphs);
+        json meta = fixture::metadata({});
+        meta["parametersDesc"]["parameters"] = parameters;
+        PlotView view(writeLog(meta, samples));
+        QCOMPARE(plotOf(view)->graphCount(), graphs);
+        QCOMPARE(tableOf(view)->columnCount(), graphs + 1);
+        if (graphs > 0)
+            QVERIFY(panelOf(view)->isParameterEnabled("A"));
+        if (samples.is_object()) // members in key order, as the parsed document holds them
+            QCOMPARE(describe(points(view.plotParameters()[0].graph)), QStringList({"0:1", "0.001:2"}));
+    }
+
+    void titleVariants()
+    {
+        json meta = fixture::metadata({"A"});
+        meta.erase("deviceName");
+        meta["userRegNum"]["num"] = 27;
+        meta["head"]["sessionNumber"] = 4000000000u;
+        QCOMPARE(PlotView(writeLog(meta, json::array())).title(), QStringLiteral("No Name (RUS-27): 4000000000"));
+
+        meta["deviceName"] = "Dev %2";
+        QCOMPARE(PlotView(writeLog(meta, json::array())).title(), QStringLiteral("Dev %2 (RUS-27): 4000000000"));
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("kind");
+
+        const QByteArray goodMeta = fixture::text(fixture::metadata({"A"}));
+        const QByteArray goodData = fixture::text(json::array({fixture::sample(0, {1})}));
+        auto withMeta = [&](const std::function<void(json &)> &change) {
+            json meta = fixture::metadata({"A"});
+            change(meta);
+            return writeEntries({{"metadata.json", fixture::text(meta)}, {"data.json", goodData}});
+        };
+        auto withData = [&](const QByteArray &data) {
+            return writeEntries({{"metadata.json", goodMeta}, {"data.json", data}});
+        };
+
+        QTest::newRow("missing file") << dir.filePath("absent.verira") << "zip";
+        QFile plain(dir.filePath("plain.verira"));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.write("not an archive at all");
+        plain.close();
+        QTest::newRow("not an archive") << plain.fileName() << "zip";
+        QTest::newRow("no metadata.json") << writeEntries({{"data.json", goodData}}) << "zip";
+        QTest::newRow("no data.json") << writeEntries({{"metadata.json", goodMeta}}) << "zip";
+        QTest::newRow("metadata not JSON")
+            << writeEntries({{"metadata.json", "{ // no comments\n}"}, {"data.json", goodData}}) << "parse";
+        QTest::newRow("data cut short") << withData(goodData.left(goodData.size() - 2)) << "parse";
+        QTest::newRow("data with trailing comma") << withData("[{\"common\":{\"time_ms\":0},\"data\":[1]},]") << "parse";
+        QTest::newRow("empty data") << withData("") << "parse";
+        QTest::newRow("device name not a string") << withMeta([](json &m) { m["deviceName"] = 5; }) << "type";
+        QTest::newRow("country missing") << withMeta([](json &m) { m["userRegNum"].erase("country"); }) << "type";
+        QTest::newRow("number is a string") << withMeta([](json &m) { m["userRegNum"]["num"] = "12"; }) << "type";
+        QTest::newRow("no head") << withMeta([](json &m) { m.erase("head"); }) << "type";
+        QTest::newRow("metadata is an array") << withMeta([](json &m) { m = json::array(); }) << "type";
+        QTest::newRow("parameter list is an object")
+            << withMeta([](json &m) { m["parametersDesc"]["parameters"] = json::object({{"A", 1}}); }) << "type";
+        QTest::newRow("parameter entry not an array")
+            << withMeta([](json &m) { m["parametersDesc"]["parameters"] = json::array({"A"}); }) << "type";
+        QTest::newRow("parameter name not a string")
+            << withMeta([](json &m) { m["parametersDesc"]["parameters"] = json::array({json::array({1, 1, 5})}); })
+            << "type";
+        QTest::newRow("sample not an object") << withData("[{\"common\":{\"time_ms\":0},\"data\":[1]}, 5]") << "type";
+        QTest::newRow("time is a string") << withData("[{\"common\":{\"time_ms\":\"0\"},\"data\":[1]}]") << "type";
+        QTest::newRow("common is a number") << withData("[{\"common\":3,\"data\":[1]}]") << "type";
+        // A parse error of the data outranks errors of the metadata's keys.
+        QTest::newRow("broken data and title")
+            << writeEntries({{"metadata.json", "{\"parametersDesc\":{\"parameters\":5}}"}, {"data.json", "[1,"}})
+            << "parse";
+        QTest::newRow("title error before sample error")
+            << writeEntries({{"metadata.json", "{}"}, {"data.json", "[1]"}}) << "type";
+    }
+
+    void failures()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, kind);
+        const bool existed = QFile::exists(path);
+        QWidget parent;
+        QString what;
+        try {
+            new PlotView(path, &parent);
+            QFAIL("the view was built");
+        } catch (const json::parse_error &e) {
+            what = "parse";
+        } catch (const json::type_error &e) {
+            what = "type";
+        } catch (const std::exception &e) {
+            what = "zip";
+            QVERIFY(qstrlen(e.what()) > 0);
+        }
+        QCOMPARE(what, kind);
+        QVERIFY(parent.findChildren<PlotView *>().isEmpty());
+        QCOMPARE(QFile::exists(path), existed); // nothing is created on disk
+    }
+
+    void statistics_data()
+    {
+        QTest::addColumn<double>("keyA");
+        QTest::addColumn<double>("keyB");
+        QTest::addColumn<ParameterStats>("expected");
+        // Points: (1, 10) (2, 20) (3, NaN) (4, 40) (5, 50)
+        QTest::newRow("left to right") << 2.0 << 4.0 << ParameterStats{20, 50, (20 + 40 + 50) / 3.0, 30, 0};
+        QTest::newRow("right to left") << 5.0 << 1.5 << ParameterStats{20, 50, (20 + 40 + 50) / 3.0, -30, 0};
+        QTest::newRow("delta onto the NaN point") << 4.0 << 2.0 << ParameterStats{20, 50, (20 + 40 + 50) / 3.0, kNaN, 0};
+        QTest::newRow("between points") << 1.5 << 1.5 << ParameterStats{20, 20, 20, 0, 0};
+        QTest::newRow("nothing after keyB") << 1.0 << 5.0 << ParameterStats{10, 50, 30, 0, 0};
+        QTest::newRow("nothing at or after keyA") << 6.0 << 2.0 << ParameterStats{20, 50, (20 + 40 + 50) / 3.0, 0, 0};
+        const double big = std::numeric_limits<double>::max();
+        QTest::newRow("only the NaN point") << 2.5 << 2.5 << ParameterStats{big, -big, 0, kNaN, 0};
+        QTest::newRow("past the end") << 7.0 << 8.0 << ParameterStats{big, -big, 0, 0, 0};
+    }
+
+    void statistics()
+    {
+        QFETCH(double, keyA);
+        QFETCH(double, keyB);
+        QFETCH(ParameterStats, expected);
+        QCustomPlot plot;
+        QCPGraph *graph = plot.addGraph();
+        graph->setData(QVector<double>{1, 2, 3, 4, 5}, QVector<double>{10, 20, kNaN, 40, 50}, true);
+        const ParameterStats s = PlotView::computeStatistics(graph, keyA, keyB);
+        QCOMPARE(s.min, expected.min);
+        QCOMPARE(s.max, expected.max);
+        QCOMPARE(s.avg, expected.avg);
+        QCOMPARE(s.delta, expected.delta);
+        QCOMPARE(s.cursor, 0.0);
+    }
+
+    void rightButtonDragFromTwelveToTen()
+    {
+        PlotView view(writeLog(fixture::metadata({"A", "B"}), rampSamples()));
+        view.resize(1000, 600);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QCustomPlot *plot = plotOf(view);
+        QTest::mouseClick(qobject_cast<QPushButton *>(tableOf(view)->cellWidget(0, 2)), Qt::LeftButton);
+        QVERIFY(panelOf(view)->isParameterEnabled("B"));
+
+        const int y = plot->axisRect()->center().y();
+        const QPoint from(int(plot->xAxis->coordToPixel(12.0)), y);
+        const QPoint to(int(plot->xAxis->coordToPixel(10.0)), y);
+        const double fromKey = plot->xAxis->pixelToCoord(from.x());
+        const double toKey = plot->xAxis->pixelToCoord(to.x());
+        QTest::mousePress(plot, Qt::RightButton, Qt::NoModifier, from);
+        QVERIFY(!plot->interactions().testFlag(QCP::iRangeDrag));
+        // The end tracer reports the place where it was last drawn, so the
+        // pointer rests at the end for one more movement.
+        QTest::mouseMove(plot, QPoint((from.x() + to.x()) / 2, y));
+        QTest::mouseMove(plot, to);
+        plot->replot();
+        QTest::mouseMove(plot, to);
+        QTest::mouseRelease(plot, Qt::RightButton, Qt::NoModifier, to);
+        QVERIFY(plot->interactions().testFlag(QCP::iRangeDrag));
+
+        const PlotParameter &a = view.plotParameters()[0];
+        QCOMPARE(a.startTracer->graphKey(), fromKey);
+        QCOMPARE(a.endTracer->graphKey(), toKey);
+
+        // Time: -2 s between the points the tracers snapped to.
+        QCOMPARE(columnTexts(view, 0).at(2), QStringLiteral("-2s 0ms"));
+        // A = t on a 0.5 s grid: the first point after the end of the drag
+        // minus the first point at or after its start.
+        const double atOrAfterStart = std::ceil(fromKey * 2) / 2;
+        const double afterEnd = std::floor(toKey * 2) / 2 + 0.5;
+        const QStringList columnA = columnTexts(view, 1);
+        QCOMPARE(columnA.at(2), ControlPanel::numberText(afterEnd - atOrAfterStart));
+        // Min, avg and max over the interval in ascending key order, with the
+        // first point past its upper end.
+        QCOMPARE(columnA.at(0), ControlPanel::numberText(std::ceil(toKey * 2) / 2));
+        QCOMPARE(columnA.at(3), ControlPanel::numberText(std::floor(fromKey * 2) / 2 + 0.5));
+        // B = 100 - t falls where A rises.
+        QCOMPARE(columnTexts(view, 2).at(2), ControlPanel::numberText(atOrAfterStart - afterEnd));
+        QVERIFY(view.plotParameters()[0].startTracer->visible());
+    }
+
+    void hidingTheLastShownZeroesTheTime()
+    {
+        PlotView view(writeLog(fixture::metadata({"A", "B"}), rampSamples()));
+        QPushButton *a = qobject_cast<QPushButton *>(tableOf(view)->cellWidget(0, 1));
+        QTest::mouseClick(a, Qt::LeftButton);
+        QVERIFY(!view.plotParameters()[0].graph->visible());
+        QVERIFY(!view.plotParameters()[0].axis->visible());
+        QVERIFY(!plotOf(view)->legend->hasItemWithPlottable(view.plotParameters()[0].graph));
+        QCOMPARE(columnTexts(view, 0), QStringList({"0s 0ms", "-", "0s 0ms", "0s 0ms", "0s 0ms"}));
+        QCOMPARE(columnTexts(view, 1), QStringList(5, "-"));
+
+        QTest::mouseClick(qobject_cast<QPushButton *>(tableOf(view)->cellWidget(0, 2)), Qt::LeftButton);
+        QVERIFY(view.plotParameters()[1].graph->visible());
+        QVERIFY(plotOf(view)->legend->hasItemWithPlottable(view.plotParameters()[1].graph));
+        QCOMPARE(columnTexts(view, 2), QStringList({"99.5", "99.75", "-0.5", "100", "0"}));
+    }
+
+    void wheelZoomFollowsSelection()
+    {
+        PlotView view(writeLog(fixture::metadata({"A", "B"}), rampSamples()));
+        view.resize(1000, 600);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QCustomPlot *plot = plotOf(view);
+        const PlotParameter &a = view.plotParameters()[0];
+        auto wheel = [plot] {
+            const QPointF at = plot->axisRect()->center();
+            QWheelEvent event(at, plot->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(plot, &event);
+        };
+
+        // A click on the value axis selects it and its graph.
+        QMouseEvent click(QEvent::MouseButtonRelease, QPointF(), QPointF(), Qt::LeftButton, Qt::NoButton,
+                          Qt::NoModifier);
+        emit plot->axisClick(a.axis, QCPAxis::spAxis, &click);
+        QCOMPARE(a.axis->selectedParts(), QCPAxis::spAxis | QCPAxis::spTickLabels | QCPAxis::spAxisLabel);
+        QVERIFY(a.graph->selected());
+
+        const QCPRange time = plot->xAxis->range();
+        const QCPRange values = a.axis->range();
+        wheel();
+        QCOMPARE(plot->xAxis->range(), time);
+        QVERIFY(a.axis->range().size() < values.size());
+
+        // A second click on the selected axis clears both.
+        emit plot->axisClick(a.axis, QCPAxis::spAxis, &click);
+        QCOMPARE(a.axis->selectedParts(), QCPAxis::spNone);
+        QVERIFY(!a.graph->selected());
+
+        const QCPRange valuesNow = a.axis->range();
+        wheel();
+        QCOMPARE(a.axis->range(), valuesNow);
+        QVERIFY(plot->xAxis->range().size() < time.size());
+
+        // A graph selected by the user draws its axis selected.
+        a.graph->setSelection(QCPDataSelection(a.graph->data()->dataRange()));
+        emit plot->selectionChangedByUser();
+        QCOMPARE(a.axis->selectedParts(), QCPAxis::spAxis | QCPAxis::spTickLabels | QCPAxis::spAxisLabel);
+        a.graph->setSelection(QCPDataSelection());
+        emit plot->selectionChangedByUser();
+        QCOMPARE(a.axis->selectedParts(), QCPAxis::spNone);
+    }
+};
+
+QTEST_MAIN(TestPlotView)
+#include "tst_plotview.moc"

@@ -1,0 +1,163 @@
+#include "ZipEntryStream.h"
+
+#include <zip.h>
+
+namespace {
+
+std::string archiveErrorText(int code)
+{
+    zip_error_t error;
+    zip_error_init_with_code(&error, code);
+    std::string text = zip_error_strerror(&error);
+    zip_error_fini(&error);
+    return text;
+}
+
+} // namespace
+
+ZipEntryStream::ZipEntryStream(const std::string &path, const std::string &entry, bool background)
+    : m_background(background)
+{
+    int code = 0;
+    m_archive = zip_open(path.c_str(), ZIP_RDONLY, &code);
+    if (!m_archive)
+        throw ZipStreamError(archiveErrorText(code));
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_stat(m_archive, entry.c_str(), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE)) {
+        const std::string text = zip_strerror(m_archive);
+        close();
+        throw ZipStreamError(text);
+    }
+    m_size = stat.size;
+    m_file = zip_fopen(m_archive, entry.c_str(), 0);
+    if (!m_file) {
+        const std::string text = zip_strerror(m_archive);
+        close();
+        throw ZipStreamError(text);
+    }
+    const int chunks = m_background ? kChunkCount : 1;
+    for (int i = 0; i < chunks; ++i) {
+        auto chunk = std::make_unique<Chunk>();
+        chunk->bytes.resize(kChunkSize);
+        m_free.push_back(std::move(chunk));
+    }
+    if (m_background)
+        m_thread = std::thread(&ZipEntryStream::run, this);
+}
+
+ZipEntryStream::~ZipEntryStream()
+{
+    if (m_thread.joinable()) {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_stopping = true;
+        }
+        m_changed.notify_all();
+        m_thread.join();
+    }
+    close();
+}
+
+void ZipEntryStream::close()
+{
+    if (m_file)
+        zip_fclose(m_file);
+    m_file = nullptr;
+    if (m_archive)
+        zip_discard(m_archive);
+    m_archive = nullptr;
+}
+
+bool ZipEntryStream::readChunk(Chunk &chunk, std::string &error)
+{
+    chunk.used = 0;
+    while (chunk.used < chunk.bytes.size()) {
+        const zip_int64_t n = zip_fread(m_file, chunk.bytes.data() + chunk.used, chunk.bytes.size() - chunk.used);
+        if (n < 0) {
+            error = zip_file_strerror(m_file);
+            return false;
+        }
+        if (n == 0)
+            break;
+        chunk.used += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+void ZipEntryStream::run()
+{
+    for (;;) {
+        std::unique_ptr<Chunk> chunk;
+        {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            m_changed.wait(lock, [this] { return m_stopping || !m_free.empty(); });
+            if (m_stopping)
+                return;
+            chunk = std::move(m_free.front());
+            m_free.pop_front();
+        }
+        std::string error;
+        const bool ok = readChunk(*chunk, error);
+        const bool atEnd = !ok || chunk->used == 0;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (!ok)
+                m_error = error.empty() ? std::string("read error") : error;
+            if (chunk->used > 0 && ok)
+                m_filled.push_back(std::move(chunk));
+            else
+                m_free.push_back(std::move(chunk));
+            if (atEnd)
+                m_finished = true;
+        }
+        m_changed.notify_all();
+        if (atEnd)
+            return;
+    }
+}
+
+bool ZipEntryStream::next(const char *&begin, const char *&end)
+{
+    if (!m_background) {
+        if (!m_current) {
+            m_current = std::move(m_free.front());
+            m_free.pop_front();
+        }
+        std::string error;
+        if (!readChunk(*m_current, error))
+            throw ZipStreamError(error.empty() ? std::string("read error") : error);
+        begin = m_current->bytes.data();
+        end = begin + m_current->used;
+        return m_current->used > 0;
+    }
+
+    std::unique_lock<std::mutex> lock(m_mutex);
+    if (m_current) {
+        m_free.push_back(std::move(m_current));
+        m_changed.notify_all();
+    }
+    m_changed.wait(lock, [this] { return !m_filled.empty() || m_finished; });
+    if (m_filled.empty()) {
+        if (!m_error.empty())
+            throw ZipStreamError(m_error);
+        return false;
+    }
+    m_current = std::move(m_filled.front());
+    m_filled.pop_front();
+    begin = m_current->bytes.data();
+    end = begin + m_current->used;
+    return true;
+}
+
+std::string readZipEntryText(const std::string &path, const std::string &entry)
+{
+    ZipEntryStream stream(path, entry, false);
+    std::string text;
+    text.reserve(static_cast<std::size_t>(stream.size()));
+    const char *begin = nullptr;
+    const char *end = nullptr;
+    while (stream.next(begin, end))
+        text.append(begin, end);
+    return text;
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+struct zip;
+struct zip_file;
+
+// A failure to open an archive or to read one of its entries.
+class ZipStreamError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Reads one entry of a zip archive as a sequence of inflated chunks, so a large
+// entry is never held whole in memory. With `background` the inflating runs on
+// a thread of its own a few chunks ahead of the reader; the reader side must
+// stay on one thread.
+class ZipEntryStream
+{
+public:
+    // `path` in the encoding of the C runtime's file functions. Throws
+    // ZipStreamError when the archive or the entry cannot be opened.
+    ZipEntryStream(const std::string &path, const std::string &entry, bool background);
+    ~ZipEntryStream();
+
+    ZipEntryStream(const ZipEntryStream &) = delete;
+    ZipEntryStream &operator=(const ZipEntryStream &) = delete;
+
+    // Uncompressed size of the entry as the archive states it.
+    quint64 size() const { return m_size; }
+
+    // The next chunk, valid until the following call; false at the end of the
+    // entry. Throws ZipStreamError when inflating fails (a damaged entry or a
+    // checksum mismatch).
+    bool next(const char *&begin, const char *&end);
+
+private:
+    static constexpr std::size_t kChunkSize = 1 << 20;
+    static constexpr int kChunkCount = 4;
+
+    struct Chunk
+    {
+        std::vector<char> bytes;
+        std::size_t used = 0;
+    };
+
+    bool readChunk(Chunk &chunk, std::string &error);
+    void run();
+    void close();
+
+    zip *m_archive = nullptr;
+    zip_file *m_file = nullptr;
+    quint64 m_size = 0;
+    bool m_background = false;
+
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<std::unique_ptr<Chunk>> m_free;
+    std::deque<std::unique_ptr<Chunk>> m_filled;
+    std::unique_ptr<Chunk> m_current;
+    bool m_finished = false;
+    bool m_stopping = false;
+    std::string m_error;
+    std::thread m_thread;
+};
+
+// Reads a whole (small) entry as text. Throws ZipStreamError.
+std::string readZipEntryText(const std::string &path, const std::string &entry);
