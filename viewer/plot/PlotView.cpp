@@ -4,6 +4,7 @@
 #include "ControlPanel.h"
 #include "LogSamples.h"
 #include "ProgressMessageBox.h"
+#include "ZipArchive.h"
 #include "ZipEntryStream.h"
 
 #include <qcustomplot.h>
@@ -235,7 +236,14 @@ PlotView::~PlotView() = default;
 
 void PlotView::build(const std::string &file)
 {
-    json metadata = json::parse(readZipEntryText(file, kMetadataEntry));
+    // Opening never creates a file: a missing one is an error like any other.
+    Zippy::ZipArchive archive(file);
+    if (!archive.IsOpen())
+        return;
+    json metadata = json::parse(archive.GetEntry(kMetadataEntry).GetDataAsText());
+    if (!archive.HasEntry(kDataEntry))
+        archive.GetEntry(kDataEntry); // the zip layer's error for a missing entry
+    archive.Close();
     const json parameterList = metadata["parametersDesc"]["parameters"];
 
     // The data is read while the plot is built; an error in the title's keys

@@ -149,15 +149,3 @@ bool ZipEntryStream::next(const char *&begin, const char *&end)
     end = begin + m_current->used;
     return true;
 }
-
-std::string readZipEntryText(const std::string &path, const std::string &entry)
-{
-    ZipEntryStream stream(path, entry, false);
-    std::string text;
-    text.reserve(static_cast<std::size_t>(stream.size()));
-    const char *begin = nullptr;
-    const char *end = nullptr;
-    while (stream.next(begin, end))
-        text.append(begin, end);
-    return text;
-}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ZipArchive.h"
+
 #include <QtGlobal>
 
 #include <condition_variable>
@@ -14,11 +16,12 @@
 struct zip;
 struct zip_file;
 
-// A failure to open an archive or to read one of its entries.
-class ZipStreamError : public std::runtime_error
+// A failure to open an archive or to read one of its entries; one of the zip
+// layer's runtime errors, with libzip's text.
+class ZipStreamError : public Zippy::ZipRuntimeError
 {
 public:
-    using std::runtime_error::runtime_error;
+    using Zippy::ZipRuntimeError::ZipRuntimeError;
 };
 
 // Reads one entry of a zip archive as a sequence of inflated chunks, so a large
@@ -73,6 +76,3 @@ private:
     std::string m_error;
     std::thread m_thread;
 };
-
-// Reads a whole (small) entry as text. Throws ZipStreamError.
-std::string readZipEntryText(const std::string &path, const std::string &entry);
