@@ -25,11 +25,6 @@ constexpr char kMetadataEntry[] = "metadata.json";
 constexpr char kDataEntry[] = "data.json";
 constexpr int kMaxNameComponentLength = 64;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("LogFile", text);
-}
-
 std::string localPath(const QString &path)
 {
     return QFile::encodeName(path).toStdString();
@@ -253,7 +248,7 @@ QString logFileBaseName(const QString &logsDir, const LogSession &session)
         country = QStringLiteral("None");
     const QDateTime when = session.dateTime();
     const QString date = when.isValid() ? when.toString(QStringLiteral("dd.MM.yyyy_hh.mm"))
-                                        : sanitizeFileNameComponent(tr("NoDate"));
+                                        : sanitizeFileNameComponent(QCoreApplication::translate("LogFile", "NoDate"));
     const QString registration = QStringLiteral("%1-%2").arg(country, QString::number(header.userRegNum.num));
     const QString number = QStringLiteral("%1").arg(header.head.sessionNumber, 3, 10, QLatin1Char('0'));
     // One substitution for all parts: a "%n" in a device's text stays text.
@@ -344,9 +339,10 @@ LogWriteResult failure(LogWriteResult result, const QString &reason)
 QString logsFolderProblem(const QString &logsDir)
 {
     if (logsDir.isEmpty())
-        return tr("No folder for log files is set.");
+        return QCoreApplication::translate("LogFile", "No folder for log files is set.");
     if (!QDir().mkpath(logsDir))
-        return tr("Cannot create the folder %1.").arg(QDir::toNativeSeparators(logsDir));
+        return QCoreApplication::translate("LogFile", "Cannot create the folder %1.")
+            .arg(QDir::toNativeSeparators(logsDir));
     return QString();
 }
 
@@ -369,7 +365,8 @@ LogWriteResult saveLogFile(const QString &logsDir, const LogSession &session)
         archive.Save();
         archive.Close();
     } catch (const std::exception &e) {
-        return failure(result, tr("Cannot write the log file %1: %2").arg(shownPath, QString::fromLocal8Bit(e.what())));
+        return failure(result, QCoreApplication::translate("LogFile", "Cannot write the log file %1: %2")
+                                   .arg(shownPath, QString::fromLocal8Bit(e.what())));
     }
 
     // Only now that the complete log is safe the incomplete one can go.
@@ -389,7 +386,8 @@ LogWriteResult exportLogCsv(const QString &logsDir, const LogSession &session)
     result.filePath = logFilePath(logsDir, session, QStringLiteral(".csv"));
     const QString shownPath = QDir::toNativeSeparators(result.filePath);
     const auto fail = [&](const QString &reason) {
-        return failure(result, tr("Cannot write the CSV file %1: %2").arg(shownPath, reason));
+        return failure(result, QCoreApplication::translate("LogFile", "Cannot write the CSV file %1: %2")
+                                   .arg(shownPath, reason));
     };
     if (const QString problem = logsFolderProblem(logsDir); !problem.isEmpty())
         return fail(problem);
