@@ -113,7 +113,7 @@ void SimClock::arm()
     }
     int interval = 0;
     if (m_mode == Mode::RealTime) {
-        const qint64 wait = m_events.begin()->first.due - realNowUs();
+        const qint64 wait = m_events.begin()->first.due - realNowUs() - m_spinUs;
         interval = wait <= 0 ? 0 : int(std::min<qint64>((wait + 999) / 1000, 1000000));
     }
     if (!m_timer->isActive() || m_timer->remainingTime() > interval)

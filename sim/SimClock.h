@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -32,6 +33,11 @@ public:
 
     Mode mode() const { return m_mode; }
     void setMode(Mode mode);
+    // RealTime only: the last us microseconds before an event are waited
+    // through the event loop instead of a timer, so events run within
+    // microseconds of their time (benchmarks) at the price of a busy wait.
+    // 0, the default: a timer only, up to a millisecond late.
+    void setRealTimeSpinUs(qint64 us) { m_spinUs = std::max<qint64>(0, us); }
 
     qint64 nowUs() const;
     qint64 nowMs() const { return nowUs() / 1000; }
@@ -85,4 +91,5 @@ private:
     QTimer *m_timer = nullptr;
     QElapsedTimer m_real;
     qint64 m_realBase = 0; // simulated time at m_real's start
+    qint64 m_spinUs = 0;
 };
