@@ -1,40 +1,60 @@
 #include "AdvertisementSource.h"
 
+#include "BleBackend.h"
 #include "QtAdvertisementSource.h"
 
+#include <QMap>
 #include <QMutex>
 
 namespace {
 
-struct FactoryHolder {
+using BackendSourceFactory = std::function<std::unique_ptr<AdvertisementSource>(BleBackend &)>;
+
+struct Registry {
     QMutex mutex;
-    AdvertisementSourceFactory factory;
+    QMap<QString, BackendSourceFactory> byBackend;
+    AdvertisementSourceFactory override;
+
+    Registry()
+    {
+        byBackend.insert(QStringLiteral("qt"), [](BleBackend &) { return std::make_unique<QtAdvertisementSource>(); });
+    }
 };
 
-FactoryHolder &factoryHolder()
+Registry &registry()
 {
-    static FactoryHolder holder;
-    return holder;
+    static Registry instance;
+    return instance;
 }
 
 } // namespace
 
-void setAdvertisementSourceFactory(AdvertisementSourceFactory factory)
+void registerAdvertisementSource(const QString &backendName, BackendSourceFactory factory)
 {
-    FactoryHolder &holder = factoryHolder();
-    QMutexLocker lock(&holder.mutex);
-    holder.factory = std::move(factory);
+    Registry &r = registry();
+    QMutexLocker lock(&r.mutex);
+    r.byBackend.insert(backendName.toLower(), std::move(factory));
 }
 
-std::unique_ptr<AdvertisementSource> createAdvertisementSource()
+AdvertisementSourceFactory advertisementSourceFactory()
 {
-    AdvertisementSourceFactory factory;
+    Registry &r = registry();
     {
-        FactoryHolder &holder = factoryHolder();
-        QMutexLocker lock(&holder.mutex);
-        factory = holder.factory;
+        QMutexLocker lock(&r.mutex);
+        if (r.override)
+            return r.override;
     }
-    if (factory)
-        return factory();
-    return std::make_unique<QtAdvertisementSource>();
+    BleBackend *backend = BleBackend::instance();
+    QMutexLocker lock(&r.mutex);
+    BackendSourceFactory factory = r.byBackend.value(backend->name().toLower());
+    if (!factory)
+        factory = r.byBackend.value(QStringLiteral("qt"));
+    return [factory, backend] { return factory(*backend); };
+}
+
+void setAdvertisementSourceFactory(AdvertisementSourceFactory factory)
+{
+    Registry &r = registry();
+    QMutexLocker lock(&r.mutex);
+    r.override = std::move(factory);
 }

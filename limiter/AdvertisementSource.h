@@ -47,10 +47,20 @@ public:
     virtual QString errorString() const = 0;
 };
 
+class BleBackend;
+
 using AdvertisementSourceFactory = std::function<std::unique_ptr<AdvertisementSource>()>;
 
-// The factory the scanner activates its source with. By default the Qt
-// Bluetooth LE scanner; simulated radios and tests install their own.
-// Passing an empty factory restores the default.
+// Makes the scanner listen through source factory whenever the BLE backend
+// of that name is in use. "qt" (Qt Bluetooth's LE scan) is built in and is
+// also the choice for a backend without a source of its own.
+void registerAdvertisementSource(const QString &backendName,
+                                 std::function<std::unique_ptr<AdvertisementSource>(BleBackend &)> factory);
+
+// The factory of sources for the BLE backend in use, or the one set with
+// setAdvertisementSourceFactory. Call it from the thread the backend lives
+// on (the GUI thread): it may create the backend.
+AdvertisementSourceFactory advertisementSourceFactory();
+
+// Overrides the choice by backend (tests); an empty factory ends that.
 void setAdvertisementSourceFactory(AdvertisementSourceFactory factory);
-std::unique_ptr<AdvertisementSource> createAdvertisementSource();

@@ -14,9 +14,10 @@ constexpr qint16 kNoSignal = -127;
 const QString kUnnamedDevice = QStringLiteral("VELMORA");
 } // namespace
 
-BluetoothDeviceDiscoveryAgent_UWP::BluetoothDeviceDiscoveryAgent_UWP()
+BluetoothDeviceDiscoveryAgent_UWP::BluetoothDeviceDiscoveryAgent_UWP(AdvertisementSourceFactory factory)
     : m_thread(std::make_unique<QThread>())
     , m_timer(new QTimer(this))
+    , m_sourceFactory(std::move(factory))
 {
     m_thread->setObjectName(QStringLiteral("BLE scanner"));
     moveToThread(m_thread.get());
@@ -56,7 +57,8 @@ void BluetoothDeviceDiscoveryAgent_UWP::threadStart()
         m_source->stop();
         m_source.reset();
     }
-    m_source = createAdvertisementSource();
+    if (m_sourceFactory)
+        m_source = m_sourceFactory();
     if (!m_source) {
         qCWarning(lcScanner) << "BLE scanner cannot be activated: no advertisement source";
         return;

@@ -22,7 +22,9 @@ class BluetoothDeviceDiscoveryAgent_UWP : public QObject
     Q_OBJECT
 
 public:
-    BluetoothDeviceDiscoveryAgent_UWP();
+    // Sources come from factory; by default from advertisementSourceFactory()
+    // as it stands at construction.
+    explicit BluetoothDeviceDiscoveryAgent_UWP(AdvertisementSourceFactory factory = advertisementSourceFactory());
     ~BluetoothDeviceDiscoveryAgent_UWP() override;
 
     // 0 (the default) scans for ever; otherwise the scan stops after this
@@ -54,5 +56,6 @@ private:
     QTimer *m_timer;
     int m_scanTimeout = 0;
     std::map<QBluetoothAddress, QBluetoothDeviceInfo> m_seenDevices;
+    AdvertisementSourceFactory m_sourceFactory;
     std::unique_ptr<AdvertisementSource> m_source;
 };

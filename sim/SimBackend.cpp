@@ -1,5 +1,6 @@
 #include "SimBackend.h"
 
+#include "SimAdvertisementSource.h"
 #include "SimController.h"
 #include "SimDescription.h"
 #include "SimDeviceDiscovery.h"
@@ -39,6 +40,7 @@ void SimBackend::singleShot(int milliseconds, const QObject *context, std::funct
 
 void registerSimBackend()
 {
+    registerSimAdvertisementSource();
     BleBackend::registerBackend(QStringLiteral("sim"), []() -> std::unique_ptr<BleBackend> {
         auto radio = std::make_unique<SimRadio>(SimClock::Mode::RealTime);
         const QString path = qEnvironmentVariable(kSimDevicesEnvironmentVariable);

@@ -1,0 +1,166 @@
+// Advertising of the simulated devices, heard through the real scanner
+// (agent, discovery).
+#include "AdvertisedStatus.h"
+#include "BluetoothDeviceDiscoveryAgent_UWP.h"
+#include "BluetoothDiscovery.h"
+#include "SimAdvertisementSource.h"
+#include "SimBackend.h"
+#include "SimRadio.h"
+#include "SimStatusAdvertiser.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+const QBluetoothAddress kLimiterAddress(QStringLiteral("C0:DE:00:00:00:01"));
+const QBluetoothAddress kLoggerAddress(QStringLiteral("C0:DE:00:00:00:02"));
+
+SimAdvertisedStatus limiterStatus()
+{
+    SimAdvertisedStatus s;
+    s.registrationCountry = "RUS";
+    s.registrationNumber = 4711;
+    s.hardwareVersion = 0x0213;
+    s.firmwareVersion = 0x1901;
+    s.auxiliaryVersion = 0x0105;
+    s.selfTest = 0x02;
+    s.battery = 57;
+    s.settingsSet = 7;
+    s.statusFlags = 0x21;
+    s.energy = 12.5f;
+    s.energyReference = 60.f;
+    s.voltage = 16.8f;
+    s.averageCurrent = 35.25f;
+    s.calibrationNumber = 321;
+    s.calibrationByte = 4;
+    s.capacity = 4500.f;
+    s.energyConsumed = 21.5f;
+    s.userName = "Ivan Ivanovich Petrovsky-Vodkin!"; // 32 bytes
+    return s;
+}
+
+SimAdvertisedStatus loggerStatus()
+{
+    SimAdvertisedStatus s;
+    s.registrationCountry = "DEU";
+    s.registrationNumber = 12;
+    s.hardwareVersion = 0x0312;
+    s.firmwareVersion = 0x0207;
+    s.auxiliaryVersion = 0x0003;
+    s.maximumSpeed = 88.5f;
+    s.averageSpeed = 61.5f;
+    s.temperature = -5;
+    s.satellites = 9;
+    s.maximumRpm = 52000;
+    s.userName = "Olga";
+    return s;
+}
+
+// Sends a foreign entry before the device's own.
+class TwoEntryAdvertiser : public SimAdvertiser
+{
+public:
+    SimAdvertisement next(const SimPeripheral &peripheral) override
+    {
+        SimAdvertisement a = inner.next(peripheral);
+        a.manufacturerData.prepend({0x0006, QByteArray("foreign")});
+        return a;
+    }
+    SimStatusAdvertiser inner{SimStatusAdvertiser::Family::Limiter, limiterStatus};
+};
+
+} // namespace
+
+class TestSimAdvertising : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { registerSimAdvertisementSource(); }
+
+    void rotationDecodes_data()
+    {
+        QTest::addColumn<int>("family");
+        QTest::addColumn<QList<int>>("kinds");
+        QTest::newRow("limiter") << int(SimStatusAdvertiser::Family::Limiter) << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 0};
+        QTest::newRow("DOV logger") << int(SimStatusAdvertiser::Family::DovLogger)
+                                    << QList<int>{8, 9, 10, 11, 12, 13, 14, 8};
+    }
+
+    void rotationDecodes()
+    {
+        QFETCH(int, family);
+        QFETCH(QList<int>, kinds);
+        const bool limiter = family == int(SimStatusAdvertiser::Family::Limiter);
+        SimStatusAdvertiser advertiser(SimStatusAdvertiser::Family(family), limiter ? limiterStatus : loggerStatus);
+        SimPeripheral peripheral(kLimiterAddress, QStringLiteral("QVR-1"));
+        peripheral.setRssi(-48);
+
+        AdvertisedStatus status;
+        for (int kind : kinds) {
+            const SimAdvertisement a = advertiser.next(peripheral);
+            QCOMPARE(a.address, kLimiterAddress);
+            QCOMPARE(a.name, std::optional<QString>(QStringLiteral("QVR-1")));
+            QCOMPARE(a.rssi, qint16(-48));
+            QCOMPARE(a.manufacturerData.size(), 1);
+            QCOMPARE(a.manufacturerData[0].first, quint16(0x0059));
+            const QByteArray data = a.manufacturerData[0].second;
+            QCOMPARE(data.size(), 12);
+            QCOMPARE(int(quint8(data[0])), kind);
+            QVERIFY(status.parse(data));
+        }
+
+        const SimAdvertisedStatus sent = limiter ? limiterStatus() : loggerStatus();
+        QCOMPARE(status.registrationNumberText(), QString::fromLatin1(sent.registrationCountry) + "-"
+                                                      + QString::number(sent.registrationNumber));
+        QCOMPARE(status.hardwareVersionWord(), sent.hardwareVersion);
+        QCOMPARE(status.firmwareVersionWord(), sent.firmwareVersion);
+        QCOMPARE(status.auxiliaryVersionWord(), sent.auxiliaryVersion);
+        QCOMPARE(status.userName(), QString::fromUtf8(sent.userName));
+        if (limiter) {
+            QCOMPARE(status.selfTestFlags(), quint8(0x20));
+            QCOMPARE(status.battery(), sent.battery);
+            QCOMPARE(status.settingsSetName(), QStringLiteral("7 (Rar Adev RUS)"));
+            QCOMPARE(status.statusFlags(), sent.statusFlags);
+            QCOMPARE(status.energy(), sent.energy);
+            QCOMPARE(status.energyLimit(), sent.energyReference);
+            QCOMPARE(status.voltage(), sent.voltage);
+            QCOMPARE(status.averageCurrent(), sent.averageCurrent);
+            QCOMPARE(status.calibrationText(), QStringLiteral("Calibrated: 04.321"));
+            QCOMPARE(status.capacity(), sent.capacity);
+            QCOMPARE(status.energyConsumed(), sent.energyConsumed);
+        } else {
+            QCOMPARE(status.maximumSpeed(), sent.maximumSpeed);
+            QCOMPARE(status.averageSpeed(), sent.averageSpeed);
+            QCOMPARE(status.temperature(), sent.temperature);
+            QCOMPARE(status.satellites(), sent.satellites);
+            QCOMPARE(status.maximumRpm(), float(sent.maximumRpm));
+        }
+    }
+
+    void firstManufacturerEntryOnly()
+    {
+        SimRadio radio(SimClock::Mode::Fast);
+        SimBackend backend(&radio);
+        BleBackend::setInstance(&backend);
+        auto device = std::make_shared<SimPeripheral>(kLimiterAddress, QStringLiteral("QVR-Sim 1"));
+        device->setAdvertiser(std::make_shared<TwoEntryAdvertiser>());
+        radio.addPeripheral(device);
+        {
+            BluetoothDiscovery discovery;
+            QSignalSpy discovered(&discovery, &BluetoothDiscovery::deviceDiscovered);
+            QSignalSpy updated(&discovery, &BluetoothDiscovery::deviceUpdated);
+            discovery.onDiscoveryFinished();
+            QTRY_VERIFY(updated.size() >= 3);
+            QCOMPARE(discovered.size(), 1);
+            const auto info = discovered[0][0].value<QBluetoothDeviceInfo>();
+            QCOMPARE(info.manufacturerIds(), QList<quint16>{0x0006});
+            QCOMPARE(info.manufacturerData(0x0006), QByteArray("foreign"));
+        }
+        BleBackend::setInstance(nullptr);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSimAdvertising)
+#include "tst_simadvertising.moc"
