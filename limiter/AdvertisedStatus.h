@@ -50,9 +50,12 @@ public:
     // changes nothing and returns false.
     bool parse(const QByteArray &manufacturerData);
 
-    // Row state of the device lists; not part of any record.
+    // Not part of any record: the device lists' stale mark, and the flag
+    // LimiterDevice sets when the user ends the connection.
     bool isStale() const { return m_stale; }
     void setStale(bool stale) { m_stale = stale; }
+    bool isUserDisconnected() const { return m_userDisconnect; }
+    void setUserDisconnected(bool disconnected) { m_userDisconnect = disconnected; }
 
     QString registrationCountry() const;
     quint16 registrationNumber() const { return m_registrationNumber; }
@@ -97,6 +100,7 @@ public:
 
 private:
     bool m_stale = false;
+    bool m_userDisconnect = false;
     std::array<char, 4> m_registrationCountry{};
     quint16 m_registrationNumber = 0;
     quint16 m_hardwareVersionWord = 0;
