@@ -78,6 +78,7 @@ MainWindow::MainWindow(const TranslatorList &translators, QWidget *parent)
     ui->pbOpenFolder->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
     ui->pbRefreshFolder->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     ui->lwLogs->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    ui->lwLogs->installEventFilter(this);
 
     ui->splitter->setSizes({width() - 300, 300});
     ui->splitter->setStretchFactor(0, 666);
@@ -226,13 +227,11 @@ void MainWindow::scanDirectory(QString directory)
     storeLogsDirectory(directory);
     rescanDirectory(directory);
 
-    QHeaderView *header = ui->lwLogs->horizontalHeader();
-    const int width = ui->lwLogs->width();
-    const int weights[kColumnCount] = {3, 5, 5, 3};
-    for (int column = 0; column < kColumnCount; ++column) {
-        header->setSectionResizeMode(column, QHeaderView::Interactive);
-        header->resizeSection(column, width * weights[column] / 21);
-    }
+    // Before the window is first shown the table has no width of its own
+    // yet: the columns are shared out when it gets one.
+    m_columnsPending = !ui->lwLogs->isVisible();
+    if (!m_columnsPending)
+        shareOutColumns();
 
     if (QFileInfo::exists(directory))
         m_watcher.addPath(directory);
@@ -333,6 +332,26 @@ void MainWindow::logSelected()
     // A file that is no readable log gets no description of another log.
     if (!shown)
         ui->logDescription->showLogMetadata(nlohmann::json());
+}
+
+void MainWindow::shareOutColumns()
+{
+    QHeaderView *header = ui->lwLogs->horizontalHeader();
+    const int width = ui->lwLogs->width();
+    const int weights[kColumnCount] = {3, 5, 5, 3};
+    for (int column = 0; column < kColumnCount; ++column) {
+        header->setSectionResizeMode(column, QHeaderView::Interactive);
+        header->resizeSection(column, width * weights[column] / 21);
+    }
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->lwLogs && event->type() == QEvent::Resize && m_columnsPending && ui->lwLogs->isVisible()) {
+        m_columnsPending = false;
+        shareOutColumns();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::resizeColumnsToContents()

@@ -41,11 +41,14 @@ public slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildLanguageMenu();
     void setLanguage();
 
+    // Columns take 3, 5, 5 and 3 parts of 21 of the table's width.
+    void shareOutColumns();
     void appendRow(const QStringList &texts, const QString &path, const QString &unreadablePath);
     int findRow(int role, const QString &path) const;
     void removeRowOf(int role, const QString &path);
@@ -60,4 +63,5 @@ private:
     // when the file goes away or becomes readable.
     QSet<QString> m_unreadableRows;
     QComboBox *m_languageBox = nullptr;
+    bool m_columnsPending = false;
 };
