@@ -1,5 +1,6 @@
 #include "FileAssociation.h"
 
+#include "LogFile.h"
 #include "ViewerDiagnostics.h"
 
 #include <QCoreApplication>
@@ -348,7 +349,7 @@ bool isFileAssociationRegistered(const FileAssociationStore &store, const QStrin
 
 void registerFileAssociation(FileAssociationStore &store, const QString &appName, const QString &programPath)
 {
-    const QString extension = QStringLiteral(".verira");
+    const QString extension = QString::fromLatin1(kLogFileExtension);
     store.setOpenCommand(appName, store.openCommandFor(programPath));
     store.setExtensionClass(extension, appName);
     store.setUserChoice(extension, appName);

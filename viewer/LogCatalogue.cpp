@@ -65,8 +65,10 @@ QDateTime loggedCreationTime(quint32 date, quint32 time)
 {
     const QDate day(2000 + bcd((date >> 8) & 0xFF), bcd((date >> 16) & 0xFF), bcd((date >> 24) & 0xFF));
     const QTime clock(bcd((time >> 24) & 0xFF), bcd((time >> 16) & 0xFF), bcd((time >> 8) & 0xFF));
+    if (!day.isValid() || !clock.isValid())
+        return {};
     const QDateTime result(day, clock, Qt::LocalTime);
-    if (!result.isValid() || result.date().year() < 2022)
+    if (!result.isValid() || day.year() < 2022)
         return {};
     return result;
 }

@@ -4,9 +4,7 @@
 #include "LogCatalogue.h"
 #include "ViewerDiagnostics.h"
 
-#ifdef GW_HAVE_PLOT_VIEW
 #include "PlotView.h"
-#endif
 
 #include <nlohmann/json.hpp>
 
@@ -21,8 +19,6 @@
 #include <QTabBar>
 #include <QTimer>
 
-#include <stdexcept>
-
 namespace {
 
 // Column 0 of a "File corrupted" row keeps the file's path here (never under
@@ -30,21 +26,6 @@ namespace {
 constexpr int kUnreadablePathRole = Qt::UserRole + 1;
 
 constexpr int kColumnCount = 4;
-
-// Builds the plot view of a log; throws what the build throws.
-QWidget *createPlotView(const QString &path, QWidget *parent, QString &title)
-{
-#ifdef GW_HAVE_PLOT_VIEW
-    auto *view = new PlotView(path, parent);
-    title = view->title();
-    return view;
-#else
-    Q_UNUSED(path);
-    Q_UNUSED(parent);
-    Q_UNUSED(title);
-    throw std::runtime_error("this build has no plot view");
-#endif
-}
 
 } // namespace
 
@@ -152,8 +133,9 @@ bool MainWindow::openLogInTab(const QString &path)
         reason = tr("The file does not exist.");
     } else {
         try {
-            QString title;
-            QWidget *view = createPlotView(path, ui->plots, title);
+            // The build throws the zip layer's and the JSON library's errors.
+            auto *view = new PlotView(path, ui->plots);
+            const QString title = view->title();
             if (!title.isEmpty()) {
                 ui->plots->setCurrentIndex(ui->plots->addTab(view, title));
                 qCDebug(lcViewer) << "Opened" << path << "as" << title;

@@ -2,6 +2,101 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs" sourcelanguage="en">
     <context>
+        <name>AdvertisedStatus</name>
+        <message>
+            <source>Limited</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Race</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Error</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ready</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Start overvoltage!</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>End undervoltage!</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>RED WIRE BROKEN!</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Not supported</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Disabled</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Enabled</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Active</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Voltage reverse!</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Calibrate error</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Current reverse!</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Self test error</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Calibrated: %1.%2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 (%2)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>RAR-I mini</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No limits!</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Test only!</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>User mode%1</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>DFUUpdater</name>
         <message>
             <source>Select init data partition</source>
@@ -122,71 +217,71 @@ Expected array.</source>
         <name>LogDescriptionWidget</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation>Formulář</translation>
         </message>
         <message>
             <source>Created at:</source>
-            <translation type="unfinished" />
+            <translation>Vytvořeno:</translation>
         </message>
         <message>
             <source>User:</source>
-            <translation type="unfinished" />
+            <translation>Uživatel:</translation>
         </message>
         <message>
             <source>Coordinates:</source>
-            <translation type="unfinished" />
+            <translation>Souřadnice:</translation>
         </message>
         <message>
             <source>Settings set:</source>
-            <translation type="unfinished" />
+            <translation>Sada nastavení:</translation>
         </message>
         <message>
             <source>Motor poles:</source>
-            <translation type="unfinished" />
+            <translation>Póly motoru:</translation>
         </message>
         <message>
             <source>Energy reference:</source>
-            <translation type="unfinished" />
+            <translation>Referenční energie:</translation>
         </message>
         <message>
             <source>Log frequency:</source>
-            <translation type="unfinished" />
+            <translation>Frekvence záznamu:</translation>
         </message>
         <message>
             <source>Hardware version:</source>
-            <translation type="unfinished" />
+            <translation>Verze hardwaru:</translation>
         </message>
         <message>
             <source>Firmware version:</source>
-            <translation type="unfinished" />
+            <translation>Verze firmwaru:</translation>
         </message>
         <message>
             <source>Booloader version:</source>
-            <translation type="unfinished" />
+            <translation>Verze zavaděče:</translation>
         </message>
         <message>
             <source>esc fw version:</source>
-            <translation type="unfinished" />
+            <translation>Verze firmwaru ESC:</translation>
         </message>
         <message>
             <source>Unknown</source>
-            <translation type="unfinished" />
+            <translation>Neznámé</translation>
         </message>
         <message>
             <source>%1 Wh</source>
-            <translation type="unfinished" />
+            <translation>%1 Wh</translation>
         </message>
         <message>
             <source>%1 Hz</source>
-            <translation type="unfinished" />
+            <translation>%1 Hz</translation>
         </message>
         <message>
             <source>Error reading log file</source>
-            <translation type="unfinished" />
+            <translation>Chyba při čtení souboru záznamu</translation>
         </message>
         <message>
             <source>File is corrupted or unsupported</source>
-            <translation type="unfinished" />
+            <translation>Soubor je poškozen nebo není podporován</translation>
         </message>
     </context>
     <context>

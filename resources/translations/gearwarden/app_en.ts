@@ -2,6 +2,101 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
     <context>
+        <name>AdvertisedStatus</name>
+        <message>
+            <source>Limited</source>
+            <translation>Limited</translation>
+        </message>
+        <message>
+            <source>Race</source>
+            <translation>Race</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Ready</source>
+            <translation>Ready</translation>
+        </message>
+        <message>
+            <source>Start overvoltage!</source>
+            <translation>Start overvoltage!</translation>
+        </message>
+        <message>
+            <source>End undervoltage!</source>
+            <translation>End undervoltage!</translation>
+        </message>
+        <message>
+            <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
+            <translation>ESC SIGNAL WIRE CONNECT WRONG!</translation>
+        </message>
+        <message>
+            <source>RED WIRE BROKEN!</source>
+            <translation>RED WIRE BROKEN!</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>Ok</translation>
+        </message>
+        <message>
+            <source>Not supported</source>
+            <translation>Not supported</translation>
+        </message>
+        <message>
+            <source>Disabled</source>
+            <translation>Disabled</translation>
+        </message>
+        <message>
+            <source>Enabled</source>
+            <translation>Enabled</translation>
+        </message>
+        <message>
+            <source>Active</source>
+            <translation>Active</translation>
+        </message>
+        <message>
+            <source>Voltage reverse!</source>
+            <translation>Voltage reverse!</translation>
+        </message>
+        <message>
+            <source>Calibrate error</source>
+            <translation>Calibrate error</translation>
+        </message>
+        <message>
+            <source>Current reverse!</source>
+            <translation>Current reverse!</translation>
+        </message>
+        <message>
+            <source>Self test error</source>
+            <translation>Self test error</translation>
+        </message>
+        <message>
+            <source>Calibrated: %1.%2</source>
+            <translation>Calibrated: %1.%2</translation>
+        </message>
+        <message>
+            <source>%1 (%2)</source>
+            <translation>%1 (%2)</translation>
+        </message>
+        <message>
+            <source>RAR-I mini</source>
+            <translation>RAR-I mini</translation>
+        </message>
+        <message>
+            <source>No limits!</source>
+            <translation>No limits!</translation>
+        </message>
+        <message>
+            <source>Test only!</source>
+            <translation>Test only!</translation>
+        </message>
+        <message>
+            <source>User mode%1</source>
+            <translation>User mode%1</translation>
+        </message>
+    </context>
+    <context>
         <name>DFUUpdater</name>
         <message>
             <source>Select init data partition</source>

@@ -1,0 +1,468 @@
+#include "LogCatalogue.h"
+#include "ViewerLogFiles.h"
+#include "MainWindow.h"
+#include "MessageBoxAnswerer.h"
+
+#include <nlohmann/json.hpp>
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QSettings sharedSettings()
+{
+    return QSettings(QStringLiteral("Velmora"), QStringLiteral("RADEvadazo"));
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class TestViewerMainWindow : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<MainWindow> m_window;
+
+    QString folder() const { return m_dir->path(); }
+    QTableWidget *table() const { return m_window->findChild<QTableWidget *>("lwLogs"); }
+    QTabWidget *tabs() const { return m_window->findChild<QTabWidget *>("plots"); }
+
+    void openWindow()
+    {
+        m_window = std::make_unique<MainWindow>(TranslatorList());
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+    // Every row as its four texts, in table order.
+    QList<QStringList> rows() const
+    {
+        QList<QStringList> all;
+        for (int r = 0; r < table()->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < 4; ++c)
+                cells << (table()->item(r, c) ? table()->item(r, c)->text() : QStringLiteral("<none>"));
+            all << cells;
+        }
+        return all;
+    }
+
+    QList<QStringList> sortedRows() const
+    {
+        QList<QStringList> all = rows();
+        std::sort(all.begin(), all.end());
+        return all;
+    }
+
+    int rowOf(const QString &path) const
+    {
+        for (int r = 0; r < table()->rowCount(); ++r) {
+            if (table()->item(r, 0)->data(Qt::UserRole).toString() == path)
+                return r;
+        }
+        return -1;
+    }
+
+    QString description(const char *field) const
+    {
+        return m_window->findChild<QLineEdit *>(field)->text();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName("Velmora");
+        QCoreApplication::setApplicationName("Tracelens");
+        QCoreApplication::setApplicationVersion("26.2");
+    }
+
+    void init()
+    {
+        QSettings().clear();
+        sharedSettings().clear();
+        m_dir = std::make_unique<QTemporaryDir>();
+        storeLogsDirectory(folder());
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        m_dir.reset();
+    }
+
+    void windowFrame()
+    {
+        openWindow();
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Tracelens  v 26.2 (%1) [Velmora]")
+                                              .arg(QString::fromLatin1(__DATE__).simplified()));
+        QTabBar *bar = tabs()->tabBar();
+        QCOMPARE(bar->tabText(0), QStringLiteral("Browse"));
+        QVERIFY(!bar->tabButton(0, QTabBar::LeftSide) && !bar->tabButton(0, QTabBar::RightSide));
+        QVERIFY(tabs()->tabsClosable() && tabs()->isMovable() && tabs()->documentMode());
+        QCOMPARE(m_window->findChild<QLineEdit *>("leCurrentFolder")->text(), QDir::toNativeSeparators(folder()));
+        QCOMPARE(table()->columnCount(), 4);
+        QCOMPARE(table()->selectionMode(), QAbstractItemView::SingleSelection);
+        QVERIFY(table()->isSortingEnabled());
+
+        // Geometry goes into the program's scope when the window goes.
+        m_window->resize(700, 500);
+        m_window.reset();
+        QVERIFY(!QSettings().value("geometry").toByteArray().isEmpty());
+        openWindow();
+        QCOMPARE(m_window->size(), QSize(700, 500));
+    }
+
+    void defaultLogsFolder()
+    {
+        sharedSettings().clear();
+        openWindow();
+        const QString expected =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/ZIDIrezud/logs";
+        QCOMPARE(sharedSettings().value("logs_dir").toString(), expected);
+    }
+
+    void catalogueRows()
+    {
+        TestLog incomplete;
+        incomplete.session = 10;
+        incomplete.complete = false;
+        incomplete.user = "Ольга";
+        incomplete.date = 0x01032700; // 1 March 2027
+        incomplete.time = 0x08050600;
+        const QString top = writeLog(folder());
+        const QString sub = writeLog(folder() + "/2025", incomplete);
+        QVERIFY(!top.isEmpty() && !sub.isEmpty());
+
+        // A log written by hand without "deviceName".
+        nlohmann::json metadata = nlohmann::json::parse(logMetadataJson(makeSession(TestLog())));
+        metadata.erase("deviceName");
+        metadata["head"]["sessionNumber"] = 3;
+        writeArchive(folder() + "/nameless.verira", {{"metadata.json", metadata.dump(4)}, {"data.json", "[]"}});
+        // Files that are no readable logs.
+        writeBytes(folder() + "/2025/broken.verira", "not a zip archive");
+        writeArchive(folder() + "/nodata.verira", {{"metadata.json", metadata.dump(4)}});
+        // The zip layer refuses to hand out an empty entry.
+        writeArchive(folder() + "/empty.verira", {{"metadata.json", ""}, {"data.json", "[]"}});
+        writeBytes(folder() + "/notes.txt", "not a log");
+
+        openWindow();
+        QCOMPARE(sortedRows(), QList<QStringList>({
+                                   {"/2025/Limiter1 (RUS-27): 10 (not complete race)", "Ольга", "RAR-I mini",
+                                    "2027/03/01 08:05:06"},
+                                   {"File corrupted", "", "empty.verira", ""},
+                                   {"File corrupted", "/2025/", "broken.verira", ""},
+                                   {"Limiter1 (RUS-27): 7", "Ivan", "RAR-I mini", "2026/12/09 14:30:59"},
+                                   {"No Name (RUS-27): 3", "Ivan", "RAR-I mini", "2026/12/09 14:30:59"},
+                               }));
+        QVERIFY(rowOf(top) >= 0 && rowOf(sub) >= 0);
+        QCOMPARE(sharedSettings().value("logs_dir").toString(), folder());
+    }
+
+    void logListRowTexts_data()
+    {
+        QTest::addColumn<QString>("base");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<qint64>("dotsCount");
+        QTest::addColumn<QString>("session");
+        QTest::newRow("in the folder") << "/logs" << "/logs/a.verira" << qint64(12) << "Dev (RUS-7): 5";
+        QTest::newRow("in a subfolder") << "/logs" << "/logs/2025/a.verira" << qint64(12) << "/2025/Dev (RUS-7): 5";
+        QTest::newRow("native base folder") << "C:\\logs" << "C:/logs/a.verira" << qint64(12)
+                                            << "C:/logs/Dev (RUS-7): 5";
+        QTest::newRow("not complete") << "/logs" << "/logs/a.verira" << qint64(4294967295)
+                                      << "Dev (RUS-7): 5 (not complete race)";
+        QTest::newRow("other large count") << "/logs" << "/logs/a.verira" << qint64(4294967294) << "Dev (RUS-7): 5";
+    }
+
+    void logListRowTexts()
+    {
+        QFETCH(QString, base);
+        QFETCH(QString, path);
+        QFETCH(qint64, dotsCount);
+        const nlohmann::json metadata = {
+            {"deviceName", "Dev"}, {"userRegNum", {{"country", "RUS"}, {"num", 7}}},
+            {"head", {{"sessionNumber", 5}, {"dotsCount", dotsCount}}}, {"userName", "U"}, {"settSetName", "S"},
+            {"date", 0x09122600}, {"time", 0x14305900}};
+        QTEST(logListRow(base, path, metadata, QDateTime()).session, "session");
+    }
+
+    void logListRowFailures_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value"); // JSON; empty removes the key
+        QTest::newRow("no user name") << "userName" << "";
+        QTest::newRow("number as text") << "settSetName" << "12";
+        QTest::newRow("no date") << "date" << "";
+        QTest::newRow("date as text") << "date" << "\"today\"";
+        QTest::newRow("device name not text") << "deviceName" << "7";
+    }
+
+    void logListRowFailures()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        nlohmann::json metadata = {
+            {"deviceName", "Dev"}, {"userRegNum", {{"country", "RUS"}, {"num", 7}}},
+            {"head", {{"sessionNumber", 5}, {"dotsCount", 1}}}, {"userName", "U"}, {"settSetName", "S"},
+            {"date", 0x09122600}, {"time", 0x14305900}};
+        if (value.isEmpty())
+            metadata.erase(key.toStdString());
+        else
+            metadata[key.toStdString()] = nlohmann::json::parse(value.toStdString());
+        QVERIFY_THROWS_EXCEPTION(nlohmann::json::exception, logListRow("/l", "/l/a.verira", metadata, QDateTime()));
+    }
+
+    void createdAt_data()
+    {
+        QTest::addColumn<quint32>("date");
+        QTest::addColumn<quint32>("time");
+        QTest::addColumn<bool>("logged");
+        QTest::newRow("2022 is shown") << 0x01012200u << 0x00000000u << true;
+        QTest::newRow("2021 falls back") << 0x31122100u << 0x23595900u << false;
+        QTest::newRow("month 13 falls back") << 0x01132600u << 0x12000000u << false;
+        QTest::newRow("30 February falls back") << 0x30022600u << 0x12000000u << false;
+        QTest::newRow("hour 24 falls back") << 0x01012600u << 0x24000000u << false;
+    }
+
+    void createdAt()
+    {
+        QFETCH(quint32, date);
+        QFETCH(quint32, time);
+        QFETCH(bool, logged);
+        TestLog log;
+        log.date = date;
+        log.time = time;
+        const QString path = writeLog(folder(), log);
+        QVERIFY(!path.isEmpty());
+        const QDateTime fileTime(QDate(2023, 5, 17), QTime(6, 7, 8));
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(fileTime, QFileDevice::FileModificationTime));
+        }
+        openWindow();
+        QCOMPARE(table()->rowCount(), 1);
+        const QDateTime expected = logged ? loggedCreationTime(date, time) : fileTime;
+        QVERIFY(expected.isValid());
+        QCOMPARE(table()->item(0, 3)->text(), expected.toString(kCreatedAtFormat));
+    }
+
+    void createdAtSortsChronologically()
+    {
+        const quint32 dates[] = {0x01022700, 0x15112600, 0x02012700};
+        for (int i = 0; i < 3; ++i) {
+            TestLog log;
+            log.session = quint32(i + 1);
+            log.date = dates[i];
+            QVERIFY(!writeLog(folder(), log).isEmpty());
+        }
+        openWindow();
+        table()->sortByColumn(3, Qt::AscendingOrder);
+        QStringList order;
+        for (const QStringList &row : rows())
+            order << row.at(3).left(10);
+        QCOMPARE(order, QStringList({"2026/11/15", "2027/01/02", "2027/02/01"}));
+    }
+
+    void trailingSeparator_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("one slash") << "/" << "";
+        QTest::newRow("one backslash") << "\\" << "";
+        QTest::newRow("two slashes keep one") << "//" << "/";
+    }
+
+    void trailingSeparator()
+    {
+        QFETCH(QString, suffix);
+        QVERIFY(!writeLog(folder()).isEmpty());
+        openWindow();
+        m_window->scanDirectory(folder() + suffix);
+        QTEST(sharedSettings().value("logs_dir").toString().mid(folder().size()), "stored");
+        if (suffix != "\\")
+            QCOMPARE(table()->rowCount(), 1);
+        QCOMPARE(withoutTrailingSeparator("C:\\logs\\"), QStringLiteral("C:\\logs"));
+    }
+
+    void updateButtonScansTheTypedFolder()
+    {
+        openWindow();
+        const QString other = folder() + "/other";
+        QVERIFY(!writeLog(other).isEmpty());
+        m_window->findChild<QLineEdit *>("leCurrentFolder")->setText(QDir::toNativeSeparators(other));
+        m_window->findChild<QPushButton *>("pbRefreshFolder")->click();
+        QCOMPARE(table()->rowCount(), 1);
+        QCOMPARE(sharedSettings().value("logs_dir").toString(), other);
+    }
+
+    // The watched folder: logs that appear are listed, logs that go away lose
+    // their row, a log in a subfolder waits for the next scan.
+    void watcherFollowsTheFolder()
+    {
+        const QString first = writeLog(folder());
+        openWindow();
+        QCOMPARE(table()->rowCount(), 1);
+
+        TestLog second;
+        second.session = 8;
+        const QString added = writeLog(folder(), second);
+        QTRY_COMPARE_WITH_TIMEOUT(table()->rowCount(), 2, 10000);
+        QVERIFY(rowOf(added) >= 0);
+
+        QVERIFY(QFile::remove(first));
+        QTRY_COMPARE_WITH_TIMEOUT(table()->rowCount(), 1, 10000);
+        QCOMPARE(rowOf(first), -1);
+
+        QVERIFY(QDir(folder()).mkdir("sub"));
+        QTest::qWait(1500); // the rescan of the new folder finds nothing
+        TestLog third;
+        third.session = 9;
+        QVERIFY(!writeLog(folder() + "/sub", third).isEmpty());
+        QTest::qWait(1500);
+        QCOMPARE(table()->rowCount(), 1);
+        m_window->findChild<QPushButton *>("pbRefreshFolder")->click();
+        QCOMPARE(table()->rowCount(), 2);
+    }
+
+    void oneRowPerLog()
+    {
+        const QString path = writeLog(folder());
+        openWindow();
+        m_window->rescanDirectory(folder());
+        m_window->logDirectoryChanged(path); // as a watched file that changed
+        m_window->logDirectoryChanged(path);
+        QCOMPARE(table()->rowCount(), 1);
+        QCOMPARE(rowOf(path), 0);
+
+        // A changed file is listed from its new contents.
+        TestLog renamed;
+        renamed.user = "Petr";
+        const LogSession session = makeSession(renamed);
+        writeArchive(path, {{"metadata.json", logMetadataJson(session)}, {"data.json", "[]"}});
+        m_window->logDirectoryChanged(path);
+        QCOMPARE(table()->rowCount(), 1);
+        QCOMPARE(table()->item(0, 1)->text(), QStringLiteral("Petr"));
+    }
+
+    void unreadableFileHasOneRow()
+    {
+        const QString path = folder() + "/broken.verira";
+        writeBytes(path, "garbage");
+        openWindow();
+        m_window->rescanDirectory(folder());
+        m_window->rescanDirectory(folder());
+        m_window->logDirectoryChanged(path);
+        QCOMPARE(rows(), QList<QStringList>({{"File corrupted", "", "broken.verira", ""}}));
+        QVERIFY(table()->item(0, 0)->data(Qt::UserRole).toString().isEmpty());
+
+        // Repaired: the log's own row replaces it.
+        const LogSession session = makeSession(TestLog());
+        writeArchive(path, {{"metadata.json", logMetadataJson(session)}, {"data.json", "[]"}});
+        m_window->rescanDirectory(folder());
+        QCOMPARE(rows(), QList<QStringList>({{"Limiter1 (RUS-27): 7", "Ivan", "RAR-I mini", "2026/12/09 14:30:59"}}));
+
+        // Broken again, then gone.
+        writeBytes(path, "garbage again");
+        m_window->logDirectoryChanged(path);
+        QCOMPARE(rows(), QList<QStringList>({{"File corrupted", "", "broken.verira", ""}}));
+        QVERIFY(QFile::remove(path));
+        m_window->rescanDirectory(folder());
+        QCOMPARE(table()->rowCount(), 0);
+    }
+
+    void selectionShowsDescription()
+    {
+        const QString path = writeLog(folder());
+        writeBytes(folder() + "/broken.verira", "garbage");
+        openWindow();
+        table()->selectRow(rowOf(path));
+        QCOMPARE(description("leUser"), QStringLiteral("Ivan [RUS-27]"));
+        QCOMPARE(description("leSettings"), QStringLiteral("RAR-I mini"));
+
+        const int broken = rowOf(QString()); // the row without a path
+        QVERIFY(broken >= 0);
+        table()->selectRow(broken);
+        QCOMPARE(description("leUser"), QStringLiteral("File is corrupted or unsupported"));
+        QCOMPARE(description("leSettings"), QString());
+
+        table()->clearSelection(); // changes nothing
+        QCOMPARE(description("leUser"), QStringLiteral("File is corrupted or unsupported"));
+    }
+
+    void plotTabs()
+    {
+        const QString path = writeLog(folder());
+        openWindow();
+        QVERIFY(m_window->openLogInTab(path));
+        table()->selectRow(0);
+        m_window->logOpened(); // a double click: the same log once more
+        QCOMPARE(tabs()->count(), 3);
+        QCOMPARE(tabs()->currentIndex(), 2);
+        for (int i : {1, 2})
+            QCOMPARE(tabs()->tabText(i), QStringLiteral("Limiter1 (RUS-27): 7"));
+
+        QPointer<QWidget> closed = tabs()->widget(1);
+        m_window->closePlotTab(1);
+        QCOMPARE(tabs()->count(), 2);
+        QTRY_VERIFY(closed.isNull()); // its memory goes back
+        m_window->closePlotTab(0);
+        QCOMPARE(tabs()->count(), 2);
+        QCOMPARE(tabs()->widget(0), m_window->findChild<QWidget *>("tab"));
+    }
+
+    void failedOpenAddsNoTab_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content"); // empty: no file at all
+        QTest::newRow("missing file") << "missing.verira" << QByteArray();
+        QTest::newRow("not an archive") << "broken.verira" << QByteArray("garbage");
+    }
+
+    void failedOpenAddsNoTab()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        const QString path = folder() + "/" + name;
+        if (!content.isEmpty())
+            writeBytes(path, content);
+        openWindow();
+        MessageBoxAnswerer answerer;
+        QVERIFY(!m_window->openLogInTab(path));
+        QCOMPARE(answerer.seen.size(), 1);
+        QVERIFY2(answerer.seen.first().contains(QDir::toNativeSeparators(path)), qPrintable(answerer.seen.first()));
+        QCOMPARE(tabs()->count(), 1);
+        QCOMPARE(QFileInfo::exists(path), !content.isEmpty());
+        QCOMPARE(fileBytes(path), content);
+        // The window goes on working.
+        m_window->rescanDirectory(folder());
+        QCOMPARE(tabs()->currentIndex(), 0);
+    }
+};
+
+QTEST_MAIN(TestViewerMainWindow)
+#include "tst_viewermainwindow.moc"
