@@ -1,0 +1,664 @@
+#include "LimiterDevice.h"
+
+#include "BleBackend.h"
+#include "BleController.h"
+#include "BleService.h"
+#include "DeviceProtocol.h"
+#include "LinkDiagnostics.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+
+#include <cstring>
+#include <exception>
+
+using namespace DeviceProtocol;
+
+namespace {
+
+LimiterDevice::ErrorPresenter &errorPresenter()
+{
+    static LimiterDevice::ErrorPresenter presenter;
+    return presenter;
+}
+
+QVersionNumber versionOfWord(quint16 word)
+{
+    return QVersionNumber(word >> 8, word & 0xFF);
+}
+
+} // namespace
+
+// --- construction ---------------------------------------------------------
+
+LimiterDevice::LimiterDevice(const QBluetoothDeviceInfo &info) : m_deviceInfo(info)
+{
+    qCDebug(lcDevice) << "cst ctor";
+}
+
+LimiterDevice::LimiterDevice()
+{
+    qCDebug(lcDevice) << "def ctor";
+}
+
+LimiterDevice::LimiterDevice(const LimiterDevice &other) : QObject(), m_deviceInfo(other.m_deviceInfo)
+{
+    qCDebug(lcDevice) << "cpy ctor";
+}
+
+LimiterDevice::LimiterDevice(LimiterDevice &&other) noexcept : QObject(), m_deviceInfo(std::move(other.m_deviceInfo))
+{
+    qCDebug(lcDevice) << "mov ctor";
+}
+
+LimiterDevice::~LimiterDevice() = default;
+
+void LimiterDevice::setErrorPresenter(ErrorPresenter presenter)
+{
+    errorPresenter() = std::move(presenter);
+}
+
+QString LimiterDevice::nameOf(const BleCharacteristic &characteristic)
+{
+    QString name = characteristic.name();
+    if (name.isEmpty())
+        name = characteristicName(characteristic.uuid());
+    return name.isEmpty() ? characteristic.uuid().toString() : name;
+}
+
+// --- connection -----------------------------------------------------------
+
+void LimiterDevice::connectToDevice()
+{
+    if (m_controller) {
+        // A tab asks twice; only a session that was ended for good starts anew.
+        if (!m_advertisedStatus.isUserDisconnected())
+            return;
+        releaseController();
+    }
+    m_backend = BleBackend::instance();
+    m_controller = m_backend->createCentral(m_deviceInfo, this);
+    connect(m_controller, &BleController::serviceDiscovered, this, &LimiterDevice::onServiceDiscovered);
+    connect(m_controller, &BleController::discoveryFinished, this, &LimiterDevice::onDiscoveryFinished);
+    connect(m_controller, &BleController::errorOccurred, this, &LimiterDevice::onControllerError);
+    connect(m_controller, &BleController::connected, this, &LimiterDevice::onControllerConnected);
+    connect(m_controller, &BleController::disconnected, this, &LimiterDevice::onControllerDisconnected);
+    m_controller->connectToDevice();
+}
+
+void LimiterDevice::disconnectFromDevice()
+{
+    if (!m_controller)
+        return;
+    m_advertisedStatus.setUserDisconnected(true);
+    if (m_controller->state() != QLowEnergyController::UnconnectedState)
+        m_controller->disconnectFromDevice();
+}
+
+void LimiterDevice::releaseController()
+{
+    if (m_controller) {
+        disconnect(m_controller, nullptr, this, nullptr);
+        if (m_controller->state() != QLowEnergyController::UnconnectedState)
+            m_controller->disconnectFromDevice();
+        m_controller->deleteLater();
+        m_controller = nullptr;
+    }
+    for (BleService **service : {&m_rtmService, &m_settingsService, &m_terminalService, &m_dfuService, &m_logService}) {
+        if (*service)
+            (*service)->deleteLater();
+        *service = nullptr;
+    }
+}
+
+int LimiterDevice::controllerError() const
+{
+    return m_controller ? int(m_controller->error()) : int(QLowEnergyController::NoError);
+}
+
+QString LimiterDevice::controllerErrorString() const
+{
+    return m_controller ? m_controller->errorString() : QString();
+}
+
+void LimiterDevice::onControllerConnected()
+{
+    qCDebug(lcDevice) << "Connected to device. Searching services...";
+    m_status = LimiterConnected;
+    emit statusChanged(LimiterConnected);
+    if (m_controller)
+        m_controller->discoverServices();
+}
+
+void LimiterDevice::onControllerDisconnected()
+{
+    qCDebug(lcDevice) << "LowEnergy controller disconnected";
+    if (m_advertisedStatus.isUserDisconnected()) {
+        releaseController();
+        m_status = LimiterDisconnected;
+        m_userLimitSettingsCharacteristics.clear();
+        m_defaultLimitSettingsCharacteristics.clear();
+        emit statusChanged(LimiterDisconnected);
+        return;
+    }
+    qCDebug(lcDevice) << "Trying to reconnect";
+    if (m_controller)
+        m_controller->connectToDevice();
+}
+
+void LimiterDevice::onServiceDiscovered(const QBluetoothUuid &uuid)
+{
+    logServiceDiscovered(lcDevice, uuid);
+}
+
+void LimiterDevice::onDiscoveryFinished()
+{
+    if (!m_controller || m_controller->state() != QLowEnergyController::DiscoveredState)
+        return;
+    qCDebug(lcDevice) << "Service discovery finished";
+    m_status = LimiterServicesDiscovered;
+    m_backend->singleShot(1000, this, [this]() {
+        emit statusChanged(LimiterConnectionStatus(m_status));
+        setUpSettingsService();
+    });
+}
+
+void LimiterDevice::onControllerError(QLowEnergyController::Error error)
+{
+    m_status = LimiterError;
+    emit statusChanged(LimiterError);
+    qCWarning(lcDevice) << "Cannot connect to remote device." << error;
+    qCWarning(lcDevice) << controllerErrorString();
+}
+
+// --- service set-up -------------------------------------------------------
+
+BleService *LimiterDevice::createService(const QBluetoothUuid &uuid,
+                                         void (LimiterDevice::*stateSlot)(QLowEnergyService::ServiceState),
+                                         bool allValueSignals)
+{
+    BleService *service = m_controller ? m_controller->createServiceObject(uuid, this) : nullptr;
+    if (!service)
+        return nullptr;
+    connect(service, &BleService::stateChanged, this, stateSlot);
+    connect(service, &BleService::characteristicChanged, this, &LimiterDevice::onCharacteristicChanged);
+    connect(service, &BleService::descriptorWritten, this, &LimiterDevice::onDescriptorWritten);
+    if (allValueSignals) {
+        connect(service, &BleService::characteristicRead, this, &LimiterDevice::onCharacteristicRead);
+        connect(service, &BleService::characteristicWritten, this, &LimiterDevice::onCharacteristicWritten);
+    }
+    return service;
+}
+
+void LimiterDevice::setUpSettingsService()
+{
+    try {
+        if (!m_controller)
+            return;
+        m_settingsService = createService(settingsServiceUuid(), &LimiterDevice::onSettingsServiceStateChanged, true);
+        if (!m_settingsService) {
+            qCWarning(lcDevice) << "Settings service not found";
+            return;
+        }
+        m_settingsService->discoverDetails();
+    } catch (const std::exception &e) {
+        qCCritical(lcDevice) << "Connection Error:" << e.what();
+        if (errorPresenter())
+            errorPresenter()(tr("Connection Error"), tr("Failed to connect to the device. Please try again."));
+    }
+}
+
+void LimiterDevice::onSettingsServiceStateChanged(QLowEnergyService::ServiceState state)
+{
+    qCDebug(lcDevice) << "state changed" << state;
+    if (sender() != m_settingsService || state != QLowEnergyService::RemoteServiceDiscovered)
+        return;
+    qCDebug(lcDevice) << "Settings service discovered";
+    m_deviceInfoCharacteristic = m_settingsService->characteristic(settingsUuid(kDeviceInfoId));
+    if (m_deviceInfoCharacteristic.isValid())
+        m_settingsService->readCharacteristic(m_deviceInfoCharacteristic);
+    else
+        qCWarning(lcDevice) << "Settings failed to get characteristic BLE_UUID_DEVICE_INFO_UUID";
+    m_authorisationCharacteristic = m_settingsService->characteristic(settingsUuid(kAuthorisationId));
+    if (!m_authorisationCharacteristic.isValid())
+        qCWarning(lcDevice) << "Settings failed to get characteristic BLE_UUID_AUTHORISATION_REQ_UUID";
+}
+
+BleCharacteristic LimiterDevice::takeSettingsCharacteristic(quint16 id, bool read, bool lookUpCccd)
+{
+    const QBluetoothUuid uuid = settingsUuid(id);
+    const BleCharacteristic characteristic = m_settingsService->characteristic(uuid);
+    if (!characteristic.isValid()) {
+        qCWarning(lcDevice) << "Settings failed to get characteristic " + characteristicName(uuid);
+        return characteristic;
+    }
+    if (read)
+        m_settingsService->readCharacteristic(characteristic);
+    if (lookUpCccd && !characteristic.clientCharacteristicConfiguration().isValid())
+        qCWarning(lcDevice) << "Settings failed to get notify descriptor for " + characteristicName(uuid);
+    return characteristic;
+}
+
+void LimiterDevice::onAuthorizationSuccess()
+{
+    m_rtmService = createService(telemetryServiceUuid(), &LimiterDevice::onRTMServiceStateChanged, false);
+    if (m_rtmService)
+        m_rtmService->discoverDetails();
+    else
+        qCWarning(lcDevice) << "Telemetry service not found";
+
+    m_terminalService = createService(terminalServiceUuid(), &LimiterDevice::onTerminalServiceStateChanged, true);
+    if (m_terminalService)
+        m_terminalService->discoverDetails();
+    else
+        qCWarning(lcDevice) << "Terminal service not found";
+
+    if (m_settingsService) {
+        m_commonSettingsCharacteristic = takeSettingsCharacteristic(kCommonSettingsId, true, true);
+        m_userLimitSettingsCharacteristics.clear();
+        for (int i = 0; i < kUserLimitSetCount; ++i)
+            m_userLimitSettingsCharacteristics.append(takeSettingsCharacteristic(quint16(kUserLimitSet0Id + i), true, true));
+        m_defaultLimitSettingsCharacteristics.clear();
+        for (int i = 0; i < kDefaultLimitSetCount; ++i)
+            m_defaultLimitSettingsCharacteristics.append(
+                takeSettingsCharacteristic(quint16(kDefaultLimitSet0Id + i), true, true));
+        m_motorSettingsCharacteristic = takeSettingsCharacteristic(kMotorSettingsId, true, false);
+        m_motorDriveSettingsCharacteristic = takeSettingsCharacteristic(kMotorDriveSettingsId, true, false);
+        m_passwordSetCharacteristic = takeSettingsCharacteristic(kPasswordSetId, false, false);
+        m_flagsCharacteristic = takeSettingsCharacteristic(kFlagsId, false, false);
+        m_timingTable1Characteristic = takeSettingsCharacteristic(kTimingTable1Id, true, false);
+        m_timingTable2Characteristic = takeSettingsCharacteristic(kTimingTable2Id, true, false);
+    }
+
+    m_dfuService = createService(dfuServiceUuid(), &LimiterDevice::onDFUServiceStateChanged, true);
+    if (m_dfuService)
+        m_dfuService->discoverDetails();
+
+    m_logService = createService(logServiceUuid(), &LimiterDevice::onLogServiceStateChanged, true);
+    if (m_logService)
+        m_logService->discoverDetails();
+}
+
+void LimiterDevice::onRTMServiceStateChanged(QLowEnergyService::ServiceState state)
+{
+    qCDebug(lcDevice) << "state changed" << state;
+    if (sender() != m_rtmService || state != QLowEnergyService::RemoteServiceDiscovered)
+        return;
+    qCDebug(lcDevice) << "RTM service discovered";
+    const BleCharacteristic telemetry = m_rtmService->characteristic(telemetryUuid(kTelemetryId));
+    if (!telemetry.isValid()) {
+        qCWarning(lcDevice) << "RTM failed to get characteristic " << telemetryUuid(kTelemetryId);
+        return;
+    }
+    const BleDescriptor cccd = telemetry.clientCharacteristicConfiguration();
+    if (!cccd.isValid()) {
+        qCWarning(lcDevice) << "RTM failed to get notify descriptor " << telemetry.uuid();
+        return;
+    }
+    m_rtmService->writeDescriptor(cccd, enableNotifications());
+}
+
+void LimiterDevice::onTerminalServiceStateChanged(QLowEnergyService::ServiceState state)
+{
+    qCDebug(lcDevice) << "state changed" << state;
+    if (sender() != m_terminalService || state != QLowEnergyService::RemoteServiceDiscovered)
+        return;
+    qCDebug(lcDevice) << "Terminal service discovered";
+    m_nusRxCharacteristic = m_terminalService->characteristic(terminalUuid(kNusRxId));
+    if (!m_nusRxCharacteristic.isValid()) {
+        qCWarning(lcDevice) << "Terminal TX failed to get characteristic BLE_UUID_NUS_TX_CHARACTERISTIC";
+        return;
+    }
+    const BleCharacteristic tx = m_terminalService->characteristic(terminalUuid(kNusTxId));
+    if (!tx.isValid()) {
+        qCWarning(lcDevice) << "Terminal RX failed to get characteristic BLE_UUID_NUS_TX_CHARACTERISTIC";
+        return;
+    }
+    const BleDescriptor cccd = tx.clientCharacteristicConfiguration();
+    if (!cccd.isValid()) {
+        qCWarning(lcDevice) << "Terminal RX failed to get notify descriptor for BLE_UUID_NUS_TX_CHARACTERISTIC";
+        return;
+    }
+    m_terminalService->writeDescriptor(cccd, enableNotifications());
+}
+
+void LimiterDevice::onDFUServiceStateChanged(QLowEnergyService::ServiceState state)
+{
+    qCDebug(lcDevice) << "DFU state changed" << state;
+    if (sender() != m_dfuService || state != QLowEnergyService::RemoteServiceDiscovered)
+        return;
+    qCDebug(lcDevice) << "DFU service discovered";
+    m_buttonlessDfuCharacteristic = m_dfuService->characteristic(dfuUuid(kDfuButtonlessId));
+    if (!m_buttonlessDfuCharacteristic.isValid()) {
+        qCWarning(lcDevice) << "DFU failed to get Buttonless characteristic";
+        return;
+    }
+    m_buttonlessDfuCccd = m_buttonlessDfuCharacteristic.clientCharacteristicConfiguration();
+    if (!m_buttonlessDfuCccd.isValid()) {
+        qCWarning(lcDevice) << "Buttonless DFU failed to get notify descriptor for DFU_BUTTONLESS_WO_BONDS_UUID";
+        return;
+    }
+    m_dfuService->writeDescriptor(m_buttonlessDfuCccd, enableIndications());
+}
+
+void LimiterDevice::onLogServiceStateChanged(QLowEnergyService::ServiceState state)
+{
+    qCDebug(lcDevice) << "state changed" << state;
+    if (sender() != m_logService || state != QLowEnergyService::RemoteServiceDiscovered)
+        return;
+    qCDebug(lcDevice) << "Log service discovered";
+    m_logDataCharacteristic = m_logService->characteristic(logUuid(kLogDataId));
+    if (!m_logDataCharacteristic.isValid()) {
+        qCWarning(lcDevice) << "LOG DATA failed to get characteristic " << logUuid(kLogDataId);
+        return;
+    }
+    const BleDescriptor dataCccd = m_logDataCharacteristic.clientCharacteristicConfiguration();
+    if (!dataCccd.isValid()) {
+        qCWarning(lcDevice) << "LOG DATA failed to get notify descriptor " << logUuid(kLogDataId);
+        return;
+    }
+    m_logService->writeDescriptor(dataCccd, enableNotifications());
+
+    m_logReadRequestCharacteristic = m_logService->characteristic(logUuid(kLogReadRequestId));
+    if (!m_logReadRequestCharacteristic.isValid()) {
+        qCWarning(lcDevice) << "LOG READ REQ failed to get characteristic";
+        return;
+    }
+
+    m_logSessionNumberCharacteristic = m_logService->characteristic(logUuid(kLogSessionNumberId));
+    if (!m_logSessionNumberCharacteristic.isValid()) {
+        qCWarning(lcDevice) << "LOG SESSION NUMBER failed to get characteristic";
+        return;
+    }
+    const BleDescriptor sessionCccd = m_logSessionNumberCharacteristic.clientCharacteristicConfiguration();
+    if (!sessionCccd.isValid()) {
+        qCWarning(lcDevice)
+            << "LOG SESSION NUMBER failed to get notify descriptor for BLE_UUID_LOGDATA_SESSIONNUM_CHARACTERISTIC";
+        return;
+    }
+    m_logService->writeDescriptor(sessionCccd, enableNotifications());
+
+    m_logReadStatusCharacteristic = m_logService->characteristic(logUuid(kLogReadStatusId));
+    if (!m_logReadStatusCharacteristic.isValid()) {
+        qCWarning(lcDevice) << "LOG READ STATUS failed to get characteristic";
+        return;
+    }
+    const BleDescriptor statusCccd = m_logReadStatusCharacteristic.clientCharacteristicConfiguration();
+    if (!statusCccd.isValid()) {
+        qCWarning(lcDevice) << "LOG READ STATUS failed to get notify descriptor for BLE_UUID_LOGDATA_READ_STATUS_UUID";
+        return;
+    }
+    m_logService->writeDescriptor(statusCccd, enableNotifications());
+    emit loggerServiceDiscovered();
+}
+
+void LimiterDevice::onDescriptorWritten(const BleDescriptor &descriptor, const QByteArray &value)
+{
+    qCDebug(lcDevice) << "descriptor written" << descriptor.name();
+    if (descriptor == m_buttonlessDfuCccd)
+        qCDebug(lcDevice) << "DFU Notification enabled";
+    qCDebug(lcDevice) << "value" << value.toHex();
+}
+
+// --- values ---------------------------------------------------------------
+
+void LimiterDevice::onCharacteristicChanged(const BleCharacteristic &characteristic, const QByteArray &value)
+{
+    qCDebug(lcDevice) << "characteristic changed" << nameOf(characteristic);
+    qCDebug(lcDevice) << "value" << value.toHex();
+    QObject *service = sender();
+    if (!service)
+        return;
+    if (service == m_rtmService) {
+        if (!recordFromBytes(value, m_telemetry)) {
+            qCWarning(lcDevice) << "telemetry value too short:" << value.size();
+            return;
+        }
+        emit telemetryUpdated();
+    } else if (service == m_settingsService) {
+        handleSettingsValue(characteristic, value);
+    } else if (service == m_terminalService) {
+        emit terminalDataReceived(value);
+    } else if (service == m_dfuService) {
+        if (isDfuEnterSuccess(value))
+            emit enteredDFUMode();
+    } else if (service == m_logService) {
+        if (characteristic == m_logDataCharacteristic) {
+            emit logDataReceived(value);
+        } else if (characteristic == m_logReadStatusCharacteristic) {
+            s_LogReadStatus status{};
+            if (recordFromBytes(value, status))
+                emit logReadStatusReceived(status);
+            else
+                qCWarning(lcDevice) << "log read status too short:" << value.size();
+        } else if (characteristic == m_logSessionNumberCharacteristic) {
+            s_LogSessionNum sessions{};
+            if (recordFromBytes(value, sessions))
+                emit logSessionNumberReceived(sessions);
+            else
+                qCWarning(lcDevice) << "log session number too short:" << value.size();
+        }
+    }
+}
+
+void LimiterDevice::onCharacteristicRead(const BleCharacteristic &characteristic, const QByteArray &value)
+{
+    qCDebug(lcDevice) << "Characteristic read" << nameOf(characteristic);
+    qCDebug(lcDevice) << "value" << value.toHex();
+    if (!m_controller)
+        return;
+    if (characteristic == m_deviceInfoCharacteristic) {
+        if (!RecordTakeOver::deviceInformation(value, m_deviceInformation)) {
+            qCWarning(lcDevice) << "device information too short:" << value.size();
+            return;
+        }
+        emit deviceInformationUpdated();
+        if (isLocked(m_deviceInformation)) {
+            emit authorizationRequired();
+            return;
+        }
+        onAuthorizationSuccess();
+    } else if (characteristic == m_timingTable1Characteristic) {
+        if (!RecordTakeOver::timingTableHalf(value, 0, m_timingTable))
+            qCWarning(lcDevice) << "timing table half too short:" << value.size();
+    } else if (characteristic == m_timingTable2Characteristic) {
+        if (!RecordTakeOver::timingTableHalf(value, 1, m_timingTable)) {
+            qCWarning(lcDevice) << "timing table half too short:" << value.size();
+            return;
+        }
+        emit timingTableUpdated();
+    } else if (sender() == m_settingsService) {
+        handleSettingsValue(characteristic, value);
+    }
+}
+
+void LimiterDevice::handleSettingsValue(const BleCharacteristic &characteristic, const QByteArray &value)
+{
+    const QBluetoothUuid uuid = characteristic.uuid();
+    if (uuid == settingsUuid(kCommonSettingsId)) {
+        if (RecordTakeOver::commonSettings(value, m_commonSettings))
+            emit commonSettingsUpdated();
+        else
+            qCWarning(lcDevice) << "common settings too short:" << value.size();
+        return;
+    }
+    if (uuid == settingsUuid(kMotorSettingsId)) {
+        if (RecordTakeOver::motorSettings(value, m_motorSettings))
+            emit motorSettingsUpdated();
+        else
+            qCWarning(lcDevice) << "motor settings too short:" << value.size();
+        return;
+    }
+    if (uuid == settingsUuid(kMotorDriveSettingsId)) {
+        if (RecordTakeOver::motorDriveSettings(value, m_motorDriveSettings))
+            emit motorDriveSettingsUpdated();
+        else
+            qCWarning(lcDevice) << "motor drive settings too short:" << value.size();
+        return;
+    }
+    qCDebug(lcDevice) << "settings" << value.toHex();
+    s_LimitSettBle set{};
+    if (!RecordTakeOver::limitSettings(value, set)) {
+        qCWarning(lcDevice) << "limit settings too short:" << value.size();
+        return;
+    }
+    if (const int i = int(m_userLimitSettingsCharacteristics.indexOf(characteristic)); i >= 0 && i < kUserLimitSetCount) {
+        m_userLimitSettings[i] = set;
+        emit userLimitSettingsUpdated(i);
+    } else if (const int j = int(m_defaultLimitSettingsCharacteristics.indexOf(characteristic));
+               j >= 0 && j < kDefaultLimitSetCount) {
+        m_defaultLimitSettings[j] = set;
+        emit defaultLimitSettingsUpdated(j);
+    }
+}
+
+void LimiterDevice::onCharacteristicWritten(const BleCharacteristic &characteristic, const QByteArray &value)
+{
+    qCDebug(lcDevice) << "=====================Characteristic written" << nameOf(characteristic);
+    qCDebug(lcDevice).noquote() << "value" << hexBytes(value) << "(" + QString::fromLatin1(value.toHex()) + ")";
+    if (characteristic == m_authorisationCharacteristic) {
+        if (m_settingsService && m_deviceInfoCharacteristic.isValid())
+            m_settingsService->readCharacteristic(m_deviceInfoCharacteristic);
+    } else if (characteristic == m_logReadRequestCharacteristic) {
+        qCDebug(lcDevice) << "Log read request written";
+    }
+}
+
+// --- accessors ------------------------------------------------------------
+
+s_LimitSettBle LimiterDevice::defaultLimitSettings(int index) const
+{
+    return index >= 0 && index < kDefaultLimitSetCount ? m_defaultLimitSettings[index] : s_LimitSettBle{};
+}
+
+s_LimitSettBle LimiterDevice::userLimitSettings(int index) const
+{
+    return index >= 0 && index < kUserLimitSetCount ? m_userLimitSettings[index] : s_LimitSettBle{};
+}
+
+QVersionNumber LimiterDevice::escFirmwareVersion() const
+{
+    return versionOfWord(m_deviceInformation.block[2].versionWord62);
+}
+
+QVersionNumber LimiterDevice::bootloaderVersion() const
+{
+    const char *text = m_deviceInformation.block[0].text4 + 32; // offset 36, up to 8 bytes
+    const auto length = std::find(text, text + 8, '\0') - text;
+    if (length >= 7)
+        return versionOfWord(m_deviceInformation.block[0].versionWord62);
+    return versionOfWord(m_advertisedStatus.auxiliaryVersionWord());
+}
+
+// --- writes ---------------------------------------------------------------
+
+void LimiterDevice::write(BleService *service, const BleCharacteristic &characteristic, const QByteArray &value)
+{
+    qCDebug(lcDevice) << "write" << nameOf(characteristic) << hexBytes(value);
+    service->writeCharacteristic(characteristic, value, QLowEnergyService::WriteWithResponse);
+}
+
+void LimiterDevice::writeCommonSettings(const s_CommonSettBle &settings)
+{
+    if (!m_settingsService || !m_commonSettingsCharacteristic.isValid())
+        return;
+    m_commonSettings = settings;
+    write(m_settingsService, m_commonSettingsCharacteristic, recordBytes(settings));
+}
+
+void LimiterDevice::writeMotorSettings(const s_MotorSettBle &settings)
+{
+    if (!m_settingsService || !m_motorSettingsCharacteristic.isValid())
+        return;
+    m_motorSettings = settings;
+    write(m_settingsService, m_motorSettingsCharacteristic, recordBytes(settings));
+}
+
+void LimiterDevice::writeMotorDriveSettings(const s_MotorDriveSettBle &settings)
+{
+    if (!m_settingsService || !m_motorDriveSettingsCharacteristic.isValid())
+        return;
+    m_motorDriveSettings = settings;
+    write(m_settingsService, m_motorDriveSettingsCharacteristic, recordBytes(settings));
+}
+
+void LimiterDevice::writeLimitSettings(int set, const s_LimitSettBle &settings)
+{
+    if (set < 0 || set >= kLimitSetCount)
+        return;
+    const bool isDefault = set < kDefaultLimitSetCount;
+    const int index = isDefault ? set : set - kDefaultLimitSetCount;
+    const QList<BleCharacteristic> &list =
+        isDefault ? m_defaultLimitSettingsCharacteristics : m_userLimitSettingsCharacteristics;
+    if (index >= list.size() || !m_settingsService || !list.at(index).isValid())
+        return;
+    (isDefault ? m_defaultLimitSettings : m_userLimitSettings)[index] = settings;
+    write(m_settingsService, list.at(index), recordBytes(settings));
+}
+
+void LimiterDevice::setPassword(const QString &password)
+{
+    if (!m_settingsService)
+        return;
+    if (!m_passwordSetCharacteristic.isValid())
+        qCWarning(lcDevice) << "password characteristic is invalid";
+    write(m_settingsService, m_passwordSetCharacteristic, passwordValue(password));
+}
+
+void LimiterDevice::authorize(const QString &password)
+{
+    if (!m_settingsService)
+        return;
+    if (!m_authorisationCharacteristic.isValid())
+        qCWarning(lcDevice) << "Authorization characteristic is invalid";
+    write(m_settingsService, m_authorisationCharacteristic, passwordValue(password));
+}
+
+void LimiterDevice::writeFlags(int byte, quint8 value)
+{
+    if (!m_settingsService || !m_flagsCharacteristic.isValid())
+        return;
+    write(m_settingsService, m_flagsCharacteristic, flagsCommand(FlagsByte(byte), value));
+}
+
+void LimiterDevice::resetCommonSettings() { writeFlags(FlagResetCommonSettings, 1); }
+void LimiterDevice::resetEscSettings() { writeFlags(FlagResetEscSettings, 1); }
+
+void LimiterDevice::resetLimitSettings(int set)
+{
+    if (set < 0 || set >= kLimitSetCount)
+        return;
+    writeFlags(FlagResetLimitSettings, quint8(set + 1));
+}
+
+void LimiterDevice::sendSetFullThrottle() { writeFlags(FlagSetFullThrottle, 1); }
+void LimiterDevice::sendSetStopPosition() { writeFlags(FlagSetStopPosition, 1); }
+void LimiterDevice::sendSetFailsafePosition() { writeFlags(FlagSetFailsafePosition, 1); }
+void LimiterDevice::sendSetMaxTimingPosition() { writeFlags(FlagSetMaxTimingPosition, 1); }
+void LimiterDevice::sendSetMinTimingPosition() { writeFlags(FlagSetMinTimingPosition, 1); }
+
+void LimiterDevice::writeLogRequest(const QByteArray &request)
+{
+    if (!m_logService || m_logService->state() != QLowEnergyService::RemoteServiceDiscovered
+        || !m_logReadRequestCharacteristic.isValid())
+        return;
+    write(m_logService, m_logReadRequestCharacteristic, request);
+}
+
+void LimiterDevice::readLogNumber() { writeLogRequest(logRequest(0)); }
+void LimiterDevice::readLog(quint32 session) { writeLogRequest(logRequest(session)); }
+void LimiterDevice::sendClearLogs() { writeLogRequest(logRequest(0, true)); }
+
+void LimiterDevice::enterDFUMode()
+{
+    if (!m_dfuService || !m_buttonlessDfuCharacteristic.isValid())
+        return;
+    write(m_dfuService, m_buttonlessDfuCharacteristic, dfuEnterCommand());
+}
+
+void LimiterDevice::sendTerminalData(const QByteArray &data)
+{
+    if (!m_terminalService || !m_nusRxCharacteristic.isValid())
+        return;
+    write(m_terminalService, m_nusRxCharacteristic, data);
+}

@@ -1,0 +1,195 @@
+#pragma once
+
+#include "AdvertisedStatus.h"
+#include "BleHandles.h"
+#include "DeviceRecords.h"
+
+#include <QBluetoothDeviceInfo>
+#include <QList>
+#include <QLowEnergyController>
+#include <QLowEnergyService>
+#include <QObject>
+#include <QVersionNumber>
+
+#include <functional>
+
+class BleBackend;
+class BleController;
+class BleService;
+
+// The state statusChanged reports.
+enum LimiterConnectionStatus : int {
+    LimiterDisconnected = 0,       // disconnected for good, after a user disconnect
+    LimiterError = 1,              // the controller reported an error
+    LimiterConnected = 2,          // connected, searching services
+    LimiterServicesDiscovered = 3, // service discovery finished, set-up under way
+};
+
+// The program's client of one device, limiter or DOV logger: its BLE
+// controller and five services (through the BLE seam), the cached records
+// and the writes of the device pages. One object per advertised address,
+// shared by pointer between the device list and the device's tab.
+//
+// Set-up: connectToDevice -> status 2 -> service discovery -> 1000 ms later
+// status 3 and the settings service -> device information -> either
+// authorizationRequired (locked) or the telemetry, terminal, settings, DFU
+// and log services with their notifications. An unexpected disconnect
+// reconnects at once; disconnectFromDevice ends the session for good.
+class LimiterDevice : public QObject
+{
+    Q_OBJECT
+public:
+    explicit LimiterDevice(const QBluetoothDeviceInfo &info);
+    LimiterDevice();
+    // Copies take over the device info only.
+    LimiterDevice(const LimiterDevice &other);
+    LimiterDevice(LimiterDevice &&other) noexcept;
+    LimiterDevice &operator=(const LimiterDevice &) = delete;
+    LimiterDevice &operator=(LimiterDevice &&) = delete;
+    ~LimiterDevice() override;
+
+    // Connection.
+    void connectToDevice();
+    void disconnectFromDevice();
+    int controllerError() const;
+    QString controllerErrorString() const;
+    LimiterConnectionStatus status() const { return LimiterConnectionStatus(m_status); }
+
+    // The device info of the last accepted advertisement.
+    QBluetoothDeviceInfo deviceInfo() const { return m_deviceInfo; }
+    void setDeviceInfo(const QBluetoothDeviceInfo &info) { m_deviceInfo = info; }
+    QString name() const { return m_deviceInfo.name(); }
+    QString address() const { return m_deviceInfo.address().toString(); }
+    AdvertisedStatus &advertisedStatus() { return m_advertisedStatus; }
+    const AdvertisedStatus &advertisedStatus() const { return m_advertisedStatus; }
+
+    // Cached records (copies).
+    s_TelemetryBle telemetry() const { return m_telemetry; }
+    s_CommonSettBle commonSettings() const { return m_commonSettings; }
+    s_MotorSettBle motorSettings() const { return m_motorSettings; }
+    s_MotorDriveSettBle motorDriveSettings() const { return m_motorDriveSettings; }
+    s_TimingTableBle timingTable() const { return m_timingTable; }
+    // Index 0 to 5 / 0 to 7; outside: an empty set.
+    s_LimitSettBle defaultLimitSettings(int index) const;
+    s_LimitSettBle userLimitSettings(int index) const;
+    s_DeviceInfoBle deviceInformation() const { return m_deviceInformation; }
+
+    QVersionNumber escFirmwareVersion() const;
+    QVersionNumber bootloaderVersion() const;
+
+    // Writes, all with response; the cached copy (where there is one) is
+    // replaced first. Nothing happens before the target is set up.
+    void writeCommonSettings(const s_CommonSettBle &settings);
+    void writeMotorSettings(const s_MotorSettBle &settings);
+    void writeMotorDriveSettings(const s_MotorDriveSettBle &settings);
+    // set 0 to 5: default sets, 6 to 13: user sets 0 to 7.
+    void writeLimitSettings(int set, const s_LimitSettBle &settings);
+    void setPassword(const QString &password);
+    void authorize(const QString &password);
+    void resetCommonSettings();
+    void resetEscSettings();
+    void resetLimitSettings(int set);
+    void sendSetFullThrottle();
+    void sendSetStopPosition();
+    void sendSetFailsafePosition();
+    void sendSetMaxTimingPosition();
+    void sendSetMinTimingPosition();
+    // Only while the log service is discovered.
+    void readLogNumber();
+    void readLog(quint32 session);
+    void sendClearLogs();
+    void enterDFUMode();
+    void sendTerminalData(const QByteArray &data);
+
+    // Shows a failure of the service set-up to the user ("Connection Error");
+    // the shell installs a message box. Without one the failure is logged only.
+    using ErrorPresenter = std::function<void(const QString &title, const QString &text)>;
+    static void setErrorPresenter(ErrorPresenter presenter);
+
+signals:
+    void authorizationRequired();
+    void statusChanged(LimiterConnectionStatus status);
+    void telemetryUpdated();
+    void terminalDataReceived(QByteArray data);
+    void commonSettingsUpdated();
+    void userLimitSettingsUpdated(int index);
+    void defaultLimitSettingsUpdated(int index);
+    void motorSettingsUpdated();
+    void motorDriveSettingsUpdated();
+    void timingTableUpdated();
+    void enteredDFUMode();
+    void loggerServiceDiscovered();
+    void logDataReceived(QByteArray data);
+    void logReadStatusReceived(s_LogReadStatus status);
+    void logSessionNumberReceived(s_LogSessionNum sessionNumber);
+    void deviceInformationUpdated();
+
+public slots:
+    void onCharacteristicChanged(const BleCharacteristic &characteristic, const QByteArray &value);
+    void onDescriptorWritten(const BleDescriptor &descriptor, const QByteArray &value);
+    void onCharacteristicWritten(const BleCharacteristic &characteristic, const QByteArray &value);
+    void onCharacteristicRead(const BleCharacteristic &characteristic, const QByteArray &value);
+    void onSettingsServiceStateChanged(QLowEnergyService::ServiceState state);
+    void onRTMServiceStateChanged(QLowEnergyService::ServiceState state);
+    void onTerminalServiceStateChanged(QLowEnergyService::ServiceState state);
+    void onDFUServiceStateChanged(QLowEnergyService::ServiceState state);
+    void onLogServiceStateChanged(QLowEnergyService::ServiceState state);
+    void onControllerConnected();
+    void onControllerDisconnected();
+    void onServiceDiscovered(const QBluetoothUuid &uuid);
+    void onDiscoveryFinished();
+    void onControllerError(QLowEnergyController::Error error);
+    void onAuthorizationSuccess();
+
+private:
+    void setUpSettingsService();
+    BleService *createService(const QBluetoothUuid &uuid, void (LimiterDevice::*stateSlot)(QLowEnergyService::ServiceState),
+                              bool allValueSignals);
+    BleCharacteristic takeSettingsCharacteristic(quint16 id, bool read, bool lookUpCccd);
+    void handleSettingsValue(const BleCharacteristic &characteristic, const QByteArray &value);
+    void releaseController();
+    void write(BleService *service, const BleCharacteristic &characteristic, const QByteArray &value);
+    void writeFlags(int byte, quint8 value);
+    void writeLogRequest(const QByteArray &request);
+    static QString nameOf(const BleCharacteristic &characteristic);
+
+    QBluetoothDeviceInfo m_deviceInfo;
+    BleController *m_controller = nullptr;
+    BleService *m_rtmService = nullptr;
+    BleService *m_settingsService = nullptr;
+    BleService *m_terminalService = nullptr;
+    BleService *m_dfuService = nullptr;
+    BleService *m_logService = nullptr;
+    BleCharacteristic m_nusRxCharacteristic;
+    BleCharacteristic m_commonSettingsCharacteristic;
+    QList<BleCharacteristic> m_userLimitSettingsCharacteristics;
+    QList<BleCharacteristic> m_defaultLimitSettingsCharacteristics;
+    BleCharacteristic m_motorSettingsCharacteristic;
+    BleCharacteristic m_motorDriveSettingsCharacteristic;
+    BleCharacteristic m_deviceInfoCharacteristic;
+    BleCharacteristic m_passwordSetCharacteristic;
+    BleCharacteristic m_timingTable1Characteristic;
+    BleCharacteristic m_timingTable2Characteristic;
+    BleCharacteristic m_flagsCharacteristic;
+    BleCharacteristic m_authorisationCharacteristic;
+    BleCharacteristic m_logReadRequestCharacteristic;
+    BleCharacteristic m_logDataCharacteristic;
+    BleCharacteristic m_logSessionNumberCharacteristic;
+    BleCharacteristic m_logReadStatusCharacteristic;
+    BleCharacteristic m_buttonlessDfuCharacteristic;
+    BleDescriptor m_buttonlessDfuCccd;
+    AdvertisedStatus m_advertisedStatus;
+    int m_status = LimiterDisconnected;
+    s_DeviceInfoBle m_deviceInformation{};
+    s_TelemetryBle m_telemetry{};
+    s_CommonSettBle m_commonSettings{};
+    s_MotorSettBle m_motorSettings{};
+    s_MotorDriveSettBle m_motorDriveSettings{};
+    s_LimitSettBle m_userLimitSettings[8]{};
+    s_LimitSettBle m_defaultLimitSettings[6]{};
+    s_TimingTableBle m_timingTable{};
+    // The backend the controller came from (its clock runs the set-up delay).
+    BleBackend *m_backend = nullptr;
+};
+
+Q_DECLARE_METATYPE(LimiterConnectionStatus)

@@ -1,0 +1,601 @@
+// LimiterDevice against simulated devices: connection, set-up order,
+// authorisation, records, writes, logs, DFU, link loss and the final
+// disconnect.
+#include "BleBackend.h"
+#include "DeviceProtocol.h"
+#include "LimiterDevice.h"
+#include "SimBackend.h"
+#include "SimLimiter.h"
+#include "SimRadio.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <functional>
+
+using namespace DeviceProtocol;
+
+using Operation = std::function<void(LimiterDevice &)>;
+Q_DECLARE_METATYPE(Operation)
+
+namespace {
+
+const QBluetoothAddress kAddress(QStringLiteral("C0:DE:00:00:00:11"));
+
+QStringList &deviceLog()
+{
+    static QStringList lines;
+    return lines;
+}
+
+QtMessageHandler previousHandler = nullptr;
+
+// Keeps the device link's diagnostics for the tests, passes the rest on.
+void captureDeviceLog(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (context.category && qstrcmp(context.category, "device") == 0) {
+        deviceLog().append(message);
+        if (type == QtDebugMsg)
+            return;
+    }
+    previousHandler(type, context, message);
+}
+
+// One simulated device, the sim backend as the seam's instance, and the
+// LimiterDevice under test, with every exchange that reached the device.
+class Rig
+{
+public:
+    explicit Rig(SimLimiter::Kind kind = SimLimiter::Kind::Limiter, const QString &password = QString())
+        : device(std::make_shared<SimLimiter>(kind, kAddress, QStringLiteral("QVR Test")))
+    {
+        device->setPassword(password);
+        radio.addPeripheral(device);
+        BleBackend::setInstance(&backend);
+        QObject::connect(&radio, &SimRadio::traffic, &radio, [this](const SimAttEvent &e) { traffic.append(e); });
+        limiter = std::make_unique<LimiterDevice>(QBluetoothDeviceInfo(kAddress, QStringLiteral("QVR Test"), 0));
+        deviceLog().clear();
+    }
+    ~Rig()
+    {
+        limiter.reset();
+        BleBackend::setInstance(nullptr);
+    }
+
+    // Values of the exchanges of one kind to one characteristic, in order.
+    QList<QByteArray> values(SimAttEvent::Kind kind, const QBluetoothUuid &characteristic) const
+    {
+        QList<QByteArray> result;
+        for (const SimAttEvent &e : traffic) {
+            if (e.kind == kind && e.characteristic == characteristic)
+                result.append(e.value);
+        }
+        return result;
+    }
+    QList<QBluetoothUuid> characteristics(SimAttEvent::Kind kind) const
+    {
+        QList<QBluetoothUuid> result;
+        for (const SimAttEvent &e : traffic) {
+            if (e.kind == kind)
+                result.append(e.characteristic);
+        }
+        return result;
+    }
+
+    // Connects and waits for the whole authorised set-up.
+    bool connectAndSetUp()
+    {
+        QSignalSpy logger(limiter.get(), &LimiterDevice::loggerServiceDiscovered);
+        QSignalSpy table(limiter.get(), &LimiterDevice::timingTableUpdated);
+        QSignalSpy telemetry(limiter.get(), &LimiterDevice::telemetryUpdated);
+        limiter->connectToDevice();
+        return QTest::qWaitFor([&] { return logger.count() && table.count() && telemetry.count(); });
+    }
+
+    SimRadio radio;
+    SimBackend backend{&radio};
+    std::shared_ptr<SimLimiter> device;
+    std::unique_ptr<LimiterDevice> limiter;
+    QList<SimAttEvent> traffic;
+};
+
+QList<int> statuses(const QSignalSpy &spy)
+{
+    QList<int> result;
+    for (const QList<QVariant> &arguments : spy)
+        result.append(arguments.at(0).toInt());
+    return result;
+}
+
+QByteArray counting(int size)
+{
+    QByteArray value(size, '\0');
+    for (int i = 0; i < size; ++i)
+        value[i] = char(i + 1);
+    return value;
+}
+
+} // namespace
+
+class tst_LimiterDevice : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void wholeSession_data();
+    void wholeSession();
+    void lockedDeviceAsksUntilThePasswordIsRight();
+    void linkLossReconnects_data();
+    void linkLossReconnects();
+    void userDisconnectEndsForGood();
+    void secondConnectOfATabIsIgnored();
+    void writes_data();
+    void writes();
+    void recordsGoBackAsTheyCame();
+    void logRequestsNeedTheLogService();
+    void timingTableHalfOneAloneEmitsNothing();
+    void dfuIndication_data();
+    void dfuIndication();
+    void shortValuesAreIgnored_data();
+    void shortValuesAreIgnored();
+};
+
+void tst_LimiterDevice::initTestCase()
+{
+    previousHandler = qInstallMessageHandler(captureDeviceLog);
+}
+
+void tst_LimiterDevice::wholeSession_data()
+{
+    QTest::addColumn<SimLimiter::Kind>("kind");
+    QTest::newRow("limiter") << SimLimiter::Kind::Limiter;
+    QTest::newRow("DOV logger") << SimLimiter::Kind::DovLogger;
+}
+
+void tst_LimiterDevice::wholeSession()
+{
+    QFETCH(SimLimiter::Kind, kind);
+    Rig rig(kind);
+    SimLogSessionSpec spec;
+    spec.number = 4;
+    spec.dots = 300;
+    rig.device->addSession(spec);
+    spec.number = 9;
+    spec.parameters = {{"RPM", 4, 5}, {"Temperature", 7, 4}};
+    rig.device->addSession(spec);
+    LimiterDevice &limiter = *rig.limiter;
+    QSignalSpy status(&limiter, &LimiterDevice::statusChanged);
+    QSignalSpy info(&limiter, &LimiterDevice::deviceInformationUpdated);
+    QSignalSpy users(&limiter, &LimiterDevice::userLimitSettingsUpdated);
+    QSignalSpy defaults(&limiter, &LimiterDevice::defaultLimitSettingsUpdated);
+    QSignalSpy authorization(&limiter, &LimiterDevice::authorizationRequired);
+    QVERIFY(rig.connectAndSetUp());
+    QCOMPARE(statuses(status), (QList<int>{2, 3}));
+    QCOMPARE(info.count(), 1);
+    QCOMPARE(authorization.count(), 0);
+    QTRY_COMPARE(users.count(), 8);
+    QTRY_COMPARE(defaults.count(), 6);
+
+    // The reads, in the set-up's order.
+    QList<QBluetoothUuid> reads{settingsUuid(kDeviceInfoId), settingsUuid(kCommonSettingsId)};
+    for (int i = 0; i < 8; ++i)
+        reads << settingsUuid(quint16(kUserLimitSet0Id + i));
+    for (int i = 0; i < 6; ++i)
+        reads << settingsUuid(quint16(kDefaultLimitSet0Id + i));
+    reads << settingsUuid(kMotorSettingsId) << settingsUuid(kMotorDriveSettingsId) << settingsUuid(kTimingTable1Id)
+          << settingsUuid(kTimingTable2Id);
+    QCOMPARE(rig.characteristics(SimAttEvent::Read), reads);
+    // Notifications on (indications for DFU); no settings CCCD is written.
+    QTRY_COMPARE(rig.characteristics(SimAttEvent::DescriptorWrite).size(), 6);
+    QCOMPARE(rig.values(SimAttEvent::DescriptorWrite, telemetryUuid(kTelemetryId)), QList<QByteArray>{QByteArray::fromHex("0100")});
+    QCOMPARE(rig.values(SimAttEvent::DescriptorWrite, terminalUuid(kNusTxId)), QList<QByteArray>{QByteArray::fromHex("0100")});
+    QCOMPARE(rig.values(SimAttEvent::DescriptorWrite, dfuUuid(kDfuButtonlessId)), QList<QByteArray>{QByteArray::fromHex("0200")});
+    for (quint16 id : {kLogDataId, kLogSessionNumberId, kLogReadStatusId})
+        QCOMPARE(rig.values(SimAttEvent::DescriptorWrite, logUuid(id)), QList<QByteArray>{QByteArray::fromHex("0100")});
+
+    // The records as the device holds them.
+    QCOMPARE(recordBytes(limiter.motorSettings()), recordBytes(rig.device->motorSettings()));
+    QCOMPARE(recordBytes(limiter.timingTable()), recordBytes(rig.device->timingTable()));
+    QCOMPARE(recordBytes(limiter.userLimitSettings(7)), recordBytes(rig.device->limitSet(13)));
+    QCOMPARE(recordBytes(limiter.defaultLimitSettings(0)), recordBytes(rig.device->limitSet(0)));
+    QCOMPARE(recordText(limiter.commonSettings().userName, 32), QStringLiteral("Sim Racer"));
+    QCOMPARE(limiter.escFirmwareVersion(), QVersionNumber(1, 5));
+    QCOMPARE(limiter.bootloaderVersion(), QVersionNumber(1, 2));
+    QVERIFY(limiter.telemetry().voltage > 10.0f);
+
+    // Terminal.
+    QSignalSpy terminal(&limiter, &LimiterDevice::terminalDataReceived);
+    limiter.sendTerminalData("version\n");
+    QTRY_COMPARE(terminal.count(), 1);
+    QCOMPARE(terminal.at(0).at(0).toByteArray(), QByteArray("firmware 25.1\r\n"));
+
+    // Logs: session numbers, then one session in full with its CRC.
+    QSignalSpy numbers(&limiter, &LimiterDevice::logSessionNumberReceived);
+    QSignalSpy readStatus(&limiter, &LimiterDevice::logReadStatusReceived);
+    QByteArray data;
+    connect(&limiter, &LimiterDevice::logDataReceived, this, [&](const QByteArray &packet) { data += packet; });
+    limiter.readLogNumber();
+    QTRY_COMPARE(numbers.count(), 1);
+    const auto range = numbers.at(0).at(0).value<s_LogSessionNum>();
+    QCOMPARE(range.firstSession, 4u);
+    QCOMPARE(range.lastSession, 9u);
+    limiter.readLog(9);
+    QTRY_VERIFY(!readStatus.isEmpty() && readStatus.last().at(0).value<s_LogReadStatus>().status == 3);
+    const QByteArray stored = rig.device->sessionBytes(9);
+    QCOMPARE(data.size(), stored.size());
+    QVERIFY(data == stored);
+    const auto started = readStatus.first().at(0).value<s_LogReadStatus>();
+    QCOMPARE(started.status, quint8(1));
+    QCOMPARE(started.sessionNumber, 9u);
+    QCOMPARE(started.sessionSize, quint32(stored.size()));
+    QCOMPARE(readStatus.last().at(0).value<s_LogReadStatus>().crc32, SimLogSession::crc32(stored));
+    // Every packet after the header carries whole dots.
+    const int dotSize = quint8(stored.at(18));
+    QVERIFY((data.size() - SimLogSession::kHeaderSize) % dotSize == 0);
+
+    // Closing the tab.
+    status.clear();
+    limiter.disconnectFromDevice();
+    QTRY_COMPARE(statuses(status), QList<int>{0});
+    QCOMPARE(limiter.status(), LimiterDisconnected);
+}
+
+void tst_LimiterDevice::lockedDeviceAsksUntilThePasswordIsRight()
+{
+    Rig rig(SimLimiter::Kind::Limiter, QStringLiteral("secret"));
+    LimiterDevice &limiter = *rig.limiter;
+    QStringList order;
+    connect(&limiter, &LimiterDevice::deviceInformationUpdated, this, [&] { order << "info"; });
+    connect(&limiter, &LimiterDevice::authorizationRequired, this, [&] { order << "password"; });
+    QSignalSpy telemetry(&limiter, &LimiterDevice::telemetryUpdated);
+    QSignalSpy logger(&limiter, &LimiterDevice::loggerServiceDiscovered);
+    limiter.connectToDevice();
+    QTRY_COMPARE(order, (QStringList{"info", "password"}));
+    QVERIFY(limiter.deviceInformation().passwordProtected == 1 && limiter.deviceInformation().authorized == 0);
+    rig.radio.clock().advanceMs(5000);
+    QCoreApplication::processEvents();
+    // Nothing else is set up while locked.
+    QCOMPARE(rig.characteristics(SimAttEvent::Read), QList<QBluetoothUuid>{settingsUuid(kDeviceInfoId)});
+    QVERIFY(rig.characteristics(SimAttEvent::DescriptorWrite).isEmpty());
+
+    limiter.authorize(QStringLiteral("wrong"));
+    QTRY_COMPARE(order, (QStringList{"info", "password", "info", "password"}));
+    QCOMPARE(telemetry.count(), 0);
+    QCOMPARE(rig.characteristics(SimAttEvent::Read).size(), 2);
+
+    limiter.authorize(QStringLiteral("secret"));
+    QTRY_VERIFY(logger.count() == 1 && telemetry.count() > 0);
+    QCOMPARE(order.size(), 5);
+    QCOMPARE(order.last(), QStringLiteral("info"));
+    QCOMPARE(rig.values(SimAttEvent::Write, settingsUuid(kAuthorisationId)),
+             (QList<QByteArray>{passwordValue("wrong"), passwordValue("secret")}));
+}
+
+void tst_LimiterDevice::linkLossReconnects_data()
+{
+    QTest::addColumn<int>("moment"); // 0 after set-up, 1 during set-up, 2 during a log read
+    QTest::newRow("after set-up") << 0;
+    QTest::newRow("during set-up") << 1;
+    QTest::newRow("during a log read") << 2;
+}
+
+void tst_LimiterDevice::linkLossReconnects()
+{
+    QFETCH(int, moment);
+    Rig rig;
+    SimLogSessionSpec spec;
+    spec.number = 3;
+    spec.dots = 2000;
+    rig.device->addSession(spec);
+    LimiterDevice &limiter = *rig.limiter;
+    QSignalSpy status(&limiter, &LimiterDevice::statusChanged);
+    QSignalSpy logger(&limiter, &LimiterDevice::loggerServiceDiscovered);
+    if (moment == 1)
+        rig.device->addFaultFilter(SimFaults::dropLink(SimAttEvent::Read, settingsUuid(kUserLimitSet0Id + 2)));
+    if (moment == 2)
+        rig.device->addFaultFilter(SimFaults::dropLink(SimAttEvent::Notification, logUuid(kLogDataId), 5));
+    limiter.connectToDevice();
+    QTRY_VERIFY(logger.count() == 1);
+    // A loss during set-up was already over by then.
+    const int setUps = moment == 1 ? 1 : 2;
+    if (moment == 0) {
+        status.clear();
+        rig.radio.dropLinks(kAddress);
+    } else if (moment == 2) {
+        status.clear();
+        limiter.readLog(3);
+    }
+    QTRY_VERIFY(logger.count() == setUps);
+    QVERIFY(deviceLog().contains(QStringLiteral("Trying to reconnect")));
+    if (moment != 1)
+        QCOMPARE(statuses(status), (QList<int>{1, 2, 3}));
+    else
+        QCOMPARE(statuses(status), (QList<int>{2, 3, 1, 2, 3}));
+    QCOMPARE(rig.device->connections().size(), 1);
+
+    // Both limit-set lists hold their sets again: set 5 is the last default,
+    // set 13 the last user set.
+    rig.traffic.clear();
+    s_LimitSettBle set{};
+    setRecordText(set.settingsName, 32, QStringLiteral("Renamed"));
+    limiter.writeLimitSettings(5, set);
+    limiter.writeLimitSettings(13, set);
+    QTRY_COMPARE(rig.characteristics(SimAttEvent::Write).size(), 2);
+    QCOMPARE(rig.characteristics(SimAttEvent::Write),
+             (QList<QBluetoothUuid>{settingsUuid(kDefaultLimitSet0Id + 5), settingsUuid(kUserLimitSet0Id + 7)}));
+    QTRY_COMPARE(recordText(rig.device->limitSet(13).settingsName, 32), QStringLiteral("Renamed"));
+}
+
+void tst_LimiterDevice::userDisconnectEndsForGood()
+{
+    Rig rig;
+    LimiterDevice &limiter = *rig.limiter;
+    QVERIFY(rig.connectAndSetUp());
+    QSignalSpy status(&limiter, &LimiterDevice::statusChanged);
+    limiter.disconnectFromDevice();
+    QTRY_COMPARE(statuses(status), QList<int>{0});
+    rig.radio.clock().advanceMs(10000);
+    QCoreApplication::processEvents();
+    QCOMPARE(statuses(status), QList<int>{0});
+    QVERIFY(rig.device->connections().isEmpty());
+    QVERIFY(!deviceLog().contains(QStringLiteral("Trying to reconnect")));
+    // Writes do nothing once the session is over.
+    rig.traffic.clear();
+    limiter.writeCommonSettings(limiter.commonSettings());
+    limiter.sendSetStopPosition();
+    QTest::qWait(20);
+    QVERIFY(rig.characteristics(SimAttEvent::Write).isEmpty());
+
+    // A new connect runs again, but without reconnecting after a link loss.
+    status.clear();
+    QVERIFY(rig.connectAndSetUp());
+    QCOMPARE(statuses(status), (QList<int>{2, 3}));
+    status.clear();
+    rig.radio.dropLinks(kAddress);
+    QTRY_COMPARE(statuses(status), (QList<int>{1, 0}));
+    rig.radio.clock().advanceMs(10000);
+    QCoreApplication::processEvents();
+    QVERIFY(rig.device->connections().isEmpty());
+    QVERIFY(!deviceLog().contains(QStringLiteral("Trying to reconnect")));
+}
+
+void tst_LimiterDevice::secondConnectOfATabIsIgnored()
+{
+    Rig rig;
+    QSignalSpy status(rig.limiter.get(), &LimiterDevice::statusChanged);
+    rig.limiter->connectToDevice();
+    QVERIFY(rig.connectAndSetUp());
+    QCOMPARE(statuses(status), (QList<int>{2, 3}));
+    QCOMPARE(rig.device->connections().size(), 1);
+    QCOMPARE(rig.characteristics(SimAttEvent::Read).count(settingsUuid(kDeviceInfoId)), 1);
+}
+
+void tst_LimiterDevice::writes_data()
+{
+    QTest::addColumn<Operation>("operation");
+    QTest::addColumn<QBluetoothUuid>("characteristic");
+    QTest::addColumn<QByteArray>("value");
+
+    const auto flags = [](int byte, int value) {
+        QByteArray bytes(11, '\0');
+        bytes[byte] = char(value);
+        return bytes;
+    };
+    const QBluetoothUuid flagsUuid = settingsUuid(kFlagsId);
+    QTest::newRow("reset first default set") << Operation([](LimiterDevice &d) { d.resetLimitSettings(0); }) << flagsUuid << flags(1, 1);
+    QTest::newRow("reset last user set") << Operation([](LimiterDevice &d) { d.resetLimitSettings(13); }) << flagsUuid << flags(1, 14);
+    QTest::newRow("reset common") << Operation([](LimiterDevice &d) { d.resetCommonSettings(); }) << flagsUuid << flags(2, 1);
+    QTest::newRow("reset ESC") << Operation([](LimiterDevice &d) { d.resetEscSettings(); }) << flagsUuid << flags(4, 1);
+    QTest::newRow("full throttle") << Operation([](LimiterDevice &d) { d.sendSetFullThrottle(); }) << flagsUuid << flags(6, 1);
+    QTest::newRow("stop") << Operation([](LimiterDevice &d) { d.sendSetStopPosition(); }) << flagsUuid << flags(7, 1);
+    QTest::newRow("failsafe") << Operation([](LimiterDevice &d) { d.sendSetFailsafePosition(); }) << flagsUuid << flags(8, 1);
+    QTest::newRow("max timing") << Operation([](LimiterDevice &d) { d.sendSetMaxTimingPosition(); }) << flagsUuid << flags(9, 1);
+    QTest::newRow("min timing") << Operation([](LimiterDevice &d) { d.sendSetMinTimingPosition(); }) << flagsUuid << flags(10, 1);
+
+    const QBluetoothUuid logRequestUuid = logUuid(kLogReadRequestId);
+    QTest::newRow("session numbers") << Operation([](LimiterDevice &d) { d.readLogNumber(); }) << logRequestUuid << QByteArray(12, '\0');
+    QTest::newRow("session 0") << Operation([](LimiterDevice &d) { d.readLog(0); }) << logRequestUuid << QByteArray(12, '\0');
+    QTest::newRow("session 258") << Operation([](LimiterDevice &d) { d.readLog(258); }) << logRequestUuid
+                                 << QByteArray::fromHex("020100000000000000000000");
+    QTest::newRow("clear logs") << Operation([](LimiterDevice &d) { d.sendClearLogs(); }) << logRequestUuid
+                                << QByteArray::fromHex("000000000000000001000000");
+
+    QTest::newRow("password of 40 bytes") << Operation([](LimiterDevice &d) { d.setPassword(QString(40, 'p')); })
+                                          << settingsUuid(kPasswordSetId) << QByteArray(32, 'p');
+    QTest::newRow("authorisation") << Operation([](LimiterDevice &d) { d.authorize(QStringLiteral("1234")); })
+                                   << settingsUuid(kAuthorisationId) << QByteArray("1234").leftJustified(32, '\0');
+    QTest::newRow("terminal bytes unchanged") << Operation([](LimiterDevice &d) { d.sendTerminalData(QByteArray("a\x00z", 3)); })
+                                              << terminalUuid(kNusRxId) << QByteArray("a\x00z", 3);
+    QTest::newRow("DFU enter") << Operation([](LimiterDevice &d) { d.enterDFUMode(); }) << dfuUuid(kDfuButtonlessId)
+                               << QByteArray::fromHex("01");
+
+    s_LimitSettBle set{};
+    set.energyRef = 0x11223344;
+    QTest::newRow("limit set 0 is the first default set")
+        << Operation([set](LimiterDevice &d) { d.writeLimitSettings(0, set); }) << settingsUuid(kDefaultLimitSet0Id)
+        << recordBytes(set);
+    QTest::newRow("limit set 6 is the first user set")
+        << Operation([set](LimiterDevice &d) { d.writeLimitSettings(6, set); }) << settingsUuid(kUserLimitSet0Id)
+        << recordBytes(set);
+    QTest::newRow("limit set 14 does not exist")
+        << Operation([set](LimiterDevice &d) { d.writeLimitSettings(14, set); d.writeLimitSettings(-1, set); })
+        << QBluetoothUuid() << QByteArray();
+    QTest::newRow("reset of set 14 does not exist") << Operation([](LimiterDevice &d) { d.resetLimitSettings(14); })
+                                                    << QBluetoothUuid() << QByteArray();
+}
+
+void tst_LimiterDevice::writes()
+{
+    QFETCH(Operation, operation);
+    QFETCH(QBluetoothUuid, characteristic);
+    QFETCH(QByteArray, value);
+    Rig rig;
+    QVERIFY(rig.connectAndSetUp());
+    rig.traffic.clear();
+    operation(*rig.limiter);
+    if (characteristic.isNull()) {
+        QTest::qWait(20);
+        QVERIFY(rig.characteristics(SimAttEvent::Write).isEmpty());
+        return;
+    }
+    QTRY_COMPARE(rig.characteristics(SimAttEvent::Write), QList<QBluetoothUuid>{characteristic});
+    QCOMPARE(rig.values(SimAttEvent::Write, characteristic).first().toHex(' '), value.toHex(' '));
+}
+
+void tst_LimiterDevice::recordsGoBackAsTheyCame()
+{
+    Rig rig;
+    // Values the device delivers with bytes the program does not carry.
+    const QByteArray common = counting(112);
+    const QByteArray drive = counting(68);
+    QByteArray motor = counting(40);
+    s_CommonSettBle c{};
+    recordFromBytes(common, c);
+    c.telemetryFreqHz = 5;
+    rig.device->setCommonSettings(c);
+    s_MotorDriveSettBle d{};
+    recordFromBytes(drive, d);
+    rig.device->setMotorDriveSettings(d);
+    s_MotorSettBle m{};
+    recordFromBytes(motor, m);
+    rig.device->setMotorSettings(m);
+    QVERIFY(rig.connectAndSetUp());
+    LimiterDevice &limiter = *rig.limiter;
+
+    rig.traffic.clear();
+    limiter.writeCommonSettings(limiter.commonSettings());
+    limiter.writeMotorDriveSettings(limiter.motorDriveSettings());
+    limiter.writeMotorSettings(limiter.motorSettings());
+    QTRY_COMPARE(rig.characteristics(SimAttEvent::Write).size(), 3);
+
+    const QByteArray sentCommon = rig.values(SimAttEvent::Write, settingsUuid(kCommonSettingsId)).first();
+    QCOMPARE(sentCommon.size(), 112);
+    QCOMPARE(sentCommon.mid(32, 28), QByteArray(28, '\0'));
+    QCOMPARE(sentCommon.at(63), '\0');
+    QCOMPARE(sentCommon.mid(92), QByteArray(20, '\0'));
+    QCOMPARE(sentCommon.mid(64, 28), recordBytes(c).mid(64, 28));
+
+    const QByteArray sentDrive = rig.values(SimAttEvent::Write, settingsUuid(kMotorDriveSettingsId)).first();
+    QCOMPARE(sentDrive.left(66).toHex(' '), recordBytes(d).left(66).toHex(' '));
+    QCOMPARE(sentDrive.mid(66), QByteArray(2, '\0'));
+
+    const QByteArray sentMotor = rig.values(SimAttEvent::Write, settingsUuid(kMotorSettingsId)).first();
+    QCOMPARE(sentMotor.left(38), motor.left(38));
+    QCOMPARE(sentMotor.mid(38), QByteArray(2, '\0'));
+    // The cached copies were replaced by what was written.
+    QCOMPARE(recordBytes(limiter.commonSettings()), sentCommon);
+}
+
+void tst_LimiterDevice::logRequestsNeedTheLogService()
+{
+    Rig rig(SimLimiter::Kind::Limiter, QStringLiteral("secret"));
+    LimiterDevice &limiter = *rig.limiter;
+    // Before any connection, and while locked (the log service is not set up).
+    limiter.readLog(1);
+    QSignalSpy authorization(&limiter, &LimiterDevice::authorizationRequired);
+    limiter.connectToDevice();
+    QTRY_COMPARE(authorization.count(), 1);
+    limiter.readLog(1);
+    limiter.readLogNumber();
+    limiter.sendClearLogs();
+    limiter.enterDFUMode();
+    limiter.sendTerminalData("x");
+    rig.radio.clock().advanceMs(1000);
+    QCoreApplication::processEvents();
+    QVERIFY(rig.characteristics(SimAttEvent::Write).isEmpty());
+}
+
+void tst_LimiterDevice::timingTableHalfOneAloneEmitsNothing()
+{
+    Rig rig;
+    rig.device->addFaultFilter(SimFaults::refuse(SimAttEvent::Read, settingsUuid(kTimingTable2Id)));
+    LimiterDevice &limiter = *rig.limiter;
+    QSignalSpy table(&limiter, &LimiterDevice::timingTableUpdated);
+    QSignalSpy logger(&limiter, &LimiterDevice::loggerServiceDiscovered);
+    limiter.connectToDevice();
+    QTRY_COMPARE(logger.count(), 1);
+    rig.radio.clock().advanceMs(2000);
+    QCoreApplication::processEvents();
+    QCOMPARE(table.count(), 0);
+    const QByteArray cached = recordBytes(limiter.timingTable());
+    QCOMPARE(cached.left(256), recordBytes(rig.device->timingTable()).left(256));
+    QCOMPARE(cached.mid(256), QByteArray(256, '\0'));
+}
+
+void tst_LimiterDevice::dfuIndication_data()
+{
+    QTest::addColumn<bool>("corrupted");
+    QTest::addColumn<bool>("entered");
+    QTest::newRow("20 01 01 enters") << false << true;
+    QTest::newRow("20 01 02 does not") << true << false;
+}
+
+void tst_LimiterDevice::dfuIndication()
+{
+    QFETCH(bool, corrupted);
+    QFETCH(bool, entered);
+    Rig rig;
+    const QBluetoothAddress bootloaderAddress(kAddress.toUInt64() + 1);
+    rig.radio.setBootloaderFactory([bootloaderAddress](SimPeripheral &) {
+        return std::make_shared<SimPeripheral>(bootloaderAddress, QStringLiteral("DfuTarg"));
+    });
+    if (corrupted)
+        rig.device->addFaultFilter(SimFaults::corrupt(SimAttEvent::Indication, dfuUuid(kDfuButtonlessId), 1, 2, 0x03));
+    QVERIFY(rig.connectAndSetUp());
+    QSignalSpy dfu(rig.limiter.get(), &LimiterDevice::enteredDFUMode);
+    rig.limiter->enterDFUMode();
+    // Either way the device reboots into its bootloader at the next address.
+    QTRY_VERIFY(rig.radio.peripheral(bootloaderAddress));
+    QVERIFY(rig.device->isInBootloader());
+    QCOMPARE(dfu.count(), entered ? 1 : 0);
+}
+
+void tst_LimiterDevice::shortValuesAreIgnored_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QBluetoothUuid>("characteristic");
+    QTest::addColumn<int>("length");
+    QTest::newRow("telemetry of 103 bytes") << int(SimAttEvent::Notification) << telemetryUuid(kTelemetryId) << 103;
+    QTest::newRow("read status of 23 bytes") << int(SimAttEvent::Notification) << logUuid(kLogReadStatusId) << 23;
+    QTest::newRow("session numbers of 7 bytes") << int(SimAttEvent::Notification) << logUuid(kLogSessionNumberId) << 7;
+    QTest::newRow("DFU indication of 2 bytes") << int(SimAttEvent::Indication) << dfuUuid(kDfuButtonlessId) << 2;
+    QTest::newRow("common settings of 91 bytes") << int(SimAttEvent::Read) << settingsUuid(kCommonSettingsId) << 91;
+    QTest::newRow("limit set of 54 bytes") << int(SimAttEvent::Read) << settingsUuid(kUserLimitSet0Id) << 54;
+}
+
+void tst_LimiterDevice::shortValuesAreIgnored()
+{
+    QFETCH(int, kind);
+    QFETCH(QBluetoothUuid, characteristic);
+    QFETCH(int, length);
+    Rig rig;
+    SimLogSessionSpec spec;
+    spec.dots = 10;
+    rig.device->addSession(spec);
+    rig.device->addFaultFilter(SimFaults::truncate(SimAttEvent::Kind(kind), characteristic, length));
+    LimiterDevice &limiter = *rig.limiter;
+    QSignalSpy telemetry(&limiter, &LimiterDevice::telemetryUpdated);
+    QSignalSpy readStatus(&limiter, &LimiterDevice::logReadStatusReceived);
+    QSignalSpy numbers(&limiter, &LimiterDevice::logSessionNumberReceived);
+    QSignalSpy dfu(&limiter, &LimiterDevice::enteredDFUMode);
+    QSignalSpy common(&limiter, &LimiterDevice::commonSettingsUpdated);
+    QSignalSpy users(&limiter, &LimiterDevice::userLimitSettingsUpdated);
+    QSignalSpy logger(&limiter, &LimiterDevice::loggerServiceDiscovered);
+    limiter.connectToDevice();
+    QTRY_COMPARE(logger.count(), 1);
+    limiter.readLogNumber();
+    limiter.readLog(1);
+    limiter.enterDFUMode();
+    QTRY_VERIFY(rig.device->isInBootloader());
+    QTest::qWait(20);
+    const QString row = QString::fromLatin1(QTest::currentDataTag());
+    QCOMPARE(telemetry.isEmpty(), row.startsWith("telemetry"));
+    QCOMPARE(readStatus.isEmpty(), row.startsWith("read status"));
+    QCOMPARE(numbers.isEmpty(), row.startsWith("session numbers"));
+    QCOMPARE(dfu.isEmpty(), row.startsWith("DFU"));
+    QCOMPARE(common.isEmpty(), row.startsWith("common"));
+    QCOMPARE(users.count(), row.startsWith("limit set") ? 7 : 8);
+}
+
+QTEST_GUILESS_MAIN(tst_LimiterDevice)
+#include "tst_limiterdevice.moc"

@@ -1,0 +1,65 @@
+// The Qt Bluetooth backend on a machine without any Bluetooth adapter: it
+// must fail cleanly, and LimiterDevice must report the controller's error.
+#include "BleBackend.h"
+#include "BleDeviceDiscovery.h"
+#include "LimiterDevice.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+class tst_QtBleBackend : public QObject
+{
+    Q_OBJECT
+private slots:
+    void environmentPicksTheBackend();
+    void connectEndsInStatusOneWithTheAdapterError();
+    void discoveryFailsCleanly();
+};
+
+void tst_QtBleBackend::environmentPicksTheBackend()
+{
+    // An unknown name falls back to Qt Bluetooth.
+    qputenv(BleBackend::kEnvironmentVariable, "no-such-stack");
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Unknown BLE backend"));
+    BleBackend *backend = BleBackend::instance();
+    QVERIFY(backend);
+    QCOMPARE(backend->name(), QStringLiteral("qt"));
+    QCOMPARE(BleBackend::instance(), backend);
+    QVERIFY(BleBackend::backendNames().contains(QStringLiteral("qt")));
+    QVERIFY(!BleBackend::create(QStringLiteral("no-such-stack")));
+}
+
+void tst_QtBleBackend::connectEndsInStatusOneWithTheAdapterError()
+{
+    LimiterDevice device(QBluetoothDeviceInfo(QBluetoothAddress(QStringLiteral("C0:DE:00:00:00:01")),
+                                              QStringLiteral("QVR Limiter"), 0));
+    QSignalSpy status(&device, &LimiterDevice::statusChanged);
+    device.connectToDevice();
+    QTRY_COMPARE(status.count(), 1);
+    QCOMPARE(status.at(0).at(0).toInt(), int(LimiterError));
+    QCOMPARE(device.controllerError(), int(QLowEnergyController::InvalidBluetoothAdapterError));
+    QVERIFY(!device.controllerErrorString().isEmpty());
+    // A second call of the tab and the final disconnect change nothing.
+    device.connectToDevice();
+    device.disconnectFromDevice();
+    device.writeCommonSettings(s_CommonSettBle{});
+    device.readLogNumber();
+    QTest::qWait(50);
+    QCOMPARE(status.count(), 1);
+    QCOMPARE(device.status(), LimiterError);
+}
+
+void tst_QtBleBackend::discoveryFailsCleanly()
+{
+    std::unique_ptr<BleDeviceDiscovery> discovery(BleBackend::instance()->createDeviceDiscovery());
+    QSignalSpy errors(discovery.get(), &BleDeviceDiscovery::errorOccurred);
+    discovery->setLowEnergyDiscoveryTimeout(0);
+    discovery->start();
+    QTRY_COMPARE(errors.count(), 1);
+    QVERIFY(!discovery->isActive());
+    QVERIFY(!discovery->errorString().isEmpty());
+    discovery->stop();
+}
+
+QTEST_GUILESS_MAIN(tst_QtBleBackend)
+#include "tst_qtblebackend.moc"
