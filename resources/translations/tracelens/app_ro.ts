@@ -5,37 +5,37 @@
         <name>ControlPanel</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation>Formular</translation>
         </message>
         <message>
             <source>Min</source>
-            <translation type="unfinished" />
+            <translation>Min</translation>
         </message>
         <message>
             <source>Avg</source>
-            <translation type="unfinished" />
+            <translation>Medie</translation>
         </message>
         <message>
             <source>Δ</source>
-            <translation type="unfinished" />
+            <translation>Δ</translation>
         </message>
         <message>
             <source>Max</source>
-            <translation type="unfinished" />
+            <translation>Max</translation>
         </message>
         <message>
             <source>Cursor</source>
-            <translation type="unfinished" />
+            <translation>Cursor</translation>
         </message>
         <message>
             <source>%1s %2ms</source>
             <comment>Seconds and milliseconds of a time in the panel</comment>
-            <translation type="unfinished" />
+            <translation>%1s %2ms</translation>
         </message>
         <message>
             <source>Time</source>
             <comment>As the name of the time row</comment>
-            <translation type="unfinished" />
+            <translation>Timp</translation>
         </message>
     </context>
     <context>
@@ -192,14 +192,14 @@
         <name>OpenLogWidget</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation>Formular</translation>
         </message>
     </context>
     <context>
         <name>PlotView</name>
         <message>
             <source>Form</source>
-            <translation type="unfinished" />
+            <translation>Formular</translation>
         </message>
     </context>
     <context>
