@@ -214,6 +214,17 @@ Expected array.</source>
         </message>
     </context>
     <context>
+        <name>LimiterDevice</name>
+        <message>
+            <source>Connection Error</source>
+            <translation>Chyba připojení</translation>
+        </message>
+        <message>
+            <source>Failed to connect to the device. Please try again.</source>
+            <translation>Nepodařilo se připojit k zařízení. Zkuste to prosím znovu.</translation>
+        </message>
+    </context>
+    <context>
         <name>LogDescriptionWidget</name>
         <message>
             <source>Form</source>

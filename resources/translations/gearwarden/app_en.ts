@@ -217,6 +217,17 @@ Expected array.</translation>
         </message>
     </context>
     <context>
+        <name>LimiterDevice</name>
+        <message>
+            <source>Connection Error</source>
+            <translation>Connection Error</translation>
+        </message>
+        <message>
+            <source>Failed to connect to the device. Please try again.</source>
+            <translation>Failed to connect to the device. Please try again.</translation>
+        </message>
+    </context>
+    <context>
         <name>LogDescriptionWidget</name>
         <message>
             <source>Form</source>

@@ -214,6 +214,17 @@ Expected array.</source>
         </message>
     </context>
     <context>
+        <name>LimiterDevice</name>
+        <message>
+            <source>Connection Error</source>
+            <translation>Error de conexión</translation>
+        </message>
+        <message>
+            <source>Failed to connect to the device. Please try again.</source>
+            <translation>No se pudo conectar con el dispositivo. Inténtelo de nuevo.</translation>
+        </message>
+    </context>
+    <context>
         <name>LogDescriptionWidget</name>
         <message>
             <source>Form</source>

@@ -214,6 +214,17 @@ Expected array.</source>
         </message>
     </context>
     <context>
+        <name>LimiterDevice</name>
+        <message>
+            <source>Connection Error</source>
+            <translation>Errore di connessione</translation>
+        </message>
+        <message>
+            <source>Failed to connect to the device. Please try again.</source>
+            <translation>Impossibile connettersi al dispositivo. Riprova.</translation>
+        </message>
+    </context>
+    <context>
         <name>LogDescriptionWidget</name>
         <message>
             <source>Form</source>

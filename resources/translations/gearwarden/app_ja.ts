@@ -214,6 +214,17 @@ Expected array.</source>
         </message>
     </context>
     <context>
+        <name>LimiterDevice</name>
+        <message>
+            <source>Connection Error</source>
+            <translation>接続エラー</translation>
+        </message>
+        <message>
+            <source>Failed to connect to the device. Please try again.</source>
+            <translation>デバイスに接続できませんでした。もう一度お試しください。</translation>
+        </message>
+    </context>
+    <context>
         <name>LogDescriptionWidget</name>
         <message>
             <source>Form</source>
