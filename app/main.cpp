@@ -1,9 +1,11 @@
 #include "Diagnostics.h"
+#include "LimiterDevice.h"
 #include "MainWindow.h"
 #include "SimBackend.h"
 #include "Startup.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 int main(int argc, char *argv[])
 {
@@ -17,6 +19,9 @@ int main(int argc, char *argv[])
     TranslatorList translators = loadTranslators();
     // GEARWARDEN_BLE_BACKEND=sim runs the program against simulated devices.
     registerSimBackend();
+    LimiterDevice::setErrorPresenter([](const QString &title, const QString &text) {
+        QMessageBox::critical(nullptr, title, text, QMessageBox::Ok);
+    });
 
     qCDebug(lcUi) << "Aplication started: " << QCoreApplication::applicationName()
                   << QCoreApplication::applicationVersion();
