@@ -49,7 +49,7 @@ int main(int argc, char **argv)
 
     double dataMiB = 0.0;
     try {
-        ZipEntryStream data(QFile::encodeName(file).toStdString(), "data.json", false);
+        ZipEntryStream data(QFile::encodeName(file).toStdString(), "data.json");
         dataMiB = static_cast<double>(data.size()) / (1024.0 * 1024.0);
     } catch (const std::exception &e) {
         std::fprintf(stderr, "cannot read %s: %s\n", qPrintable(file), e.what());

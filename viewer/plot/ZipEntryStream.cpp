@@ -2,6 +2,8 @@
 
 #include <zip.h>
 
+#include <algorithm>
+
 namespace {
 
 std::string archiveErrorText(int code)
@@ -15,8 +17,8 @@ std::string archiveErrorText(int code)
 
 } // namespace
 
-ZipEntryStream::ZipEntryStream(const std::string &path, const std::string &entry, bool background)
-    : m_background(background)
+ZipEntryStream::ZipEntryStream(const std::string &path, const std::string &entry, int aheadChunks)
+    : m_aheadChunks(std::max(aheadChunks, 0))
 {
     int code = 0;
     m_archive = zip_open(path.c_str(), ZIP_RDONLY, &code);
@@ -36,13 +38,7 @@ ZipEntryStream::ZipEntryStream(const std::string &path, const std::string &entry
         close();
         throw ZipStreamError(text);
     }
-    const int chunks = m_background ? kChunkCount : 1;
-    for (int i = 0; i < chunks; ++i) {
-        auto chunk = std::make_unique<Chunk>();
-        chunk->bytes.resize(kChunkSize);
-        m_free.push_back(std::move(chunk));
-    }
-    if (m_background)
+    if (m_aheadChunks > 0)
         m_thread = std::thread(&ZipEntryStream::run, this);
 }
 
@@ -91,11 +87,20 @@ void ZipEntryStream::run()
         std::unique_ptr<Chunk> chunk;
         {
             std::unique_lock<std::mutex> lock(m_mutex);
-            m_changed.wait(lock, [this] { return m_stopping || !m_free.empty(); });
+            // Chunks are made as the reader falls behind, up to the limit.
+            m_changed.wait(lock, [this] { return m_stopping || !m_free.empty() || m_chunksMade < m_aheadChunks; });
             if (m_stopping)
                 return;
-            chunk = std::move(m_free.front());
-            m_free.pop_front();
+            if (!m_free.empty()) {
+                chunk = std::move(m_free.front());
+                m_free.pop_front();
+            } else {
+                ++m_chunksMade;
+            }
+        }
+        if (!chunk) {
+            chunk = std::make_unique<Chunk>();
+            chunk->bytes.resize(kChunkSize);
         }
         std::string error;
         const bool ok = readChunk(*chunk, error);
@@ -119,10 +124,10 @@ void ZipEntryStream::run()
 
 bool ZipEntryStream::next(const char *&begin, const char *&end)
 {
-    if (!m_background) {
+    if (m_aheadChunks == 0) {
         if (!m_current) {
-            m_current = std::move(m_free.front());
-            m_free.pop_front();
+            m_current = std::make_unique<Chunk>();
+            m_current->bytes.resize(kChunkSize);
         }
         std::string error;
         if (!readChunk(*m_current, error))

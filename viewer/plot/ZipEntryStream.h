@@ -24,16 +24,16 @@ public:
     using Zippy::ZipRuntimeError::ZipRuntimeError;
 };
 
-// Reads one entry of a zip archive as a sequence of inflated chunks, so a large
-// entry is never held whole in memory. With `background` the inflating runs on
-// a thread of its own a few chunks ahead of the reader; the reader side must
-// stay on one thread.
+// Reads one entry of a zip archive as a sequence of inflated chunks of 1 MiB,
+// so a large entry is never held whole in memory. With `aheadChunks` above 0
+// the inflating runs on a thread of its own, at most that many chunks ahead of
+// the reader; the reader side must stay on one thread.
 class ZipEntryStream
 {
 public:
     // `path` in the encoding of the C runtime's file functions. Throws
     // ZipStreamError when the archive or the entry cannot be opened.
-    ZipEntryStream(const std::string &path, const std::string &entry, bool background);
+    ZipEntryStream(const std::string &path, const std::string &entry, int aheadChunks = 0);
     ~ZipEntryStream();
 
     ZipEntryStream(const ZipEntryStream &) = delete;
@@ -49,7 +49,6 @@ public:
 
 private:
     static constexpr std::size_t kChunkSize = 1 << 20;
-    static constexpr int kChunkCount = 4;
 
     struct Chunk
     {
@@ -64,7 +63,8 @@ private:
     zip *m_archive = nullptr;
     zip_file *m_file = nullptr;
     quint64 m_size = 0;
-    bool m_background = false;
+    int m_aheadChunks = 0;
+    int m_chunksMade = 0;
 
     std::mutex m_mutex;
     std::condition_variable m_changed;
