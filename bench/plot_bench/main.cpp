@@ -1,17 +1,24 @@
 // Builds the plot view of one log file off screen and reports the time the
 // build took and the peak memory of the process.
 //
-//   plot_bench FILE [--anchor]
+//   plot_bench FILE [--anchor] [--interact]
 //
 // --anchor also runs parse_anchor.py (Python's zipfile + json.load on the same
-// file) and prints the ratio of the two times.
+// file) and prints the ratio of the two times. --interact then shows the view
+// and times mouse movements over it (hovering, and a right-button drag across
+// the whole plot) with one and with all parameters shown, each movement
+// followed by the replot it queues. Run it on a display (xvfb-run) for the
+// OpenGL figures.
 
 #include "PlotView.h"
 #include "ZipEntryStream.h"
 
 #include <qcustomplot.h>
 
+#include "ControlPanel.h"
+
 #include <QApplication>
+#include <QMouseEvent>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -19,11 +26,35 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 
 namespace {
+
+// Average milliseconds per movement, its replot included.
+double timeMovements(QCustomPlot *plot, bool drag, int moves)
+{
+    const QRect area = plot->axisRect()->rect();
+    const int y = area.center().y();
+    auto send = [plot](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, plot->mapToGlobal(at), button, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(plot, &event);
+    };
+    QElapsedTimer clock;
+    clock.start();
+    if (drag)
+        send(QEvent::MouseButtonPress, QPoint(area.left() + 1, y), Qt::RightButton, Qt::RightButton);
+    for (int i = 0; i < moves; ++i) {
+        const int x = area.left() + 1 + (area.width() - 2) * i / std::max(moves - 1, 1);
+        send(QEvent::MouseMove, QPoint(x, y), Qt::NoButton, drag ? Qt::RightButton : Qt::NoButton);
+        QCoreApplication::processEvents(); // runs the queued replot
+    }
+    if (drag)
+        send(QEvent::MouseButtonRelease, QPoint(area.right() - 1, y), Qt::RightButton, Qt::NoButton);
+    return static_cast<double>(clock.nsecsElapsed()) / 1e6 / moves;
+}
 
 double peakMiB()
 {
@@ -46,6 +77,7 @@ int main(int argc, char **argv)
     }
     const QString file = args.at(1);
     const bool anchor = args.contains(QStringLiteral("--anchor"));
+    const bool interact = args.contains(QStringLiteral("--interact"));
 
     double dataMiB = 0.0;
     try {
@@ -60,23 +92,41 @@ int main(int argc, char **argv)
     QElapsedTimer clock;
     clock.start();
     double seconds = 0.0;
+    double peak = 0.0;
     qsizetype points = 0;
     try {
         PlotView view(file);
         seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+        peak = peakMiB();
         for (const PlotParameter &parameter : view.plotParameters())
             points += parameter.graph->dataCount();
         std::printf("title: %s\n", qPrintable(view.title()));
         std::printf("parameters: %lld, points: %lld\n", static_cast<long long>(view.plotParameters().size()),
                     static_cast<long long>(points));
+        if (interact) {
+            view.resize(1400, 850);
+            view.show();
+            QElapsedTimer wait;
+            wait.start();
+            while (wait.elapsed() < 500)
+                QCoreApplication::processEvents();
+            QCustomPlot *plot = view.findChild<QCustomPlot *>(QStringLiteral("plot"));
+            ControlPanel *panel = view.findChild<ControlPanel *>(QStringLiteral("statisticsPanel"));
+            std::printf("OpenGL paint buffer: %s\n", plot->openGl() ? "yes" : "no");
+            std::printf("one parameter shown: hover %.2f ms, drag %.2f ms per movement\n",
+                        timeMovements(plot, false, 200), timeMovements(plot, true, 200));
+            for (const PlotParameter &parameter : view.plotParameters())
+                panel->enable(parameter.name);
+            std::printf("all parameters shown: hover %.2f ms, drag %.2f ms per movement\n",
+                        timeMovements(plot, false, 200), timeMovements(plot, true, 200));
+        }
     } catch (const std::exception &e) {
         std::fprintf(stderr, "building the view failed: %s\n", e.what());
         return 1;
     }
-    const double peak = peakMiB();
     std::printf("data.json: %.1f MiB\n", dataMiB);
     std::printf("build time: %.3f s\n", seconds);
-    std::printf("peak memory: %.1f MiB (%.2f x data.json; %.1f MiB before the build)\n", peak,
+    std::printf("peak memory of the build: %.1f MiB (%.2f x data.json; %.1f MiB before the build)\n", peak,
                 dataMiB > 0 ? peak / dataMiB : 0.0, baseMiB);
 
     if (anchor) {

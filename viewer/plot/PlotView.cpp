@@ -16,6 +16,7 @@
 #include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QRandomGenerator>
+#include <QTimer>
 
 #include <algorithm>
 #include <atomic>
@@ -186,7 +187,7 @@ int aheadChunks(const std::string &file)
 {
     ZipEntryStream probe(file, kDataEntry);
     const quint64 quarterMiB = probe.size() / (4u << 20);
-    return static_cast<int>(std::clamp<quint64>(quarterMiB, 4, 64));
+    return static_cast<int>(std::clamp<quint64>(quarterMiB, 4, 16));
 }
 
 // Counts the samples of "data.json" on a thread of its own while the main
@@ -278,7 +279,7 @@ void PlotView::buildPlot(const std::string &file, const json &parameterList, std
     ControlPanel *panel = ui->statisticsPanel;
 
     // While the samples are counted the text is inflated ahead, up to a
-    // quarter of its size (at most 64 MiB), so the parse that follows rarely
+    // quarter of its size (at most 16 MiB), so the parse that follows rarely
     // waits for the inflating.
     QElapsedTimer clock;
     clock.start();
@@ -321,6 +322,7 @@ void PlotView::buildPlot(const std::string &file, const json &parameterList, std
         auto *hover = new QCPItemTracer(plot);
         hover->setStyle(QCPItemTracer::tsNone);
         hover->setVisible(false);
+        hover->setLayer(cursorLayer(plot));
 
         auto *start = new QCPItemTracer(plot);
         auto *end = new QCPItemTracer(plot);
@@ -328,6 +330,7 @@ void PlotView::buildPlot(const std::string &file, const json &parameterList, std
             tracer->setStyle(QCPItemTracer::tsPlus);
             tracer->setSize(16);
             tracer->setVisible(false);
+            tracer->setLayer(cursorLayer(plot));
         }
         parameters.append(PlotParameter{name, axis, graph, hover, start, end});
     }
@@ -383,6 +386,7 @@ void PlotView::buildPlot(const std::string &file, const json &parameterList, std
     // The band's corners follow the time axis horizontally and the axis
     // rectangle vertically, so it always spans the full height of the plot.
     selectionBand = new QCPItemRect(plot);
+    selectionBand->setLayer(cursorLayer(plot));
     for (QCPItemPosition *corner : {selectionBand->topLeft, selectionBand->bottomRight}) {
         corner->setAxes(plot->xAxis, nullptr);
         corner->setAxisRect(plot->axisRect());
@@ -546,7 +550,27 @@ void PlotView::onMouseMove(QMouseEvent *event)
     }
     panel->setValues(ControlPanel::timeColumnName(), time);
     if (anyEnabled)
-        plot->replot(QCustomPlot::rpQueuedReplot);
+        queueCursorReplot();
+}
+
+QCPLayer *PlotView::cursorLayer(QCustomPlot *plot)
+{
+    // The plot's own top layer, buffered on its own: redrawing it leaves the
+    // graphs' buffers alone.
+    return plot->layer(QStringLiteral("overlay"));
+}
+
+void PlotView::queueCursorReplot()
+{
+    // Movements between two frames cost one drawing. Only the tracers and the
+    // band move, so only their layer is drawn again.
+    if (cursorReplotQueued)
+        return;
+    cursorReplotQueued = true;
+    QTimer::singleShot(0, this, [this] {
+        cursorReplotQueued = false;
+        cursorLayer(ui->plot)->replot();
+    });
 }
 
 void PlotView::onMouseRelease(QMouseEvent *event)

@@ -20,6 +20,7 @@ class QCPAxis;
 class QCPGraph;
 class QCPItemRect;
 class QCPItemTracer;
+class QCPLayer;
 class QCustomPlot;
 class QMouseEvent;
 
@@ -79,10 +80,13 @@ private:
     void setGraphVisible(const QString &name, bool visible);
     void bindTracers(const PlotParameter &parameter);
     void placeBandCorner(bool topLeft, double key);
+    static QCPLayer *cursorLayer(QCustomPlot *plot);
+    void queueCursorReplot();
 
     std::unique_ptr<Ui::PlotView> ui;
     QVector<PlotParameter> parameters;
     QCPItemRect *selectionBand = nullptr;
     QString m_title;
     bool rangeSelecting = false;
+    bool cursorReplotQueued = false;
 };
