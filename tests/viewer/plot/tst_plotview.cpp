@@ -1,10 +1,13 @@
 #include "ControlPanel.h"
 #include "LogFixture.h"
 #include "PlotView.h"
+#include "ProgressMessageBox.h"
+#include "SavedLog.h"
 
 #include <qcustomplot.h>
 
 #include <QFile>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -38,6 +41,49 @@ QStringList describe(const Points &list)
 }
 
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// Follows the progress dialogs of the builds: when one is shown, every value
+// its bar takes (with the maximum at that moment), and what it showed when it
+// went away.
+class ProgressWatcher : public QObject
+{
+public:
+    int shown = 0;
+    int paintedBeforeFirstValue = 0;
+    QList<QPair<int, int>> values; // value, maximum
+    int lastMaximum = -1;
+    int lastValue = -1;
+    QObject *current = nullptr;
+
+    void reset()
+    {
+        shown = paintedBeforeFirstValue = 0;
+        values.clear();
+        lastMaximum = lastValue = -1;
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // While the dialog is destroyed it is only a QDialog any more.
+        auto *box = qobject_cast<ProgressMessageBox *>(watched);
+        if (!box && !(watched == current && event->type() == QEvent::Hide))
+            return false;
+        if (event->type() == QEvent::Show) {
+            current = watched;
+            ++shown;
+            QProgressBar *bar = box->findChild<QProgressBar *>();
+            connect(bar, &QProgressBar::valueChanged, this,
+                    [this, bar](int value) { values.append({value, bar->maximum()}); });
+        } else if (event->type() == QEvent::Paint && values.isEmpty()) {
+            ++paintedBeforeFirstValue;
+        } else if (event->type() == QEvent::Hide) {
+            QProgressBar *bar = watched->findChild<QProgressBar *>();
+            lastMaximum = bar->maximum();
+            lastValue = bar->value();
+        }
+        return false;
+    }
+};
 
 } // namespace
 
@@ -134,6 +180,59 @@ private slots:
         // The statistics of the interval from key 0 to key 0.
         QCOMPARE(columnTexts(view, 1), QStringList({"1", "2.5", "3", "4", "0"}));
         QCOMPARE(columnTexts(view, 0), QStringList({"0s 0ms", "-", "0s 0ms", "0s 0ms", "0s 0ms"}));
+    }
+
+    void savedLogOpens()
+    {
+        const QString path = savedlog::write(dir.path(), 60, [](int i) { return std::uint32_t(i < 30 ? i * 20 : 5000 + i * 20); });
+        QVERIFY(!path.isEmpty());
+        PlotView view(path);
+        QCOMPARE(view.title(), QStringLiteral("Limiter1 (RUS-27): 7"));
+        const QVector<PlotParameter> &parameters = view.plotParameters();
+        QCOMPARE(parameters.size(), 3);
+        QCOMPARE(parameters[0].name, QStringLiteral("Voltage"));
+        QCOMPARE(parameters[2].name, QStringLiteral("Flags"));
+        // 60 points and one NaN point where the recording pauses.
+        for (const PlotParameter &p : parameters)
+            QCOMPARE(p.graph->dataCount(), 61);
+        const Points voltage = points(parameters[0].graph);
+        QCOMPARE(voltage.first().first, 0.0);
+        QCOMPARE(voltage.first().second, double(float(1234.5f * 1e-2f)));
+        QCOMPARE(voltage.at(30).first, 29 * 0.02 + 0.001);
+        QVERIFY(std::isnan(voltage.at(30).second));
+        QCOMPARE(voltage.last().first, 5.0 + 59 * 0.02);
+        QCOMPARE(points(parameters[1].graph).last().second, 559.0);
+        QCOMPARE(points(parameters[2].graph).last().second, 59.0);
+        QCOMPARE(plotOf(view)->xAxis->range(), QCPRange(0.0, 5.0 + 59 * 0.02));
+    }
+
+    void progressFollowsTheSamples()
+    {
+        ProgressWatcher watcher;
+        qApp->installEventFilter(&watcher);
+        {
+            PlotView view(savedlog::write(dir.path(), 40, [](int i) { return std::uint32_t(i * 20); }));
+        }
+        QCOMPARE(watcher.shown, 1);
+        QVERIFY(watcher.paintedBeforeFirstValue > 0);
+        QVERIFY(!watcher.values.isEmpty());
+        QCOMPARE(watcher.values.first(), qMakePair(5, 100));
+        // The maximum is the number of samples and the bar ends full.
+        QCOMPARE(watcher.lastMaximum, 40);
+        QCOMPARE(watcher.lastValue, 40);
+        for (int i = 1; i < watcher.values.size(); ++i)
+            QVERIFY(watcher.values[i].first > watcher.values[i - 1].first);
+
+        // Without samples the maximum becomes 0 and the value never moves again.
+        watcher.reset();
+        {
+            PlotView view(writeLog(fixture::metadata({"A"}), json::array()));
+        }
+        qApp->removeEventFilter(&watcher);
+        QCOMPARE(watcher.values, (QList<QPair<int, int>>{{5, 100}}));
+        QCOMPARE(watcher.lastMaximum, 0);
+        for (QWidget *w : QApplication::topLevelWidgets())
+            QVERIFY(!qobject_cast<ProgressMessageBox *>(w));
     }
 
     void samples_data()
