@@ -76,9 +76,10 @@ void LogDescriptionWidget::showLogDescription(const LogHeader &header)
     ui->pbOpenMap->setEnabled(known);
 
     ui->leCreatedAt->setText(createdAtText(header.time, header.date));
+    // The set's number in front of its name, as in the device's set lists.
     ui->leSettings->setText(QStringLiteral("%1. %2").arg(
-        QString::fromLocal8Bit(logFieldBytes(header.settSetName)),
-        QString::number(header.settingsSet)));
+        QString::number(header.settingsSet),
+        QString::fromLocal8Bit(logFieldBytes(header.settSetName))));
     ui->leMotorPoles->setText(QString::number(header.motorPoles));
     ui->leEnergyRefj->setText(tr("%1 Wh").arg(header.energyRefJ / 3600));
     ui->leLogFreqHZ->setText(tr("%1 Hz").arg(header.loggerFreqHz));

@@ -84,7 +84,7 @@ private slots:
     {
         m_widget->showLogDescription(sampleHeader());
         QCOMPARE(texts(), QStringList({loggedTimeText(), "Ivan [RUS-0027]", "[ 55.7500; 37.6250 ]",
-                                       "Ruriza settings set 21Wh (1). 1", "4", "21 Wh", "50 Hz", "1.2.3", "2.10", "1.3",
+                                       "1. Ruriza settings set 21Wh (1)", "4", "21 Wh", "50 Hz", "1.2.3", "2.10", "1.3",
                                        ""}));
         QVERIFY(enabled("leCoordinates") && enabled("pbOpenMap"));
         QVERIFY(!enabled("leEscVersion") && !enabled("lblESCVersion"));
