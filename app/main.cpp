@@ -2,6 +2,7 @@
 #include "LimiterDevice.h"
 #include "MainWindow.h"
 #include "SimBackend.h"
+#include "SimDfu.h"
 #include "Startup.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
     TranslatorList translators = loadTranslators();
     // GEARWARDEN_BLE_BACKEND=sim runs the program against simulated devices.
     registerSimBackend();
+    SimDfu::registerSimDfu();
     LimiterDevice::setErrorPresenter([](const QString &title, const QString &text) {
         QMessageBox::critical(nullptr, title, text, QMessageBox::Ok);
     });

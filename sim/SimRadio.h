@@ -76,7 +76,14 @@ public:
     // device that reboots, returns the peripheral to add, or nullptr.
     using BootloaderFactory = std::function<SimPeripheralPtr(SimPeripheral &device)>;
     void setBootloaderFactory(BootloaderFactory factory) { m_bootloaderFactory = std::move(factory); }
-    const BootloaderFactory &bootloaderFactory() const { return m_bootloaderFactory; }
+    // This radio's factory, or else the process-wide default one.
+    const BootloaderFactory &bootloaderFactory() const
+    {
+        return m_bootloaderFactory ? m_bootloaderFactory : defaultBootloaderFactory();
+    }
+    // The factory of every radio that has none of its own (registered by the
+    // bootloader kinds, see sim/dfu).
+    static void setDefaultBootloaderFactory(BootloaderFactory factory) { defaultBootloaderFactory() = std::move(factory); }
 
     bool isScanning() const { return !m_scanners.isEmpty(); }
 
@@ -126,4 +133,9 @@ private:
     QList<SimDeviceDiscovery *> m_scanners;
     QHash<const SimPeripheral *, quint64> m_advertisingGeneration;
     BootloaderFactory m_bootloaderFactory;
+    static BootloaderFactory &defaultBootloaderFactory()
+    {
+        static BootloaderFactory factory;
+        return factory;
+    }
 };
