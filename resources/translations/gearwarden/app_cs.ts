@@ -100,93 +100,95 @@
         <name>DFUUpdater</name>
         <message>
             <source>Select init data partition</source>
-            <translation type="unfinished" />
+            <translation>Výběr oddílu inicializačních dat</translation>
         </message>
         <message>
             <source>Create init data partition</source>
-            <translation type="unfinished" />
+            <translation>Vytvoření oddílu inicializačních dat</translation>
         </message>
         <message>
             <source>Set PRN mode</source>
-            <translation type="unfinished" />
+            <translation>Nastavení režimu PRN</translation>
         </message>
         <message>
             <source>Upload init data</source>
-            <translation type="unfinished" />
+            <translation>Nahrávání inicializačních dat</translation>
         </message>
         <message>
             <source>Check init data</source>
-            <translation type="unfinished" />
+            <translation>Kontrola inicializačních dat</translation>
         </message>
         <message>
             <source>Execute init update</source>
-            <translation type="unfinished" />
+            <translation>Provedení inicializační aktualizace</translation>
         </message>
         <message>
             <source>Select main data partition</source>
-            <translation type="unfinished" />
+            <translation>Výběr oddílu hlavních dat</translation>
         </message>
         <message>
             <source>Create main data partition</source>
-            <translation type="unfinished" />
+            <translation>Vytvoření oddílu hlavních dat</translation>
         </message>
         <message>
             <source>Upload main firmware</source>
-            <translation type="unfinished" />
+            <translation>Nahrávání hlavního firmwaru</translation>
         </message>
         <message>
             <source>Check main firmware</source>
-            <translation type="unfinished" />
+            <translation>Kontrola hlavního firmwaru</translation>
         </message>
         <message>
             <source>Execute firmware update</source>
-            <translation type="unfinished" />
+            <translation>Provedení aktualizace firmwaru</translation>
         </message>
         <message>
             <source>Unknown state: %1</source>
-            <translation type="unfinished" />
+            <translation>Neznámý stav: %1</translation>
         </message>
         <message>
             <source>Writing to the bootloader failed: %1</source>
-            <translation type="unfinished" />
+            <translation>Zápis do zavaděče se nezdařil: %1</translation>
         </message>
         <message>
             <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
-            <translation type="unfinished" />
+            <translation>Odpověď na %1 je příliš krátká: %2 bajtů místo %3 (%4)</translation>
         </message>
         <message>
             <source>Select response incorrect size: %1 instead of 15</source>
-            <translation type="unfinished" />
+            <translation>Nesprávná velikost odpovědi Select: %1 místo 15</translation>
         </message>
         <message>
             <source>Select response incorrect header: %1 %2 instead of 6 1</source>
-            <translation type="unfinished" />
+            <translation>Nesprávná hlavička odpovědi Select: %1 %2 místo 6 1</translation>
         </message>
         <message>
             <source>Create response incorrect header: %1 %2 instead of 1 1</source>
-            <translation type="unfinished" />
+            <translation>Nesprávná hlavička odpovědi Create: %1 %2 místo 1 1</translation>
         </message>
         <message>
             <source>Unexpected response for Set PRN command: %1</source>
-            <translation type="unfinished" />
+            <translation>Neočekávaná odpověď na příkaz Set PRN: %1</translation>
         </message>
         <message>
             <source>Unexpected data in upload state: %1</source>
-            <translation type="unfinished" />
+            <translation>Neočekávaná data během nahrávání: %1</translation>
         </message>
         <message>
             <source>CRC32 is incorrect
  Expected: %1
 Received: %2</source>
-            <translation type="unfinished" />
+            <translation>CRC32 je nesprávný
+ Očekáváno: %1
+Přijato: %2</translation>
         </message>
         <message>
             <source>Unexpected response for execute state: %1</source>
-            <translation type="unfinished" />
+            <translation>Neočekávaná odpověď ve fázi provedení: %1</translation>
         </message>
         <message>
             <source>Execute response incorrect result: %1 instead of 1</source>
-            <translation type="unfinished" />
+            <translation>Nesprávný výsledek odpovědi Execute: %1 místo 1</translation>
         </message>
     </context>
     <context>
@@ -194,23 +196,24 @@ Received: %2</source>
         <message>
             <source>Incorrect remote data format.
 Expected array.</source>
-            <translation type="unfinished" />
+            <translation>Nesprávný formát vzdálených dat.
+Očekáváno pole.</translation>
         </message>
         <message>
             <source>Incorrect remote data. No firmware info received</source>
-            <translation type="unfinished" />
+            <translation>Nesprávná vzdálená data. Nebyly přijaty informace o firmwaru</translation>
         </message>
         <message>
             <source>Error loading firmware file: %1</source>
-            <translation type="unfinished" />
+            <translation>Chyba při načítání souboru firmwaru: %1</translation>
         </message>
         <message>
             <source>Cannot save firmware file, please download it manually</source>
-            <translation type="unfinished" />
+            <translation>Soubor firmwaru nelze uložit, stáhněte jej ručně</translation>
         </message>
         <message>
             <source>Firmware file corrupted, can't update</source>
-            <translation type="unfinished" />
+            <translation>Soubor firmwaru je poškozen, aktualizace není možná</translation>
         </message>
     </context>
     <context>

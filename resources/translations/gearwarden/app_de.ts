@@ -100,93 +100,95 @@
         <name>DFUUpdater</name>
         <message>
             <source>Select init data partition</source>
-            <translation type="unfinished" />
+            <translation>Init-Datenbereich auswählen</translation>
         </message>
         <message>
             <source>Create init data partition</source>
-            <translation type="unfinished" />
+            <translation>Init-Datenbereich anlegen</translation>
         </message>
         <message>
             <source>Set PRN mode</source>
-            <translation type="unfinished" />
+            <translation>PRN-Modus setzen</translation>
         </message>
         <message>
             <source>Upload init data</source>
-            <translation type="unfinished" />
+            <translation>Init-Daten übertragen</translation>
         </message>
         <message>
             <source>Check init data</source>
-            <translation type="unfinished" />
+            <translation>Init-Daten prüfen</translation>
         </message>
         <message>
             <source>Execute init update</source>
-            <translation type="unfinished" />
+            <translation>Init-Aktualisierung ausführen</translation>
         </message>
         <message>
             <source>Select main data partition</source>
-            <translation type="unfinished" />
+            <translation>Hauptdatenbereich auswählen</translation>
         </message>
         <message>
             <source>Create main data partition</source>
-            <translation type="unfinished" />
+            <translation>Hauptdatenbereich anlegen</translation>
         </message>
         <message>
             <source>Upload main firmware</source>
-            <translation type="unfinished" />
+            <translation>Hauptfirmware übertragen</translation>
         </message>
         <message>
             <source>Check main firmware</source>
-            <translation type="unfinished" />
+            <translation>Hauptfirmware prüfen</translation>
         </message>
         <message>
             <source>Execute firmware update</source>
-            <translation type="unfinished" />
+            <translation>Firmware-Aktualisierung ausführen</translation>
         </message>
         <message>
             <source>Unknown state: %1</source>
-            <translation type="unfinished" />
+            <translation>Unbekannter Zustand: %1</translation>
         </message>
         <message>
             <source>Writing to the bootloader failed: %1</source>
-            <translation type="unfinished" />
+            <translation>Schreiben in den Bootloader fehlgeschlagen: %1</translation>
         </message>
         <message>
             <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
-            <translation type="unfinished" />
+            <translation>Antwort auf %1 zu kurz: %2 Bytes statt %3 (%4)</translation>
         </message>
         <message>
             <source>Select response incorrect size: %1 instead of 15</source>
-            <translation type="unfinished" />
+            <translation>Falsche Größe der Select-Antwort: %1 statt 15</translation>
         </message>
         <message>
             <source>Select response incorrect header: %1 %2 instead of 6 1</source>
-            <translation type="unfinished" />
+            <translation>Falscher Kopf der Select-Antwort: %1 %2 statt 6 1</translation>
         </message>
         <message>
             <source>Create response incorrect header: %1 %2 instead of 1 1</source>
-            <translation type="unfinished" />
+            <translation>Falscher Kopf der Create-Antwort: %1 %2 statt 1 1</translation>
         </message>
         <message>
             <source>Unexpected response for Set PRN command: %1</source>
-            <translation type="unfinished" />
+            <translation>Unerwartete Antwort auf den Befehl Set PRN: %1</translation>
         </message>
         <message>
             <source>Unexpected data in upload state: %1</source>
-            <translation type="unfinished" />
+            <translation>Unerwartete Daten während der Übertragung: %1</translation>
         </message>
         <message>
             <source>CRC32 is incorrect
  Expected: %1
 Received: %2</source>
-            <translation type="unfinished" />
+            <translation>CRC32 ist falsch
+ Erwartet: %1
+Empfangen: %2</translation>
         </message>
         <message>
             <source>Unexpected response for execute state: %1</source>
-            <translation type="unfinished" />
+            <translation>Unerwartete Antwort im Ausführungsschritt: %1</translation>
         </message>
         <message>
             <source>Execute response incorrect result: %1 instead of 1</source>
-            <translation type="unfinished" />
+            <translation>Falsches Ergebnis der Execute-Antwort: %1 statt 1</translation>
         </message>
     </context>
     <context>
@@ -194,23 +196,24 @@ Received: %2</source>
         <message>
             <source>Incorrect remote data format.
 Expected array.</source>
-            <translation type="unfinished" />
+            <translation>Falsches Format der entfernten Daten.
+Array erwartet.</translation>
         </message>
         <message>
             <source>Incorrect remote data. No firmware info received</source>
-            <translation type="unfinished" />
+            <translation>Fehlerhafte entfernte Daten. Keine Firmware-Informationen empfangen</translation>
         </message>
         <message>
             <source>Error loading firmware file: %1</source>
-            <translation type="unfinished" />
+            <translation>Fehler beim Laden der Firmware-Datei: %1</translation>
         </message>
         <message>
             <source>Cannot save firmware file, please download it manually</source>
-            <translation type="unfinished" />
+            <translation>Die Firmware-Datei kann nicht gespeichert werden, bitte laden Sie sie manuell herunter</translation>
         </message>
         <message>
             <source>Firmware file corrupted, can't update</source>
-            <translation type="unfinished" />
+            <translation>Firmware-Datei beschädigt, Aktualisierung nicht möglich</translation>
         </message>
     </context>
     <context>

@@ -100,93 +100,95 @@
         <name>DFUUpdater</name>
         <message>
             <source>Select init data partition</source>
-            <translation type="unfinished" />
+            <translation>Seleccionar partición de datos de inicialización</translation>
         </message>
         <message>
             <source>Create init data partition</source>
-            <translation type="unfinished" />
+            <translation>Crear partición de datos de inicialización</translation>
         </message>
         <message>
             <source>Set PRN mode</source>
-            <translation type="unfinished" />
+            <translation>Establecer modo PRN</translation>
         </message>
         <message>
             <source>Upload init data</source>
-            <translation type="unfinished" />
+            <translation>Subir datos de inicialización</translation>
         </message>
         <message>
             <source>Check init data</source>
-            <translation type="unfinished" />
+            <translation>Comprobar datos de inicialización</translation>
         </message>
         <message>
             <source>Execute init update</source>
-            <translation type="unfinished" />
+            <translation>Ejecutar actualización de inicialización</translation>
         </message>
         <message>
             <source>Select main data partition</source>
-            <translation type="unfinished" />
+            <translation>Seleccionar partición de datos principal</translation>
         </message>
         <message>
             <source>Create main data partition</source>
-            <translation type="unfinished" />
+            <translation>Crear partición de datos principal</translation>
         </message>
         <message>
             <source>Upload main firmware</source>
-            <translation type="unfinished" />
+            <translation>Subir firmware principal</translation>
         </message>
         <message>
             <source>Check main firmware</source>
-            <translation type="unfinished" />
+            <translation>Comprobar firmware principal</translation>
         </message>
         <message>
             <source>Execute firmware update</source>
-            <translation type="unfinished" />
+            <translation>Ejecutar actualización de firmware</translation>
         </message>
         <message>
             <source>Unknown state: %1</source>
-            <translation type="unfinished" />
+            <translation>Estado desconocido: %1</translation>
         </message>
         <message>
             <source>Writing to the bootloader failed: %1</source>
-            <translation type="unfinished" />
+            <translation>Error al escribir en el cargador de arranque: %1</translation>
         </message>
         <message>
             <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
-            <translation type="unfinished" />
+            <translation>Respuesta a %1 demasiado corta: %2 bytes en lugar de %3 (%4)</translation>
         </message>
         <message>
             <source>Select response incorrect size: %1 instead of 15</source>
-            <translation type="unfinished" />
+            <translation>Tamaño de respuesta Select incorrecto: %1 en lugar de 15</translation>
         </message>
         <message>
             <source>Select response incorrect header: %1 %2 instead of 6 1</source>
-            <translation type="unfinished" />
+            <translation>Encabezado de respuesta Select incorrecto: %1 %2 en lugar de 6 1</translation>
         </message>
         <message>
             <source>Create response incorrect header: %1 %2 instead of 1 1</source>
-            <translation type="unfinished" />
+            <translation>Encabezado de respuesta Create incorrecto: %1 %2 en lugar de 1 1</translation>
         </message>
         <message>
             <source>Unexpected response for Set PRN command: %1</source>
-            <translation type="unfinished" />
+            <translation>Respuesta inesperada al comando Set PRN: %1</translation>
         </message>
         <message>
             <source>Unexpected data in upload state: %1</source>
-            <translation type="unfinished" />
+            <translation>Datos inesperados durante la subida: %1</translation>
         </message>
         <message>
             <source>CRC32 is incorrect
  Expected: %1
 Received: %2</source>
-            <translation type="unfinished" />
+            <translation>CRC32 incorrecto
+ Esperado: %1
+Recibido: %2</translation>
         </message>
         <message>
             <source>Unexpected response for execute state: %1</source>
-            <translation type="unfinished" />
+            <translation>Respuesta inesperada en el estado de ejecución: %1</translation>
         </message>
         <message>
             <source>Execute response incorrect result: %1 instead of 1</source>
-            <translation type="unfinished" />
+            <translation>Resultado de respuesta Execute incorrecto: %1 en lugar de 1</translation>
         </message>
     </context>
     <context>
@@ -194,23 +196,24 @@ Received: %2</source>
         <message>
             <source>Incorrect remote data format.
 Expected array.</source>
-            <translation type="unfinished" />
+            <translation>Formato de datos remotos incorrecto.
+Se esperaba una matriz.</translation>
         </message>
         <message>
             <source>Incorrect remote data. No firmware info received</source>
-            <translation type="unfinished" />
+            <translation>Datos remotos incorrectos. No se recibió información de firmware</translation>
         </message>
         <message>
             <source>Error loading firmware file: %1</source>
-            <translation type="unfinished" />
+            <translation>Error al cargar el archivo de firmware: %1</translation>
         </message>
         <message>
             <source>Cannot save firmware file, please download it manually</source>
-            <translation type="unfinished" />
+            <translation>No se puede guardar el archivo de firmware; descárguelo manualmente</translation>
         </message>
         <message>
             <source>Firmware file corrupted, can't update</source>
-            <translation type="unfinished" />
+            <translation>Archivo de firmware dañado, no se puede actualizar</translation>
         </message>
     </context>
     <context>

@@ -100,93 +100,95 @@
         <name>DFUUpdater</name>
         <message>
             <source>Select init data partition</source>
-            <translation type="unfinished" />
+            <translation>Sélection de la partition des données d'initialisation</translation>
         </message>
         <message>
             <source>Create init data partition</source>
-            <translation type="unfinished" />
+            <translation>Création de la partition des données d'initialisation</translation>
         </message>
         <message>
             <source>Set PRN mode</source>
-            <translation type="unfinished" />
+            <translation>Réglage du mode PRN</translation>
         </message>
         <message>
             <source>Upload init data</source>
-            <translation type="unfinished" />
+            <translation>Envoi des données d'initialisation</translation>
         </message>
         <message>
             <source>Check init data</source>
-            <translation type="unfinished" />
+            <translation>Vérification des données d'initialisation</translation>
         </message>
         <message>
             <source>Execute init update</source>
-            <translation type="unfinished" />
+            <translation>Exécution de la mise à jour d'initialisation</translation>
         </message>
         <message>
             <source>Select main data partition</source>
-            <translation type="unfinished" />
+            <translation>Sélection de la partition des données principales</translation>
         </message>
         <message>
             <source>Create main data partition</source>
-            <translation type="unfinished" />
+            <translation>Création de la partition des données principales</translation>
         </message>
         <message>
             <source>Upload main firmware</source>
-            <translation type="unfinished" />
+            <translation>Envoi du micrologiciel principal</translation>
         </message>
         <message>
             <source>Check main firmware</source>
-            <translation type="unfinished" />
+            <translation>Vérification du micrologiciel principal</translation>
         </message>
         <message>
             <source>Execute firmware update</source>
-            <translation type="unfinished" />
+            <translation>Exécution de la mise à jour du micrologiciel</translation>
         </message>
         <message>
             <source>Unknown state: %1</source>
-            <translation type="unfinished" />
+            <translation>État inconnu : %1</translation>
         </message>
         <message>
             <source>Writing to the bootloader failed: %1</source>
-            <translation type="unfinished" />
+            <translation>Échec de l'écriture dans le chargeur d'amorçage : %1</translation>
         </message>
         <message>
             <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
-            <translation type="unfinished" />
+            <translation>Réponse à %1 trop courte : %2 octets au lieu de %3 (%4)</translation>
         </message>
         <message>
             <source>Select response incorrect size: %1 instead of 15</source>
-            <translation type="unfinished" />
+            <translation>Taille de la réponse Select incorrecte : %1 au lieu de 15</translation>
         </message>
         <message>
             <source>Select response incorrect header: %1 %2 instead of 6 1</source>
-            <translation type="unfinished" />
+            <translation>En-tête de la réponse Select incorrect : %1 %2 au lieu de 6 1</translation>
         </message>
         <message>
             <source>Create response incorrect header: %1 %2 instead of 1 1</source>
-            <translation type="unfinished" />
+            <translation>En-tête de la réponse Create incorrect : %1 %2 au lieu de 1 1</translation>
         </message>
         <message>
             <source>Unexpected response for Set PRN command: %1</source>
-            <translation type="unfinished" />
+            <translation>Réponse inattendue à la commande Set PRN : %1</translation>
         </message>
         <message>
             <source>Unexpected data in upload state: %1</source>
-            <translation type="unfinished" />
+            <translation>Données inattendues pendant l'envoi : %1</translation>
         </message>
         <message>
             <source>CRC32 is incorrect
  Expected: %1
 Received: %2</source>
-            <translation type="unfinished" />
+            <translation>CRC32 incorrect
+ Attendu : %1
+Reçu : %2</translation>
         </message>
         <message>
             <source>Unexpected response for execute state: %1</source>
-            <translation type="unfinished" />
+            <translation>Réponse inattendue à l'étape d'exécution : %1</translation>
         </message>
         <message>
             <source>Execute response incorrect result: %1 instead of 1</source>
-            <translation type="unfinished" />
+            <translation>Résultat de la réponse Execute incorrect : %1 au lieu de 1</translation>
         </message>
     </context>
     <context>
@@ -194,23 +196,24 @@ Received: %2</source>
         <message>
             <source>Incorrect remote data format.
 Expected array.</source>
-            <translation type="unfinished" />
+            <translation>Format des données distantes incorrect.
+Tableau attendu.</translation>
         </message>
         <message>
             <source>Incorrect remote data. No firmware info received</source>
-            <translation type="unfinished" />
+            <translation>Données distantes incorrectes. Aucune information de micrologiciel reçue</translation>
         </message>
         <message>
             <source>Error loading firmware file: %1</source>
-            <translation type="unfinished" />
+            <translation>Erreur lors du chargement du fichier de micrologiciel : %1</translation>
         </message>
         <message>
             <source>Cannot save firmware file, please download it manually</source>
-            <translation type="unfinished" />
+            <translation>Impossible d'enregistrer le fichier de micrologiciel, veuillez le télécharger manuellement</translation>
         </message>
         <message>
             <source>Firmware file corrupted, can't update</source>
-            <translation type="unfinished" />
+            <translation>Fichier de micrologiciel corrompu, mise à jour impossible</translation>
         </message>
     </context>
     <context>

@@ -100,93 +100,95 @@
         <name>DFUUpdater</name>
         <message>
             <source>Select init data partition</source>
-            <translation type="unfinished" />
+            <translation>Selezione partizione dati di inizializzazione</translation>
         </message>
         <message>
             <source>Create init data partition</source>
-            <translation type="unfinished" />
+            <translation>Creazione partizione dati di inizializzazione</translation>
         </message>
         <message>
             <source>Set PRN mode</source>
-            <translation type="unfinished" />
+            <translation>Impostazione modalità PRN</translation>
         </message>
         <message>
             <source>Upload init data</source>
-            <translation type="unfinished" />
+            <translation>Caricamento dati di inizializzazione</translation>
         </message>
         <message>
             <source>Check init data</source>
-            <translation type="unfinished" />
+            <translation>Verifica dati di inizializzazione</translation>
         </message>
         <message>
             <source>Execute init update</source>
-            <translation type="unfinished" />
+            <translation>Esecuzione aggiornamento di inizializzazione</translation>
         </message>
         <message>
             <source>Select main data partition</source>
-            <translation type="unfinished" />
+            <translation>Selezione partizione dati principale</translation>
         </message>
         <message>
             <source>Create main data partition</source>
-            <translation type="unfinished" />
+            <translation>Creazione partizione dati principale</translation>
         </message>
         <message>
             <source>Upload main firmware</source>
-            <translation type="unfinished" />
+            <translation>Caricamento firmware principale</translation>
         </message>
         <message>
             <source>Check main firmware</source>
-            <translation type="unfinished" />
+            <translation>Verifica firmware principale</translation>
         </message>
         <message>
             <source>Execute firmware update</source>
-            <translation type="unfinished" />
+            <translation>Esecuzione aggiornamento firmware</translation>
         </message>
         <message>
             <source>Unknown state: %1</source>
-            <translation type="unfinished" />
+            <translation>Stato sconosciuto: %1</translation>
         </message>
         <message>
             <source>Writing to the bootloader failed: %1</source>
-            <translation type="unfinished" />
+            <translation>Scrittura nel bootloader non riuscita: %1</translation>
         </message>
         <message>
             <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
-            <translation type="unfinished" />
+            <translation>Risposta a %1 troppo corta: %2 byte invece di %3 (%4)</translation>
         </message>
         <message>
             <source>Select response incorrect size: %1 instead of 15</source>
-            <translation type="unfinished" />
+            <translation>Dimensione della risposta Select errata: %1 invece di 15</translation>
         </message>
         <message>
             <source>Select response incorrect header: %1 %2 instead of 6 1</source>
-            <translation type="unfinished" />
+            <translation>Intestazione della risposta Select errata: %1 %2 invece di 6 1</translation>
         </message>
         <message>
             <source>Create response incorrect header: %1 %2 instead of 1 1</source>
-            <translation type="unfinished" />
+            <translation>Intestazione della risposta Create errata: %1 %2 invece di 1 1</translation>
         </message>
         <message>
             <source>Unexpected response for Set PRN command: %1</source>
-            <translation type="unfinished" />
+            <translation>Risposta inattesa al comando Set PRN: %1</translation>
         </message>
         <message>
             <source>Unexpected data in upload state: %1</source>
-            <translation type="unfinished" />
+            <translation>Dati inattesi durante il caricamento: %1</translation>
         </message>
         <message>
             <source>CRC32 is incorrect
  Expected: %1
 Received: %2</source>
-            <translation type="unfinished" />
+            <translation>CRC32 non corretto
+ Atteso: %1
+Ricevuto: %2</translation>
         </message>
         <message>
             <source>Unexpected response for execute state: %1</source>
-            <translation type="unfinished" />
+            <translation>Risposta inattesa nella fase di esecuzione: %1</translation>
         </message>
         <message>
             <source>Execute response incorrect result: %1 instead of 1</source>
-            <translation type="unfinished" />
+            <translation>Risultato della risposta Execute errato: %1 invece di 1</translation>
         </message>
     </context>
     <context>
@@ -194,23 +196,24 @@ Received: %2</source>
         <message>
             <source>Incorrect remote data format.
 Expected array.</source>
-            <translation type="unfinished" />
+            <translation>Formato dei dati remoti non corretto.
+Atteso un array.</translation>
         </message>
         <message>
             <source>Incorrect remote data. No firmware info received</source>
-            <translation type="unfinished" />
+            <translation>Dati remoti non corretti. Nessuna informazione sul firmware ricevuta</translation>
         </message>
         <message>
             <source>Error loading firmware file: %1</source>
-            <translation type="unfinished" />
+            <translation>Errore durante il caricamento del file firmware: %1</translation>
         </message>
         <message>
             <source>Cannot save firmware file, please download it manually</source>
-            <translation type="unfinished" />
+            <translation>Impossibile salvare il file firmware, scaricarlo manualmente</translation>
         </message>
         <message>
             <source>Firmware file corrupted, can't update</source>
-            <translation type="unfinished" />
+            <translation>File firmware danneggiato, impossibile aggiornare</translation>
         </message>
     </context>
     <context>
