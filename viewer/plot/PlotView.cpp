@@ -39,6 +39,26 @@ const char kDataEntry[] = "data.json";
 // the value is handed over at most this often.
 constexpr qint64 kProgressIntervalMs = 15;
 
+// A tracer that skips drawing where its place has no usable pixel: on the NaN
+// point of a gap, or far outside the plot. The plus mark's drawing would turn
+// such a place into an overflowing rectangle.
+class CursorTracer : public QCPItemTracer
+{
+public:
+    using QCPItemTracer::QCPItemTracer;
+
+protected:
+    void draw(QCPPainter *painter) override
+    {
+        updatePosition();
+        const QPointF at = position->pixelPosition();
+        constexpr double kFar = 1e7;
+        if (!(std::abs(at.x()) < kFar && std::abs(at.y()) < kFar))
+            return;
+        QCPItemTracer::draw(painter);
+    }
+};
+
 json::type_error typeError(const char *expected, const char *actual)
 {
     return json::type_error::create(302, std::string("type must be ") + expected + ", but is " + actual, nullptr);
@@ -319,13 +339,13 @@ void PlotView::buildPlot(const std::string &file, const json &parameterList, std
 
         // The tracers are bound to their graph once it holds its points
         // (binding an empty graph only complains).
-        auto *hover = new QCPItemTracer(plot);
+        auto *hover = new CursorTracer(plot);
         hover->setStyle(QCPItemTracer::tsNone);
         hover->setVisible(false);
         hover->setLayer(cursorLayer(plot));
 
-        auto *start = new QCPItemTracer(plot);
-        auto *end = new QCPItemTracer(plot);
+        auto *start = new CursorTracer(plot);
+        auto *end = new CursorTracer(plot);
         for (QCPItemTracer *tracer : {start, end}) {
             tracer->setStyle(QCPItemTracer::tsPlus);
             tracer->setSize(16);
