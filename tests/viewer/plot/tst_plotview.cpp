@@ -543,6 +543,22 @@ private slots:
         QCOMPARE(a.axis->range(), valuesNow);
         QVERIFY(plot->xAxis->range().size() < time.size());
 
+        // The same through real clicks on the axis line.
+        const QPoint onAxis(plot->axisRect()->left() - a.axis->offset(), plot->axisRect()->center().y());
+        QTest::mouseClick(plot, Qt::LeftButton, Qt::NoModifier, onAxis);
+        QCOMPARE(a.axis->selectedParts(), QCPAxis::spAxis | QCPAxis::spTickLabels | QCPAxis::spAxisLabel);
+        QVERIFY(a.graph->selected());
+        const QCPRange before = a.axis->range();
+        wheel();
+        QVERIFY(a.axis->range().size() < before.size());
+        // Clicking empty space gives the wheel back to the time axis.
+        QTest::mouseClick(plot, Qt::LeftButton, Qt::NoModifier, plot->axisRect()->topLeft() + QPoint(40, 10));
+        QVERIFY(!a.graph->selected());
+        QCOMPARE(a.axis->selectedParts(), QCPAxis::spNone);
+        const QCPRange timeBefore = plot->xAxis->range();
+        wheel();
+        QVERIFY(plot->xAxis->range().size() < timeBefore.size());
+
         // A graph selected by the user draws its axis selected.
         a.graph->setSelection(QCPDataSelection(a.graph->data()->dataRange()));
         emit plot->selectionChangedByUser();
