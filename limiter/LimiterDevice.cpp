@@ -550,6 +550,16 @@ QVersionNumber LimiterDevice::bootloaderVersion() const
     return versionOfWord(m_advertisedStatus.auxiliaryVersionWord());
 }
 
+// --- advertised status ----------------------------------------------------
+
+void LimiterDevice::parseAdvertisement()
+{
+    // The scanner keeps one manufacturer entry per advertisement.
+    const QList<quint16> ids = m_deviceInfo.manufacturerIds();
+    if (!ids.isEmpty())
+        m_advertisedStatus.parse(m_deviceInfo.manufacturerData(ids.first()));
+}
+
 // --- writes ---------------------------------------------------------------
 
 void LimiterDevice::write(BleService *service, const BleCharacteristic &characteristic, const QByteArray &value)

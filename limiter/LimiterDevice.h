@@ -63,6 +63,22 @@ public:
     AdvertisedStatus &advertisedStatus() { return m_advertisedStatus; }
     const AdvertisedStatus &advertisedStatus() const { return m_advertisedStatus; }
 
+    // The advertised status: parseAdvertisement decodes the first
+    // manufacturer data entry of the device info into it; the rest reads it.
+    void parseAdvertisement();
+    qint16 rssi() const { return m_deviceInfo.rssi(); }
+    QString userName() const { return m_advertisedStatus.userName(); }
+    float energyLimit() const { return m_advertisedStatus.energyLimit(); }
+    QString raceStatusText() const { return m_advertisedStatus.raceStatusText(); }
+    QString warningText() const { return m_advertisedStatus.warningText(); }
+    QString aecStatusText() const { return m_advertisedStatus.aecStatusText(); }
+    QString calibrationText() const { return m_advertisedStatus.calibrationText(); }
+    QString registrationNumberText() const { return m_advertisedStatus.registrationNumberText(); }
+    QString settingsSetName() const { return m_advertisedStatus.settingsSetName(); }
+    QVersionNumber hardwareVersion() const { return m_advertisedStatus.hardwareVersion(); }
+    QVersionNumber firmwareVersion() const { return m_advertisedStatus.firmwareVersion(); }
+    VersionWords versionWords() const { return m_advertisedStatus.versionWords(); }
+
     // Cached records (copies).
     s_TelemetryBle telemetry() const { return m_telemetry; }
     s_CommonSettBle commonSettings() const { return m_commonSettings; }

@@ -1,10 +1,14 @@
 // Advertising of the simulated devices, heard through the real scanner
-// (agent, discovery).
+// (agent, discovery) and listed by the device models.
 #include "AdvertisedStatus.h"
 #include "BluetoothDeviceDiscoveryAgent_UWP.h"
+#include "BluetoothDeviceModel.h"
 #include "BluetoothDiscovery.h"
+#include "BluetoothDovLoggerModel.h"
 #include "SimAdvertisementSource.h"
+#include "LimiterDevice.h"
 #include "SimBackend.h"
+#include "SimLimiter.h"
 #include "SimRadio.h"
 #include "SimStatusAdvertiser.h"
 
@@ -139,6 +143,110 @@ private slots:
         }
     }
 
+    void devicesAppearAndAgeOut()
+    {
+        SimRadio radio(SimClock::Mode::Fast);
+        SimBackend backend(&radio);
+        BleBackend::setInstance(&backend);
+
+        auto limiter = std::make_shared<SimPeripheral>(kLimiterAddress, QStringLiteral("QVR-Sim 1"));
+        limiter->setAdvertiser(std::make_shared<SimStatusAdvertiser>(SimStatusAdvertiser::Family::Limiter, limiterStatus));
+        auto logger = std::make_shared<SimPeripheral>(kLoggerAddress, QStringLiteral("ZIV-Sim 2"));
+        logger->setAdvertiser(std::make_shared<SimStatusAdvertiser>(SimStatusAdvertiser::Family::DovLogger, loggerStatus));
+        auto stranger = std::make_shared<SimPeripheral>(QBluetoothAddress(quint64(0x1234)), QStringLiteral("QVR-Plain"));
+        radio.addPeripheral(limiter);
+        radio.addPeripheral(logger);
+        radio.addPeripheral(stranger); // name and RSSI only: never listed
+
+        {
+            BluetoothDiscovery discovery;
+            BluetoothDeviceModel limiters(&discovery);
+            BluetoothDovLoggerModel loggers(&discovery);
+            discovery.onDiscoveryFinished();
+
+            QTRY_COMPARE(limiters.rowCount(), 1);
+            QTRY_COMPARE(loggers.rowCount(), 1);
+            const auto cell = [](const QAbstractItemModel &model, int column) {
+                return model.data(model.index(0, column));
+            };
+            QTRY_COMPARE(cell(limiters, BluetoothDeviceModel::UserNameColumn),
+                         QVariant("Ivan Ivanovich Petrovsky-Vodkin!"));
+            QCOMPARE(cell(limiters, BluetoothDeviceModel::UniqueIdColumn), QVariant("QVR-Sim 1"));
+            QCOMPARE(cell(limiters, BluetoothDeviceModel::RegistrationColumn), QVariant("RUS-4711"));
+            QCOMPARE(cell(limiters, BluetoothDeviceModel::BatteryColumn), QVariant(57));
+            QCOMPARE(cell(limiters, BluetoothDeviceModel::AecColumn), QVariant("Enabled"));
+            QCOMPARE(cell(limiters, BluetoothDeviceModel::AddressColumn), QVariant(kLimiterAddress.toString()));
+            QTRY_COMPARE(cell(loggers, BluetoothDovLoggerModel::UserNameColumn), QVariant("Olga"));
+            QCOMPARE(cell(loggers, BluetoothDovLoggerModel::MaximumRpmColumn), QVariant("52000.0"));
+            QCOMPARE(cell(loggers, BluetoothDovLoggerModel::RegistrationColumn), QVariant("DEU-12"));
+            QCOMPARE(limiters.rowCount(), 1);
+            QCOMPARE(loggers.rowCount(), 1);
+
+            limiter->setRssi(-83);
+            QTRY_COMPARE(cell(limiters, BluetoothDeviceModel::RssiColumn), QVariant(-83));
+
+            // The limiter falls silent: stale after 60 ticks, gone after 300,
+            // while the DOV logger, still on air, stays.
+            limiter->setAdvertising(false);
+            QTest::qWait(50); // what is already in the air lands
+            for (int tick = 0; tick < 59; ++tick)
+                limiters.ageRows();
+            QVERIFY(limiters.flags(limiters.index(0, 0)).testFlag(Qt::ItemIsEnabled));
+            limiters.ageRows();
+            QVERIFY(!limiters.flags(limiters.index(0, 0)).testFlag(Qt::ItemIsEnabled));
+            QCOMPARE(limiters.data(limiters.index(0, 0), Qt::BackgroundRole), QVariant(QColor(Qt::gray)));
+            for (int tick = 60; tick < 300; ++tick) {
+                limiters.ageRows();
+                loggers.ageRows();
+            }
+            QCOMPARE(limiters.rowCount(), 0);
+            QCOMPARE(loggers.rowCount(), 1);
+            QTRY_VERIFY(loggers.flags(loggers.index(0, 0)).testFlag(Qt::ItemIsEnabled));
+
+            // Back on air: listed again.
+            limiter->setAdvertising(true);
+            QTRY_COMPARE(limiters.rowCount(), 1);
+        }
+        BleBackend::setInstance(nullptr);
+    }
+
+    // A simulated limiter is listed; a tab connects to it; closing the
+    // window (the models go) ends that connection for good, while the tab
+    // still holds the device.
+    void modelsDisconnectTheirDevices()
+    {
+        SimRadio radio(SimClock::Mode::Fast);
+        SimBackend backend(&radio);
+        BleBackend::setInstance(&backend);
+        radio.addPeripheral(std::make_shared<SimLimiter>(SimLimiter::Kind::Limiter, kLimiterAddress,
+                                                         QStringLiteral("QVR-Sim 1")));
+        radio.addPeripheral(std::make_shared<SimLimiter>(SimLimiter::Kind::DovLogger, kLoggerAddress,
+                                                         QStringLiteral("ZIV-Sim 2")));
+        std::shared_ptr<LimiterDevice> tab;
+        {
+            BluetoothDiscovery discovery;
+            auto limiters = std::make_unique<BluetoothDeviceModel>(&discovery);
+            BluetoothDovLoggerModel loggers(&discovery);
+            discovery.onDiscoveryFinished();
+            QTRY_COMPARE(limiters->rowCount(), 1);
+            QTRY_COMPARE(loggers.rowCount(), 1);
+            QTRY_VERIFY(limiters->data(limiters->index(0, BluetoothDeviceModel::HardwareColumn)).toString() != "0.0.0");
+
+            tab = limiters->findDevice(kLimiterAddress.toString());
+            QVERIFY(tab);
+            QCOMPARE(tab->name(), QStringLiteral("QVR-Sim 1"));
+            tab->connectToDevice();
+            QTRY_COMPARE(tab->status(), LimiterServicesDiscovered);
+
+            QSignalSpy status(tab.get(), &LimiterDevice::statusChanged);
+            limiters.reset();
+            QTRY_COMPARE(tab->status(), LimiterDisconnected);
+            QCOMPARE(status.last().at(0).value<LimiterConnectionStatus>(), LimiterDisconnected);
+        }
+        QCOMPARE(tab.use_count(), 1);
+        BleBackend::setInstance(nullptr);
+    }
+
     void firstManufacturerEntryOnly()
     {
         SimRadio radio(SimClock::Mode::Fast);
@@ -149,6 +257,7 @@ private slots:
         radio.addPeripheral(device);
         {
             BluetoothDiscovery discovery;
+            BluetoothDeviceModel limiters(&discovery);
             QSignalSpy discovered(&discovery, &BluetoothDiscovery::deviceDiscovered);
             QSignalSpy updated(&discovery, &BluetoothDiscovery::deviceUpdated);
             discovery.onDiscoveryFinished();
@@ -157,6 +266,8 @@ private slots:
             const auto info = discovered[0][0].value<QBluetoothDeviceInfo>();
             QCOMPARE(info.manufacturerIds(), QList<quint16>{0x0006});
             QCOMPARE(info.manufacturerData(0x0006), QByteArray("foreign"));
+            // Without company 0x0059 first, the limiter is never listed.
+            QCOMPARE(limiters.rowCount(), 0);
         }
         BleBackend::setInstance(nullptr);
     }
