@@ -1,0 +1,217 @@
+// scan_bench: a crowded pit lane on the simulated radio. Devices advertise
+// their status; the real scanner (agent and discovery) hears them and both
+// device lists (the limiter list behind a sort proxy, as the main window
+// shows it) take every advertisement. Prints advertisements per second and
+// the CPU time the GUI thread spends per advertisement.
+//
+//   scan_bench [--devices 100] [--interval-ms 100] [--count 20000] [--flood-count 100000]
+//
+// Two runs: "paced" with the radio on real time (every device advertising
+// once per interval), and "flood" with the radio's clock running flat out, which
+// shows how many advertisements a second the GUI thread could take at most.
+#include "BluetoothDeviceModel.h"
+#include "BluetoothDiscovery.h"
+#include "BluetoothDovLoggerModel.h"
+#include "SimAdvertisementSource.h"
+#include "SimBackend.h"
+#include "SimRadio.h"
+#include "SimStatusAdvertiser.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSortFilterProxyModel>
+#include <QThread>
+#include <QEventLoop>
+#include <QLoggingCategory>
+
+#include <cstdio>
+#include <ctime>
+#include <memory>
+
+namespace {
+
+double threadCpuSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+double processCpuSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+SimAdvertisedStatus statusOf(int device)
+{
+    SimAdvertisedStatus s;
+    s.registrationCountry = "RUS";
+    s.registrationNumber = quint16(1000 + device);
+    s.hardwareVersion = 0x0213;
+    s.firmwareVersion = 0x1901;
+    s.battery = 20 + device % 80;
+    s.settingsSet = quint8(device % 14);
+    s.statusFlags = quint8(device % 4);
+    s.energy = 10.f + float(device);
+    s.energyReference = 60.f;
+    s.voltage = 16.8f;
+    s.averageCurrent = 35.f;
+    s.capacity = 4500.f;
+    s.energyConsumed = 21.f;
+    s.userName = "Pilot " + QByteArray::number(device);
+    s.maximumSpeed = 80.f;
+    s.averageSpeed = 60.f;
+    s.maximumRpm = 40000;
+    return s;
+}
+
+// The radio with its devices, on a thread of its own: the air is not the
+// GUI thread's work.
+class Air
+{
+public:
+    Air(SimClock::Mode mode, int devices, int intervalMs)
+    {
+        m_thread.setObjectName(QStringLiteral("radio"));
+        m_context.moveToThread(&m_thread);
+        m_thread.start();
+        QMetaObject::invokeMethod(&m_context, [this, mode, devices, intervalMs] {
+            m_radio = new SimRadio(mode, 7);
+            for (int i = 0; i < devices; ++i) {
+                const bool logger = i % 5 == 4; // one in five is a DOV logger
+                const QString name = (logger ? QStringLiteral("ZIV-%1") : QStringLiteral("QVR-%1")).arg(i, 3, 10, QLatin1Char('0'));
+                auto device = std::make_shared<SimPeripheral>(QBluetoothAddress(quint64(0xC0DE00000000ull + quint64(i))), name);
+                const SimAdvertisedStatus status = statusOf(i);
+                device->setAdvertiser(std::make_shared<SimStatusAdvertiser>(
+                    logger ? SimStatusAdvertiser::Family::DovLogger : SimStatusAdvertiser::Family::Limiter,
+                    [status] { return status; }));
+                // The radio adds 0 to 10 ms to every interval.
+                device->setAdvertisingIntervalMs(qMax(1, intervalMs - 5));
+                device->setRssi(qint16(-40 - i % 50));
+                m_radio->addPeripheral(device);
+            }
+        }, Qt::BlockingQueuedConnection);
+    }
+
+    ~Air()
+    {
+        QMetaObject::invokeMethod(&m_context, [this] { delete m_radio; }, Qt::BlockingQueuedConnection);
+        m_thread.quit();
+        m_thread.wait();
+    }
+
+    SimRadio *radio() const { return m_radio; }
+
+private:
+    QThread m_thread;
+    QObject m_context;
+    SimRadio *m_radio = nullptr;
+};
+
+struct Result {
+    long long advertisements = 0;
+    double wallSeconds = 0;
+    double guiCpuSeconds = 0;
+    double processCpuSeconds = 0;
+    int limiters = 0;
+    int loggers = 0;
+};
+
+Result run(SimClock::Mode mode, int devices, int intervalMs, long long count)
+{
+    Air air(mode, devices, intervalMs);
+    SimBackend backend(air.radio());
+    BleBackend::setInstance(&backend);
+
+    Result result;
+    {
+        BluetoothDiscovery discovery;
+        BluetoothDeviceModel limiters(&discovery);
+        BluetoothDovLoggerModel loggers(&discovery);
+        QSortFilterProxyModel shown;
+        shown.setSourceModel(&limiters);
+        shown.setDynamicSortFilter(true);
+        shown.sort(BluetoothDeviceModel::RssiColumn);
+
+        // Warm up until every device is listed, then measure.
+        QEventLoop loop;
+        QElapsedTimer wall;
+        double cpuStart = 0, processStart = 0;
+        long long heard = 0;
+        bool measuring = false;
+        const auto onAdvertisement = [&] {
+            if (measuring) {
+                if (++heard == count)
+                    loop.quit();
+            } else if (limiters.rowCount() + loggers.rowCount() == devices) {
+                measuring = true;
+                wall.start();
+                cpuStart = threadCpuSeconds();
+                processStart = processCpuSeconds();
+            }
+        };
+        QObject::connect(&discovery, &BluetoothDiscovery::deviceDiscovered, &limiters, onAdvertisement);
+        QObject::connect(&discovery, &BluetoothDiscovery::deviceUpdated, &limiters, onAdvertisement);
+        discovery.onDiscoveryFinished();
+        loop.exec();
+
+        result.wallSeconds = double(wall.nsecsElapsed()) * 1e-9;
+        result.guiCpuSeconds = threadCpuSeconds() - cpuStart;
+        result.processCpuSeconds = processCpuSeconds() - processStart;
+        result.advertisements = heard;
+        result.limiters = limiters.rowCount();
+        result.loggers = loggers.rowCount();
+    }
+    BleBackend::setInstance(nullptr);
+    return result;
+}
+
+void print(const char *name, const Result &r)
+{
+    const double perSecond = double(r.advertisements) / r.wallSeconds;
+    std::printf("%-6s %8lld advertisements in %6.2f s: %8.0f advertisements/s, GUI thread %6.2f us CPU per "
+                "advertisement, %5.2f %% of one core (whole process %5.1f %%); listed %d limiters, %d DOV loggers\n",
+                name, r.advertisements, r.wallSeconds, perSecond, r.guiCpuSeconds / double(r.advertisements) * 1e6,
+                r.guiCpuSeconds / r.wallSeconds * 100.0, r.processCpuSeconds / r.wallSeconds * 100.0, r.limiters,
+                r.loggers);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Scanner and device list load on the simulated radio"));
+    parser.addHelpOption();
+    const QCommandLineOption devicesOption(QStringLiteral("devices"), QStringLiteral("Advertising devices."),
+                                           QStringLiteral("n"), QStringLiteral("100"));
+    const QCommandLineOption intervalOption(QStringLiteral("interval-ms"),
+                                            QStringLiteral("Advertising interval of each device."),
+                                            QStringLiteral("ms"), QStringLiteral("100"));
+    const QCommandLineOption countOption(QStringLiteral("count"), QStringLiteral("Advertisements of the paced run."),
+                                         QStringLiteral("n"), QStringLiteral("20000"));
+    const QCommandLineOption floodOption(QStringLiteral("flood-count"),
+                                         QStringLiteral("Advertisements of the flood run (0: none)."),
+                                         QStringLiteral("n"), QStringLiteral("100000"));
+    parser.addOptions({devicesOption, intervalOption, countOption, floodOption});
+    parser.process(app);
+    const int devices = qMax(1, parser.value(devicesOption).toInt());
+    const int interval = qMax(1, parser.value(intervalOption).toInt());
+    const long long count = qMax(1LL, parser.value(countOption).toLongLong());
+    const long long flood = parser.value(floodOption).toLongLong();
+
+    // The figures only: no diagnostics of the scanner, devices and radio.
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false"));
+    registerSimAdvertisementSource();
+    std::printf("%d devices advertising every %d ms\n", devices, interval);
+    std::fflush(stdout);
+    print("paced", run(SimClock::Mode::RealTime, devices, interval, count));
+    std::fflush(stdout);
+    if (flood > 0)
+        print("flood", run(SimClock::Mode::Fast, devices, interval, flood));
+    return 0;
+}
