@@ -5,95 +5,233 @@
         <name>AdvertisedStatus</name>
         <message>
             <source>Limited</source>
-            <translation type="unfinished" />
+            <translation>Omezeno</translation>
         </message>
         <message>
             <source>Race</source>
-            <translation type="unfinished" />
+            <translation>Závod</translation>
         </message>
         <message>
             <source>Error</source>
-            <translation type="unfinished" />
+            <translation>Chyba</translation>
         </message>
         <message>
             <source>Ready</source>
-            <translation type="unfinished" />
+            <translation>Připraven</translation>
         </message>
         <message>
             <source>Start overvoltage!</source>
-            <translation type="unfinished" />
+            <translation>Přepětí při startu!</translation>
         </message>
         <message>
             <source>End undervoltage!</source>
-            <translation type="unfinished" />
+            <translation>Podpětí na konci!</translation>
         </message>
         <message>
             <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
-            <translation type="unfinished" />
+            <translation>SIGNÁLNÍ VODIČ ESC ZAPOJEN ŠPATNĚ!</translation>
         </message>
         <message>
             <source>RED WIRE BROKEN!</source>
-            <translation type="unfinished" />
+            <translation>ČERVENÝ VODIČ PŘERUŠEN!</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished" />
+            <translation>OK</translation>
         </message>
         <message>
             <source>Not supported</source>
-            <translation type="unfinished" />
+            <translation>Nepodporováno</translation>
         </message>
         <message>
             <source>Disabled</source>
-            <translation type="unfinished" />
+            <translation>Vypnuto</translation>
         </message>
         <message>
             <source>Enabled</source>
-            <translation type="unfinished" />
+            <translation>Zapnuto</translation>
         </message>
         <message>
             <source>Active</source>
-            <translation type="unfinished" />
+            <translation>Aktivní</translation>
         </message>
         <message>
             <source>Voltage reverse!</source>
-            <translation type="unfinished" />
+            <translation>Přepólované napětí!</translation>
         </message>
         <message>
             <source>Calibrate error</source>
-            <translation type="unfinished" />
+            <translation>Chyba kalibrace</translation>
         </message>
         <message>
             <source>Current reverse!</source>
-            <translation type="unfinished" />
+            <translation>Obrácený proud!</translation>
         </message>
         <message>
             <source>Self test error</source>
-            <translation type="unfinished" />
+            <translation>Chyba autotestu</translation>
         </message>
         <message>
             <source>Calibrated: %1.%2</source>
-            <translation type="unfinished" />
+            <translation>Kalibrováno: %1.%2</translation>
         </message>
         <message>
             <source>%1 (%2)</source>
-            <translation type="unfinished" />
+            <translation>%1 (%2)</translation>
         </message>
         <message>
             <source>RAR-I mini</source>
-            <translation type="unfinished" />
+            <translation>RAR-I mini</translation>
         </message>
         <message>
             <source>No limits!</source>
-            <translation type="unfinished" />
+            <translation>Bez omezení!</translation>
         </message>
         <message>
             <source>Test only!</source>
-            <translation type="unfinished" />
+            <translation>Pouze pro test!</translation>
         </message>
         <message>
             <source>User mode%1</source>
-            <translation type="unfinished" />
+            <translation>Uživatelský režim %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>BluetoothDeviceModel</name>
+        <message>
+            <source>Unique ID</source>
+            <translation>Jedinečné ID</translation>
+        </message>
+        <message>
+            <source>Reg num</source>
+            <translation>Reg. č.</translation>
+        </message>
+        <message>
+            <source>User name</source>
+            <translation>Jméno uživatele</translation>
+        </message>
+        <message>
+            <source>RSSI</source>
+            <translation>RSSI</translation>
+        </message>
+        <message>
+            <source>Batt state %</source>
+            <translation>Stav baterie %</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Stav</translation>
+        </message>
+        <message>
+            <source>Check</source>
+            <translation>Kontrola</translation>
+        </message>
+        <message>
+            <source>Self test</source>
+            <translation>Autotest</translation>
+        </message>
+        <message>
+            <source>Sett set</source>
+            <translation>Sada nastavení</translation>
+        </message>
+        <message>
+            <source>AEC status</source>
+            <translation>Stav AEC</translation>
+        </message>
+        <message>
+            <source>Energy cons</source>
+            <translation>Spotřeba energie</translation>
+        </message>
+        <message>
+            <source>Current avg, A</source>
+            <translation>Průměrný proud, A</translation>
+        </message>
+        <message>
+            <source>Voltage, V</source>
+            <translation>Napětí, V</translation>
+        </message>
+        <message>
+            <source>Energy, Wh</source>
+            <translation>Energie, Wh</translation>
+        </message>
+        <message>
+            <source>Energy ref, Wh</source>
+            <translation>Referenční energie, Wh</translation>
+        </message>
+        <message>
+            <source>Capacity, mAh</source>
+            <translation>Kapacita, mAh</translation>
+        </message>
+        <message>
+            <source>Hardware ver</source>
+            <translation>Verze hardwaru</translation>
+        </message>
+        <message>
+            <source>Firmware ver</source>
+            <translation>Verze firmwaru</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>Adresa</translation>
+        </message>
+    </context>
+    <context>
+        <name>BluetoothDovLoggerModel</name>
+        <message>
+            <source>Unique ID</source>
+            <translation>Jedinečné ID</translation>
+        </message>
+        <message>
+            <source>Reg num</source>
+            <translation>Reg. č.</translation>
+        </message>
+        <message>
+            <source>User name</source>
+            <translation>Jméno uživatele</translation>
+        </message>
+        <message>
+            <source>RSSI</source>
+            <translation>RSSI</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Stav</translation>
+        </message>
+        <message>
+            <source>Avg speed, km/h</source>
+            <translation>Prům. rychlost, km/h</translation>
+        </message>
+        <message>
+            <source>Avg rpm, 1/min</source>
+            <translation>Prům. otáčky, 1/min</translation>
+        </message>
+        <message>
+            <source>Max speed, km/h</source>
+            <translation>Max. rychlost, km/h</translation>
+        </message>
+        <message>
+            <source>Max rpm, 1/min</source>
+            <translation>Max. otáčky, 1/min</translation>
+        </message>
+        <message>
+            <source>Temperature, °C</source>
+            <translation>Teplota, °C</translation>
+        </message>
+        <message>
+            <source>Satelites</source>
+            <translation>Satelity</translation>
+        </message>
+        <message>
+            <source>Hardware ver</source>
+            <translation>Verze hardwaru</translation>
+        </message>
+        <message>
+            <source>Firmware ver</source>
+            <translation>Verze firmwaru</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>Adresa</translation>
         </message>
     </context>
     <context>

@@ -5,95 +5,233 @@
         <name>AdvertisedStatus</name>
         <message>
             <source>Limited</source>
-            <translation type="unfinished" />
+            <translation>Begrenzt</translation>
         </message>
         <message>
             <source>Race</source>
-            <translation type="unfinished" />
+            <translation>Rennen</translation>
         </message>
         <message>
             <source>Error</source>
-            <translation type="unfinished" />
+            <translation>Fehler</translation>
         </message>
         <message>
             <source>Ready</source>
-            <translation type="unfinished" />
+            <translation>Bereit</translation>
         </message>
         <message>
             <source>Start overvoltage!</source>
-            <translation type="unfinished" />
+            <translation>Überspannung beim Start!</translation>
         </message>
         <message>
             <source>End undervoltage!</source>
-            <translation type="unfinished" />
+            <translation>Unterspannung am Ende!</translation>
         </message>
         <message>
             <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
-            <translation type="unfinished" />
+            <translation>ESC-SIGNALKABEL FALSCH ANGESCHLOSSEN!</translation>
         </message>
         <message>
             <source>RED WIRE BROKEN!</source>
-            <translation type="unfinished" />
+            <translation>ROTES KABEL UNTERBROCHEN!</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished" />
+            <translation>OK</translation>
         </message>
         <message>
             <source>Not supported</source>
-            <translation type="unfinished" />
+            <translation>Nicht unterstützt</translation>
         </message>
         <message>
             <source>Disabled</source>
-            <translation type="unfinished" />
+            <translation>Deaktiviert</translation>
         </message>
         <message>
             <source>Enabled</source>
-            <translation type="unfinished" />
+            <translation>Aktiviert</translation>
         </message>
         <message>
             <source>Active</source>
-            <translation type="unfinished" />
+            <translation>Aktiv</translation>
         </message>
         <message>
             <source>Voltage reverse!</source>
-            <translation type="unfinished" />
+            <translation>Spannung verpolt!</translation>
         </message>
         <message>
             <source>Calibrate error</source>
-            <translation type="unfinished" />
+            <translation>Kalibrierfehler</translation>
         </message>
         <message>
             <source>Current reverse!</source>
-            <translation type="unfinished" />
+            <translation>Strom verpolt!</translation>
         </message>
         <message>
             <source>Self test error</source>
-            <translation type="unfinished" />
+            <translation>Selbsttestfehler</translation>
         </message>
         <message>
             <source>Calibrated: %1.%2</source>
-            <translation type="unfinished" />
+            <translation>Kalibriert: %1.%2</translation>
         </message>
         <message>
             <source>%1 (%2)</source>
-            <translation type="unfinished" />
+            <translation>%1 (%2)</translation>
         </message>
         <message>
             <source>RAR-I mini</source>
-            <translation type="unfinished" />
+            <translation>RAR-I mini</translation>
         </message>
         <message>
             <source>No limits!</source>
-            <translation type="unfinished" />
+            <translation>Keine Grenzen!</translation>
         </message>
         <message>
             <source>Test only!</source>
-            <translation type="unfinished" />
+            <translation>Nur zum Testen!</translation>
         </message>
         <message>
             <source>User mode%1</source>
-            <translation type="unfinished" />
+            <translation>Benutzermodus %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>BluetoothDeviceModel</name>
+        <message>
+            <source>Unique ID</source>
+            <translation>Eindeutige ID</translation>
+        </message>
+        <message>
+            <source>Reg num</source>
+            <translation>Reg.-Nr.</translation>
+        </message>
+        <message>
+            <source>User name</source>
+            <translation>Benutzername</translation>
+        </message>
+        <message>
+            <source>RSSI</source>
+            <translation>RSSI</translation>
+        </message>
+        <message>
+            <source>Batt state %</source>
+            <translation>Akkustand %</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Status</translation>
+        </message>
+        <message>
+            <source>Check</source>
+            <translation>Prüfung</translation>
+        </message>
+        <message>
+            <source>Self test</source>
+            <translation>Selbsttest</translation>
+        </message>
+        <message>
+            <source>Sett set</source>
+            <translation>Einstellsatz</translation>
+        </message>
+        <message>
+            <source>AEC status</source>
+            <translation>AEC-Status</translation>
+        </message>
+        <message>
+            <source>Energy cons</source>
+            <translation>Energieverbrauch</translation>
+        </message>
+        <message>
+            <source>Current avg, A</source>
+            <translation>Strom Mittel, A</translation>
+        </message>
+        <message>
+            <source>Voltage, V</source>
+            <translation>Spannung, V</translation>
+        </message>
+        <message>
+            <source>Energy, Wh</source>
+            <translation>Energie, Wh</translation>
+        </message>
+        <message>
+            <source>Energy ref, Wh</source>
+            <translation>Energiegrenze, Wh</translation>
+        </message>
+        <message>
+            <source>Capacity, mAh</source>
+            <translation>Kapazität, mAh</translation>
+        </message>
+        <message>
+            <source>Hardware ver</source>
+            <translation>Hardwareversion</translation>
+        </message>
+        <message>
+            <source>Firmware ver</source>
+            <translation>Firmwareversion</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>Adresse</translation>
+        </message>
+    </context>
+    <context>
+        <name>BluetoothDovLoggerModel</name>
+        <message>
+            <source>Unique ID</source>
+            <translation>Eindeutige ID</translation>
+        </message>
+        <message>
+            <source>Reg num</source>
+            <translation>Reg.-Nr.</translation>
+        </message>
+        <message>
+            <source>User name</source>
+            <translation>Benutzername</translation>
+        </message>
+        <message>
+            <source>RSSI</source>
+            <translation>RSSI</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Status</translation>
+        </message>
+        <message>
+            <source>Avg speed, km/h</source>
+            <translation>Mittl. Geschw., km/h</translation>
+        </message>
+        <message>
+            <source>Avg rpm, 1/min</source>
+            <translation>Mittl. Drehzahl, 1/min</translation>
+        </message>
+        <message>
+            <source>Max speed, km/h</source>
+            <translation>Max. Geschw., km/h</translation>
+        </message>
+        <message>
+            <source>Max rpm, 1/min</source>
+            <translation>Max. Drehzahl, 1/min</translation>
+        </message>
+        <message>
+            <source>Temperature, °C</source>
+            <translation>Temperatur, °C</translation>
+        </message>
+        <message>
+            <source>Satelites</source>
+            <translation>Satelliten</translation>
+        </message>
+        <message>
+            <source>Hardware ver</source>
+            <translation>Hardwareversion</translation>
+        </message>
+        <message>
+            <source>Firmware ver</source>
+            <translation>Firmwareversion</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>Adresse</translation>
         </message>
     </context>
     <context>

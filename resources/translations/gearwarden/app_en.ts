@@ -97,6 +97,144 @@
         </message>
     </context>
     <context>
+        <name>BluetoothDeviceModel</name>
+        <message>
+            <source>Unique ID</source>
+            <translation>Unique ID</translation>
+        </message>
+        <message>
+            <source>Reg num</source>
+            <translation>Reg num</translation>
+        </message>
+        <message>
+            <source>User name</source>
+            <translation>User name</translation>
+        </message>
+        <message>
+            <source>RSSI</source>
+            <translation>RSSI</translation>
+        </message>
+        <message>
+            <source>Batt state %</source>
+            <translation>Batt state %</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Status</translation>
+        </message>
+        <message>
+            <source>Check</source>
+            <translation>Check</translation>
+        </message>
+        <message>
+            <source>Self test</source>
+            <translation>Self test</translation>
+        </message>
+        <message>
+            <source>Sett set</source>
+            <translation>Sett set</translation>
+        </message>
+        <message>
+            <source>AEC status</source>
+            <translation>AEC status</translation>
+        </message>
+        <message>
+            <source>Energy cons</source>
+            <translation>Energy cons</translation>
+        </message>
+        <message>
+            <source>Current avg, A</source>
+            <translation>Current avg, A</translation>
+        </message>
+        <message>
+            <source>Voltage, V</source>
+            <translation>Voltage, V</translation>
+        </message>
+        <message>
+            <source>Energy, Wh</source>
+            <translation>Energy, Wh</translation>
+        </message>
+        <message>
+            <source>Energy ref, Wh</source>
+            <translation>Energy ref, Wh</translation>
+        </message>
+        <message>
+            <source>Capacity, mAh</source>
+            <translation>Capacity, mAh</translation>
+        </message>
+        <message>
+            <source>Hardware ver</source>
+            <translation>Hardware ver</translation>
+        </message>
+        <message>
+            <source>Firmware ver</source>
+            <translation>Firmware ver</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>Address</translation>
+        </message>
+    </context>
+    <context>
+        <name>BluetoothDovLoggerModel</name>
+        <message>
+            <source>Unique ID</source>
+            <translation>Unique ID</translation>
+        </message>
+        <message>
+            <source>Reg num</source>
+            <translation>Reg num</translation>
+        </message>
+        <message>
+            <source>User name</source>
+            <translation>User name</translation>
+        </message>
+        <message>
+            <source>RSSI</source>
+            <translation>RSSI</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Status</translation>
+        </message>
+        <message>
+            <source>Avg speed, km/h</source>
+            <translation>Avg speed, km/h</translation>
+        </message>
+        <message>
+            <source>Avg rpm, 1/min</source>
+            <translation>Avg rpm, 1/min</translation>
+        </message>
+        <message>
+            <source>Max speed, km/h</source>
+            <translation>Max speed, km/h</translation>
+        </message>
+        <message>
+            <source>Max rpm, 1/min</source>
+            <translation>Max rpm, 1/min</translation>
+        </message>
+        <message>
+            <source>Temperature, °C</source>
+            <translation>Temperature, °C</translation>
+        </message>
+        <message>
+            <source>Satelites</source>
+            <translation>Satelites</translation>
+        </message>
+        <message>
+            <source>Hardware ver</source>
+            <translation>Hardware ver</translation>
+        </message>
+        <message>
+            <source>Firmware ver</source>
+            <translation>Firmware ver</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>Address</translation>
+        </message>
+    </context>
+    <context>
         <name>DFUUpdater</name>
         <message>
             <source>Select init data partition</source>

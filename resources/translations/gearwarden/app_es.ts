@@ -5,95 +5,233 @@
         <name>AdvertisedStatus</name>
         <message>
             <source>Limited</source>
-            <translation type="unfinished" />
+            <translation>Limitado</translation>
         </message>
         <message>
             <source>Race</source>
-            <translation type="unfinished" />
+            <translation>Carrera</translation>
         </message>
         <message>
             <source>Error</source>
-            <translation type="unfinished" />
+            <translation>Error</translation>
         </message>
         <message>
             <source>Ready</source>
-            <translation type="unfinished" />
+            <translation>Listo</translation>
         </message>
         <message>
             <source>Start overvoltage!</source>
-            <translation type="unfinished" />
+            <translation>¡Sobretensión al inicio!</translation>
         </message>
         <message>
             <source>End undervoltage!</source>
-            <translation type="unfinished" />
+            <translation>¡Subtensión al final!</translation>
         </message>
         <message>
             <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
-            <translation type="unfinished" />
+            <translation>¡CABLE DE SEÑAL DEL ESC MAL CONECTADO!</translation>
         </message>
         <message>
             <source>RED WIRE BROKEN!</source>
-            <translation type="unfinished" />
+            <translation>¡CABLE ROJO ROTO!</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished" />
+            <translation>Correcto</translation>
         </message>
         <message>
             <source>Not supported</source>
-            <translation type="unfinished" />
+            <translation>No compatible</translation>
         </message>
         <message>
             <source>Disabled</source>
-            <translation type="unfinished" />
+            <translation>Desactivado</translation>
         </message>
         <message>
             <source>Enabled</source>
-            <translation type="unfinished" />
+            <translation>Activado</translation>
         </message>
         <message>
             <source>Active</source>
-            <translation type="unfinished" />
+            <translation>Activo</translation>
         </message>
         <message>
             <source>Voltage reverse!</source>
-            <translation type="unfinished" />
+            <translation>¡Tensión invertida!</translation>
         </message>
         <message>
             <source>Calibrate error</source>
-            <translation type="unfinished" />
+            <translation>Error de calibración</translation>
         </message>
         <message>
             <source>Current reverse!</source>
-            <translation type="unfinished" />
+            <translation>¡Corriente invertida!</translation>
         </message>
         <message>
             <source>Self test error</source>
-            <translation type="unfinished" />
+            <translation>Error de autodiagnóstico</translation>
         </message>
         <message>
             <source>Calibrated: %1.%2</source>
-            <translation type="unfinished" />
+            <translation>Calibrado: %1.%2</translation>
         </message>
         <message>
             <source>%1 (%2)</source>
-            <translation type="unfinished" />
+            <translation>%1 (%2)</translation>
         </message>
         <message>
             <source>RAR-I mini</source>
-            <translation type="unfinished" />
+            <translation>RAR-I mini</translation>
         </message>
         <message>
             <source>No limits!</source>
-            <translation type="unfinished" />
+            <translation>¡Sin límites!</translation>
         </message>
         <message>
             <source>Test only!</source>
-            <translation type="unfinished" />
+            <translation>¡Solo para pruebas!</translation>
         </message>
         <message>
             <source>User mode%1</source>
-            <translation type="unfinished" />
+            <translation>Modo de usuario %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>BluetoothDeviceModel</name>
+        <message>
+            <source>Unique ID</source>
+            <translation>ID único</translation>
+        </message>
+        <message>
+            <source>Reg num</source>
+            <translation>N.º reg.</translation>
+        </message>
+        <message>
+            <source>User name</source>
+            <translation>Nombre de usuario</translation>
+        </message>
+        <message>
+            <source>RSSI</source>
+            <translation>RSSI</translation>
+        </message>
+        <message>
+            <source>Batt state %</source>
+            <translation>Estado batería %</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Estado</translation>
+        </message>
+        <message>
+            <source>Check</source>
+            <translation>Comprobación</translation>
+        </message>
+        <message>
+            <source>Self test</source>
+            <translation>Autodiagnóstico</translation>
+        </message>
+        <message>
+            <source>Sett set</source>
+            <translation>Conjunto de ajustes</translation>
+        </message>
+        <message>
+            <source>AEC status</source>
+            <translation>Estado AEC</translation>
+        </message>
+        <message>
+            <source>Energy cons</source>
+            <translation>Energía consumida</translation>
+        </message>
+        <message>
+            <source>Current avg, A</source>
+            <translation>Corriente media, A</translation>
+        </message>
+        <message>
+            <source>Voltage, V</source>
+            <translation>Tensión, V</translation>
+        </message>
+        <message>
+            <source>Energy, Wh</source>
+            <translation>Energía, Wh</translation>
+        </message>
+        <message>
+            <source>Energy ref, Wh</source>
+            <translation>Energía ref., Wh</translation>
+        </message>
+        <message>
+            <source>Capacity, mAh</source>
+            <translation>Capacidad, mAh</translation>
+        </message>
+        <message>
+            <source>Hardware ver</source>
+            <translation>Versión hardware</translation>
+        </message>
+        <message>
+            <source>Firmware ver</source>
+            <translation>Versión firmware</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>Dirección</translation>
+        </message>
+    </context>
+    <context>
+        <name>BluetoothDovLoggerModel</name>
+        <message>
+            <source>Unique ID</source>
+            <translation>ID único</translation>
+        </message>
+        <message>
+            <source>Reg num</source>
+            <translation>N.º reg.</translation>
+        </message>
+        <message>
+            <source>User name</source>
+            <translation>Nombre de usuario</translation>
+        </message>
+        <message>
+            <source>RSSI</source>
+            <translation>RSSI</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Estado</translation>
+        </message>
+        <message>
+            <source>Avg speed, km/h</source>
+            <translation>Velocidad media, km/h</translation>
+        </message>
+        <message>
+            <source>Avg rpm, 1/min</source>
+            <translation>RPM medias, 1/min</translation>
+        </message>
+        <message>
+            <source>Max speed, km/h</source>
+            <translation>Velocidad máx., km/h</translation>
+        </message>
+        <message>
+            <source>Max rpm, 1/min</source>
+            <translation>RPM máx., 1/min</translation>
+        </message>
+        <message>
+            <source>Temperature, °C</source>
+            <translation>Temperatura, °C</translation>
+        </message>
+        <message>
+            <source>Satelites</source>
+            <translation>Satélites</translation>
+        </message>
+        <message>
+            <source>Hardware ver</source>
+            <translation>Versión hardware</translation>
+        </message>
+        <message>
+            <source>Firmware ver</source>
+            <translation>Versión firmware</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>Dirección</translation>
         </message>
     </context>
     <context>

@@ -5,95 +5,233 @@
         <name>AdvertisedStatus</name>
         <message>
             <source>Limited</source>
-            <translation type="unfinished" />
+            <translation>Limité</translation>
         </message>
         <message>
             <source>Race</source>
-            <translation type="unfinished" />
+            <translation>Course</translation>
         </message>
         <message>
             <source>Error</source>
-            <translation type="unfinished" />
+            <translation>Erreur</translation>
         </message>
         <message>
             <source>Ready</source>
-            <translation type="unfinished" />
+            <translation>Prêt</translation>
         </message>
         <message>
             <source>Start overvoltage!</source>
-            <translation type="unfinished" />
+            <translation>Surtension au départ !</translation>
         </message>
         <message>
             <source>End undervoltage!</source>
-            <translation type="unfinished" />
+            <translation>Sous-tension en fin de course !</translation>
         </message>
         <message>
             <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
-            <translation type="unfinished" />
+            <translation>FIL DE SIGNAL ESC MAL BRANCHÉ !</translation>
         </message>
         <message>
             <source>RED WIRE BROKEN!</source>
-            <translation type="unfinished" />
+            <translation>FIL ROUGE COUPÉ !</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished" />
+            <translation>OK</translation>
         </message>
         <message>
             <source>Not supported</source>
-            <translation type="unfinished" />
+            <translation>Non pris en charge</translation>
         </message>
         <message>
             <source>Disabled</source>
-            <translation type="unfinished" />
+            <translation>Désactivé</translation>
         </message>
         <message>
             <source>Enabled</source>
-            <translation type="unfinished" />
+            <translation>Activé</translation>
         </message>
         <message>
             <source>Active</source>
-            <translation type="unfinished" />
+            <translation>Actif</translation>
         </message>
         <message>
             <source>Voltage reverse!</source>
-            <translation type="unfinished" />
+            <translation>Tension inversée !</translation>
         </message>
         <message>
             <source>Calibrate error</source>
-            <translation type="unfinished" />
+            <translation>Erreur d’étalonnage</translation>
         </message>
         <message>
             <source>Current reverse!</source>
-            <translation type="unfinished" />
+            <translation>Courant inversé !</translation>
         </message>
         <message>
             <source>Self test error</source>
-            <translation type="unfinished" />
+            <translation>Erreur d’autotest</translation>
         </message>
         <message>
             <source>Calibrated: %1.%2</source>
-            <translation type="unfinished" />
+            <translation>Étalonné : %1.%2</translation>
         </message>
         <message>
             <source>%1 (%2)</source>
-            <translation type="unfinished" />
+            <translation>%1 (%2)</translation>
         </message>
         <message>
             <source>RAR-I mini</source>
-            <translation type="unfinished" />
+            <translation>RAR-I mini</translation>
         </message>
         <message>
             <source>No limits!</source>
-            <translation type="unfinished" />
+            <translation>Aucune limite !</translation>
         </message>
         <message>
             <source>Test only!</source>
-            <translation type="unfinished" />
+            <translation>Test uniquement !</translation>
         </message>
         <message>
             <source>User mode%1</source>
-            <translation type="unfinished" />
+            <translation>Mode utilisateur %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>BluetoothDeviceModel</name>
+        <message>
+            <source>Unique ID</source>
+            <translation>ID unique</translation>
+        </message>
+        <message>
+            <source>Reg num</source>
+            <translation>N° d’enreg.</translation>
+        </message>
+        <message>
+            <source>User name</source>
+            <translation>Nom d’utilisateur</translation>
+        </message>
+        <message>
+            <source>RSSI</source>
+            <translation>RSSI</translation>
+        </message>
+        <message>
+            <source>Batt state %</source>
+            <translation>État batterie %</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>État</translation>
+        </message>
+        <message>
+            <source>Check</source>
+            <translation>Contrôle</translation>
+        </message>
+        <message>
+            <source>Self test</source>
+            <translation>Autotest</translation>
+        </message>
+        <message>
+            <source>Sett set</source>
+            <translation>Jeu de réglages</translation>
+        </message>
+        <message>
+            <source>AEC status</source>
+            <translation>État AEC</translation>
+        </message>
+        <message>
+            <source>Energy cons</source>
+            <translation>Énergie consommée</translation>
+        </message>
+        <message>
+            <source>Current avg, A</source>
+            <translation>Courant moyen, A</translation>
+        </message>
+        <message>
+            <source>Voltage, V</source>
+            <translation>Tension, V</translation>
+        </message>
+        <message>
+            <source>Energy, Wh</source>
+            <translation>Énergie, Wh</translation>
+        </message>
+        <message>
+            <source>Energy ref, Wh</source>
+            <translation>Énergie réf., Wh</translation>
+        </message>
+        <message>
+            <source>Capacity, mAh</source>
+            <translation>Capacité, mAh</translation>
+        </message>
+        <message>
+            <source>Hardware ver</source>
+            <translation>Version matériel</translation>
+        </message>
+        <message>
+            <source>Firmware ver</source>
+            <translation>Version firmware</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>Adresse</translation>
+        </message>
+    </context>
+    <context>
+        <name>BluetoothDovLoggerModel</name>
+        <message>
+            <source>Unique ID</source>
+            <translation>ID unique</translation>
+        </message>
+        <message>
+            <source>Reg num</source>
+            <translation>N° d’enreg.</translation>
+        </message>
+        <message>
+            <source>User name</source>
+            <translation>Nom d’utilisateur</translation>
+        </message>
+        <message>
+            <source>RSSI</source>
+            <translation>RSSI</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>État</translation>
+        </message>
+        <message>
+            <source>Avg speed, km/h</source>
+            <translation>Vitesse moy., km/h</translation>
+        </message>
+        <message>
+            <source>Avg rpm, 1/min</source>
+            <translation>Régime moy., 1/min</translation>
+        </message>
+        <message>
+            <source>Max speed, km/h</source>
+            <translation>Vitesse max., km/h</translation>
+        </message>
+        <message>
+            <source>Max rpm, 1/min</source>
+            <translation>Régime max., 1/min</translation>
+        </message>
+        <message>
+            <source>Temperature, °C</source>
+            <translation>Température, °C</translation>
+        </message>
+        <message>
+            <source>Satelites</source>
+            <translation>Satellites</translation>
+        </message>
+        <message>
+            <source>Hardware ver</source>
+            <translation>Version matériel</translation>
+        </message>
+        <message>
+            <source>Firmware ver</source>
+            <translation>Version firmware</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>Adresse</translation>
         </message>
     </context>
     <context>

@@ -5,95 +5,233 @@
         <name>AdvertisedStatus</name>
         <message>
             <source>Limited</source>
-            <translation type="unfinished" />
+            <translation>Limitato</translation>
         </message>
         <message>
             <source>Race</source>
-            <translation type="unfinished" />
+            <translation>Gara</translation>
         </message>
         <message>
             <source>Error</source>
-            <translation type="unfinished" />
+            <translation>Errore</translation>
         </message>
         <message>
             <source>Ready</source>
-            <translation type="unfinished" />
+            <translation>Pronto</translation>
         </message>
         <message>
             <source>Start overvoltage!</source>
-            <translation type="unfinished" />
+            <translation>Sovratensione all’avvio!</translation>
         </message>
         <message>
             <source>End undervoltage!</source>
-            <translation type="unfinished" />
+            <translation>Sottotensione alla fine!</translation>
         </message>
         <message>
             <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
-            <translation type="unfinished" />
+            <translation>CAVO DI SEGNALE ESC COLLEGATO MALE!</translation>
         </message>
         <message>
             <source>RED WIRE BROKEN!</source>
-            <translation type="unfinished" />
+            <translation>FILO ROSSO INTERROTTO!</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished" />
+            <translation>OK</translation>
         </message>
         <message>
             <source>Not supported</source>
-            <translation type="unfinished" />
+            <translation>Non supportato</translation>
         </message>
         <message>
             <source>Disabled</source>
-            <translation type="unfinished" />
+            <translation>Disattivato</translation>
         </message>
         <message>
             <source>Enabled</source>
-            <translation type="unfinished" />
+            <translation>Attivato</translation>
         </message>
         <message>
             <source>Active</source>
-            <translation type="unfinished" />
+            <translation>Attivo</translation>
         </message>
         <message>
             <source>Voltage reverse!</source>
-            <translation type="unfinished" />
+            <translation>Tensione invertita!</translation>
         </message>
         <message>
             <source>Calibrate error</source>
-            <translation type="unfinished" />
+            <translation>Errore di calibrazione</translation>
         </message>
         <message>
             <source>Current reverse!</source>
-            <translation type="unfinished" />
+            <translation>Corrente invertita!</translation>
         </message>
         <message>
             <source>Self test error</source>
-            <translation type="unfinished" />
+            <translation>Errore dell’autotest</translation>
         </message>
         <message>
             <source>Calibrated: %1.%2</source>
-            <translation type="unfinished" />
+            <translation>Calibrato: %1.%2</translation>
         </message>
         <message>
             <source>%1 (%2)</source>
-            <translation type="unfinished" />
+            <translation>%1 (%2)</translation>
         </message>
         <message>
             <source>RAR-I mini</source>
-            <translation type="unfinished" />
+            <translation>RAR-I mini</translation>
         </message>
         <message>
             <source>No limits!</source>
-            <translation type="unfinished" />
+            <translation>Nessun limite!</translation>
         </message>
         <message>
             <source>Test only!</source>
-            <translation type="unfinished" />
+            <translation>Solo per test!</translation>
         </message>
         <message>
             <source>User mode%1</source>
-            <translation type="unfinished" />
+            <translation>Modalità utente %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>BluetoothDeviceModel</name>
+        <message>
+            <source>Unique ID</source>
+            <translation>ID univoco</translation>
+        </message>
+        <message>
+            <source>Reg num</source>
+            <translation>N. reg.</translation>
+        </message>
+        <message>
+            <source>User name</source>
+            <translation>Nome utente</translation>
+        </message>
+        <message>
+            <source>RSSI</source>
+            <translation>RSSI</translation>
+        </message>
+        <message>
+            <source>Batt state %</source>
+            <translation>Stato batteria %</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Stato</translation>
+        </message>
+        <message>
+            <source>Check</source>
+            <translation>Verifica</translation>
+        </message>
+        <message>
+            <source>Self test</source>
+            <translation>Autotest</translation>
+        </message>
+        <message>
+            <source>Sett set</source>
+            <translation>Set impost.</translation>
+        </message>
+        <message>
+            <source>AEC status</source>
+            <translation>Stato AEC</translation>
+        </message>
+        <message>
+            <source>Energy cons</source>
+            <translation>Energia consumata</translation>
+        </message>
+        <message>
+            <source>Current avg, A</source>
+            <translation>Corrente media, A</translation>
+        </message>
+        <message>
+            <source>Voltage, V</source>
+            <translation>Tensione, V</translation>
+        </message>
+        <message>
+            <source>Energy, Wh</source>
+            <translation>Energia, Wh</translation>
+        </message>
+        <message>
+            <source>Energy ref, Wh</source>
+            <translation>Energia rif., Wh</translation>
+        </message>
+        <message>
+            <source>Capacity, mAh</source>
+            <translation>Capacità, mAh</translation>
+        </message>
+        <message>
+            <source>Hardware ver</source>
+            <translation>Vers. hardware</translation>
+        </message>
+        <message>
+            <source>Firmware ver</source>
+            <translation>Vers. firmware</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>Indirizzo</translation>
+        </message>
+    </context>
+    <context>
+        <name>BluetoothDovLoggerModel</name>
+        <message>
+            <source>Unique ID</source>
+            <translation>ID univoco</translation>
+        </message>
+        <message>
+            <source>Reg num</source>
+            <translation>N. reg.</translation>
+        </message>
+        <message>
+            <source>User name</source>
+            <translation>Nome utente</translation>
+        </message>
+        <message>
+            <source>RSSI</source>
+            <translation>RSSI</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Stato</translation>
+        </message>
+        <message>
+            <source>Avg speed, km/h</source>
+            <translation>Velocità media, km/h</translation>
+        </message>
+        <message>
+            <source>Avg rpm, 1/min</source>
+            <translation>Giri medi, 1/min</translation>
+        </message>
+        <message>
+            <source>Max speed, km/h</source>
+            <translation>Velocità max, km/h</translation>
+        </message>
+        <message>
+            <source>Max rpm, 1/min</source>
+            <translation>Giri max, 1/min</translation>
+        </message>
+        <message>
+            <source>Temperature, °C</source>
+            <translation>Temperatura, °C</translation>
+        </message>
+        <message>
+            <source>Satelites</source>
+            <translation>Satelliti</translation>
+        </message>
+        <message>
+            <source>Hardware ver</source>
+            <translation>Vers. hardware</translation>
+        </message>
+        <message>
+            <source>Firmware ver</source>
+            <translation>Vers. firmware</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>Indirizzo</translation>
         </message>
     </context>
     <context>

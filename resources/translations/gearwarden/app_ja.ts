@@ -5,95 +5,233 @@
         <name>AdvertisedStatus</name>
         <message>
             <source>Limited</source>
-            <translation type="unfinished" />
+            <translation>制限中</translation>
         </message>
         <message>
             <source>Race</source>
-            <translation type="unfinished" />
+            <translation>レース中</translation>
         </message>
         <message>
             <source>Error</source>
-            <translation type="unfinished" />
+            <translation>エラー</translation>
         </message>
         <message>
             <source>Ready</source>
-            <translation type="unfinished" />
+            <translation>準備完了</translation>
         </message>
         <message>
             <source>Start overvoltage!</source>
-            <translation type="unfinished" />
+            <translation>スタート時の過電圧！</translation>
         </message>
         <message>
             <source>End undervoltage!</source>
-            <translation type="unfinished" />
+            <translation>終了時の電圧不足！</translation>
         </message>
         <message>
             <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
-            <translation type="unfinished" />
+            <translation>ESC信号線の接続が間違っています！</translation>
         </message>
         <message>
             <source>RED WIRE BROKEN!</source>
-            <translation type="unfinished" />
+            <translation>赤線が断線しています！</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished" />
+            <translation>正常</translation>
         </message>
         <message>
             <source>Not supported</source>
-            <translation type="unfinished" />
+            <translation>非対応</translation>
         </message>
         <message>
             <source>Disabled</source>
-            <translation type="unfinished" />
+            <translation>無効</translation>
         </message>
         <message>
             <source>Enabled</source>
-            <translation type="unfinished" />
+            <translation>有効</translation>
         </message>
         <message>
             <source>Active</source>
-            <translation type="unfinished" />
+            <translation>作動中</translation>
         </message>
         <message>
             <source>Voltage reverse!</source>
-            <translation type="unfinished" />
+            <translation>電圧の逆接続！</translation>
         </message>
         <message>
             <source>Calibrate error</source>
-            <translation type="unfinished" />
+            <translation>校正エラー</translation>
         </message>
         <message>
             <source>Current reverse!</source>
-            <translation type="unfinished" />
+            <translation>電流の逆方向！</translation>
         </message>
         <message>
             <source>Self test error</source>
-            <translation type="unfinished" />
+            <translation>セルフテストエラー</translation>
         </message>
         <message>
             <source>Calibrated: %1.%2</source>
-            <translation type="unfinished" />
+            <translation>校正済み：%1.%2</translation>
         </message>
         <message>
             <source>%1 (%2)</source>
-            <translation type="unfinished" />
+            <translation>%1 (%2)</translation>
         </message>
         <message>
             <source>RAR-I mini</source>
-            <translation type="unfinished" />
+            <translation>RAR-I mini</translation>
         </message>
         <message>
             <source>No limits!</source>
-            <translation type="unfinished" />
+            <translation>制限なし！</translation>
         </message>
         <message>
             <source>Test only!</source>
-            <translation type="unfinished" />
+            <translation>テスト専用！</translation>
         </message>
         <message>
             <source>User mode%1</source>
-            <translation type="unfinished" />
+            <translation>ユーザーモード%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>BluetoothDeviceModel</name>
+        <message>
+            <source>Unique ID</source>
+            <translation>固有ID</translation>
+        </message>
+        <message>
+            <source>Reg num</source>
+            <translation>登録番号</translation>
+        </message>
+        <message>
+            <source>User name</source>
+            <translation>ユーザー名</translation>
+        </message>
+        <message>
+            <source>RSSI</source>
+            <translation>RSSI</translation>
+        </message>
+        <message>
+            <source>Batt state %</source>
+            <translation>バッテリー残量 %</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>状態</translation>
+        </message>
+        <message>
+            <source>Check</source>
+            <translation>チェック</translation>
+        </message>
+        <message>
+            <source>Self test</source>
+            <translation>セルフテスト</translation>
+        </message>
+        <message>
+            <source>Sett set</source>
+            <translation>設定セット</translation>
+        </message>
+        <message>
+            <source>AEC status</source>
+            <translation>AEC状態</translation>
+        </message>
+        <message>
+            <source>Energy cons</source>
+            <translation>消費エネルギー</translation>
+        </message>
+        <message>
+            <source>Current avg, A</source>
+            <translation>平均電流, A</translation>
+        </message>
+        <message>
+            <source>Voltage, V</source>
+            <translation>電圧, V</translation>
+        </message>
+        <message>
+            <source>Energy, Wh</source>
+            <translation>エネルギー, Wh</translation>
+        </message>
+        <message>
+            <source>Energy ref, Wh</source>
+            <translation>基準エネルギー, Wh</translation>
+        </message>
+        <message>
+            <source>Capacity, mAh</source>
+            <translation>容量, mAh</translation>
+        </message>
+        <message>
+            <source>Hardware ver</source>
+            <translation>ハードウェア版</translation>
+        </message>
+        <message>
+            <source>Firmware ver</source>
+            <translation>ファームウェア版</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>アドレス</translation>
+        </message>
+    </context>
+    <context>
+        <name>BluetoothDovLoggerModel</name>
+        <message>
+            <source>Unique ID</source>
+            <translation>固有ID</translation>
+        </message>
+        <message>
+            <source>Reg num</source>
+            <translation>登録番号</translation>
+        </message>
+        <message>
+            <source>User name</source>
+            <translation>ユーザー名</translation>
+        </message>
+        <message>
+            <source>RSSI</source>
+            <translation>RSSI</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>状態</translation>
+        </message>
+        <message>
+            <source>Avg speed, km/h</source>
+            <translation>平均速度, km/h</translation>
+        </message>
+        <message>
+            <source>Avg rpm, 1/min</source>
+            <translation>平均回転数, 1/min</translation>
+        </message>
+        <message>
+            <source>Max speed, km/h</source>
+            <translation>最高速度, km/h</translation>
+        </message>
+        <message>
+            <source>Max rpm, 1/min</source>
+            <translation>最高回転数, 1/min</translation>
+        </message>
+        <message>
+            <source>Temperature, °C</source>
+            <translation>温度, °C</translation>
+        </message>
+        <message>
+            <source>Satelites</source>
+            <translation>衛星数</translation>
+        </message>
+        <message>
+            <source>Hardware ver</source>
+            <translation>ハードウェア版</translation>
+        </message>
+        <message>
+            <source>Firmware ver</source>
+            <translation>ファームウェア版</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>アドレス</translation>
         </message>
     </context>
     <context>

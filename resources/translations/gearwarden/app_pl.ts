@@ -5,95 +5,233 @@
         <name>AdvertisedStatus</name>
         <message>
             <source>Limited</source>
-            <translation type="unfinished" />
+            <translation>Ograniczony</translation>
         </message>
         <message>
             <source>Race</source>
-            <translation type="unfinished" />
+            <translation>Wyścig</translation>
         </message>
         <message>
             <source>Error</source>
-            <translation type="unfinished" />
+            <translation>Błąd</translation>
         </message>
         <message>
             <source>Ready</source>
-            <translation type="unfinished" />
+            <translation>Gotowy</translation>
         </message>
         <message>
             <source>Start overvoltage!</source>
-            <translation type="unfinished" />
+            <translation>Przepięcie na starcie!</translation>
         </message>
         <message>
             <source>End undervoltage!</source>
-            <translation type="unfinished" />
+            <translation>Zbyt niskie napięcie na końcu!</translation>
         </message>
         <message>
             <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
-            <translation type="unfinished" />
+            <translation>PRZEWÓD SYGNAŁOWY ESC PODŁĄCZONY ŹLE!</translation>
         </message>
         <message>
             <source>RED WIRE BROKEN!</source>
-            <translation type="unfinished" />
+            <translation>CZERWONY PRZEWÓD PRZERWANY!</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished" />
+            <translation>OK</translation>
         </message>
         <message>
             <source>Not supported</source>
-            <translation type="unfinished" />
+            <translation>Nieobsługiwany</translation>
         </message>
         <message>
             <source>Disabled</source>
-            <translation type="unfinished" />
+            <translation>Wyłączony</translation>
         </message>
         <message>
             <source>Enabled</source>
-            <translation type="unfinished" />
+            <translation>Włączony</translation>
         </message>
         <message>
             <source>Active</source>
-            <translation type="unfinished" />
+            <translation>Aktywny</translation>
         </message>
         <message>
             <source>Voltage reverse!</source>
-            <translation type="unfinished" />
+            <translation>Odwrócona polaryzacja napięcia!</translation>
         </message>
         <message>
             <source>Calibrate error</source>
-            <translation type="unfinished" />
+            <translation>Błąd kalibracji</translation>
         </message>
         <message>
             <source>Current reverse!</source>
-            <translation type="unfinished" />
+            <translation>Odwrócony kierunek prądu!</translation>
         </message>
         <message>
             <source>Self test error</source>
-            <translation type="unfinished" />
+            <translation>Błąd autotestu</translation>
         </message>
         <message>
             <source>Calibrated: %1.%2</source>
-            <translation type="unfinished" />
+            <translation>Skalibrowany: %1.%2</translation>
         </message>
         <message>
             <source>%1 (%2)</source>
-            <translation type="unfinished" />
+            <translation>%1 (%2)</translation>
         </message>
         <message>
             <source>RAR-I mini</source>
-            <translation type="unfinished" />
+            <translation>RAR-I mini</translation>
         </message>
         <message>
             <source>No limits!</source>
-            <translation type="unfinished" />
+            <translation>Bez limitów!</translation>
         </message>
         <message>
             <source>Test only!</source>
-            <translation type="unfinished" />
+            <translation>Tylko do testów!</translation>
         </message>
         <message>
             <source>User mode%1</source>
-            <translation type="unfinished" />
+            <translation>Tryb użytkownika %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>BluetoothDeviceModel</name>
+        <message>
+            <source>Unique ID</source>
+            <translation>Unikalny ID</translation>
+        </message>
+        <message>
+            <source>Reg num</source>
+            <translation>Nr rej.</translation>
+        </message>
+        <message>
+            <source>User name</source>
+            <translation>Nazwa użytkownika</translation>
+        </message>
+        <message>
+            <source>RSSI</source>
+            <translation>RSSI</translation>
+        </message>
+        <message>
+            <source>Batt state %</source>
+            <translation>Stan baterii %</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Stan</translation>
+        </message>
+        <message>
+            <source>Check</source>
+            <translation>Kontrola</translation>
+        </message>
+        <message>
+            <source>Self test</source>
+            <translation>Autotest</translation>
+        </message>
+        <message>
+            <source>Sett set</source>
+            <translation>Zestaw ustawień</translation>
+        </message>
+        <message>
+            <source>AEC status</source>
+            <translation>Stan AEC</translation>
+        </message>
+        <message>
+            <source>Energy cons</source>
+            <translation>Zużyta energia</translation>
+        </message>
+        <message>
+            <source>Current avg, A</source>
+            <translation>Prąd średni, A</translation>
+        </message>
+        <message>
+            <source>Voltage, V</source>
+            <translation>Napięcie, V</translation>
+        </message>
+        <message>
+            <source>Energy, Wh</source>
+            <translation>Energia, Wh</translation>
+        </message>
+        <message>
+            <source>Energy ref, Wh</source>
+            <translation>Energia odn., Wh</translation>
+        </message>
+        <message>
+            <source>Capacity, mAh</source>
+            <translation>Pojemność, mAh</translation>
+        </message>
+        <message>
+            <source>Hardware ver</source>
+            <translation>Wersja sprzętu</translation>
+        </message>
+        <message>
+            <source>Firmware ver</source>
+            <translation>Wersja firmware</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>Adres</translation>
+        </message>
+    </context>
+    <context>
+        <name>BluetoothDovLoggerModel</name>
+        <message>
+            <source>Unique ID</source>
+            <translation>Unikalny ID</translation>
+        </message>
+        <message>
+            <source>Reg num</source>
+            <translation>Nr rej.</translation>
+        </message>
+        <message>
+            <source>User name</source>
+            <translation>Nazwa użytkownika</translation>
+        </message>
+        <message>
+            <source>RSSI</source>
+            <translation>RSSI</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Stan</translation>
+        </message>
+        <message>
+            <source>Avg speed, km/h</source>
+            <translation>Śr. prędkość, km/h</translation>
+        </message>
+        <message>
+            <source>Avg rpm, 1/min</source>
+            <translation>Śr. obroty, 1/min</translation>
+        </message>
+        <message>
+            <source>Max speed, km/h</source>
+            <translation>Maks. prędkość, km/h</translation>
+        </message>
+        <message>
+            <source>Max rpm, 1/min</source>
+            <translation>Maks. obroty, 1/min</translation>
+        </message>
+        <message>
+            <source>Temperature, °C</source>
+            <translation>Temperatura, °C</translation>
+        </message>
+        <message>
+            <source>Satelites</source>
+            <translation>Satelity</translation>
+        </message>
+        <message>
+            <source>Hardware ver</source>
+            <translation>Wersja sprzętu</translation>
+        </message>
+        <message>
+            <source>Firmware ver</source>
+            <translation>Wersja firmware</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>Adres</translation>
         </message>
     </context>
     <context>

@@ -5,95 +5,233 @@
         <name>AdvertisedStatus</name>
         <message>
             <source>Limited</source>
-            <translation type="unfinished" />
+            <translation>Limitat</translation>
         </message>
         <message>
             <source>Race</source>
-            <translation type="unfinished" />
+            <translation>Cursă</translation>
         </message>
         <message>
             <source>Error</source>
-            <translation type="unfinished" />
+            <translation>Eroare</translation>
         </message>
         <message>
             <source>Ready</source>
-            <translation type="unfinished" />
+            <translation>Pregătit</translation>
         </message>
         <message>
             <source>Start overvoltage!</source>
-            <translation type="unfinished" />
+            <translation>Supratensiune la start!</translation>
         </message>
         <message>
             <source>End undervoltage!</source>
-            <translation type="unfinished" />
+            <translation>Subtensiune la final!</translation>
         </message>
         <message>
             <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
-            <translation type="unfinished" />
+            <translation>FIRUL DE SEMNAL ESC CONECTAT GREȘIT!</translation>
         </message>
         <message>
             <source>RED WIRE BROKEN!</source>
-            <translation type="unfinished" />
+            <translation>FIRUL ROȘU ÎNTRERUPT!</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished" />
+            <translation>OK</translation>
         </message>
         <message>
             <source>Not supported</source>
-            <translation type="unfinished" />
+            <translation>Neacceptat</translation>
         </message>
         <message>
             <source>Disabled</source>
-            <translation type="unfinished" />
+            <translation>Dezactivat</translation>
         </message>
         <message>
             <source>Enabled</source>
-            <translation type="unfinished" />
+            <translation>Activat</translation>
         </message>
         <message>
             <source>Active</source>
-            <translation type="unfinished" />
+            <translation>Activ</translation>
         </message>
         <message>
             <source>Voltage reverse!</source>
-            <translation type="unfinished" />
+            <translation>Tensiune inversată!</translation>
         </message>
         <message>
             <source>Calibrate error</source>
-            <translation type="unfinished" />
+            <translation>Eroare de calibrare</translation>
         </message>
         <message>
             <source>Current reverse!</source>
-            <translation type="unfinished" />
+            <translation>Curent inversat!</translation>
         </message>
         <message>
             <source>Self test error</source>
-            <translation type="unfinished" />
+            <translation>Eroare la autotestare</translation>
         </message>
         <message>
             <source>Calibrated: %1.%2</source>
-            <translation type="unfinished" />
+            <translation>Calibrat: %1.%2</translation>
         </message>
         <message>
             <source>%1 (%2)</source>
-            <translation type="unfinished" />
+            <translation>%1 (%2)</translation>
         </message>
         <message>
             <source>RAR-I mini</source>
-            <translation type="unfinished" />
+            <translation>RAR-I mini</translation>
         </message>
         <message>
             <source>No limits!</source>
-            <translation type="unfinished" />
+            <translation>Fără limite!</translation>
         </message>
         <message>
             <source>Test only!</source>
-            <translation type="unfinished" />
+            <translation>Doar pentru test!</translation>
         </message>
         <message>
             <source>User mode%1</source>
-            <translation type="unfinished" />
+            <translation>Mod utilizator %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>BluetoothDeviceModel</name>
+        <message>
+            <source>Unique ID</source>
+            <translation>ID unic</translation>
+        </message>
+        <message>
+            <source>Reg num</source>
+            <translation>Nr. înreg.</translation>
+        </message>
+        <message>
+            <source>User name</source>
+            <translation>Nume utilizator</translation>
+        </message>
+        <message>
+            <source>RSSI</source>
+            <translation>RSSI</translation>
+        </message>
+        <message>
+            <source>Batt state %</source>
+            <translation>Stare baterie %</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Stare</translation>
+        </message>
+        <message>
+            <source>Check</source>
+            <translation>Verificare</translation>
+        </message>
+        <message>
+            <source>Self test</source>
+            <translation>Autotest</translation>
+        </message>
+        <message>
+            <source>Sett set</source>
+            <translation>Set setări</translation>
+        </message>
+        <message>
+            <source>AEC status</source>
+            <translation>Stare AEC</translation>
+        </message>
+        <message>
+            <source>Energy cons</source>
+            <translation>Energie consumată</translation>
+        </message>
+        <message>
+            <source>Current avg, A</source>
+            <translation>Curent mediu, A</translation>
+        </message>
+        <message>
+            <source>Voltage, V</source>
+            <translation>Tensiune, V</translation>
+        </message>
+        <message>
+            <source>Energy, Wh</source>
+            <translation>Energie, Wh</translation>
+        </message>
+        <message>
+            <source>Energy ref, Wh</source>
+            <translation>Energie ref., Wh</translation>
+        </message>
+        <message>
+            <source>Capacity, mAh</source>
+            <translation>Capacitate, mAh</translation>
+        </message>
+        <message>
+            <source>Hardware ver</source>
+            <translation>Versiune hardware</translation>
+        </message>
+        <message>
+            <source>Firmware ver</source>
+            <translation>Versiune firmware</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>Adresă</translation>
+        </message>
+    </context>
+    <context>
+        <name>BluetoothDovLoggerModel</name>
+        <message>
+            <source>Unique ID</source>
+            <translation>ID unic</translation>
+        </message>
+        <message>
+            <source>Reg num</source>
+            <translation>Nr. înreg.</translation>
+        </message>
+        <message>
+            <source>User name</source>
+            <translation>Nume utilizator</translation>
+        </message>
+        <message>
+            <source>RSSI</source>
+            <translation>RSSI</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Stare</translation>
+        </message>
+        <message>
+            <source>Avg speed, km/h</source>
+            <translation>Viteză medie, km/h</translation>
+        </message>
+        <message>
+            <source>Avg rpm, 1/min</source>
+            <translation>Turație medie, 1/min</translation>
+        </message>
+        <message>
+            <source>Max speed, km/h</source>
+            <translation>Viteză max., km/h</translation>
+        </message>
+        <message>
+            <source>Max rpm, 1/min</source>
+            <translation>Turație max., 1/min</translation>
+        </message>
+        <message>
+            <source>Temperature, °C</source>
+            <translation>Temperatură, °C</translation>
+        </message>
+        <message>
+            <source>Satelites</source>
+            <translation>Sateliți</translation>
+        </message>
+        <message>
+            <source>Hardware ver</source>
+            <translation>Versiune hardware</translation>
+        </message>
+        <message>
+            <source>Firmware ver</source>
+            <translation>Versiune firmware</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>Adresă</translation>
         </message>
     </context>
     <context>

@@ -5,95 +5,233 @@
         <name>AdvertisedStatus</name>
         <message>
             <source>Limited</source>
-            <translation type="unfinished" />
+            <translation>Ограничено</translation>
         </message>
         <message>
             <source>Race</source>
-            <translation type="unfinished" />
+            <translation>Гонка</translation>
         </message>
         <message>
             <source>Error</source>
-            <translation type="unfinished" />
+            <translation>Ошибка</translation>
         </message>
         <message>
             <source>Ready</source>
-            <translation type="unfinished" />
+            <translation>Готов</translation>
         </message>
         <message>
             <source>Start overvoltage!</source>
-            <translation type="unfinished" />
+            <translation>Перенапряжение при старте!</translation>
         </message>
         <message>
             <source>End undervoltage!</source>
-            <translation type="unfinished" />
+            <translation>Пониженное напряжение в конце!</translation>
         </message>
         <message>
             <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
-            <translation type="unfinished" />
+            <translation>СИГНАЛЬНЫЙ ПРОВОД ESC ПОДКЛЮЧЁН НЕВЕРНО!</translation>
         </message>
         <message>
             <source>RED WIRE BROKEN!</source>
-            <translation type="unfinished" />
+            <translation>КРАСНЫЙ ПРОВОД ОБОРВАН!</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished" />
+            <translation>Норма</translation>
         </message>
         <message>
             <source>Not supported</source>
-            <translation type="unfinished" />
+            <translation>Не поддерживается</translation>
         </message>
         <message>
             <source>Disabled</source>
-            <translation type="unfinished" />
+            <translation>Выключен</translation>
         </message>
         <message>
             <source>Enabled</source>
-            <translation type="unfinished" />
+            <translation>Включён</translation>
         </message>
         <message>
             <source>Active</source>
-            <translation type="unfinished" />
+            <translation>Активен</translation>
         </message>
         <message>
             <source>Voltage reverse!</source>
-            <translation type="unfinished" />
+            <translation>Обратная полярность напряжения!</translation>
         </message>
         <message>
             <source>Calibrate error</source>
-            <translation type="unfinished" />
+            <translation>Ошибка калибровки</translation>
         </message>
         <message>
             <source>Current reverse!</source>
-            <translation type="unfinished" />
+            <translation>Обратное направление тока!</translation>
         </message>
         <message>
             <source>Self test error</source>
-            <translation type="unfinished" />
+            <translation>Ошибка самотестирования</translation>
         </message>
         <message>
             <source>Calibrated: %1.%2</source>
-            <translation type="unfinished" />
+            <translation>Откалиброван: %1.%2</translation>
         </message>
         <message>
             <source>%1 (%2)</source>
-            <translation type="unfinished" />
+            <translation>%1 (%2)</translation>
         </message>
         <message>
             <source>RAR-I mini</source>
-            <translation type="unfinished" />
+            <translation>RAR-I mini</translation>
         </message>
         <message>
             <source>No limits!</source>
-            <translation type="unfinished" />
+            <translation>Без ограничений!</translation>
         </message>
         <message>
             <source>Test only!</source>
-            <translation type="unfinished" />
+            <translation>Только для теста!</translation>
         </message>
         <message>
             <source>User mode%1</source>
-            <translation type="unfinished" />
+            <translation>Польз. режим %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>BluetoothDeviceModel</name>
+        <message>
+            <source>Unique ID</source>
+            <translation>Уникальный ID</translation>
+        </message>
+        <message>
+            <source>Reg num</source>
+            <translation>Рег. номер</translation>
+        </message>
+        <message>
+            <source>User name</source>
+            <translation>Имя пользователя</translation>
+        </message>
+        <message>
+            <source>RSSI</source>
+            <translation>RSSI</translation>
+        </message>
+        <message>
+            <source>Batt state %</source>
+            <translation>Заряд батареи, %</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Состояние</translation>
+        </message>
+        <message>
+            <source>Check</source>
+            <translation>Проверка</translation>
+        </message>
+        <message>
+            <source>Self test</source>
+            <translation>Самотест</translation>
+        </message>
+        <message>
+            <source>Sett set</source>
+            <translation>Набор настроек</translation>
+        </message>
+        <message>
+            <source>AEC status</source>
+            <translation>Состояние AEC</translation>
+        </message>
+        <message>
+            <source>Energy cons</source>
+            <translation>Расход энергии</translation>
+        </message>
+        <message>
+            <source>Current avg, A</source>
+            <translation>Средний ток, А</translation>
+        </message>
+        <message>
+            <source>Voltage, V</source>
+            <translation>Напряжение, В</translation>
+        </message>
+        <message>
+            <source>Energy, Wh</source>
+            <translation>Энергия, Вт·ч</translation>
+        </message>
+        <message>
+            <source>Energy ref, Wh</source>
+            <translation>Лимит энергии, Вт·ч</translation>
+        </message>
+        <message>
+            <source>Capacity, mAh</source>
+            <translation>Ёмкость, мА·ч</translation>
+        </message>
+        <message>
+            <source>Hardware ver</source>
+            <translation>Версия железа</translation>
+        </message>
+        <message>
+            <source>Firmware ver</source>
+            <translation>Версия прошивки</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>Адрес</translation>
+        </message>
+    </context>
+    <context>
+        <name>BluetoothDovLoggerModel</name>
+        <message>
+            <source>Unique ID</source>
+            <translation>Уникальный ID</translation>
+        </message>
+        <message>
+            <source>Reg num</source>
+            <translation>Рег. номер</translation>
+        </message>
+        <message>
+            <source>User name</source>
+            <translation>Имя пользователя</translation>
+        </message>
+        <message>
+            <source>RSSI</source>
+            <translation>RSSI</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Состояние</translation>
+        </message>
+        <message>
+            <source>Avg speed, km/h</source>
+            <translation>Ср. скорость, км/ч</translation>
+        </message>
+        <message>
+            <source>Avg rpm, 1/min</source>
+            <translation>Ср. обороты, 1/мин</translation>
+        </message>
+        <message>
+            <source>Max speed, km/h</source>
+            <translation>Макс. скорость, км/ч</translation>
+        </message>
+        <message>
+            <source>Max rpm, 1/min</source>
+            <translation>Макс. обороты, 1/мин</translation>
+        </message>
+        <message>
+            <source>Temperature, °C</source>
+            <translation>Температура, °C</translation>
+        </message>
+        <message>
+            <source>Satelites</source>
+            <translation>Спутники</translation>
+        </message>
+        <message>
+            <source>Hardware ver</source>
+            <translation>Версия железа</translation>
+        </message>
+        <message>
+            <source>Firmware ver</source>
+            <translation>Версия прошивки</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>Адрес</translation>
         </message>
     </context>
     <context>

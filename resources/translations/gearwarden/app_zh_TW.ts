@@ -5,95 +5,233 @@
         <name>AdvertisedStatus</name>
         <message>
             <source>Limited</source>
-            <translation type="unfinished" />
+            <translation>已限制</translation>
         </message>
         <message>
             <source>Race</source>
-            <translation type="unfinished" />
+            <translation>比賽中</translation>
         </message>
         <message>
             <source>Error</source>
-            <translation type="unfinished" />
+            <translation>錯誤</translation>
         </message>
         <message>
             <source>Ready</source>
-            <translation type="unfinished" />
+            <translation>就緒</translation>
         </message>
         <message>
             <source>Start overvoltage!</source>
-            <translation type="unfinished" />
+            <translation>起始過電壓！</translation>
         </message>
         <message>
             <source>End undervoltage!</source>
-            <translation type="unfinished" />
+            <translation>結束欠電壓！</translation>
         </message>
         <message>
             <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
-            <translation type="unfinished" />
+            <translation>ESC 訊號線接錯！</translation>
         </message>
         <message>
             <source>RED WIRE BROKEN!</source>
-            <translation type="unfinished" />
+            <translation>紅線斷路！</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished" />
+            <translation>正常</translation>
         </message>
         <message>
             <source>Not supported</source>
-            <translation type="unfinished" />
+            <translation>不支援</translation>
         </message>
         <message>
             <source>Disabled</source>
-            <translation type="unfinished" />
+            <translation>已停用</translation>
         </message>
         <message>
             <source>Enabled</source>
-            <translation type="unfinished" />
+            <translation>已啟用</translation>
         </message>
         <message>
             <source>Active</source>
-            <translation type="unfinished" />
+            <translation>作用中</translation>
         </message>
         <message>
             <source>Voltage reverse!</source>
-            <translation type="unfinished" />
+            <translation>電壓反接！</translation>
         </message>
         <message>
             <source>Calibrate error</source>
-            <translation type="unfinished" />
+            <translation>校正錯誤</translation>
         </message>
         <message>
             <source>Current reverse!</source>
-            <translation type="unfinished" />
+            <translation>電流反向！</translation>
         </message>
         <message>
             <source>Self test error</source>
-            <translation type="unfinished" />
+            <translation>自我測試錯誤</translation>
         </message>
         <message>
             <source>Calibrated: %1.%2</source>
-            <translation type="unfinished" />
+            <translation>已校正：%1.%2</translation>
         </message>
         <message>
             <source>%1 (%2)</source>
-            <translation type="unfinished" />
+            <translation>%1 (%2)</translation>
         </message>
         <message>
             <source>RAR-I mini</source>
-            <translation type="unfinished" />
+            <translation>RAR-I mini</translation>
         </message>
         <message>
             <source>No limits!</source>
-            <translation type="unfinished" />
+            <translation>無限制！</translation>
         </message>
         <message>
             <source>Test only!</source>
-            <translation type="unfinished" />
+            <translation>僅供測試！</translation>
         </message>
         <message>
             <source>User mode%1</source>
-            <translation type="unfinished" />
+            <translation>使用者模式 %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>BluetoothDeviceModel</name>
+        <message>
+            <source>Unique ID</source>
+            <translation>唯一識別碼</translation>
+        </message>
+        <message>
+            <source>Reg num</source>
+            <translation>註冊號</translation>
+        </message>
+        <message>
+            <source>User name</source>
+            <translation>使用者名稱</translation>
+        </message>
+        <message>
+            <source>RSSI</source>
+            <translation>RSSI</translation>
+        </message>
+        <message>
+            <source>Batt state %</source>
+            <translation>電池狀態 %</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>狀態</translation>
+        </message>
+        <message>
+            <source>Check</source>
+            <translation>檢查</translation>
+        </message>
+        <message>
+            <source>Self test</source>
+            <translation>自我測試</translation>
+        </message>
+        <message>
+            <source>Sett set</source>
+            <translation>設定組</translation>
+        </message>
+        <message>
+            <source>AEC status</source>
+            <translation>AEC 狀態</translation>
+        </message>
+        <message>
+            <source>Energy cons</source>
+            <translation>能量消耗</translation>
+        </message>
+        <message>
+            <source>Current avg, A</source>
+            <translation>平均電流，A</translation>
+        </message>
+        <message>
+            <source>Voltage, V</source>
+            <translation>電壓，V</translation>
+        </message>
+        <message>
+            <source>Energy, Wh</source>
+            <translation>能量，Wh</translation>
+        </message>
+        <message>
+            <source>Energy ref, Wh</source>
+            <translation>能量上限，Wh</translation>
+        </message>
+        <message>
+            <source>Capacity, mAh</source>
+            <translation>容量，mAh</translation>
+        </message>
+        <message>
+            <source>Hardware ver</source>
+            <translation>硬體版本</translation>
+        </message>
+        <message>
+            <source>Firmware ver</source>
+            <translation>韌體版本</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>位址</translation>
+        </message>
+    </context>
+    <context>
+        <name>BluetoothDovLoggerModel</name>
+        <message>
+            <source>Unique ID</source>
+            <translation>唯一識別碼</translation>
+        </message>
+        <message>
+            <source>Reg num</source>
+            <translation>註冊號</translation>
+        </message>
+        <message>
+            <source>User name</source>
+            <translation>使用者名稱</translation>
+        </message>
+        <message>
+            <source>RSSI</source>
+            <translation>RSSI</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>狀態</translation>
+        </message>
+        <message>
+            <source>Avg speed, km/h</source>
+            <translation>平均速度，km/h</translation>
+        </message>
+        <message>
+            <source>Avg rpm, 1/min</source>
+            <translation>平均轉速，1/min</translation>
+        </message>
+        <message>
+            <source>Max speed, km/h</source>
+            <translation>最高速度，km/h</translation>
+        </message>
+        <message>
+            <source>Max rpm, 1/min</source>
+            <translation>最高轉速，1/min</translation>
+        </message>
+        <message>
+            <source>Temperature, °C</source>
+            <translation>溫度，°C</translation>
+        </message>
+        <message>
+            <source>Satelites</source>
+            <translation>衛星數</translation>
+        </message>
+        <message>
+            <source>Hardware ver</source>
+            <translation>硬體版本</translation>
+        </message>
+        <message>
+            <source>Firmware ver</source>
+            <translation>韌體版本</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>位址</translation>
         </message>
     </context>
     <context>
