@@ -26,12 +26,11 @@ asan: setup
 	  -DQCUSTOMPLOT_SOURCE_DIR=$(CURDIR)/$(BUILD)/third_party/qcustomplot $(CMAKE_ARGS) >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 
-# Every test, then every test again under AddressSanitizer and UBSan.
+# Every test, then every test again under AddressSanitizer (leaks included)
+# and UBSan.
 test: build asan
 	@bash scripts/run-tests.sh $(BUILD)
-	@ASAN_OPTIONS=detect_leaks=0:abort_on_error=0:halt_on_error=1 \
-	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  bash scripts/run-tests.sh $(ASAN_BUILD)
+	@bash scripts/run-sanitized-tests.sh $(ASAN_BUILD)
 
 # Only the normal build's tests.
 test-fast: build

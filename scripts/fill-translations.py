@@ -57,6 +57,8 @@ def main() -> int:
                 translation.attrib.pop("type", None)
         ET.indent(tree, space="    ")
         body = ET.tostring(tree.getroot(), encoding="unicode")
+        # lupdate's layout: contexts at the margin, their content one level in.
+        body = "\n".join(line[4:] if line.startswith("    ") else line for line in body.split("\n"))
         path.write_text('<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n' + body + "\n",
                         encoding="utf-8")
     return 1 if missing else 0

@@ -1,473 +1,473 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="cs" sourcelanguage="en">
-    <context>
-        <name>AdvertisedStatus</name>
-        <message>
-            <source>Limited</source>
-            <translation>Omezeno</translation>
-        </message>
-        <message>
-            <source>Race</source>
-            <translation>Závod</translation>
-        </message>
-        <message>
-            <source>Error</source>
-            <translation>Chyba</translation>
-        </message>
-        <message>
-            <source>Ready</source>
-            <translation>Připraven</translation>
-        </message>
-        <message>
-            <source>Start overvoltage!</source>
-            <translation>Přepětí při startu!</translation>
-        </message>
-        <message>
-            <source>End undervoltage!</source>
-            <translation>Podpětí na konci!</translation>
-        </message>
-        <message>
-            <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
-            <translation>SIGNÁLNÍ VODIČ ESC ZAPOJEN ŠPATNĚ!</translation>
-        </message>
-        <message>
-            <source>RED WIRE BROKEN!</source>
-            <translation>ČERVENÝ VODIČ PŘERUŠEN!</translation>
-        </message>
-        <message>
-            <source>Ok</source>
-            <translation>OK</translation>
-        </message>
-        <message>
-            <source>Not supported</source>
-            <translation>Nepodporováno</translation>
-        </message>
-        <message>
-            <source>Disabled</source>
-            <translation>Vypnuto</translation>
-        </message>
-        <message>
-            <source>Enabled</source>
-            <translation>Zapnuto</translation>
-        </message>
-        <message>
-            <source>Active</source>
-            <translation>Aktivní</translation>
-        </message>
-        <message>
-            <source>Voltage reverse!</source>
-            <translation>Přepólované napětí!</translation>
-        </message>
-        <message>
-            <source>Calibrate error</source>
-            <translation>Chyba kalibrace</translation>
-        </message>
-        <message>
-            <source>Current reverse!</source>
-            <translation>Obrácený proud!</translation>
-        </message>
-        <message>
-            <source>Self test error</source>
-            <translation>Chyba autotestu</translation>
-        </message>
-        <message>
-            <source>Calibrated: %1.%2</source>
-            <translation>Kalibrováno: %1.%2</translation>
-        </message>
-        <message>
-            <source>%1 (%2)</source>
-            <translation>%1 (%2)</translation>
-        </message>
-        <message>
-            <source>RAR-I mini</source>
-            <translation>RAR-I mini</translation>
-        </message>
-        <message>
-            <source>No limits!</source>
-            <translation>Bez omezení!</translation>
-        </message>
-        <message>
-            <source>Test only!</source>
-            <translation>Pouze pro test!</translation>
-        </message>
-        <message>
-            <source>User mode%1</source>
-            <translation>Uživatelský režim %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>BluetoothDeviceModel</name>
-        <message>
-            <source>Unique ID</source>
-            <translation>Jedinečné ID</translation>
-        </message>
-        <message>
-            <source>Reg num</source>
-            <translation>Reg. č.</translation>
-        </message>
-        <message>
-            <source>User name</source>
-            <translation>Jméno uživatele</translation>
-        </message>
-        <message>
-            <source>RSSI</source>
-            <translation>RSSI</translation>
-        </message>
-        <message>
-            <source>Batt state %</source>
-            <translation>Stav baterie %</translation>
-        </message>
-        <message>
-            <source>Status</source>
-            <translation>Stav</translation>
-        </message>
-        <message>
-            <source>Check</source>
-            <translation>Kontrola</translation>
-        </message>
-        <message>
-            <source>Self test</source>
-            <translation>Autotest</translation>
-        </message>
-        <message>
-            <source>Sett set</source>
-            <translation>Sada nastavení</translation>
-        </message>
-        <message>
-            <source>AEC status</source>
-            <translation>Stav AEC</translation>
-        </message>
-        <message>
-            <source>Energy cons</source>
-            <translation>Spotřeba energie</translation>
-        </message>
-        <message>
-            <source>Current avg, A</source>
-            <translation>Průměrný proud, A</translation>
-        </message>
-        <message>
-            <source>Voltage, V</source>
-            <translation>Napětí, V</translation>
-        </message>
-        <message>
-            <source>Energy, Wh</source>
-            <translation>Energie, Wh</translation>
-        </message>
-        <message>
-            <source>Energy ref, Wh</source>
-            <translation>Referenční energie, Wh</translation>
-        </message>
-        <message>
-            <source>Capacity, mAh</source>
-            <translation>Kapacita, mAh</translation>
-        </message>
-        <message>
-            <source>Hardware ver</source>
-            <translation>Verze hardwaru</translation>
-        </message>
-        <message>
-            <source>Firmware ver</source>
-            <translation>Verze firmwaru</translation>
-        </message>
-        <message>
-            <source>Address</source>
-            <translation>Adresa</translation>
-        </message>
-    </context>
-    <context>
-        <name>BluetoothDovLoggerModel</name>
-        <message>
-            <source>Unique ID</source>
-            <translation>Jedinečné ID</translation>
-        </message>
-        <message>
-            <source>Reg num</source>
-            <translation>Reg. č.</translation>
-        </message>
-        <message>
-            <source>User name</source>
-            <translation>Jméno uživatele</translation>
-        </message>
-        <message>
-            <source>RSSI</source>
-            <translation>RSSI</translation>
-        </message>
-        <message>
-            <source>Status</source>
-            <translation>Stav</translation>
-        </message>
-        <message>
-            <source>Avg speed, km/h</source>
-            <translation>Prům. rychlost, km/h</translation>
-        </message>
-        <message>
-            <source>Avg rpm, 1/min</source>
-            <translation>Prům. otáčky, 1/min</translation>
-        </message>
-        <message>
-            <source>Max speed, km/h</source>
-            <translation>Max. rychlost, km/h</translation>
-        </message>
-        <message>
-            <source>Max rpm, 1/min</source>
-            <translation>Max. otáčky, 1/min</translation>
-        </message>
-        <message>
-            <source>Temperature, °C</source>
-            <translation>Teplota, °C</translation>
-        </message>
-        <message>
-            <source>Satelites</source>
-            <translation>Satelity</translation>
-        </message>
-        <message>
-            <source>Hardware ver</source>
-            <translation>Verze hardwaru</translation>
-        </message>
-        <message>
-            <source>Firmware ver</source>
-            <translation>Verze firmwaru</translation>
-        </message>
-        <message>
-            <source>Address</source>
-            <translation>Adresa</translation>
-        </message>
-    </context>
-    <context>
-        <name>DFUUpdater</name>
-        <message>
-            <source>Select init data partition</source>
-            <translation>Výběr oddílu inicializačních dat</translation>
-        </message>
-        <message>
-            <source>Create init data partition</source>
-            <translation>Vytvoření oddílu inicializačních dat</translation>
-        </message>
-        <message>
-            <source>Set PRN mode</source>
-            <translation>Nastavení režimu PRN</translation>
-        </message>
-        <message>
-            <source>Upload init data</source>
-            <translation>Nahrávání inicializačních dat</translation>
-        </message>
-        <message>
-            <source>Check init data</source>
-            <translation>Kontrola inicializačních dat</translation>
-        </message>
-        <message>
-            <source>Execute init update</source>
-            <translation>Provedení inicializační aktualizace</translation>
-        </message>
-        <message>
-            <source>Select main data partition</source>
-            <translation>Výběr oddílu hlavních dat</translation>
-        </message>
-        <message>
-            <source>Create main data partition</source>
-            <translation>Vytvoření oddílu hlavních dat</translation>
-        </message>
-        <message>
-            <source>Upload main firmware</source>
-            <translation>Nahrávání hlavního firmwaru</translation>
-        </message>
-        <message>
-            <source>Check main firmware</source>
-            <translation>Kontrola hlavního firmwaru</translation>
-        </message>
-        <message>
-            <source>Execute firmware update</source>
-            <translation>Provedení aktualizace firmwaru</translation>
-        </message>
-        <message>
-            <source>Unknown state: %1</source>
-            <translation>Neznámý stav: %1</translation>
-        </message>
-        <message>
-            <source>Writing to the bootloader failed: %1</source>
-            <translation>Zápis do zavaděče se nezdařil: %1</translation>
-        </message>
-        <message>
-            <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
-            <translation>Odpověď na %1 je příliš krátká: %2 bajtů místo %3 (%4)</translation>
-        </message>
-        <message>
-            <source>Select response incorrect size: %1 instead of 15</source>
-            <translation>Nesprávná velikost odpovědi Select: %1 místo 15</translation>
-        </message>
-        <message>
-            <source>Select response incorrect header: %1 %2 instead of 6 1</source>
-            <translation>Nesprávná hlavička odpovědi Select: %1 %2 místo 6 1</translation>
-        </message>
-        <message>
-            <source>Create response incorrect header: %1 %2 instead of 1 1</source>
-            <translation>Nesprávná hlavička odpovědi Create: %1 %2 místo 1 1</translation>
-        </message>
-        <message>
-            <source>Unexpected response for Set PRN command: %1</source>
-            <translation>Neočekávaná odpověď na příkaz Set PRN: %1</translation>
-        </message>
-        <message>
-            <source>Unexpected data in upload state: %1</source>
-            <translation>Neočekávaná data během nahrávání: %1</translation>
-        </message>
-        <message>
-            <source>CRC32 is incorrect
+<context>
+    <name>AdvertisedStatus</name>
+    <message>
+        <source>Limited</source>
+        <translation>Omezeno</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>Závod</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Chyba</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Připraven</translation>
+    </message>
+    <message>
+        <source>Start overvoltage!</source>
+        <translation>Přepětí při startu!</translation>
+    </message>
+    <message>
+        <source>End undervoltage!</source>
+        <translation>Podpětí na konci!</translation>
+    </message>
+    <message>
+        <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
+        <translation>SIGNÁLNÍ VODIČ ESC ZAPOJEN ŠPATNĚ!</translation>
+    </message>
+    <message>
+        <source>RED WIRE BROKEN!</source>
+        <translation>ČERVENÝ VODIČ PŘERUŠEN!</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Not supported</source>
+        <translation>Nepodporováno</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Vypnuto</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Zapnuto</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Aktivní</translation>
+    </message>
+    <message>
+        <source>Voltage reverse!</source>
+        <translation>Přepólované napětí!</translation>
+    </message>
+    <message>
+        <source>Calibrate error</source>
+        <translation>Chyba kalibrace</translation>
+    </message>
+    <message>
+        <source>Current reverse!</source>
+        <translation>Obrácený proud!</translation>
+    </message>
+    <message>
+        <source>Self test error</source>
+        <translation>Chyba autotestu</translation>
+    </message>
+    <message>
+        <source>Calibrated: %1.%2</source>
+        <translation>Kalibrováno: %1.%2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>RAR-I mini</source>
+        <translation>RAR-I mini</translation>
+    </message>
+    <message>
+        <source>No limits!</source>
+        <translation>Bez omezení!</translation>
+    </message>
+    <message>
+        <source>Test only!</source>
+        <translation>Pouze pro test!</translation>
+    </message>
+    <message>
+        <source>User mode%1</source>
+        <translation>Uživatelský režim %1</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothDeviceModel</name>
+    <message>
+        <source>Unique ID</source>
+        <translation>Jedinečné ID</translation>
+    </message>
+    <message>
+        <source>Reg num</source>
+        <translation>Reg. č.</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Jméno uživatele</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Batt state %</source>
+        <translation>Stav baterie %</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Kontrola</translation>
+    </message>
+    <message>
+        <source>Self test</source>
+        <translation>Autotest</translation>
+    </message>
+    <message>
+        <source>Sett set</source>
+        <translation>Sada nastavení</translation>
+    </message>
+    <message>
+        <source>AEC status</source>
+        <translation>Stav AEC</translation>
+    </message>
+    <message>
+        <source>Energy cons</source>
+        <translation>Spotřeba energie</translation>
+    </message>
+    <message>
+        <source>Current avg, A</source>
+        <translation>Průměrný proud, A</translation>
+    </message>
+    <message>
+        <source>Voltage, V</source>
+        <translation>Napětí, V</translation>
+    </message>
+    <message>
+        <source>Energy, Wh</source>
+        <translation>Energie, Wh</translation>
+    </message>
+    <message>
+        <source>Energy ref, Wh</source>
+        <translation>Referenční energie, Wh</translation>
+    </message>
+    <message>
+        <source>Capacity, mAh</source>
+        <translation>Kapacita, mAh</translation>
+    </message>
+    <message>
+        <source>Hardware ver</source>
+        <translation>Verze hardwaru</translation>
+    </message>
+    <message>
+        <source>Firmware ver</source>
+        <translation>Verze firmwaru</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresa</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothDovLoggerModel</name>
+    <message>
+        <source>Unique ID</source>
+        <translation>Jedinečné ID</translation>
+    </message>
+    <message>
+        <source>Reg num</source>
+        <translation>Reg. č.</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Jméno uživatele</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>Avg speed, km/h</source>
+        <translation>Prům. rychlost, km/h</translation>
+    </message>
+    <message>
+        <source>Avg rpm, 1/min</source>
+        <translation>Prům. otáčky, 1/min</translation>
+    </message>
+    <message>
+        <source>Max speed, km/h</source>
+        <translation>Max. rychlost, km/h</translation>
+    </message>
+    <message>
+        <source>Max rpm, 1/min</source>
+        <translation>Max. otáčky, 1/min</translation>
+    </message>
+    <message>
+        <source>Temperature, °C</source>
+        <translation>Teplota, °C</translation>
+    </message>
+    <message>
+        <source>Satelites</source>
+        <translation>Satelity</translation>
+    </message>
+    <message>
+        <source>Hardware ver</source>
+        <translation>Verze hardwaru</translation>
+    </message>
+    <message>
+        <source>Firmware ver</source>
+        <translation>Verze firmwaru</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresa</translation>
+    </message>
+</context>
+<context>
+    <name>DFUUpdater</name>
+    <message>
+        <source>Select init data partition</source>
+        <translation>Výběr oddílu inicializačních dat</translation>
+    </message>
+    <message>
+        <source>Create init data partition</source>
+        <translation>Vytvoření oddílu inicializačních dat</translation>
+    </message>
+    <message>
+        <source>Set PRN mode</source>
+        <translation>Nastavení režimu PRN</translation>
+    </message>
+    <message>
+        <source>Upload init data</source>
+        <translation>Nahrávání inicializačních dat</translation>
+    </message>
+    <message>
+        <source>Check init data</source>
+        <translation>Kontrola inicializačních dat</translation>
+    </message>
+    <message>
+        <source>Execute init update</source>
+        <translation>Provedení inicializační aktualizace</translation>
+    </message>
+    <message>
+        <source>Select main data partition</source>
+        <translation>Výběr oddílu hlavních dat</translation>
+    </message>
+    <message>
+        <source>Create main data partition</source>
+        <translation>Vytvoření oddílu hlavních dat</translation>
+    </message>
+    <message>
+        <source>Upload main firmware</source>
+        <translation>Nahrávání hlavního firmwaru</translation>
+    </message>
+    <message>
+        <source>Check main firmware</source>
+        <translation>Kontrola hlavního firmwaru</translation>
+    </message>
+    <message>
+        <source>Execute firmware update</source>
+        <translation>Provedení aktualizace firmwaru</translation>
+    </message>
+    <message>
+        <source>Unknown state: %1</source>
+        <translation>Neznámý stav: %1</translation>
+    </message>
+    <message>
+        <source>Writing to the bootloader failed: %1</source>
+        <translation>Zápis do zavaděče se nezdařil: %1</translation>
+    </message>
+    <message>
+        <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
+        <translation>Odpověď na %1 je příliš krátká: %2 bajtů místo %3 (%4)</translation>
+    </message>
+    <message>
+        <source>Select response incorrect size: %1 instead of 15</source>
+        <translation>Nesprávná velikost odpovědi Select: %1 místo 15</translation>
+    </message>
+    <message>
+        <source>Select response incorrect header: %1 %2 instead of 6 1</source>
+        <translation>Nesprávná hlavička odpovědi Select: %1 %2 místo 6 1</translation>
+    </message>
+    <message>
+        <source>Create response incorrect header: %1 %2 instead of 1 1</source>
+        <translation>Nesprávná hlavička odpovědi Create: %1 %2 místo 1 1</translation>
+    </message>
+    <message>
+        <source>Unexpected response for Set PRN command: %1</source>
+        <translation>Neočekávaná odpověď na příkaz Set PRN: %1</translation>
+    </message>
+    <message>
+        <source>Unexpected data in upload state: %1</source>
+        <translation>Neočekávaná data během nahrávání: %1</translation>
+    </message>
+    <message>
+        <source>CRC32 is incorrect
  Expected: %1
 Received: %2</source>
-            <translation>CRC32 je nesprávný
+        <translation>CRC32 je nesprávný
  Očekáváno: %1
 Přijato: %2</translation>
-        </message>
-        <message>
-            <source>Unexpected response for execute state: %1</source>
-            <translation>Neočekávaná odpověď ve fázi provedení: %1</translation>
-        </message>
-        <message>
-            <source>Execute response incorrect result: %1 instead of 1</source>
-            <translation>Nesprávný výsledek odpovědi Execute: %1 místo 1</translation>
-        </message>
-    </context>
-    <context>
-        <name>FirmwareDownloader</name>
-        <message>
-            <source>Incorrect remote data format.
+    </message>
+    <message>
+        <source>Unexpected response for execute state: %1</source>
+        <translation>Neočekávaná odpověď ve fázi provedení: %1</translation>
+    </message>
+    <message>
+        <source>Execute response incorrect result: %1 instead of 1</source>
+        <translation>Nesprávný výsledek odpovědi Execute: %1 místo 1</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareDownloader</name>
+    <message>
+        <source>Incorrect remote data format.
 Expected array.</source>
-            <translation>Nesprávný formát vzdálených dat.
+        <translation>Nesprávný formát vzdálených dat.
 Očekáváno pole.</translation>
-        </message>
-        <message>
-            <source>Incorrect remote data. No firmware info received</source>
-            <translation>Nesprávná vzdálená data. Nebyly přijaty informace o firmwaru</translation>
-        </message>
-        <message>
-            <source>Error loading firmware file: %1</source>
-            <translation>Chyba při načítání souboru firmwaru: %1</translation>
-        </message>
-        <message>
-            <source>Cannot save firmware file, please download it manually</source>
-            <translation>Soubor firmwaru nelze uložit, stáhněte jej ručně</translation>
-        </message>
-        <message>
-            <source>Firmware file corrupted, can't update</source>
-            <translation>Soubor firmwaru je poškozen, aktualizace není možná</translation>
-        </message>
-    </context>
-    <context>
-        <name>LimiterDevice</name>
-        <message>
-            <source>Connection Error</source>
-            <translation>Chyba připojení</translation>
-        </message>
-        <message>
-            <source>Failed to connect to the device. Please try again.</source>
-            <translation>Nepodařilo se připojit k zařízení. Zkuste to prosím znovu.</translation>
-        </message>
-    </context>
-    <context>
-        <name>LogDescriptionWidget</name>
-        <message>
-            <source>Form</source>
-            <translation>Formulář</translation>
-        </message>
-        <message>
-            <source>Created at:</source>
-            <translation>Vytvořeno:</translation>
-        </message>
-        <message>
-            <source>User:</source>
-            <translation>Uživatel:</translation>
-        </message>
-        <message>
-            <source>Coordinates:</source>
-            <translation>Souřadnice:</translation>
-        </message>
-        <message>
-            <source>Settings set:</source>
-            <translation>Sada nastavení:</translation>
-        </message>
-        <message>
-            <source>Motor poles:</source>
-            <translation>Póly motoru:</translation>
-        </message>
-        <message>
-            <source>Energy reference:</source>
-            <translation>Referenční energie:</translation>
-        </message>
-        <message>
-            <source>Log frequency:</source>
-            <translation>Frekvence záznamu:</translation>
-        </message>
-        <message>
-            <source>Hardware version:</source>
-            <translation>Verze hardwaru:</translation>
-        </message>
-        <message>
-            <source>Firmware version:</source>
-            <translation>Verze firmwaru:</translation>
-        </message>
-        <message>
-            <source>Booloader version:</source>
-            <translation>Verze zavaděče:</translation>
-        </message>
-        <message>
-            <source>esc fw version:</source>
-            <translation>Verze firmwaru ESC:</translation>
-        </message>
-        <message>
-            <source>Unknown</source>
-            <translation>Neznámé</translation>
-        </message>
-        <message>
-            <source>%1 Wh</source>
-            <translation>%1 Wh</translation>
-        </message>
-        <message>
-            <source>%1 Hz</source>
-            <translation>%1 Hz</translation>
-        </message>
-        <message>
-            <source>Error reading log file</source>
-            <translation>Chyba při čtení souboru záznamu</translation>
-        </message>
-        <message>
-            <source>File is corrupted or unsupported</source>
-            <translation>Soubor je poškozen nebo není podporován</translation>
-        </message>
-    </context>
-    <context>
-        <name>LogFile</name>
-        <message>
-            <source>NoDate</source>
-            <translation>BezData</translation>
-        </message>
-        <message>
-            <source>No folder for log files is set.</source>
-            <translation>Není nastavena složka pro soubory záznamů.</translation>
-        </message>
-        <message>
-            <source>Cannot create the folder %1.</source>
-            <translation>Složku %1 nelze vytvořit.</translation>
-        </message>
-        <message>
-            <source>Cannot write the log file %1: %2</source>
-            <translation>Soubor záznamu %1 nelze zapsat: %2</translation>
-        </message>
-        <message>
-            <source>Cannot write the CSV file %1: %2</source>
-            <translation>Soubor CSV %1 nelze zapsat: %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>MainWindow</name>
-        <message>
-            <source>Gearwarden</source>
-            <translation>Gearwarden</translation>
-        </message>
-        <message>
-            <source>Application log</source>
-            <translation>Protokol aplikace</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>Incorrect remote data. No firmware info received</source>
+        <translation>Nesprávná vzdálená data. Nebyly přijaty informace o firmwaru</translation>
+    </message>
+    <message>
+        <source>Error loading firmware file: %1</source>
+        <translation>Chyba při načítání souboru firmwaru: %1</translation>
+    </message>
+    <message>
+        <source>Cannot save firmware file, please download it manually</source>
+        <translation>Soubor firmwaru nelze uložit, stáhněte jej ručně</translation>
+    </message>
+    <message>
+        <source>Firmware file corrupted, can&apos;t update</source>
+        <translation>Soubor firmwaru je poškozen, aktualizace není možná</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterDevice</name>
+    <message>
+        <source>Connection Error</source>
+        <translation>Chyba připojení</translation>
+    </message>
+    <message>
+        <source>Failed to connect to the device. Please try again.</source>
+        <translation>Nepodařilo se připojit k zařízení. Zkuste to prosím znovu.</translation>
+    </message>
+</context>
+<context>
+    <name>LogDescriptionWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Created at:</source>
+        <translation>Vytvořeno:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>Uživatel:</translation>
+    </message>
+    <message>
+        <source>Coordinates:</source>
+        <translation>Souřadnice:</translation>
+    </message>
+    <message>
+        <source>Settings set:</source>
+        <translation>Sada nastavení:</translation>
+    </message>
+    <message>
+        <source>Motor poles:</source>
+        <translation>Póly motoru:</translation>
+    </message>
+    <message>
+        <source>Energy reference:</source>
+        <translation>Referenční energie:</translation>
+    </message>
+    <message>
+        <source>Log frequency:</source>
+        <translation>Frekvence záznamu:</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>Verze hardwaru:</translation>
+    </message>
+    <message>
+        <source>Firmware version:</source>
+        <translation>Verze firmwaru:</translation>
+    </message>
+    <message>
+        <source>Booloader version:</source>
+        <translation>Verze zavaděče:</translation>
+    </message>
+    <message>
+        <source>esc fw version:</source>
+        <translation>Verze firmwaru ESC:</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Neznámé</translation>
+    </message>
+    <message>
+        <source>%1 Wh</source>
+        <translation>%1 Wh</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>Error reading log file</source>
+        <translation>Chyba při čtení souboru záznamu</translation>
+    </message>
+    <message>
+        <source>File is corrupted or unsupported</source>
+        <translation>Soubor je poškozen nebo není podporován</translation>
+    </message>
+</context>
+<context>
+    <name>LogFile</name>
+    <message>
+        <source>NoDate</source>
+        <translation>BezData</translation>
+    </message>
+    <message>
+        <source>No folder for log files is set.</source>
+        <translation>Není nastavena složka pro soubory záznamů.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Složku %1 nelze vytvořit.</translation>
+    </message>
+    <message>
+        <source>Cannot write the log file %1: %2</source>
+        <translation>Soubor záznamu %1 nelze zapsat: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the CSV file %1: %2</source>
+        <translation>Soubor CSV %1 nelze zapsat: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Gearwarden</source>
+        <translation>Gearwarden</translation>
+    </message>
+    <message>
+        <source>Application log</source>
+        <translation>Protokol aplikace</translation>
+    </message>
+</context>
 </TS>

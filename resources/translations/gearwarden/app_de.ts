@@ -1,473 +1,473 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
-    <context>
-        <name>AdvertisedStatus</name>
-        <message>
-            <source>Limited</source>
-            <translation>Begrenzt</translation>
-        </message>
-        <message>
-            <source>Race</source>
-            <translation>Rennen</translation>
-        </message>
-        <message>
-            <source>Error</source>
-            <translation>Fehler</translation>
-        </message>
-        <message>
-            <source>Ready</source>
-            <translation>Bereit</translation>
-        </message>
-        <message>
-            <source>Start overvoltage!</source>
-            <translation>Überspannung beim Start!</translation>
-        </message>
-        <message>
-            <source>End undervoltage!</source>
-            <translation>Unterspannung am Ende!</translation>
-        </message>
-        <message>
-            <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
-            <translation>ESC-SIGNALKABEL FALSCH ANGESCHLOSSEN!</translation>
-        </message>
-        <message>
-            <source>RED WIRE BROKEN!</source>
-            <translation>ROTES KABEL UNTERBROCHEN!</translation>
-        </message>
-        <message>
-            <source>Ok</source>
-            <translation>OK</translation>
-        </message>
-        <message>
-            <source>Not supported</source>
-            <translation>Nicht unterstützt</translation>
-        </message>
-        <message>
-            <source>Disabled</source>
-            <translation>Deaktiviert</translation>
-        </message>
-        <message>
-            <source>Enabled</source>
-            <translation>Aktiviert</translation>
-        </message>
-        <message>
-            <source>Active</source>
-            <translation>Aktiv</translation>
-        </message>
-        <message>
-            <source>Voltage reverse!</source>
-            <translation>Spannung verpolt!</translation>
-        </message>
-        <message>
-            <source>Calibrate error</source>
-            <translation>Kalibrierfehler</translation>
-        </message>
-        <message>
-            <source>Current reverse!</source>
-            <translation>Strom verpolt!</translation>
-        </message>
-        <message>
-            <source>Self test error</source>
-            <translation>Selbsttestfehler</translation>
-        </message>
-        <message>
-            <source>Calibrated: %1.%2</source>
-            <translation>Kalibriert: %1.%2</translation>
-        </message>
-        <message>
-            <source>%1 (%2)</source>
-            <translation>%1 (%2)</translation>
-        </message>
-        <message>
-            <source>RAR-I mini</source>
-            <translation>RAR-I mini</translation>
-        </message>
-        <message>
-            <source>No limits!</source>
-            <translation>Keine Grenzen!</translation>
-        </message>
-        <message>
-            <source>Test only!</source>
-            <translation>Nur zum Testen!</translation>
-        </message>
-        <message>
-            <source>User mode%1</source>
-            <translation>Benutzermodus %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>BluetoothDeviceModel</name>
-        <message>
-            <source>Unique ID</source>
-            <translation>Eindeutige ID</translation>
-        </message>
-        <message>
-            <source>Reg num</source>
-            <translation>Reg.-Nr.</translation>
-        </message>
-        <message>
-            <source>User name</source>
-            <translation>Benutzername</translation>
-        </message>
-        <message>
-            <source>RSSI</source>
-            <translation>RSSI</translation>
-        </message>
-        <message>
-            <source>Batt state %</source>
-            <translation>Akkustand %</translation>
-        </message>
-        <message>
-            <source>Status</source>
-            <translation>Status</translation>
-        </message>
-        <message>
-            <source>Check</source>
-            <translation>Prüfung</translation>
-        </message>
-        <message>
-            <source>Self test</source>
-            <translation>Selbsttest</translation>
-        </message>
-        <message>
-            <source>Sett set</source>
-            <translation>Einstellsatz</translation>
-        </message>
-        <message>
-            <source>AEC status</source>
-            <translation>AEC-Status</translation>
-        </message>
-        <message>
-            <source>Energy cons</source>
-            <translation>Energieverbrauch</translation>
-        </message>
-        <message>
-            <source>Current avg, A</source>
-            <translation>Strom Mittel, A</translation>
-        </message>
-        <message>
-            <source>Voltage, V</source>
-            <translation>Spannung, V</translation>
-        </message>
-        <message>
-            <source>Energy, Wh</source>
-            <translation>Energie, Wh</translation>
-        </message>
-        <message>
-            <source>Energy ref, Wh</source>
-            <translation>Energiegrenze, Wh</translation>
-        </message>
-        <message>
-            <source>Capacity, mAh</source>
-            <translation>Kapazität, mAh</translation>
-        </message>
-        <message>
-            <source>Hardware ver</source>
-            <translation>Hardwareversion</translation>
-        </message>
-        <message>
-            <source>Firmware ver</source>
-            <translation>Firmwareversion</translation>
-        </message>
-        <message>
-            <source>Address</source>
-            <translation>Adresse</translation>
-        </message>
-    </context>
-    <context>
-        <name>BluetoothDovLoggerModel</name>
-        <message>
-            <source>Unique ID</source>
-            <translation>Eindeutige ID</translation>
-        </message>
-        <message>
-            <source>Reg num</source>
-            <translation>Reg.-Nr.</translation>
-        </message>
-        <message>
-            <source>User name</source>
-            <translation>Benutzername</translation>
-        </message>
-        <message>
-            <source>RSSI</source>
-            <translation>RSSI</translation>
-        </message>
-        <message>
-            <source>Status</source>
-            <translation>Status</translation>
-        </message>
-        <message>
-            <source>Avg speed, km/h</source>
-            <translation>Mittl. Geschw., km/h</translation>
-        </message>
-        <message>
-            <source>Avg rpm, 1/min</source>
-            <translation>Mittl. Drehzahl, 1/min</translation>
-        </message>
-        <message>
-            <source>Max speed, km/h</source>
-            <translation>Max. Geschw., km/h</translation>
-        </message>
-        <message>
-            <source>Max rpm, 1/min</source>
-            <translation>Max. Drehzahl, 1/min</translation>
-        </message>
-        <message>
-            <source>Temperature, °C</source>
-            <translation>Temperatur, °C</translation>
-        </message>
-        <message>
-            <source>Satelites</source>
-            <translation>Satelliten</translation>
-        </message>
-        <message>
-            <source>Hardware ver</source>
-            <translation>Hardwareversion</translation>
-        </message>
-        <message>
-            <source>Firmware ver</source>
-            <translation>Firmwareversion</translation>
-        </message>
-        <message>
-            <source>Address</source>
-            <translation>Adresse</translation>
-        </message>
-    </context>
-    <context>
-        <name>DFUUpdater</name>
-        <message>
-            <source>Select init data partition</source>
-            <translation>Init-Datenbereich auswählen</translation>
-        </message>
-        <message>
-            <source>Create init data partition</source>
-            <translation>Init-Datenbereich anlegen</translation>
-        </message>
-        <message>
-            <source>Set PRN mode</source>
-            <translation>PRN-Modus setzen</translation>
-        </message>
-        <message>
-            <source>Upload init data</source>
-            <translation>Init-Daten übertragen</translation>
-        </message>
-        <message>
-            <source>Check init data</source>
-            <translation>Init-Daten prüfen</translation>
-        </message>
-        <message>
-            <source>Execute init update</source>
-            <translation>Init-Aktualisierung ausführen</translation>
-        </message>
-        <message>
-            <source>Select main data partition</source>
-            <translation>Hauptdatenbereich auswählen</translation>
-        </message>
-        <message>
-            <source>Create main data partition</source>
-            <translation>Hauptdatenbereich anlegen</translation>
-        </message>
-        <message>
-            <source>Upload main firmware</source>
-            <translation>Hauptfirmware übertragen</translation>
-        </message>
-        <message>
-            <source>Check main firmware</source>
-            <translation>Hauptfirmware prüfen</translation>
-        </message>
-        <message>
-            <source>Execute firmware update</source>
-            <translation>Firmware-Aktualisierung ausführen</translation>
-        </message>
-        <message>
-            <source>Unknown state: %1</source>
-            <translation>Unbekannter Zustand: %1</translation>
-        </message>
-        <message>
-            <source>Writing to the bootloader failed: %1</source>
-            <translation>Schreiben in den Bootloader fehlgeschlagen: %1</translation>
-        </message>
-        <message>
-            <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
-            <translation>Antwort auf %1 zu kurz: %2 Bytes statt %3 (%4)</translation>
-        </message>
-        <message>
-            <source>Select response incorrect size: %1 instead of 15</source>
-            <translation>Falsche Größe der Select-Antwort: %1 statt 15</translation>
-        </message>
-        <message>
-            <source>Select response incorrect header: %1 %2 instead of 6 1</source>
-            <translation>Falscher Kopf der Select-Antwort: %1 %2 statt 6 1</translation>
-        </message>
-        <message>
-            <source>Create response incorrect header: %1 %2 instead of 1 1</source>
-            <translation>Falscher Kopf der Create-Antwort: %1 %2 statt 1 1</translation>
-        </message>
-        <message>
-            <source>Unexpected response for Set PRN command: %1</source>
-            <translation>Unerwartete Antwort auf den Befehl Set PRN: %1</translation>
-        </message>
-        <message>
-            <source>Unexpected data in upload state: %1</source>
-            <translation>Unerwartete Daten während der Übertragung: %1</translation>
-        </message>
-        <message>
-            <source>CRC32 is incorrect
+<context>
+    <name>AdvertisedStatus</name>
+    <message>
+        <source>Limited</source>
+        <translation>Begrenzt</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>Rennen</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Start overvoltage!</source>
+        <translation>Überspannung beim Start!</translation>
+    </message>
+    <message>
+        <source>End undervoltage!</source>
+        <translation>Unterspannung am Ende!</translation>
+    </message>
+    <message>
+        <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
+        <translation>ESC-SIGNALKABEL FALSCH ANGESCHLOSSEN!</translation>
+    </message>
+    <message>
+        <source>RED WIRE BROKEN!</source>
+        <translation>ROTES KABEL UNTERBROCHEN!</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Not supported</source>
+        <translation>Nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Deaktiviert</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Aktiviert</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Aktiv</translation>
+    </message>
+    <message>
+        <source>Voltage reverse!</source>
+        <translation>Spannung verpolt!</translation>
+    </message>
+    <message>
+        <source>Calibrate error</source>
+        <translation>Kalibrierfehler</translation>
+    </message>
+    <message>
+        <source>Current reverse!</source>
+        <translation>Strom verpolt!</translation>
+    </message>
+    <message>
+        <source>Self test error</source>
+        <translation>Selbsttestfehler</translation>
+    </message>
+    <message>
+        <source>Calibrated: %1.%2</source>
+        <translation>Kalibriert: %1.%2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>RAR-I mini</source>
+        <translation>RAR-I mini</translation>
+    </message>
+    <message>
+        <source>No limits!</source>
+        <translation>Keine Grenzen!</translation>
+    </message>
+    <message>
+        <source>Test only!</source>
+        <translation>Nur zum Testen!</translation>
+    </message>
+    <message>
+        <source>User mode%1</source>
+        <translation>Benutzermodus %1</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothDeviceModel</name>
+    <message>
+        <source>Unique ID</source>
+        <translation>Eindeutige ID</translation>
+    </message>
+    <message>
+        <source>Reg num</source>
+        <translation>Reg.-Nr.</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Batt state %</source>
+        <translation>Akkustand %</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>Self test</source>
+        <translation>Selbsttest</translation>
+    </message>
+    <message>
+        <source>Sett set</source>
+        <translation>Einstellsatz</translation>
+    </message>
+    <message>
+        <source>AEC status</source>
+        <translation>AEC-Status</translation>
+    </message>
+    <message>
+        <source>Energy cons</source>
+        <translation>Energieverbrauch</translation>
+    </message>
+    <message>
+        <source>Current avg, A</source>
+        <translation>Strom Mittel, A</translation>
+    </message>
+    <message>
+        <source>Voltage, V</source>
+        <translation>Spannung, V</translation>
+    </message>
+    <message>
+        <source>Energy, Wh</source>
+        <translation>Energie, Wh</translation>
+    </message>
+    <message>
+        <source>Energy ref, Wh</source>
+        <translation>Energiegrenze, Wh</translation>
+    </message>
+    <message>
+        <source>Capacity, mAh</source>
+        <translation>Kapazität, mAh</translation>
+    </message>
+    <message>
+        <source>Hardware ver</source>
+        <translation>Hardwareversion</translation>
+    </message>
+    <message>
+        <source>Firmware ver</source>
+        <translation>Firmwareversion</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothDovLoggerModel</name>
+    <message>
+        <source>Unique ID</source>
+        <translation>Eindeutige ID</translation>
+    </message>
+    <message>
+        <source>Reg num</source>
+        <translation>Reg.-Nr.</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Avg speed, km/h</source>
+        <translation>Mittl. Geschw., km/h</translation>
+    </message>
+    <message>
+        <source>Avg rpm, 1/min</source>
+        <translation>Mittl. Drehzahl, 1/min</translation>
+    </message>
+    <message>
+        <source>Max speed, km/h</source>
+        <translation>Max. Geschw., km/h</translation>
+    </message>
+    <message>
+        <source>Max rpm, 1/min</source>
+        <translation>Max. Drehzahl, 1/min</translation>
+    </message>
+    <message>
+        <source>Temperature, °C</source>
+        <translation>Temperatur, °C</translation>
+    </message>
+    <message>
+        <source>Satelites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <source>Hardware ver</source>
+        <translation>Hardwareversion</translation>
+    </message>
+    <message>
+        <source>Firmware ver</source>
+        <translation>Firmwareversion</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+</context>
+<context>
+    <name>DFUUpdater</name>
+    <message>
+        <source>Select init data partition</source>
+        <translation>Init-Datenbereich auswählen</translation>
+    </message>
+    <message>
+        <source>Create init data partition</source>
+        <translation>Init-Datenbereich anlegen</translation>
+    </message>
+    <message>
+        <source>Set PRN mode</source>
+        <translation>PRN-Modus setzen</translation>
+    </message>
+    <message>
+        <source>Upload init data</source>
+        <translation>Init-Daten übertragen</translation>
+    </message>
+    <message>
+        <source>Check init data</source>
+        <translation>Init-Daten prüfen</translation>
+    </message>
+    <message>
+        <source>Execute init update</source>
+        <translation>Init-Aktualisierung ausführen</translation>
+    </message>
+    <message>
+        <source>Select main data partition</source>
+        <translation>Hauptdatenbereich auswählen</translation>
+    </message>
+    <message>
+        <source>Create main data partition</source>
+        <translation>Hauptdatenbereich anlegen</translation>
+    </message>
+    <message>
+        <source>Upload main firmware</source>
+        <translation>Hauptfirmware übertragen</translation>
+    </message>
+    <message>
+        <source>Check main firmware</source>
+        <translation>Hauptfirmware prüfen</translation>
+    </message>
+    <message>
+        <source>Execute firmware update</source>
+        <translation>Firmware-Aktualisierung ausführen</translation>
+    </message>
+    <message>
+        <source>Unknown state: %1</source>
+        <translation>Unbekannter Zustand: %1</translation>
+    </message>
+    <message>
+        <source>Writing to the bootloader failed: %1</source>
+        <translation>Schreiben in den Bootloader fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
+        <translation>Antwort auf %1 zu kurz: %2 Bytes statt %3 (%4)</translation>
+    </message>
+    <message>
+        <source>Select response incorrect size: %1 instead of 15</source>
+        <translation>Falsche Größe der Select-Antwort: %1 statt 15</translation>
+    </message>
+    <message>
+        <source>Select response incorrect header: %1 %2 instead of 6 1</source>
+        <translation>Falscher Kopf der Select-Antwort: %1 %2 statt 6 1</translation>
+    </message>
+    <message>
+        <source>Create response incorrect header: %1 %2 instead of 1 1</source>
+        <translation>Falscher Kopf der Create-Antwort: %1 %2 statt 1 1</translation>
+    </message>
+    <message>
+        <source>Unexpected response for Set PRN command: %1</source>
+        <translation>Unerwartete Antwort auf den Befehl Set PRN: %1</translation>
+    </message>
+    <message>
+        <source>Unexpected data in upload state: %1</source>
+        <translation>Unerwartete Daten während der Übertragung: %1</translation>
+    </message>
+    <message>
+        <source>CRC32 is incorrect
  Expected: %1
 Received: %2</source>
-            <translation>CRC32 ist falsch
+        <translation>CRC32 ist falsch
  Erwartet: %1
 Empfangen: %2</translation>
-        </message>
-        <message>
-            <source>Unexpected response for execute state: %1</source>
-            <translation>Unerwartete Antwort im Ausführungsschritt: %1</translation>
-        </message>
-        <message>
-            <source>Execute response incorrect result: %1 instead of 1</source>
-            <translation>Falsches Ergebnis der Execute-Antwort: %1 statt 1</translation>
-        </message>
-    </context>
-    <context>
-        <name>FirmwareDownloader</name>
-        <message>
-            <source>Incorrect remote data format.
+    </message>
+    <message>
+        <source>Unexpected response for execute state: %1</source>
+        <translation>Unerwartete Antwort im Ausführungsschritt: %1</translation>
+    </message>
+    <message>
+        <source>Execute response incorrect result: %1 instead of 1</source>
+        <translation>Falsches Ergebnis der Execute-Antwort: %1 statt 1</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareDownloader</name>
+    <message>
+        <source>Incorrect remote data format.
 Expected array.</source>
-            <translation>Falsches Format der entfernten Daten.
+        <translation>Falsches Format der entfernten Daten.
 Array erwartet.</translation>
-        </message>
-        <message>
-            <source>Incorrect remote data. No firmware info received</source>
-            <translation>Fehlerhafte entfernte Daten. Keine Firmware-Informationen empfangen</translation>
-        </message>
-        <message>
-            <source>Error loading firmware file: %1</source>
-            <translation>Fehler beim Laden der Firmware-Datei: %1</translation>
-        </message>
-        <message>
-            <source>Cannot save firmware file, please download it manually</source>
-            <translation>Die Firmware-Datei kann nicht gespeichert werden, bitte laden Sie sie manuell herunter</translation>
-        </message>
-        <message>
-            <source>Firmware file corrupted, can't update</source>
-            <translation>Firmware-Datei beschädigt, Aktualisierung nicht möglich</translation>
-        </message>
-    </context>
-    <context>
-        <name>LimiterDevice</name>
-        <message>
-            <source>Connection Error</source>
-            <translation>Verbindungsfehler</translation>
-        </message>
-        <message>
-            <source>Failed to connect to the device. Please try again.</source>
-            <translation>Die Verbindung zum Gerät ist fehlgeschlagen. Bitte versuchen Sie es erneut.</translation>
-        </message>
-    </context>
-    <context>
-        <name>LogDescriptionWidget</name>
-        <message>
-            <source>Form</source>
-            <translation>Formular</translation>
-        </message>
-        <message>
-            <source>Created at:</source>
-            <translation>Erstellt am:</translation>
-        </message>
-        <message>
-            <source>User:</source>
-            <translation>Benutzer:</translation>
-        </message>
-        <message>
-            <source>Coordinates:</source>
-            <translation>Koordinaten:</translation>
-        </message>
-        <message>
-            <source>Settings set:</source>
-            <translation>Einstellungssatz:</translation>
-        </message>
-        <message>
-            <source>Motor poles:</source>
-            <translation>Motorpole:</translation>
-        </message>
-        <message>
-            <source>Energy reference:</source>
-            <translation>Energiereferenz:</translation>
-        </message>
-        <message>
-            <source>Log frequency:</source>
-            <translation>Aufzeichnungsfrequenz:</translation>
-        </message>
-        <message>
-            <source>Hardware version:</source>
-            <translation>Hardwareversion:</translation>
-        </message>
-        <message>
-            <source>Firmware version:</source>
-            <translation>Firmwareversion:</translation>
-        </message>
-        <message>
-            <source>Booloader version:</source>
-            <translation>Bootloader-Version:</translation>
-        </message>
-        <message>
-            <source>esc fw version:</source>
-            <translation>ESC-Firmwareversion:</translation>
-        </message>
-        <message>
-            <source>Unknown</source>
-            <translation>Unbekannt</translation>
-        </message>
-        <message>
-            <source>%1 Wh</source>
-            <translation>%1 Wh</translation>
-        </message>
-        <message>
-            <source>%1 Hz</source>
-            <translation>%1 Hz</translation>
-        </message>
-        <message>
-            <source>Error reading log file</source>
-            <translation>Fehler beim Lesen der Logdatei</translation>
-        </message>
-        <message>
-            <source>File is corrupted or unsupported</source>
-            <translation>Datei ist beschädigt oder wird nicht unterstützt</translation>
-        </message>
-    </context>
-    <context>
-        <name>LogFile</name>
-        <message>
-            <source>NoDate</source>
-            <translation>OhneDatum</translation>
-        </message>
-        <message>
-            <source>No folder for log files is set.</source>
-            <translation>Es ist kein Ordner für Logdateien festgelegt.</translation>
-        </message>
-        <message>
-            <source>Cannot create the folder %1.</source>
-            <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
-        </message>
-        <message>
-            <source>Cannot write the log file %1: %2</source>
-            <translation>Die Logdatei %1 kann nicht geschrieben werden: %2</translation>
-        </message>
-        <message>
-            <source>Cannot write the CSV file %1: %2</source>
-            <translation>Die CSV-Datei %1 kann nicht geschrieben werden: %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>MainWindow</name>
-        <message>
-            <source>Gearwarden</source>
-            <translation>Gearwarden</translation>
-        </message>
-        <message>
-            <source>Application log</source>
-            <translation>Anwendungsprotokoll</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>Incorrect remote data. No firmware info received</source>
+        <translation>Fehlerhafte entfernte Daten. Keine Firmware-Informationen empfangen</translation>
+    </message>
+    <message>
+        <source>Error loading firmware file: %1</source>
+        <translation>Fehler beim Laden der Firmware-Datei: %1</translation>
+    </message>
+    <message>
+        <source>Cannot save firmware file, please download it manually</source>
+        <translation>Die Firmware-Datei kann nicht gespeichert werden, bitte laden Sie sie manuell herunter</translation>
+    </message>
+    <message>
+        <source>Firmware file corrupted, can&apos;t update</source>
+        <translation>Firmware-Datei beschädigt, Aktualisierung nicht möglich</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterDevice</name>
+    <message>
+        <source>Connection Error</source>
+        <translation>Verbindungsfehler</translation>
+    </message>
+    <message>
+        <source>Failed to connect to the device. Please try again.</source>
+        <translation>Die Verbindung zum Gerät ist fehlgeschlagen. Bitte versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>LogDescriptionWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Created at:</source>
+        <translation>Erstellt am:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>Benutzer:</translation>
+    </message>
+    <message>
+        <source>Coordinates:</source>
+        <translation>Koordinaten:</translation>
+    </message>
+    <message>
+        <source>Settings set:</source>
+        <translation>Einstellungssatz:</translation>
+    </message>
+    <message>
+        <source>Motor poles:</source>
+        <translation>Motorpole:</translation>
+    </message>
+    <message>
+        <source>Energy reference:</source>
+        <translation>Energiereferenz:</translation>
+    </message>
+    <message>
+        <source>Log frequency:</source>
+        <translation>Aufzeichnungsfrequenz:</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>Hardwareversion:</translation>
+    </message>
+    <message>
+        <source>Firmware version:</source>
+        <translation>Firmwareversion:</translation>
+    </message>
+    <message>
+        <source>Booloader version:</source>
+        <translation>Bootloader-Version:</translation>
+    </message>
+    <message>
+        <source>esc fw version:</source>
+        <translation>ESC-Firmwareversion:</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>%1 Wh</source>
+        <translation>%1 Wh</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>Error reading log file</source>
+        <translation>Fehler beim Lesen der Logdatei</translation>
+    </message>
+    <message>
+        <source>File is corrupted or unsupported</source>
+        <translation>Datei ist beschädigt oder wird nicht unterstützt</translation>
+    </message>
+</context>
+<context>
+    <name>LogFile</name>
+    <message>
+        <source>NoDate</source>
+        <translation>OhneDatum</translation>
+    </message>
+    <message>
+        <source>No folder for log files is set.</source>
+        <translation>Es ist kein Ordner für Logdateien festgelegt.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write the log file %1: %2</source>
+        <translation>Die Logdatei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the CSV file %1: %2</source>
+        <translation>Die CSV-Datei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Gearwarden</source>
+        <translation>Gearwarden</translation>
+    </message>
+    <message>
+        <source>Application log</source>
+        <translation>Anwendungsprotokoll</translation>
+    </message>
+</context>
 </TS>

@@ -1,473 +1,473 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
-    <context>
-        <name>AdvertisedStatus</name>
-        <message>
-            <source>Limited</source>
-            <translation>Limited</translation>
-        </message>
-        <message>
-            <source>Race</source>
-            <translation>Race</translation>
-        </message>
-        <message>
-            <source>Error</source>
-            <translation>Error</translation>
-        </message>
-        <message>
-            <source>Ready</source>
-            <translation>Ready</translation>
-        </message>
-        <message>
-            <source>Start overvoltage!</source>
-            <translation>Start overvoltage!</translation>
-        </message>
-        <message>
-            <source>End undervoltage!</source>
-            <translation>End undervoltage!</translation>
-        </message>
-        <message>
-            <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
-            <translation>ESC SIGNAL WIRE CONNECT WRONG!</translation>
-        </message>
-        <message>
-            <source>RED WIRE BROKEN!</source>
-            <translation>RED WIRE BROKEN!</translation>
-        </message>
-        <message>
-            <source>Ok</source>
-            <translation>Ok</translation>
-        </message>
-        <message>
-            <source>Not supported</source>
-            <translation>Not supported</translation>
-        </message>
-        <message>
-            <source>Disabled</source>
-            <translation>Disabled</translation>
-        </message>
-        <message>
-            <source>Enabled</source>
-            <translation>Enabled</translation>
-        </message>
-        <message>
-            <source>Active</source>
-            <translation>Active</translation>
-        </message>
-        <message>
-            <source>Voltage reverse!</source>
-            <translation>Voltage reverse!</translation>
-        </message>
-        <message>
-            <source>Calibrate error</source>
-            <translation>Calibrate error</translation>
-        </message>
-        <message>
-            <source>Current reverse!</source>
-            <translation>Current reverse!</translation>
-        </message>
-        <message>
-            <source>Self test error</source>
-            <translation>Self test error</translation>
-        </message>
-        <message>
-            <source>Calibrated: %1.%2</source>
-            <translation>Calibrated: %1.%2</translation>
-        </message>
-        <message>
-            <source>%1 (%2)</source>
-            <translation>%1 (%2)</translation>
-        </message>
-        <message>
-            <source>RAR-I mini</source>
-            <translation>RAR-I mini</translation>
-        </message>
-        <message>
-            <source>No limits!</source>
-            <translation>No limits!</translation>
-        </message>
-        <message>
-            <source>Test only!</source>
-            <translation>Test only!</translation>
-        </message>
-        <message>
-            <source>User mode%1</source>
-            <translation>User mode%1</translation>
-        </message>
-    </context>
-    <context>
-        <name>BluetoothDeviceModel</name>
-        <message>
-            <source>Unique ID</source>
-            <translation>Unique ID</translation>
-        </message>
-        <message>
-            <source>Reg num</source>
-            <translation>Reg num</translation>
-        </message>
-        <message>
-            <source>User name</source>
-            <translation>User name</translation>
-        </message>
-        <message>
-            <source>RSSI</source>
-            <translation>RSSI</translation>
-        </message>
-        <message>
-            <source>Batt state %</source>
-            <translation>Batt state %</translation>
-        </message>
-        <message>
-            <source>Status</source>
-            <translation>Status</translation>
-        </message>
-        <message>
-            <source>Check</source>
-            <translation>Check</translation>
-        </message>
-        <message>
-            <source>Self test</source>
-            <translation>Self test</translation>
-        </message>
-        <message>
-            <source>Sett set</source>
-            <translation>Sett set</translation>
-        </message>
-        <message>
-            <source>AEC status</source>
-            <translation>AEC status</translation>
-        </message>
-        <message>
-            <source>Energy cons</source>
-            <translation>Energy cons</translation>
-        </message>
-        <message>
-            <source>Current avg, A</source>
-            <translation>Current avg, A</translation>
-        </message>
-        <message>
-            <source>Voltage, V</source>
-            <translation>Voltage, V</translation>
-        </message>
-        <message>
-            <source>Energy, Wh</source>
-            <translation>Energy, Wh</translation>
-        </message>
-        <message>
-            <source>Energy ref, Wh</source>
-            <translation>Energy ref, Wh</translation>
-        </message>
-        <message>
-            <source>Capacity, mAh</source>
-            <translation>Capacity, mAh</translation>
-        </message>
-        <message>
-            <source>Hardware ver</source>
-            <translation>Hardware ver</translation>
-        </message>
-        <message>
-            <source>Firmware ver</source>
-            <translation>Firmware ver</translation>
-        </message>
-        <message>
-            <source>Address</source>
-            <translation>Address</translation>
-        </message>
-    </context>
-    <context>
-        <name>BluetoothDovLoggerModel</name>
-        <message>
-            <source>Unique ID</source>
-            <translation>Unique ID</translation>
-        </message>
-        <message>
-            <source>Reg num</source>
-            <translation>Reg num</translation>
-        </message>
-        <message>
-            <source>User name</source>
-            <translation>User name</translation>
-        </message>
-        <message>
-            <source>RSSI</source>
-            <translation>RSSI</translation>
-        </message>
-        <message>
-            <source>Status</source>
-            <translation>Status</translation>
-        </message>
-        <message>
-            <source>Avg speed, km/h</source>
-            <translation>Avg speed, km/h</translation>
-        </message>
-        <message>
-            <source>Avg rpm, 1/min</source>
-            <translation>Avg rpm, 1/min</translation>
-        </message>
-        <message>
-            <source>Max speed, km/h</source>
-            <translation>Max speed, km/h</translation>
-        </message>
-        <message>
-            <source>Max rpm, 1/min</source>
-            <translation>Max rpm, 1/min</translation>
-        </message>
-        <message>
-            <source>Temperature, °C</source>
-            <translation>Temperature, °C</translation>
-        </message>
-        <message>
-            <source>Satelites</source>
-            <translation>Satelites</translation>
-        </message>
-        <message>
-            <source>Hardware ver</source>
-            <translation>Hardware ver</translation>
-        </message>
-        <message>
-            <source>Firmware ver</source>
-            <translation>Firmware ver</translation>
-        </message>
-        <message>
-            <source>Address</source>
-            <translation>Address</translation>
-        </message>
-    </context>
-    <context>
-        <name>DFUUpdater</name>
-        <message>
-            <source>Select init data partition</source>
-            <translation>Select init data partition</translation>
-        </message>
-        <message>
-            <source>Create init data partition</source>
-            <translation>Create init data partition</translation>
-        </message>
-        <message>
-            <source>Set PRN mode</source>
-            <translation>Set PRN mode</translation>
-        </message>
-        <message>
-            <source>Upload init data</source>
-            <translation>Upload init data</translation>
-        </message>
-        <message>
-            <source>Check init data</source>
-            <translation>Check init data</translation>
-        </message>
-        <message>
-            <source>Execute init update</source>
-            <translation>Execute init update</translation>
-        </message>
-        <message>
-            <source>Select main data partition</source>
-            <translation>Select main data partition</translation>
-        </message>
-        <message>
-            <source>Create main data partition</source>
-            <translation>Create main data partition</translation>
-        </message>
-        <message>
-            <source>Upload main firmware</source>
-            <translation>Upload main firmware</translation>
-        </message>
-        <message>
-            <source>Check main firmware</source>
-            <translation>Check main firmware</translation>
-        </message>
-        <message>
-            <source>Execute firmware update</source>
-            <translation>Execute firmware update</translation>
-        </message>
-        <message>
-            <source>Unknown state: %1</source>
-            <translation>Unknown state: %1</translation>
-        </message>
-        <message>
-            <source>Writing to the bootloader failed: %1</source>
-            <translation>Writing to the bootloader failed: %1</translation>
-        </message>
-        <message>
-            <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
-            <translation>Response to %1 too short: %2 bytes instead of %3 (%4)</translation>
-        </message>
-        <message>
-            <source>Select response incorrect size: %1 instead of 15</source>
-            <translation>Select response incorrect size: %1 instead of 15</translation>
-        </message>
-        <message>
-            <source>Select response incorrect header: %1 %2 instead of 6 1</source>
-            <translation>Select response incorrect header: %1 %2 instead of 6 1</translation>
-        </message>
-        <message>
-            <source>Create response incorrect header: %1 %2 instead of 1 1</source>
-            <translation>Create response incorrect header: %1 %2 instead of 1 1</translation>
-        </message>
-        <message>
-            <source>Unexpected response for Set PRN command: %1</source>
-            <translation>Unexpected response for Set PRN command: %1</translation>
-        </message>
-        <message>
-            <source>Unexpected data in upload state: %1</source>
-            <translation>Unexpected data in upload state: %1</translation>
-        </message>
-        <message>
-            <source>CRC32 is incorrect
+<context>
+    <name>AdvertisedStatus</name>
+    <message>
+        <source>Limited</source>
+        <translation>Limited</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>Race</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>Start overvoltage!</source>
+        <translation>Start overvoltage!</translation>
+    </message>
+    <message>
+        <source>End undervoltage!</source>
+        <translation>End undervoltage!</translation>
+    </message>
+    <message>
+        <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
+        <translation>ESC SIGNAL WIRE CONNECT WRONG!</translation>
+    </message>
+    <message>
+        <source>RED WIRE BROKEN!</source>
+        <translation>RED WIRE BROKEN!</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Not supported</source>
+        <translation>Not supported</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Disabled</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Enabled</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <source>Voltage reverse!</source>
+        <translation>Voltage reverse!</translation>
+    </message>
+    <message>
+        <source>Calibrate error</source>
+        <translation>Calibrate error</translation>
+    </message>
+    <message>
+        <source>Current reverse!</source>
+        <translation>Current reverse!</translation>
+    </message>
+    <message>
+        <source>Self test error</source>
+        <translation>Self test error</translation>
+    </message>
+    <message>
+        <source>Calibrated: %1.%2</source>
+        <translation>Calibrated: %1.%2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>RAR-I mini</source>
+        <translation>RAR-I mini</translation>
+    </message>
+    <message>
+        <source>No limits!</source>
+        <translation>No limits!</translation>
+    </message>
+    <message>
+        <source>Test only!</source>
+        <translation>Test only!</translation>
+    </message>
+    <message>
+        <source>User mode%1</source>
+        <translation>User mode%1</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothDeviceModel</name>
+    <message>
+        <source>Unique ID</source>
+        <translation>Unique ID</translation>
+    </message>
+    <message>
+        <source>Reg num</source>
+        <translation>Reg num</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>User name</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Batt state %</source>
+        <translation>Batt state %</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Self test</source>
+        <translation>Self test</translation>
+    </message>
+    <message>
+        <source>Sett set</source>
+        <translation>Sett set</translation>
+    </message>
+    <message>
+        <source>AEC status</source>
+        <translation>AEC status</translation>
+    </message>
+    <message>
+        <source>Energy cons</source>
+        <translation>Energy cons</translation>
+    </message>
+    <message>
+        <source>Current avg, A</source>
+        <translation>Current avg, A</translation>
+    </message>
+    <message>
+        <source>Voltage, V</source>
+        <translation>Voltage, V</translation>
+    </message>
+    <message>
+        <source>Energy, Wh</source>
+        <translation>Energy, Wh</translation>
+    </message>
+    <message>
+        <source>Energy ref, Wh</source>
+        <translation>Energy ref, Wh</translation>
+    </message>
+    <message>
+        <source>Capacity, mAh</source>
+        <translation>Capacity, mAh</translation>
+    </message>
+    <message>
+        <source>Hardware ver</source>
+        <translation>Hardware ver</translation>
+    </message>
+    <message>
+        <source>Firmware ver</source>
+        <translation>Firmware ver</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothDovLoggerModel</name>
+    <message>
+        <source>Unique ID</source>
+        <translation>Unique ID</translation>
+    </message>
+    <message>
+        <source>Reg num</source>
+        <translation>Reg num</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>User name</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Avg speed, km/h</source>
+        <translation>Avg speed, km/h</translation>
+    </message>
+    <message>
+        <source>Avg rpm, 1/min</source>
+        <translation>Avg rpm, 1/min</translation>
+    </message>
+    <message>
+        <source>Max speed, km/h</source>
+        <translation>Max speed, km/h</translation>
+    </message>
+    <message>
+        <source>Max rpm, 1/min</source>
+        <translation>Max rpm, 1/min</translation>
+    </message>
+    <message>
+        <source>Temperature, °C</source>
+        <translation>Temperature, °C</translation>
+    </message>
+    <message>
+        <source>Satelites</source>
+        <translation>Satelites</translation>
+    </message>
+    <message>
+        <source>Hardware ver</source>
+        <translation>Hardware ver</translation>
+    </message>
+    <message>
+        <source>Firmware ver</source>
+        <translation>Firmware ver</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+</context>
+<context>
+    <name>DFUUpdater</name>
+    <message>
+        <source>Select init data partition</source>
+        <translation>Select init data partition</translation>
+    </message>
+    <message>
+        <source>Create init data partition</source>
+        <translation>Create init data partition</translation>
+    </message>
+    <message>
+        <source>Set PRN mode</source>
+        <translation>Set PRN mode</translation>
+    </message>
+    <message>
+        <source>Upload init data</source>
+        <translation>Upload init data</translation>
+    </message>
+    <message>
+        <source>Check init data</source>
+        <translation>Check init data</translation>
+    </message>
+    <message>
+        <source>Execute init update</source>
+        <translation>Execute init update</translation>
+    </message>
+    <message>
+        <source>Select main data partition</source>
+        <translation>Select main data partition</translation>
+    </message>
+    <message>
+        <source>Create main data partition</source>
+        <translation>Create main data partition</translation>
+    </message>
+    <message>
+        <source>Upload main firmware</source>
+        <translation>Upload main firmware</translation>
+    </message>
+    <message>
+        <source>Check main firmware</source>
+        <translation>Check main firmware</translation>
+    </message>
+    <message>
+        <source>Execute firmware update</source>
+        <translation>Execute firmware update</translation>
+    </message>
+    <message>
+        <source>Unknown state: %1</source>
+        <translation>Unknown state: %1</translation>
+    </message>
+    <message>
+        <source>Writing to the bootloader failed: %1</source>
+        <translation>Writing to the bootloader failed: %1</translation>
+    </message>
+    <message>
+        <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
+        <translation>Response to %1 too short: %2 bytes instead of %3 (%4)</translation>
+    </message>
+    <message>
+        <source>Select response incorrect size: %1 instead of 15</source>
+        <translation>Select response incorrect size: %1 instead of 15</translation>
+    </message>
+    <message>
+        <source>Select response incorrect header: %1 %2 instead of 6 1</source>
+        <translation>Select response incorrect header: %1 %2 instead of 6 1</translation>
+    </message>
+    <message>
+        <source>Create response incorrect header: %1 %2 instead of 1 1</source>
+        <translation>Create response incorrect header: %1 %2 instead of 1 1</translation>
+    </message>
+    <message>
+        <source>Unexpected response for Set PRN command: %1</source>
+        <translation>Unexpected response for Set PRN command: %1</translation>
+    </message>
+    <message>
+        <source>Unexpected data in upload state: %1</source>
+        <translation>Unexpected data in upload state: %1</translation>
+    </message>
+    <message>
+        <source>CRC32 is incorrect
  Expected: %1
 Received: %2</source>
-            <translation>CRC32 is incorrect
+        <translation>CRC32 is incorrect
  Expected: %1
 Received: %2</translation>
-        </message>
-        <message>
-            <source>Unexpected response for execute state: %1</source>
-            <translation>Unexpected response for execute state: %1</translation>
-        </message>
-        <message>
-            <source>Execute response incorrect result: %1 instead of 1</source>
-            <translation>Execute response incorrect result: %1 instead of 1</translation>
-        </message>
-    </context>
-    <context>
-        <name>FirmwareDownloader</name>
-        <message>
-            <source>Incorrect remote data format.
+    </message>
+    <message>
+        <source>Unexpected response for execute state: %1</source>
+        <translation>Unexpected response for execute state: %1</translation>
+    </message>
+    <message>
+        <source>Execute response incorrect result: %1 instead of 1</source>
+        <translation>Execute response incorrect result: %1 instead of 1</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareDownloader</name>
+    <message>
+        <source>Incorrect remote data format.
 Expected array.</source>
-            <translation>Incorrect remote data format.
+        <translation>Incorrect remote data format.
 Expected array.</translation>
-        </message>
-        <message>
-            <source>Incorrect remote data. No firmware info received</source>
-            <translation>Incorrect remote data. No firmware info received</translation>
-        </message>
-        <message>
-            <source>Error loading firmware file: %1</source>
-            <translation>Error loading firmware file: %1</translation>
-        </message>
-        <message>
-            <source>Cannot save firmware file, please download it manually</source>
-            <translation>Cannot save firmware file, please download it manually</translation>
-        </message>
-        <message>
-            <source>Firmware file corrupted, can't update</source>
-            <translation>Firmware file corrupted, can't update</translation>
-        </message>
-    </context>
-    <context>
-        <name>LimiterDevice</name>
-        <message>
-            <source>Connection Error</source>
-            <translation>Connection Error</translation>
-        </message>
-        <message>
-            <source>Failed to connect to the device. Please try again.</source>
-            <translation>Failed to connect to the device. Please try again.</translation>
-        </message>
-    </context>
-    <context>
-        <name>LogDescriptionWidget</name>
-        <message>
-            <source>Form</source>
-            <translation>Form</translation>
-        </message>
-        <message>
-            <source>Created at:</source>
-            <translation>Created at:</translation>
-        </message>
-        <message>
-            <source>User:</source>
-            <translation>User:</translation>
-        </message>
-        <message>
-            <source>Coordinates:</source>
-            <translation>Coordinates:</translation>
-        </message>
-        <message>
-            <source>Settings set:</source>
-            <translation>Settings set:</translation>
-        </message>
-        <message>
-            <source>Motor poles:</source>
-            <translation>Motor poles:</translation>
-        </message>
-        <message>
-            <source>Energy reference:</source>
-            <translation>Energy reference:</translation>
-        </message>
-        <message>
-            <source>Log frequency:</source>
-            <translation>Log frequency:</translation>
-        </message>
-        <message>
-            <source>Hardware version:</source>
-            <translation>Hardware version:</translation>
-        </message>
-        <message>
-            <source>Firmware version:</source>
-            <translation>Firmware version:</translation>
-        </message>
-        <message>
-            <source>Booloader version:</source>
-            <translation>Booloader version:</translation>
-        </message>
-        <message>
-            <source>esc fw version:</source>
-            <translation>esc fw version:</translation>
-        </message>
-        <message>
-            <source>Unknown</source>
-            <translation>Unknown</translation>
-        </message>
-        <message>
-            <source>%1 Wh</source>
-            <translation>%1 Wh</translation>
-        </message>
-        <message>
-            <source>%1 Hz</source>
-            <translation>%1 Hz</translation>
-        </message>
-        <message>
-            <source>Error reading log file</source>
-            <translation>Error reading log file</translation>
-        </message>
-        <message>
-            <source>File is corrupted or unsupported</source>
-            <translation>File is corrupted or unsupported</translation>
-        </message>
-    </context>
-    <context>
-        <name>LogFile</name>
-        <message>
-            <source>NoDate</source>
-            <translation>NoDate</translation>
-        </message>
-        <message>
-            <source>No folder for log files is set.</source>
-            <translation>No folder for log files is set.</translation>
-        </message>
-        <message>
-            <source>Cannot create the folder %1.</source>
-            <translation>Cannot create the folder %1.</translation>
-        </message>
-        <message>
-            <source>Cannot write the log file %1: %2</source>
-            <translation>Cannot write the log file %1: %2</translation>
-        </message>
-        <message>
-            <source>Cannot write the CSV file %1: %2</source>
-            <translation>Cannot write the CSV file %1: %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>MainWindow</name>
-        <message>
-            <source>Gearwarden</source>
-            <translation>Gearwarden</translation>
-        </message>
-        <message>
-            <source>Application log</source>
-            <translation>Application log</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>Incorrect remote data. No firmware info received</source>
+        <translation>Incorrect remote data. No firmware info received</translation>
+    </message>
+    <message>
+        <source>Error loading firmware file: %1</source>
+        <translation>Error loading firmware file: %1</translation>
+    </message>
+    <message>
+        <source>Cannot save firmware file, please download it manually</source>
+        <translation>Cannot save firmware file, please download it manually</translation>
+    </message>
+    <message>
+        <source>Firmware file corrupted, can&apos;t update</source>
+        <translation>Firmware file corrupted, can&apos;t update</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterDevice</name>
+    <message>
+        <source>Connection Error</source>
+        <translation>Connection Error</translation>
+    </message>
+    <message>
+        <source>Failed to connect to the device. Please try again.</source>
+        <translation>Failed to connect to the device. Please try again.</translation>
+    </message>
+</context>
+<context>
+    <name>LogDescriptionWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Created at:</source>
+        <translation>Created at:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>User:</translation>
+    </message>
+    <message>
+        <source>Coordinates:</source>
+        <translation>Coordinates:</translation>
+    </message>
+    <message>
+        <source>Settings set:</source>
+        <translation>Settings set:</translation>
+    </message>
+    <message>
+        <source>Motor poles:</source>
+        <translation>Motor poles:</translation>
+    </message>
+    <message>
+        <source>Energy reference:</source>
+        <translation>Energy reference:</translation>
+    </message>
+    <message>
+        <source>Log frequency:</source>
+        <translation>Log frequency:</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>Hardware version:</translation>
+    </message>
+    <message>
+        <source>Firmware version:</source>
+        <translation>Firmware version:</translation>
+    </message>
+    <message>
+        <source>Booloader version:</source>
+        <translation>Booloader version:</translation>
+    </message>
+    <message>
+        <source>esc fw version:</source>
+        <translation>esc fw version:</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>%1 Wh</source>
+        <translation>%1 Wh</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>Error reading log file</source>
+        <translation>Error reading log file</translation>
+    </message>
+    <message>
+        <source>File is corrupted or unsupported</source>
+        <translation>File is corrupted or unsupported</translation>
+    </message>
+</context>
+<context>
+    <name>LogFile</name>
+    <message>
+        <source>NoDate</source>
+        <translation>NoDate</translation>
+    </message>
+    <message>
+        <source>No folder for log files is set.</source>
+        <translation>No folder for log files is set.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Cannot create the folder %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write the log file %1: %2</source>
+        <translation>Cannot write the log file %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the CSV file %1: %2</source>
+        <translation>Cannot write the CSV file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Gearwarden</source>
+        <translation>Gearwarden</translation>
+    </message>
+    <message>
+        <source>Application log</source>
+        <translation>Application log</translation>
+    </message>
+</context>
 </TS>

@@ -1,473 +1,473 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
-    <context>
-        <name>AdvertisedStatus</name>
-        <message>
-            <source>Limited</source>
-            <translation>Limitado</translation>
-        </message>
-        <message>
-            <source>Race</source>
-            <translation>Carrera</translation>
-        </message>
-        <message>
-            <source>Error</source>
-            <translation>Error</translation>
-        </message>
-        <message>
-            <source>Ready</source>
-            <translation>Listo</translation>
-        </message>
-        <message>
-            <source>Start overvoltage!</source>
-            <translation>¡Sobretensión al inicio!</translation>
-        </message>
-        <message>
-            <source>End undervoltage!</source>
-            <translation>¡Subtensión al final!</translation>
-        </message>
-        <message>
-            <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
-            <translation>¡CABLE DE SEÑAL DEL ESC MAL CONECTADO!</translation>
-        </message>
-        <message>
-            <source>RED WIRE BROKEN!</source>
-            <translation>¡CABLE ROJO ROTO!</translation>
-        </message>
-        <message>
-            <source>Ok</source>
-            <translation>Correcto</translation>
-        </message>
-        <message>
-            <source>Not supported</source>
-            <translation>No compatible</translation>
-        </message>
-        <message>
-            <source>Disabled</source>
-            <translation>Desactivado</translation>
-        </message>
-        <message>
-            <source>Enabled</source>
-            <translation>Activado</translation>
-        </message>
-        <message>
-            <source>Active</source>
-            <translation>Activo</translation>
-        </message>
-        <message>
-            <source>Voltage reverse!</source>
-            <translation>¡Tensión invertida!</translation>
-        </message>
-        <message>
-            <source>Calibrate error</source>
-            <translation>Error de calibración</translation>
-        </message>
-        <message>
-            <source>Current reverse!</source>
-            <translation>¡Corriente invertida!</translation>
-        </message>
-        <message>
-            <source>Self test error</source>
-            <translation>Error de autodiagnóstico</translation>
-        </message>
-        <message>
-            <source>Calibrated: %1.%2</source>
-            <translation>Calibrado: %1.%2</translation>
-        </message>
-        <message>
-            <source>%1 (%2)</source>
-            <translation>%1 (%2)</translation>
-        </message>
-        <message>
-            <source>RAR-I mini</source>
-            <translation>RAR-I mini</translation>
-        </message>
-        <message>
-            <source>No limits!</source>
-            <translation>¡Sin límites!</translation>
-        </message>
-        <message>
-            <source>Test only!</source>
-            <translation>¡Solo para pruebas!</translation>
-        </message>
-        <message>
-            <source>User mode%1</source>
-            <translation>Modo de usuario %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>BluetoothDeviceModel</name>
-        <message>
-            <source>Unique ID</source>
-            <translation>ID único</translation>
-        </message>
-        <message>
-            <source>Reg num</source>
-            <translation>N.º reg.</translation>
-        </message>
-        <message>
-            <source>User name</source>
-            <translation>Nombre de usuario</translation>
-        </message>
-        <message>
-            <source>RSSI</source>
-            <translation>RSSI</translation>
-        </message>
-        <message>
-            <source>Batt state %</source>
-            <translation>Estado batería %</translation>
-        </message>
-        <message>
-            <source>Status</source>
-            <translation>Estado</translation>
-        </message>
-        <message>
-            <source>Check</source>
-            <translation>Comprobación</translation>
-        </message>
-        <message>
-            <source>Self test</source>
-            <translation>Autodiagnóstico</translation>
-        </message>
-        <message>
-            <source>Sett set</source>
-            <translation>Conjunto de ajustes</translation>
-        </message>
-        <message>
-            <source>AEC status</source>
-            <translation>Estado AEC</translation>
-        </message>
-        <message>
-            <source>Energy cons</source>
-            <translation>Energía consumida</translation>
-        </message>
-        <message>
-            <source>Current avg, A</source>
-            <translation>Corriente media, A</translation>
-        </message>
-        <message>
-            <source>Voltage, V</source>
-            <translation>Tensión, V</translation>
-        </message>
-        <message>
-            <source>Energy, Wh</source>
-            <translation>Energía, Wh</translation>
-        </message>
-        <message>
-            <source>Energy ref, Wh</source>
-            <translation>Energía ref., Wh</translation>
-        </message>
-        <message>
-            <source>Capacity, mAh</source>
-            <translation>Capacidad, mAh</translation>
-        </message>
-        <message>
-            <source>Hardware ver</source>
-            <translation>Versión hardware</translation>
-        </message>
-        <message>
-            <source>Firmware ver</source>
-            <translation>Versión firmware</translation>
-        </message>
-        <message>
-            <source>Address</source>
-            <translation>Dirección</translation>
-        </message>
-    </context>
-    <context>
-        <name>BluetoothDovLoggerModel</name>
-        <message>
-            <source>Unique ID</source>
-            <translation>ID único</translation>
-        </message>
-        <message>
-            <source>Reg num</source>
-            <translation>N.º reg.</translation>
-        </message>
-        <message>
-            <source>User name</source>
-            <translation>Nombre de usuario</translation>
-        </message>
-        <message>
-            <source>RSSI</source>
-            <translation>RSSI</translation>
-        </message>
-        <message>
-            <source>Status</source>
-            <translation>Estado</translation>
-        </message>
-        <message>
-            <source>Avg speed, km/h</source>
-            <translation>Velocidad media, km/h</translation>
-        </message>
-        <message>
-            <source>Avg rpm, 1/min</source>
-            <translation>RPM medias, 1/min</translation>
-        </message>
-        <message>
-            <source>Max speed, km/h</source>
-            <translation>Velocidad máx., km/h</translation>
-        </message>
-        <message>
-            <source>Max rpm, 1/min</source>
-            <translation>RPM máx., 1/min</translation>
-        </message>
-        <message>
-            <source>Temperature, °C</source>
-            <translation>Temperatura, °C</translation>
-        </message>
-        <message>
-            <source>Satelites</source>
-            <translation>Satélites</translation>
-        </message>
-        <message>
-            <source>Hardware ver</source>
-            <translation>Versión hardware</translation>
-        </message>
-        <message>
-            <source>Firmware ver</source>
-            <translation>Versión firmware</translation>
-        </message>
-        <message>
-            <source>Address</source>
-            <translation>Dirección</translation>
-        </message>
-    </context>
-    <context>
-        <name>DFUUpdater</name>
-        <message>
-            <source>Select init data partition</source>
-            <translation>Seleccionar partición de datos de inicialización</translation>
-        </message>
-        <message>
-            <source>Create init data partition</source>
-            <translation>Crear partición de datos de inicialización</translation>
-        </message>
-        <message>
-            <source>Set PRN mode</source>
-            <translation>Establecer modo PRN</translation>
-        </message>
-        <message>
-            <source>Upload init data</source>
-            <translation>Subir datos de inicialización</translation>
-        </message>
-        <message>
-            <source>Check init data</source>
-            <translation>Comprobar datos de inicialización</translation>
-        </message>
-        <message>
-            <source>Execute init update</source>
-            <translation>Ejecutar actualización de inicialización</translation>
-        </message>
-        <message>
-            <source>Select main data partition</source>
-            <translation>Seleccionar partición de datos principal</translation>
-        </message>
-        <message>
-            <source>Create main data partition</source>
-            <translation>Crear partición de datos principal</translation>
-        </message>
-        <message>
-            <source>Upload main firmware</source>
-            <translation>Subir firmware principal</translation>
-        </message>
-        <message>
-            <source>Check main firmware</source>
-            <translation>Comprobar firmware principal</translation>
-        </message>
-        <message>
-            <source>Execute firmware update</source>
-            <translation>Ejecutar actualización de firmware</translation>
-        </message>
-        <message>
-            <source>Unknown state: %1</source>
-            <translation>Estado desconocido: %1</translation>
-        </message>
-        <message>
-            <source>Writing to the bootloader failed: %1</source>
-            <translation>Error al escribir en el cargador de arranque: %1</translation>
-        </message>
-        <message>
-            <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
-            <translation>Respuesta a %1 demasiado corta: %2 bytes en lugar de %3 (%4)</translation>
-        </message>
-        <message>
-            <source>Select response incorrect size: %1 instead of 15</source>
-            <translation>Tamaño de respuesta Select incorrecto: %1 en lugar de 15</translation>
-        </message>
-        <message>
-            <source>Select response incorrect header: %1 %2 instead of 6 1</source>
-            <translation>Encabezado de respuesta Select incorrecto: %1 %2 en lugar de 6 1</translation>
-        </message>
-        <message>
-            <source>Create response incorrect header: %1 %2 instead of 1 1</source>
-            <translation>Encabezado de respuesta Create incorrecto: %1 %2 en lugar de 1 1</translation>
-        </message>
-        <message>
-            <source>Unexpected response for Set PRN command: %1</source>
-            <translation>Respuesta inesperada al comando Set PRN: %1</translation>
-        </message>
-        <message>
-            <source>Unexpected data in upload state: %1</source>
-            <translation>Datos inesperados durante la subida: %1</translation>
-        </message>
-        <message>
-            <source>CRC32 is incorrect
+<context>
+    <name>AdvertisedStatus</name>
+    <message>
+        <source>Limited</source>
+        <translation>Limitado</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>Carrera</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Start overvoltage!</source>
+        <translation>¡Sobretensión al inicio!</translation>
+    </message>
+    <message>
+        <source>End undervoltage!</source>
+        <translation>¡Subtensión al final!</translation>
+    </message>
+    <message>
+        <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
+        <translation>¡CABLE DE SEÑAL DEL ESC MAL CONECTADO!</translation>
+    </message>
+    <message>
+        <source>RED WIRE BROKEN!</source>
+        <translation>¡CABLE ROJO ROTO!</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Correcto</translation>
+    </message>
+    <message>
+        <source>Not supported</source>
+        <translation>No compatible</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Activo</translation>
+    </message>
+    <message>
+        <source>Voltage reverse!</source>
+        <translation>¡Tensión invertida!</translation>
+    </message>
+    <message>
+        <source>Calibrate error</source>
+        <translation>Error de calibración</translation>
+    </message>
+    <message>
+        <source>Current reverse!</source>
+        <translation>¡Corriente invertida!</translation>
+    </message>
+    <message>
+        <source>Self test error</source>
+        <translation>Error de autodiagnóstico</translation>
+    </message>
+    <message>
+        <source>Calibrated: %1.%2</source>
+        <translation>Calibrado: %1.%2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>RAR-I mini</source>
+        <translation>RAR-I mini</translation>
+    </message>
+    <message>
+        <source>No limits!</source>
+        <translation>¡Sin límites!</translation>
+    </message>
+    <message>
+        <source>Test only!</source>
+        <translation>¡Solo para pruebas!</translation>
+    </message>
+    <message>
+        <source>User mode%1</source>
+        <translation>Modo de usuario %1</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothDeviceModel</name>
+    <message>
+        <source>Unique ID</source>
+        <translation>ID único</translation>
+    </message>
+    <message>
+        <source>Reg num</source>
+        <translation>N.º reg.</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nombre de usuario</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Batt state %</source>
+        <translation>Estado batería %</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Comprobación</translation>
+    </message>
+    <message>
+        <source>Self test</source>
+        <translation>Autodiagnóstico</translation>
+    </message>
+    <message>
+        <source>Sett set</source>
+        <translation>Conjunto de ajustes</translation>
+    </message>
+    <message>
+        <source>AEC status</source>
+        <translation>Estado AEC</translation>
+    </message>
+    <message>
+        <source>Energy cons</source>
+        <translation>Energía consumida</translation>
+    </message>
+    <message>
+        <source>Current avg, A</source>
+        <translation>Corriente media, A</translation>
+    </message>
+    <message>
+        <source>Voltage, V</source>
+        <translation>Tensión, V</translation>
+    </message>
+    <message>
+        <source>Energy, Wh</source>
+        <translation>Energía, Wh</translation>
+    </message>
+    <message>
+        <source>Energy ref, Wh</source>
+        <translation>Energía ref., Wh</translation>
+    </message>
+    <message>
+        <source>Capacity, mAh</source>
+        <translation>Capacidad, mAh</translation>
+    </message>
+    <message>
+        <source>Hardware ver</source>
+        <translation>Versión hardware</translation>
+    </message>
+    <message>
+        <source>Firmware ver</source>
+        <translation>Versión firmware</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothDovLoggerModel</name>
+    <message>
+        <source>Unique ID</source>
+        <translation>ID único</translation>
+    </message>
+    <message>
+        <source>Reg num</source>
+        <translation>N.º reg.</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nombre de usuario</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Avg speed, km/h</source>
+        <translation>Velocidad media, km/h</translation>
+    </message>
+    <message>
+        <source>Avg rpm, 1/min</source>
+        <translation>RPM medias, 1/min</translation>
+    </message>
+    <message>
+        <source>Max speed, km/h</source>
+        <translation>Velocidad máx., km/h</translation>
+    </message>
+    <message>
+        <source>Max rpm, 1/min</source>
+        <translation>RPM máx., 1/min</translation>
+    </message>
+    <message>
+        <source>Temperature, °C</source>
+        <translation>Temperatura, °C</translation>
+    </message>
+    <message>
+        <source>Satelites</source>
+        <translation>Satélites</translation>
+    </message>
+    <message>
+        <source>Hardware ver</source>
+        <translation>Versión hardware</translation>
+    </message>
+    <message>
+        <source>Firmware ver</source>
+        <translation>Versión firmware</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+</context>
+<context>
+    <name>DFUUpdater</name>
+    <message>
+        <source>Select init data partition</source>
+        <translation>Seleccionar partición de datos de inicialización</translation>
+    </message>
+    <message>
+        <source>Create init data partition</source>
+        <translation>Crear partición de datos de inicialización</translation>
+    </message>
+    <message>
+        <source>Set PRN mode</source>
+        <translation>Establecer modo PRN</translation>
+    </message>
+    <message>
+        <source>Upload init data</source>
+        <translation>Subir datos de inicialización</translation>
+    </message>
+    <message>
+        <source>Check init data</source>
+        <translation>Comprobar datos de inicialización</translation>
+    </message>
+    <message>
+        <source>Execute init update</source>
+        <translation>Ejecutar actualización de inicialización</translation>
+    </message>
+    <message>
+        <source>Select main data partition</source>
+        <translation>Seleccionar partición de datos principal</translation>
+    </message>
+    <message>
+        <source>Create main data partition</source>
+        <translation>Crear partición de datos principal</translation>
+    </message>
+    <message>
+        <source>Upload main firmware</source>
+        <translation>Subir firmware principal</translation>
+    </message>
+    <message>
+        <source>Check main firmware</source>
+        <translation>Comprobar firmware principal</translation>
+    </message>
+    <message>
+        <source>Execute firmware update</source>
+        <translation>Ejecutar actualización de firmware</translation>
+    </message>
+    <message>
+        <source>Unknown state: %1</source>
+        <translation>Estado desconocido: %1</translation>
+    </message>
+    <message>
+        <source>Writing to the bootloader failed: %1</source>
+        <translation>Error al escribir en el cargador de arranque: %1</translation>
+    </message>
+    <message>
+        <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
+        <translation>Respuesta a %1 demasiado corta: %2 bytes en lugar de %3 (%4)</translation>
+    </message>
+    <message>
+        <source>Select response incorrect size: %1 instead of 15</source>
+        <translation>Tamaño de respuesta Select incorrecto: %1 en lugar de 15</translation>
+    </message>
+    <message>
+        <source>Select response incorrect header: %1 %2 instead of 6 1</source>
+        <translation>Encabezado de respuesta Select incorrecto: %1 %2 en lugar de 6 1</translation>
+    </message>
+    <message>
+        <source>Create response incorrect header: %1 %2 instead of 1 1</source>
+        <translation>Encabezado de respuesta Create incorrecto: %1 %2 en lugar de 1 1</translation>
+    </message>
+    <message>
+        <source>Unexpected response for Set PRN command: %1</source>
+        <translation>Respuesta inesperada al comando Set PRN: %1</translation>
+    </message>
+    <message>
+        <source>Unexpected data in upload state: %1</source>
+        <translation>Datos inesperados durante la subida: %1</translation>
+    </message>
+    <message>
+        <source>CRC32 is incorrect
  Expected: %1
 Received: %2</source>
-            <translation>CRC32 incorrecto
+        <translation>CRC32 incorrecto
  Esperado: %1
 Recibido: %2</translation>
-        </message>
-        <message>
-            <source>Unexpected response for execute state: %1</source>
-            <translation>Respuesta inesperada en el estado de ejecución: %1</translation>
-        </message>
-        <message>
-            <source>Execute response incorrect result: %1 instead of 1</source>
-            <translation>Resultado de respuesta Execute incorrecto: %1 en lugar de 1</translation>
-        </message>
-    </context>
-    <context>
-        <name>FirmwareDownloader</name>
-        <message>
-            <source>Incorrect remote data format.
+    </message>
+    <message>
+        <source>Unexpected response for execute state: %1</source>
+        <translation>Respuesta inesperada en el estado de ejecución: %1</translation>
+    </message>
+    <message>
+        <source>Execute response incorrect result: %1 instead of 1</source>
+        <translation>Resultado de respuesta Execute incorrecto: %1 en lugar de 1</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareDownloader</name>
+    <message>
+        <source>Incorrect remote data format.
 Expected array.</source>
-            <translation>Formato de datos remotos incorrecto.
+        <translation>Formato de datos remotos incorrecto.
 Se esperaba una matriz.</translation>
-        </message>
-        <message>
-            <source>Incorrect remote data. No firmware info received</source>
-            <translation>Datos remotos incorrectos. No se recibió información de firmware</translation>
-        </message>
-        <message>
-            <source>Error loading firmware file: %1</source>
-            <translation>Error al cargar el archivo de firmware: %1</translation>
-        </message>
-        <message>
-            <source>Cannot save firmware file, please download it manually</source>
-            <translation>No se puede guardar el archivo de firmware; descárguelo manualmente</translation>
-        </message>
-        <message>
-            <source>Firmware file corrupted, can't update</source>
-            <translation>Archivo de firmware dañado, no se puede actualizar</translation>
-        </message>
-    </context>
-    <context>
-        <name>LimiterDevice</name>
-        <message>
-            <source>Connection Error</source>
-            <translation>Error de conexión</translation>
-        </message>
-        <message>
-            <source>Failed to connect to the device. Please try again.</source>
-            <translation>No se pudo conectar con el dispositivo. Inténtelo de nuevo.</translation>
-        </message>
-    </context>
-    <context>
-        <name>LogDescriptionWidget</name>
-        <message>
-            <source>Form</source>
-            <translation>Formulario</translation>
-        </message>
-        <message>
-            <source>Created at:</source>
-            <translation>Creado el:</translation>
-        </message>
-        <message>
-            <source>User:</source>
-            <translation>Usuario:</translation>
-        </message>
-        <message>
-            <source>Coordinates:</source>
-            <translation>Coordenadas:</translation>
-        </message>
-        <message>
-            <source>Settings set:</source>
-            <translation>Conjunto de ajustes:</translation>
-        </message>
-        <message>
-            <source>Motor poles:</source>
-            <translation>Polos del motor:</translation>
-        </message>
-        <message>
-            <source>Energy reference:</source>
-            <translation>Referencia de energía:</translation>
-        </message>
-        <message>
-            <source>Log frequency:</source>
-            <translation>Frecuencia de registro:</translation>
-        </message>
-        <message>
-            <source>Hardware version:</source>
-            <translation>Versión de hardware:</translation>
-        </message>
-        <message>
-            <source>Firmware version:</source>
-            <translation>Versión de firmware:</translation>
-        </message>
-        <message>
-            <source>Booloader version:</source>
-            <translation>Versión del cargador de arranque:</translation>
-        </message>
-        <message>
-            <source>esc fw version:</source>
-            <translation>Versión de firmware del ESC:</translation>
-        </message>
-        <message>
-            <source>Unknown</source>
-            <translation>Desconocido</translation>
-        </message>
-        <message>
-            <source>%1 Wh</source>
-            <translation>%1 Wh</translation>
-        </message>
-        <message>
-            <source>%1 Hz</source>
-            <translation>%1 Hz</translation>
-        </message>
-        <message>
-            <source>Error reading log file</source>
-            <translation>Error al leer el archivo de registro</translation>
-        </message>
-        <message>
-            <source>File is corrupted or unsupported</source>
-            <translation>El archivo está dañado o no es compatible</translation>
-        </message>
-    </context>
-    <context>
-        <name>LogFile</name>
-        <message>
-            <source>NoDate</source>
-            <translation>SinFecha</translation>
-        </message>
-        <message>
-            <source>No folder for log files is set.</source>
-            <translation>No se ha definido ninguna carpeta para los archivos de registro.</translation>
-        </message>
-        <message>
-            <source>Cannot create the folder %1.</source>
-            <translation>No se puede crear la carpeta %1.</translation>
-        </message>
-        <message>
-            <source>Cannot write the log file %1: %2</source>
-            <translation>No se puede escribir el archivo de registro %1: %2</translation>
-        </message>
-        <message>
-            <source>Cannot write the CSV file %1: %2</source>
-            <translation>No se puede escribir el archivo CSV %1: %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>MainWindow</name>
-        <message>
-            <source>Gearwarden</source>
-            <translation>Gearwarden</translation>
-        </message>
-        <message>
-            <source>Application log</source>
-            <translation>Registro de la aplicación</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>Incorrect remote data. No firmware info received</source>
+        <translation>Datos remotos incorrectos. No se recibió información de firmware</translation>
+    </message>
+    <message>
+        <source>Error loading firmware file: %1</source>
+        <translation>Error al cargar el archivo de firmware: %1</translation>
+    </message>
+    <message>
+        <source>Cannot save firmware file, please download it manually</source>
+        <translation>No se puede guardar el archivo de firmware; descárguelo manualmente</translation>
+    </message>
+    <message>
+        <source>Firmware file corrupted, can&apos;t update</source>
+        <translation>Archivo de firmware dañado, no se puede actualizar</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterDevice</name>
+    <message>
+        <source>Connection Error</source>
+        <translation>Error de conexión</translation>
+    </message>
+    <message>
+        <source>Failed to connect to the device. Please try again.</source>
+        <translation>No se pudo conectar con el dispositivo. Inténtelo de nuevo.</translation>
+    </message>
+</context>
+<context>
+    <name>LogDescriptionWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Created at:</source>
+        <translation>Creado el:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>Usuario:</translation>
+    </message>
+    <message>
+        <source>Coordinates:</source>
+        <translation>Coordenadas:</translation>
+    </message>
+    <message>
+        <source>Settings set:</source>
+        <translation>Conjunto de ajustes:</translation>
+    </message>
+    <message>
+        <source>Motor poles:</source>
+        <translation>Polos del motor:</translation>
+    </message>
+    <message>
+        <source>Energy reference:</source>
+        <translation>Referencia de energía:</translation>
+    </message>
+    <message>
+        <source>Log frequency:</source>
+        <translation>Frecuencia de registro:</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>Versión de hardware:</translation>
+    </message>
+    <message>
+        <source>Firmware version:</source>
+        <translation>Versión de firmware:</translation>
+    </message>
+    <message>
+        <source>Booloader version:</source>
+        <translation>Versión del cargador de arranque:</translation>
+    </message>
+    <message>
+        <source>esc fw version:</source>
+        <translation>Versión de firmware del ESC:</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>%1 Wh</source>
+        <translation>%1 Wh</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>Error reading log file</source>
+        <translation>Error al leer el archivo de registro</translation>
+    </message>
+    <message>
+        <source>File is corrupted or unsupported</source>
+        <translation>El archivo está dañado o no es compatible</translation>
+    </message>
+</context>
+<context>
+    <name>LogFile</name>
+    <message>
+        <source>NoDate</source>
+        <translation>SinFecha</translation>
+    </message>
+    <message>
+        <source>No folder for log files is set.</source>
+        <translation>No se ha definido ninguna carpeta para los archivos de registro.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write the log file %1: %2</source>
+        <translation>No se puede escribir el archivo de registro %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the CSV file %1: %2</source>
+        <translation>No se puede escribir el archivo CSV %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Gearwarden</source>
+        <translation>Gearwarden</translation>
+    </message>
+    <message>
+        <source>Application log</source>
+        <translation>Registro de la aplicación</translation>
+    </message>
+</context>
 </TS>

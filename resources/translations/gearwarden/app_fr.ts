@@ -1,473 +1,473 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
-    <context>
-        <name>AdvertisedStatus</name>
-        <message>
-            <source>Limited</source>
-            <translation>Limité</translation>
-        </message>
-        <message>
-            <source>Race</source>
-            <translation>Course</translation>
-        </message>
-        <message>
-            <source>Error</source>
-            <translation>Erreur</translation>
-        </message>
-        <message>
-            <source>Ready</source>
-            <translation>Prêt</translation>
-        </message>
-        <message>
-            <source>Start overvoltage!</source>
-            <translation>Surtension au départ !</translation>
-        </message>
-        <message>
-            <source>End undervoltage!</source>
-            <translation>Sous-tension en fin de course !</translation>
-        </message>
-        <message>
-            <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
-            <translation>FIL DE SIGNAL ESC MAL BRANCHÉ !</translation>
-        </message>
-        <message>
-            <source>RED WIRE BROKEN!</source>
-            <translation>FIL ROUGE COUPÉ !</translation>
-        </message>
-        <message>
-            <source>Ok</source>
-            <translation>OK</translation>
-        </message>
-        <message>
-            <source>Not supported</source>
-            <translation>Non pris en charge</translation>
-        </message>
-        <message>
-            <source>Disabled</source>
-            <translation>Désactivé</translation>
-        </message>
-        <message>
-            <source>Enabled</source>
-            <translation>Activé</translation>
-        </message>
-        <message>
-            <source>Active</source>
-            <translation>Actif</translation>
-        </message>
-        <message>
-            <source>Voltage reverse!</source>
-            <translation>Tension inversée !</translation>
-        </message>
-        <message>
-            <source>Calibrate error</source>
-            <translation>Erreur d’étalonnage</translation>
-        </message>
-        <message>
-            <source>Current reverse!</source>
-            <translation>Courant inversé !</translation>
-        </message>
-        <message>
-            <source>Self test error</source>
-            <translation>Erreur d’autotest</translation>
-        </message>
-        <message>
-            <source>Calibrated: %1.%2</source>
-            <translation>Étalonné : %1.%2</translation>
-        </message>
-        <message>
-            <source>%1 (%2)</source>
-            <translation>%1 (%2)</translation>
-        </message>
-        <message>
-            <source>RAR-I mini</source>
-            <translation>RAR-I mini</translation>
-        </message>
-        <message>
-            <source>No limits!</source>
-            <translation>Aucune limite !</translation>
-        </message>
-        <message>
-            <source>Test only!</source>
-            <translation>Test uniquement !</translation>
-        </message>
-        <message>
-            <source>User mode%1</source>
-            <translation>Mode utilisateur %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>BluetoothDeviceModel</name>
-        <message>
-            <source>Unique ID</source>
-            <translation>ID unique</translation>
-        </message>
-        <message>
-            <source>Reg num</source>
-            <translation>N° d’enreg.</translation>
-        </message>
-        <message>
-            <source>User name</source>
-            <translation>Nom d’utilisateur</translation>
-        </message>
-        <message>
-            <source>RSSI</source>
-            <translation>RSSI</translation>
-        </message>
-        <message>
-            <source>Batt state %</source>
-            <translation>État batterie %</translation>
-        </message>
-        <message>
-            <source>Status</source>
-            <translation>État</translation>
-        </message>
-        <message>
-            <source>Check</source>
-            <translation>Contrôle</translation>
-        </message>
-        <message>
-            <source>Self test</source>
-            <translation>Autotest</translation>
-        </message>
-        <message>
-            <source>Sett set</source>
-            <translation>Jeu de réglages</translation>
-        </message>
-        <message>
-            <source>AEC status</source>
-            <translation>État AEC</translation>
-        </message>
-        <message>
-            <source>Energy cons</source>
-            <translation>Énergie consommée</translation>
-        </message>
-        <message>
-            <source>Current avg, A</source>
-            <translation>Courant moyen, A</translation>
-        </message>
-        <message>
-            <source>Voltage, V</source>
-            <translation>Tension, V</translation>
-        </message>
-        <message>
-            <source>Energy, Wh</source>
-            <translation>Énergie, Wh</translation>
-        </message>
-        <message>
-            <source>Energy ref, Wh</source>
-            <translation>Énergie réf., Wh</translation>
-        </message>
-        <message>
-            <source>Capacity, mAh</source>
-            <translation>Capacité, mAh</translation>
-        </message>
-        <message>
-            <source>Hardware ver</source>
-            <translation>Version matériel</translation>
-        </message>
-        <message>
-            <source>Firmware ver</source>
-            <translation>Version firmware</translation>
-        </message>
-        <message>
-            <source>Address</source>
-            <translation>Adresse</translation>
-        </message>
-    </context>
-    <context>
-        <name>BluetoothDovLoggerModel</name>
-        <message>
-            <source>Unique ID</source>
-            <translation>ID unique</translation>
-        </message>
-        <message>
-            <source>Reg num</source>
-            <translation>N° d’enreg.</translation>
-        </message>
-        <message>
-            <source>User name</source>
-            <translation>Nom d’utilisateur</translation>
-        </message>
-        <message>
-            <source>RSSI</source>
-            <translation>RSSI</translation>
-        </message>
-        <message>
-            <source>Status</source>
-            <translation>État</translation>
-        </message>
-        <message>
-            <source>Avg speed, km/h</source>
-            <translation>Vitesse moy., km/h</translation>
-        </message>
-        <message>
-            <source>Avg rpm, 1/min</source>
-            <translation>Régime moy., 1/min</translation>
-        </message>
-        <message>
-            <source>Max speed, km/h</source>
-            <translation>Vitesse max., km/h</translation>
-        </message>
-        <message>
-            <source>Max rpm, 1/min</source>
-            <translation>Régime max., 1/min</translation>
-        </message>
-        <message>
-            <source>Temperature, °C</source>
-            <translation>Température, °C</translation>
-        </message>
-        <message>
-            <source>Satelites</source>
-            <translation>Satellites</translation>
-        </message>
-        <message>
-            <source>Hardware ver</source>
-            <translation>Version matériel</translation>
-        </message>
-        <message>
-            <source>Firmware ver</source>
-            <translation>Version firmware</translation>
-        </message>
-        <message>
-            <source>Address</source>
-            <translation>Adresse</translation>
-        </message>
-    </context>
-    <context>
-        <name>DFUUpdater</name>
-        <message>
-            <source>Select init data partition</source>
-            <translation>Sélection de la partition des données d'initialisation</translation>
-        </message>
-        <message>
-            <source>Create init data partition</source>
-            <translation>Création de la partition des données d'initialisation</translation>
-        </message>
-        <message>
-            <source>Set PRN mode</source>
-            <translation>Réglage du mode PRN</translation>
-        </message>
-        <message>
-            <source>Upload init data</source>
-            <translation>Envoi des données d'initialisation</translation>
-        </message>
-        <message>
-            <source>Check init data</source>
-            <translation>Vérification des données d'initialisation</translation>
-        </message>
-        <message>
-            <source>Execute init update</source>
-            <translation>Exécution de la mise à jour d'initialisation</translation>
-        </message>
-        <message>
-            <source>Select main data partition</source>
-            <translation>Sélection de la partition des données principales</translation>
-        </message>
-        <message>
-            <source>Create main data partition</source>
-            <translation>Création de la partition des données principales</translation>
-        </message>
-        <message>
-            <source>Upload main firmware</source>
-            <translation>Envoi du micrologiciel principal</translation>
-        </message>
-        <message>
-            <source>Check main firmware</source>
-            <translation>Vérification du micrologiciel principal</translation>
-        </message>
-        <message>
-            <source>Execute firmware update</source>
-            <translation>Exécution de la mise à jour du micrologiciel</translation>
-        </message>
-        <message>
-            <source>Unknown state: %1</source>
-            <translation>État inconnu : %1</translation>
-        </message>
-        <message>
-            <source>Writing to the bootloader failed: %1</source>
-            <translation>Échec de l'écriture dans le chargeur d'amorçage : %1</translation>
-        </message>
-        <message>
-            <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
-            <translation>Réponse à %1 trop courte : %2 octets au lieu de %3 (%4)</translation>
-        </message>
-        <message>
-            <source>Select response incorrect size: %1 instead of 15</source>
-            <translation>Taille de la réponse Select incorrecte : %1 au lieu de 15</translation>
-        </message>
-        <message>
-            <source>Select response incorrect header: %1 %2 instead of 6 1</source>
-            <translation>En-tête de la réponse Select incorrect : %1 %2 au lieu de 6 1</translation>
-        </message>
-        <message>
-            <source>Create response incorrect header: %1 %2 instead of 1 1</source>
-            <translation>En-tête de la réponse Create incorrect : %1 %2 au lieu de 1 1</translation>
-        </message>
-        <message>
-            <source>Unexpected response for Set PRN command: %1</source>
-            <translation>Réponse inattendue à la commande Set PRN : %1</translation>
-        </message>
-        <message>
-            <source>Unexpected data in upload state: %1</source>
-            <translation>Données inattendues pendant l'envoi : %1</translation>
-        </message>
-        <message>
-            <source>CRC32 is incorrect
+<context>
+    <name>AdvertisedStatus</name>
+    <message>
+        <source>Limited</source>
+        <translation>Limité</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>Course</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Start overvoltage!</source>
+        <translation>Surtension au départ !</translation>
+    </message>
+    <message>
+        <source>End undervoltage!</source>
+        <translation>Sous-tension en fin de course !</translation>
+    </message>
+    <message>
+        <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
+        <translation>FIL DE SIGNAL ESC MAL BRANCHÉ !</translation>
+    </message>
+    <message>
+        <source>RED WIRE BROKEN!</source>
+        <translation>FIL ROUGE COUPÉ !</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Not supported</source>
+        <translation>Non pris en charge</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Actif</translation>
+    </message>
+    <message>
+        <source>Voltage reverse!</source>
+        <translation>Tension inversée !</translation>
+    </message>
+    <message>
+        <source>Calibrate error</source>
+        <translation>Erreur d’étalonnage</translation>
+    </message>
+    <message>
+        <source>Current reverse!</source>
+        <translation>Courant inversé !</translation>
+    </message>
+    <message>
+        <source>Self test error</source>
+        <translation>Erreur d’autotest</translation>
+    </message>
+    <message>
+        <source>Calibrated: %1.%2</source>
+        <translation>Étalonné : %1.%2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>RAR-I mini</source>
+        <translation>RAR-I mini</translation>
+    </message>
+    <message>
+        <source>No limits!</source>
+        <translation>Aucune limite !</translation>
+    </message>
+    <message>
+        <source>Test only!</source>
+        <translation>Test uniquement !</translation>
+    </message>
+    <message>
+        <source>User mode%1</source>
+        <translation>Mode utilisateur %1</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothDeviceModel</name>
+    <message>
+        <source>Unique ID</source>
+        <translation>ID unique</translation>
+    </message>
+    <message>
+        <source>Reg num</source>
+        <translation>N° d’enreg.</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nom d’utilisateur</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Batt state %</source>
+        <translation>État batterie %</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Contrôle</translation>
+    </message>
+    <message>
+        <source>Self test</source>
+        <translation>Autotest</translation>
+    </message>
+    <message>
+        <source>Sett set</source>
+        <translation>Jeu de réglages</translation>
+    </message>
+    <message>
+        <source>AEC status</source>
+        <translation>État AEC</translation>
+    </message>
+    <message>
+        <source>Energy cons</source>
+        <translation>Énergie consommée</translation>
+    </message>
+    <message>
+        <source>Current avg, A</source>
+        <translation>Courant moyen, A</translation>
+    </message>
+    <message>
+        <source>Voltage, V</source>
+        <translation>Tension, V</translation>
+    </message>
+    <message>
+        <source>Energy, Wh</source>
+        <translation>Énergie, Wh</translation>
+    </message>
+    <message>
+        <source>Energy ref, Wh</source>
+        <translation>Énergie réf., Wh</translation>
+    </message>
+    <message>
+        <source>Capacity, mAh</source>
+        <translation>Capacité, mAh</translation>
+    </message>
+    <message>
+        <source>Hardware ver</source>
+        <translation>Version matériel</translation>
+    </message>
+    <message>
+        <source>Firmware ver</source>
+        <translation>Version firmware</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothDovLoggerModel</name>
+    <message>
+        <source>Unique ID</source>
+        <translation>ID unique</translation>
+    </message>
+    <message>
+        <source>Reg num</source>
+        <translation>N° d’enreg.</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nom d’utilisateur</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Avg speed, km/h</source>
+        <translation>Vitesse moy., km/h</translation>
+    </message>
+    <message>
+        <source>Avg rpm, 1/min</source>
+        <translation>Régime moy., 1/min</translation>
+    </message>
+    <message>
+        <source>Max speed, km/h</source>
+        <translation>Vitesse max., km/h</translation>
+    </message>
+    <message>
+        <source>Max rpm, 1/min</source>
+        <translation>Régime max., 1/min</translation>
+    </message>
+    <message>
+        <source>Temperature, °C</source>
+        <translation>Température, °C</translation>
+    </message>
+    <message>
+        <source>Satelites</source>
+        <translation>Satellites</translation>
+    </message>
+    <message>
+        <source>Hardware ver</source>
+        <translation>Version matériel</translation>
+    </message>
+    <message>
+        <source>Firmware ver</source>
+        <translation>Version firmware</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+</context>
+<context>
+    <name>DFUUpdater</name>
+    <message>
+        <source>Select init data partition</source>
+        <translation>Sélection de la partition des données d&apos;initialisation</translation>
+    </message>
+    <message>
+        <source>Create init data partition</source>
+        <translation>Création de la partition des données d&apos;initialisation</translation>
+    </message>
+    <message>
+        <source>Set PRN mode</source>
+        <translation>Réglage du mode PRN</translation>
+    </message>
+    <message>
+        <source>Upload init data</source>
+        <translation>Envoi des données d&apos;initialisation</translation>
+    </message>
+    <message>
+        <source>Check init data</source>
+        <translation>Vérification des données d&apos;initialisation</translation>
+    </message>
+    <message>
+        <source>Execute init update</source>
+        <translation>Exécution de la mise à jour d&apos;initialisation</translation>
+    </message>
+    <message>
+        <source>Select main data partition</source>
+        <translation>Sélection de la partition des données principales</translation>
+    </message>
+    <message>
+        <source>Create main data partition</source>
+        <translation>Création de la partition des données principales</translation>
+    </message>
+    <message>
+        <source>Upload main firmware</source>
+        <translation>Envoi du micrologiciel principal</translation>
+    </message>
+    <message>
+        <source>Check main firmware</source>
+        <translation>Vérification du micrologiciel principal</translation>
+    </message>
+    <message>
+        <source>Execute firmware update</source>
+        <translation>Exécution de la mise à jour du micrologiciel</translation>
+    </message>
+    <message>
+        <source>Unknown state: %1</source>
+        <translation>État inconnu : %1</translation>
+    </message>
+    <message>
+        <source>Writing to the bootloader failed: %1</source>
+        <translation>Échec de l&apos;écriture dans le chargeur d&apos;amorçage : %1</translation>
+    </message>
+    <message>
+        <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
+        <translation>Réponse à %1 trop courte : %2 octets au lieu de %3 (%4)</translation>
+    </message>
+    <message>
+        <source>Select response incorrect size: %1 instead of 15</source>
+        <translation>Taille de la réponse Select incorrecte : %1 au lieu de 15</translation>
+    </message>
+    <message>
+        <source>Select response incorrect header: %1 %2 instead of 6 1</source>
+        <translation>En-tête de la réponse Select incorrect : %1 %2 au lieu de 6 1</translation>
+    </message>
+    <message>
+        <source>Create response incorrect header: %1 %2 instead of 1 1</source>
+        <translation>En-tête de la réponse Create incorrect : %1 %2 au lieu de 1 1</translation>
+    </message>
+    <message>
+        <source>Unexpected response for Set PRN command: %1</source>
+        <translation>Réponse inattendue à la commande Set PRN : %1</translation>
+    </message>
+    <message>
+        <source>Unexpected data in upload state: %1</source>
+        <translation>Données inattendues pendant l&apos;envoi : %1</translation>
+    </message>
+    <message>
+        <source>CRC32 is incorrect
  Expected: %1
 Received: %2</source>
-            <translation>CRC32 incorrect
+        <translation>CRC32 incorrect
  Attendu : %1
 Reçu : %2</translation>
-        </message>
-        <message>
-            <source>Unexpected response for execute state: %1</source>
-            <translation>Réponse inattendue à l'étape d'exécution : %1</translation>
-        </message>
-        <message>
-            <source>Execute response incorrect result: %1 instead of 1</source>
-            <translation>Résultat de la réponse Execute incorrect : %1 au lieu de 1</translation>
-        </message>
-    </context>
-    <context>
-        <name>FirmwareDownloader</name>
-        <message>
-            <source>Incorrect remote data format.
+    </message>
+    <message>
+        <source>Unexpected response for execute state: %1</source>
+        <translation>Réponse inattendue à l&apos;étape d&apos;exécution : %1</translation>
+    </message>
+    <message>
+        <source>Execute response incorrect result: %1 instead of 1</source>
+        <translation>Résultat de la réponse Execute incorrect : %1 au lieu de 1</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareDownloader</name>
+    <message>
+        <source>Incorrect remote data format.
 Expected array.</source>
-            <translation>Format des données distantes incorrect.
+        <translation>Format des données distantes incorrect.
 Tableau attendu.</translation>
-        </message>
-        <message>
-            <source>Incorrect remote data. No firmware info received</source>
-            <translation>Données distantes incorrectes. Aucune information de micrologiciel reçue</translation>
-        </message>
-        <message>
-            <source>Error loading firmware file: %1</source>
-            <translation>Erreur lors du chargement du fichier de micrologiciel : %1</translation>
-        </message>
-        <message>
-            <source>Cannot save firmware file, please download it manually</source>
-            <translation>Impossible d'enregistrer le fichier de micrologiciel, veuillez le télécharger manuellement</translation>
-        </message>
-        <message>
-            <source>Firmware file corrupted, can't update</source>
-            <translation>Fichier de micrologiciel corrompu, mise à jour impossible</translation>
-        </message>
-    </context>
-    <context>
-        <name>LimiterDevice</name>
-        <message>
-            <source>Connection Error</source>
-            <translation>Erreur de connexion</translation>
-        </message>
-        <message>
-            <source>Failed to connect to the device. Please try again.</source>
-            <translation>Impossible de se connecter à l'appareil. Veuillez réessayer.</translation>
-        </message>
-    </context>
-    <context>
-        <name>LogDescriptionWidget</name>
-        <message>
-            <source>Form</source>
-            <translation>Formulaire</translation>
-        </message>
-        <message>
-            <source>Created at:</source>
-            <translation>Créé le :</translation>
-        </message>
-        <message>
-            <source>User:</source>
-            <translation>Utilisateur :</translation>
-        </message>
-        <message>
-            <source>Coordinates:</source>
-            <translation>Coordonnées :</translation>
-        </message>
-        <message>
-            <source>Settings set:</source>
-            <translation>Jeu de réglages :</translation>
-        </message>
-        <message>
-            <source>Motor poles:</source>
-            <translation>Pôles du moteur :</translation>
-        </message>
-        <message>
-            <source>Energy reference:</source>
-            <translation>Référence d'énergie :</translation>
-        </message>
-        <message>
-            <source>Log frequency:</source>
-            <translation>Fréquence d'enregistrement :</translation>
-        </message>
-        <message>
-            <source>Hardware version:</source>
-            <translation>Version matérielle :</translation>
-        </message>
-        <message>
-            <source>Firmware version:</source>
-            <translation>Version du micrologiciel :</translation>
-        </message>
-        <message>
-            <source>Booloader version:</source>
-            <translation>Version du chargeur d'amorçage :</translation>
-        </message>
-        <message>
-            <source>esc fw version:</source>
-            <translation>Version du micrologiciel ESC :</translation>
-        </message>
-        <message>
-            <source>Unknown</source>
-            <translation>Inconnu</translation>
-        </message>
-        <message>
-            <source>%1 Wh</source>
-            <translation>%1 Wh</translation>
-        </message>
-        <message>
-            <source>%1 Hz</source>
-            <translation>%1 Hz</translation>
-        </message>
-        <message>
-            <source>Error reading log file</source>
-            <translation>Erreur de lecture du fichier journal</translation>
-        </message>
-        <message>
-            <source>File is corrupted or unsupported</source>
-            <translation>Le fichier est endommagé ou non pris en charge</translation>
-        </message>
-    </context>
-    <context>
-        <name>LogFile</name>
-        <message>
-            <source>NoDate</source>
-            <translation>SansDate</translation>
-        </message>
-        <message>
-            <source>No folder for log files is set.</source>
-            <translation>Aucun dossier n’est défini pour les fichiers journaux.</translation>
-        </message>
-        <message>
-            <source>Cannot create the folder %1.</source>
-            <translation>Impossible de créer le dossier %1.</translation>
-        </message>
-        <message>
-            <source>Cannot write the log file %1: %2</source>
-            <translation>Impossible d’écrire le fichier journal %1 : %2</translation>
-        </message>
-        <message>
-            <source>Cannot write the CSV file %1: %2</source>
-            <translation>Impossible d’écrire le fichier CSV %1 : %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>MainWindow</name>
-        <message>
-            <source>Gearwarden</source>
-            <translation>Gearwarden</translation>
-        </message>
-        <message>
-            <source>Application log</source>
-            <translation>Journal de l'application</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>Incorrect remote data. No firmware info received</source>
+        <translation>Données distantes incorrectes. Aucune information de micrologiciel reçue</translation>
+    </message>
+    <message>
+        <source>Error loading firmware file: %1</source>
+        <translation>Erreur lors du chargement du fichier de micrologiciel : %1</translation>
+    </message>
+    <message>
+        <source>Cannot save firmware file, please download it manually</source>
+        <translation>Impossible d&apos;enregistrer le fichier de micrologiciel, veuillez le télécharger manuellement</translation>
+    </message>
+    <message>
+        <source>Firmware file corrupted, can&apos;t update</source>
+        <translation>Fichier de micrologiciel corrompu, mise à jour impossible</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterDevice</name>
+    <message>
+        <source>Connection Error</source>
+        <translation>Erreur de connexion</translation>
+    </message>
+    <message>
+        <source>Failed to connect to the device. Please try again.</source>
+        <translation>Impossible de se connecter à l&apos;appareil. Veuillez réessayer.</translation>
+    </message>
+</context>
+<context>
+    <name>LogDescriptionWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Created at:</source>
+        <translation>Créé le :</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>Utilisateur :</translation>
+    </message>
+    <message>
+        <source>Coordinates:</source>
+        <translation>Coordonnées :</translation>
+    </message>
+    <message>
+        <source>Settings set:</source>
+        <translation>Jeu de réglages :</translation>
+    </message>
+    <message>
+        <source>Motor poles:</source>
+        <translation>Pôles du moteur :</translation>
+    </message>
+    <message>
+        <source>Energy reference:</source>
+        <translation>Référence d&apos;énergie :</translation>
+    </message>
+    <message>
+        <source>Log frequency:</source>
+        <translation>Fréquence d&apos;enregistrement :</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>Version matérielle :</translation>
+    </message>
+    <message>
+        <source>Firmware version:</source>
+        <translation>Version du micrologiciel :</translation>
+    </message>
+    <message>
+        <source>Booloader version:</source>
+        <translation>Version du chargeur d&apos;amorçage :</translation>
+    </message>
+    <message>
+        <source>esc fw version:</source>
+        <translation>Version du micrologiciel ESC :</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>%1 Wh</source>
+        <translation>%1 Wh</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>Error reading log file</source>
+        <translation>Erreur de lecture du fichier journal</translation>
+    </message>
+    <message>
+        <source>File is corrupted or unsupported</source>
+        <translation>Le fichier est endommagé ou non pris en charge</translation>
+    </message>
+</context>
+<context>
+    <name>LogFile</name>
+    <message>
+        <source>NoDate</source>
+        <translation>SansDate</translation>
+    </message>
+    <message>
+        <source>No folder for log files is set.</source>
+        <translation>Aucun dossier n’est défini pour les fichiers journaux.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Impossible de créer le dossier %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write the log file %1: %2</source>
+        <translation>Impossible d’écrire le fichier journal %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the CSV file %1: %2</source>
+        <translation>Impossible d’écrire le fichier CSV %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Gearwarden</source>
+        <translation>Gearwarden</translation>
+    </message>
+    <message>
+        <source>Application log</source>
+        <translation>Journal de l&apos;application</translation>
+    </message>
+</context>
 </TS>

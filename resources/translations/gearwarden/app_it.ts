@@ -1,473 +1,473 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
-    <context>
-        <name>AdvertisedStatus</name>
-        <message>
-            <source>Limited</source>
-            <translation>Limitato</translation>
-        </message>
-        <message>
-            <source>Race</source>
-            <translation>Gara</translation>
-        </message>
-        <message>
-            <source>Error</source>
-            <translation>Errore</translation>
-        </message>
-        <message>
-            <source>Ready</source>
-            <translation>Pronto</translation>
-        </message>
-        <message>
-            <source>Start overvoltage!</source>
-            <translation>Sovratensione all’avvio!</translation>
-        </message>
-        <message>
-            <source>End undervoltage!</source>
-            <translation>Sottotensione alla fine!</translation>
-        </message>
-        <message>
-            <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
-            <translation>CAVO DI SEGNALE ESC COLLEGATO MALE!</translation>
-        </message>
-        <message>
-            <source>RED WIRE BROKEN!</source>
-            <translation>FILO ROSSO INTERROTTO!</translation>
-        </message>
-        <message>
-            <source>Ok</source>
-            <translation>OK</translation>
-        </message>
-        <message>
-            <source>Not supported</source>
-            <translation>Non supportato</translation>
-        </message>
-        <message>
-            <source>Disabled</source>
-            <translation>Disattivato</translation>
-        </message>
-        <message>
-            <source>Enabled</source>
-            <translation>Attivato</translation>
-        </message>
-        <message>
-            <source>Active</source>
-            <translation>Attivo</translation>
-        </message>
-        <message>
-            <source>Voltage reverse!</source>
-            <translation>Tensione invertita!</translation>
-        </message>
-        <message>
-            <source>Calibrate error</source>
-            <translation>Errore di calibrazione</translation>
-        </message>
-        <message>
-            <source>Current reverse!</source>
-            <translation>Corrente invertita!</translation>
-        </message>
-        <message>
-            <source>Self test error</source>
-            <translation>Errore dell’autotest</translation>
-        </message>
-        <message>
-            <source>Calibrated: %1.%2</source>
-            <translation>Calibrato: %1.%2</translation>
-        </message>
-        <message>
-            <source>%1 (%2)</source>
-            <translation>%1 (%2)</translation>
-        </message>
-        <message>
-            <source>RAR-I mini</source>
-            <translation>RAR-I mini</translation>
-        </message>
-        <message>
-            <source>No limits!</source>
-            <translation>Nessun limite!</translation>
-        </message>
-        <message>
-            <source>Test only!</source>
-            <translation>Solo per test!</translation>
-        </message>
-        <message>
-            <source>User mode%1</source>
-            <translation>Modalità utente %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>BluetoothDeviceModel</name>
-        <message>
-            <source>Unique ID</source>
-            <translation>ID univoco</translation>
-        </message>
-        <message>
-            <source>Reg num</source>
-            <translation>N. reg.</translation>
-        </message>
-        <message>
-            <source>User name</source>
-            <translation>Nome utente</translation>
-        </message>
-        <message>
-            <source>RSSI</source>
-            <translation>RSSI</translation>
-        </message>
-        <message>
-            <source>Batt state %</source>
-            <translation>Stato batteria %</translation>
-        </message>
-        <message>
-            <source>Status</source>
-            <translation>Stato</translation>
-        </message>
-        <message>
-            <source>Check</source>
-            <translation>Verifica</translation>
-        </message>
-        <message>
-            <source>Self test</source>
-            <translation>Autotest</translation>
-        </message>
-        <message>
-            <source>Sett set</source>
-            <translation>Set impost.</translation>
-        </message>
-        <message>
-            <source>AEC status</source>
-            <translation>Stato AEC</translation>
-        </message>
-        <message>
-            <source>Energy cons</source>
-            <translation>Energia consumata</translation>
-        </message>
-        <message>
-            <source>Current avg, A</source>
-            <translation>Corrente media, A</translation>
-        </message>
-        <message>
-            <source>Voltage, V</source>
-            <translation>Tensione, V</translation>
-        </message>
-        <message>
-            <source>Energy, Wh</source>
-            <translation>Energia, Wh</translation>
-        </message>
-        <message>
-            <source>Energy ref, Wh</source>
-            <translation>Energia rif., Wh</translation>
-        </message>
-        <message>
-            <source>Capacity, mAh</source>
-            <translation>Capacità, mAh</translation>
-        </message>
-        <message>
-            <source>Hardware ver</source>
-            <translation>Vers. hardware</translation>
-        </message>
-        <message>
-            <source>Firmware ver</source>
-            <translation>Vers. firmware</translation>
-        </message>
-        <message>
-            <source>Address</source>
-            <translation>Indirizzo</translation>
-        </message>
-    </context>
-    <context>
-        <name>BluetoothDovLoggerModel</name>
-        <message>
-            <source>Unique ID</source>
-            <translation>ID univoco</translation>
-        </message>
-        <message>
-            <source>Reg num</source>
-            <translation>N. reg.</translation>
-        </message>
-        <message>
-            <source>User name</source>
-            <translation>Nome utente</translation>
-        </message>
-        <message>
-            <source>RSSI</source>
-            <translation>RSSI</translation>
-        </message>
-        <message>
-            <source>Status</source>
-            <translation>Stato</translation>
-        </message>
-        <message>
-            <source>Avg speed, km/h</source>
-            <translation>Velocità media, km/h</translation>
-        </message>
-        <message>
-            <source>Avg rpm, 1/min</source>
-            <translation>Giri medi, 1/min</translation>
-        </message>
-        <message>
-            <source>Max speed, km/h</source>
-            <translation>Velocità max, km/h</translation>
-        </message>
-        <message>
-            <source>Max rpm, 1/min</source>
-            <translation>Giri max, 1/min</translation>
-        </message>
-        <message>
-            <source>Temperature, °C</source>
-            <translation>Temperatura, °C</translation>
-        </message>
-        <message>
-            <source>Satelites</source>
-            <translation>Satelliti</translation>
-        </message>
-        <message>
-            <source>Hardware ver</source>
-            <translation>Vers. hardware</translation>
-        </message>
-        <message>
-            <source>Firmware ver</source>
-            <translation>Vers. firmware</translation>
-        </message>
-        <message>
-            <source>Address</source>
-            <translation>Indirizzo</translation>
-        </message>
-    </context>
-    <context>
-        <name>DFUUpdater</name>
-        <message>
-            <source>Select init data partition</source>
-            <translation>Selezione partizione dati di inizializzazione</translation>
-        </message>
-        <message>
-            <source>Create init data partition</source>
-            <translation>Creazione partizione dati di inizializzazione</translation>
-        </message>
-        <message>
-            <source>Set PRN mode</source>
-            <translation>Impostazione modalità PRN</translation>
-        </message>
-        <message>
-            <source>Upload init data</source>
-            <translation>Caricamento dati di inizializzazione</translation>
-        </message>
-        <message>
-            <source>Check init data</source>
-            <translation>Verifica dati di inizializzazione</translation>
-        </message>
-        <message>
-            <source>Execute init update</source>
-            <translation>Esecuzione aggiornamento di inizializzazione</translation>
-        </message>
-        <message>
-            <source>Select main data partition</source>
-            <translation>Selezione partizione dati principale</translation>
-        </message>
-        <message>
-            <source>Create main data partition</source>
-            <translation>Creazione partizione dati principale</translation>
-        </message>
-        <message>
-            <source>Upload main firmware</source>
-            <translation>Caricamento firmware principale</translation>
-        </message>
-        <message>
-            <source>Check main firmware</source>
-            <translation>Verifica firmware principale</translation>
-        </message>
-        <message>
-            <source>Execute firmware update</source>
-            <translation>Esecuzione aggiornamento firmware</translation>
-        </message>
-        <message>
-            <source>Unknown state: %1</source>
-            <translation>Stato sconosciuto: %1</translation>
-        </message>
-        <message>
-            <source>Writing to the bootloader failed: %1</source>
-            <translation>Scrittura nel bootloader non riuscita: %1</translation>
-        </message>
-        <message>
-            <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
-            <translation>Risposta a %1 troppo corta: %2 byte invece di %3 (%4)</translation>
-        </message>
-        <message>
-            <source>Select response incorrect size: %1 instead of 15</source>
-            <translation>Dimensione della risposta Select errata: %1 invece di 15</translation>
-        </message>
-        <message>
-            <source>Select response incorrect header: %1 %2 instead of 6 1</source>
-            <translation>Intestazione della risposta Select errata: %1 %2 invece di 6 1</translation>
-        </message>
-        <message>
-            <source>Create response incorrect header: %1 %2 instead of 1 1</source>
-            <translation>Intestazione della risposta Create errata: %1 %2 invece di 1 1</translation>
-        </message>
-        <message>
-            <source>Unexpected response for Set PRN command: %1</source>
-            <translation>Risposta inattesa al comando Set PRN: %1</translation>
-        </message>
-        <message>
-            <source>Unexpected data in upload state: %1</source>
-            <translation>Dati inattesi durante il caricamento: %1</translation>
-        </message>
-        <message>
-            <source>CRC32 is incorrect
+<context>
+    <name>AdvertisedStatus</name>
+    <message>
+        <source>Limited</source>
+        <translation>Limitato</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>Gara</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Start overvoltage!</source>
+        <translation>Sovratensione all’avvio!</translation>
+    </message>
+    <message>
+        <source>End undervoltage!</source>
+        <translation>Sottotensione alla fine!</translation>
+    </message>
+    <message>
+        <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
+        <translation>CAVO DI SEGNALE ESC COLLEGATO MALE!</translation>
+    </message>
+    <message>
+        <source>RED WIRE BROKEN!</source>
+        <translation>FILO ROSSO INTERROTTO!</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Not supported</source>
+        <translation>Non supportato</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Disattivato</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Attivato</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Attivo</translation>
+    </message>
+    <message>
+        <source>Voltage reverse!</source>
+        <translation>Tensione invertita!</translation>
+    </message>
+    <message>
+        <source>Calibrate error</source>
+        <translation>Errore di calibrazione</translation>
+    </message>
+    <message>
+        <source>Current reverse!</source>
+        <translation>Corrente invertita!</translation>
+    </message>
+    <message>
+        <source>Self test error</source>
+        <translation>Errore dell’autotest</translation>
+    </message>
+    <message>
+        <source>Calibrated: %1.%2</source>
+        <translation>Calibrato: %1.%2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>RAR-I mini</source>
+        <translation>RAR-I mini</translation>
+    </message>
+    <message>
+        <source>No limits!</source>
+        <translation>Nessun limite!</translation>
+    </message>
+    <message>
+        <source>Test only!</source>
+        <translation>Solo per test!</translation>
+    </message>
+    <message>
+        <source>User mode%1</source>
+        <translation>Modalità utente %1</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothDeviceModel</name>
+    <message>
+        <source>Unique ID</source>
+        <translation>ID univoco</translation>
+    </message>
+    <message>
+        <source>Reg num</source>
+        <translation>N. reg.</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nome utente</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Batt state %</source>
+        <translation>Stato batteria %</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Verifica</translation>
+    </message>
+    <message>
+        <source>Self test</source>
+        <translation>Autotest</translation>
+    </message>
+    <message>
+        <source>Sett set</source>
+        <translation>Set impost.</translation>
+    </message>
+    <message>
+        <source>AEC status</source>
+        <translation>Stato AEC</translation>
+    </message>
+    <message>
+        <source>Energy cons</source>
+        <translation>Energia consumata</translation>
+    </message>
+    <message>
+        <source>Current avg, A</source>
+        <translation>Corrente media, A</translation>
+    </message>
+    <message>
+        <source>Voltage, V</source>
+        <translation>Tensione, V</translation>
+    </message>
+    <message>
+        <source>Energy, Wh</source>
+        <translation>Energia, Wh</translation>
+    </message>
+    <message>
+        <source>Energy ref, Wh</source>
+        <translation>Energia rif., Wh</translation>
+    </message>
+    <message>
+        <source>Capacity, mAh</source>
+        <translation>Capacità, mAh</translation>
+    </message>
+    <message>
+        <source>Hardware ver</source>
+        <translation>Vers. hardware</translation>
+    </message>
+    <message>
+        <source>Firmware ver</source>
+        <translation>Vers. firmware</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Indirizzo</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothDovLoggerModel</name>
+    <message>
+        <source>Unique ID</source>
+        <translation>ID univoco</translation>
+    </message>
+    <message>
+        <source>Reg num</source>
+        <translation>N. reg.</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nome utente</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Avg speed, km/h</source>
+        <translation>Velocità media, km/h</translation>
+    </message>
+    <message>
+        <source>Avg rpm, 1/min</source>
+        <translation>Giri medi, 1/min</translation>
+    </message>
+    <message>
+        <source>Max speed, km/h</source>
+        <translation>Velocità max, km/h</translation>
+    </message>
+    <message>
+        <source>Max rpm, 1/min</source>
+        <translation>Giri max, 1/min</translation>
+    </message>
+    <message>
+        <source>Temperature, °C</source>
+        <translation>Temperatura, °C</translation>
+    </message>
+    <message>
+        <source>Satelites</source>
+        <translation>Satelliti</translation>
+    </message>
+    <message>
+        <source>Hardware ver</source>
+        <translation>Vers. hardware</translation>
+    </message>
+    <message>
+        <source>Firmware ver</source>
+        <translation>Vers. firmware</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Indirizzo</translation>
+    </message>
+</context>
+<context>
+    <name>DFUUpdater</name>
+    <message>
+        <source>Select init data partition</source>
+        <translation>Selezione partizione dati di inizializzazione</translation>
+    </message>
+    <message>
+        <source>Create init data partition</source>
+        <translation>Creazione partizione dati di inizializzazione</translation>
+    </message>
+    <message>
+        <source>Set PRN mode</source>
+        <translation>Impostazione modalità PRN</translation>
+    </message>
+    <message>
+        <source>Upload init data</source>
+        <translation>Caricamento dati di inizializzazione</translation>
+    </message>
+    <message>
+        <source>Check init data</source>
+        <translation>Verifica dati di inizializzazione</translation>
+    </message>
+    <message>
+        <source>Execute init update</source>
+        <translation>Esecuzione aggiornamento di inizializzazione</translation>
+    </message>
+    <message>
+        <source>Select main data partition</source>
+        <translation>Selezione partizione dati principale</translation>
+    </message>
+    <message>
+        <source>Create main data partition</source>
+        <translation>Creazione partizione dati principale</translation>
+    </message>
+    <message>
+        <source>Upload main firmware</source>
+        <translation>Caricamento firmware principale</translation>
+    </message>
+    <message>
+        <source>Check main firmware</source>
+        <translation>Verifica firmware principale</translation>
+    </message>
+    <message>
+        <source>Execute firmware update</source>
+        <translation>Esecuzione aggiornamento firmware</translation>
+    </message>
+    <message>
+        <source>Unknown state: %1</source>
+        <translation>Stato sconosciuto: %1</translation>
+    </message>
+    <message>
+        <source>Writing to the bootloader failed: %1</source>
+        <translation>Scrittura nel bootloader non riuscita: %1</translation>
+    </message>
+    <message>
+        <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
+        <translation>Risposta a %1 troppo corta: %2 byte invece di %3 (%4)</translation>
+    </message>
+    <message>
+        <source>Select response incorrect size: %1 instead of 15</source>
+        <translation>Dimensione della risposta Select errata: %1 invece di 15</translation>
+    </message>
+    <message>
+        <source>Select response incorrect header: %1 %2 instead of 6 1</source>
+        <translation>Intestazione della risposta Select errata: %1 %2 invece di 6 1</translation>
+    </message>
+    <message>
+        <source>Create response incorrect header: %1 %2 instead of 1 1</source>
+        <translation>Intestazione della risposta Create errata: %1 %2 invece di 1 1</translation>
+    </message>
+    <message>
+        <source>Unexpected response for Set PRN command: %1</source>
+        <translation>Risposta inattesa al comando Set PRN: %1</translation>
+    </message>
+    <message>
+        <source>Unexpected data in upload state: %1</source>
+        <translation>Dati inattesi durante il caricamento: %1</translation>
+    </message>
+    <message>
+        <source>CRC32 is incorrect
  Expected: %1
 Received: %2</source>
-            <translation>CRC32 non corretto
+        <translation>CRC32 non corretto
  Atteso: %1
 Ricevuto: %2</translation>
-        </message>
-        <message>
-            <source>Unexpected response for execute state: %1</source>
-            <translation>Risposta inattesa nella fase di esecuzione: %1</translation>
-        </message>
-        <message>
-            <source>Execute response incorrect result: %1 instead of 1</source>
-            <translation>Risultato della risposta Execute errato: %1 invece di 1</translation>
-        </message>
-    </context>
-    <context>
-        <name>FirmwareDownloader</name>
-        <message>
-            <source>Incorrect remote data format.
+    </message>
+    <message>
+        <source>Unexpected response for execute state: %1</source>
+        <translation>Risposta inattesa nella fase di esecuzione: %1</translation>
+    </message>
+    <message>
+        <source>Execute response incorrect result: %1 instead of 1</source>
+        <translation>Risultato della risposta Execute errato: %1 invece di 1</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareDownloader</name>
+    <message>
+        <source>Incorrect remote data format.
 Expected array.</source>
-            <translation>Formato dei dati remoti non corretto.
+        <translation>Formato dei dati remoti non corretto.
 Atteso un array.</translation>
-        </message>
-        <message>
-            <source>Incorrect remote data. No firmware info received</source>
-            <translation>Dati remoti non corretti. Nessuna informazione sul firmware ricevuta</translation>
-        </message>
-        <message>
-            <source>Error loading firmware file: %1</source>
-            <translation>Errore durante il caricamento del file firmware: %1</translation>
-        </message>
-        <message>
-            <source>Cannot save firmware file, please download it manually</source>
-            <translation>Impossibile salvare il file firmware, scaricarlo manualmente</translation>
-        </message>
-        <message>
-            <source>Firmware file corrupted, can't update</source>
-            <translation>File firmware danneggiato, impossibile aggiornare</translation>
-        </message>
-    </context>
-    <context>
-        <name>LimiterDevice</name>
-        <message>
-            <source>Connection Error</source>
-            <translation>Errore di connessione</translation>
-        </message>
-        <message>
-            <source>Failed to connect to the device. Please try again.</source>
-            <translation>Impossibile connettersi al dispositivo. Riprova.</translation>
-        </message>
-    </context>
-    <context>
-        <name>LogDescriptionWidget</name>
-        <message>
-            <source>Form</source>
-            <translation>Modulo</translation>
-        </message>
-        <message>
-            <source>Created at:</source>
-            <translation>Creato il:</translation>
-        </message>
-        <message>
-            <source>User:</source>
-            <translation>Utente:</translation>
-        </message>
-        <message>
-            <source>Coordinates:</source>
-            <translation>Coordinate:</translation>
-        </message>
-        <message>
-            <source>Settings set:</source>
-            <translation>Set di impostazioni:</translation>
-        </message>
-        <message>
-            <source>Motor poles:</source>
-            <translation>Poli del motore:</translation>
-        </message>
-        <message>
-            <source>Energy reference:</source>
-            <translation>Riferimento energia:</translation>
-        </message>
-        <message>
-            <source>Log frequency:</source>
-            <translation>Frequenza di registrazione:</translation>
-        </message>
-        <message>
-            <source>Hardware version:</source>
-            <translation>Versione hardware:</translation>
-        </message>
-        <message>
-            <source>Firmware version:</source>
-            <translation>Versione firmware:</translation>
-        </message>
-        <message>
-            <source>Booloader version:</source>
-            <translation>Versione bootloader:</translation>
-        </message>
-        <message>
-            <source>esc fw version:</source>
-            <translation>Versione firmware ESC:</translation>
-        </message>
-        <message>
-            <source>Unknown</source>
-            <translation>Sconosciuto</translation>
-        </message>
-        <message>
-            <source>%1 Wh</source>
-            <translation>%1 Wh</translation>
-        </message>
-        <message>
-            <source>%1 Hz</source>
-            <translation>%1 Hz</translation>
-        </message>
-        <message>
-            <source>Error reading log file</source>
-            <translation>Errore di lettura del file di log</translation>
-        </message>
-        <message>
-            <source>File is corrupted or unsupported</source>
-            <translation>Il file è danneggiato o non supportato</translation>
-        </message>
-    </context>
-    <context>
-        <name>LogFile</name>
-        <message>
-            <source>NoDate</source>
-            <translation>SenzaData</translation>
-        </message>
-        <message>
-            <source>No folder for log files is set.</source>
-            <translation>Nessuna cartella impostata per i file di log.</translation>
-        </message>
-        <message>
-            <source>Cannot create the folder %1.</source>
-            <translation>Impossibile creare la cartella %1.</translation>
-        </message>
-        <message>
-            <source>Cannot write the log file %1: %2</source>
-            <translation>Impossibile scrivere il file di log %1: %2</translation>
-        </message>
-        <message>
-            <source>Cannot write the CSV file %1: %2</source>
-            <translation>Impossibile scrivere il file CSV %1: %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>MainWindow</name>
-        <message>
-            <source>Gearwarden</source>
-            <translation>Gearwarden</translation>
-        </message>
-        <message>
-            <source>Application log</source>
-            <translation>Registro applicazione</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>Incorrect remote data. No firmware info received</source>
+        <translation>Dati remoti non corretti. Nessuna informazione sul firmware ricevuta</translation>
+    </message>
+    <message>
+        <source>Error loading firmware file: %1</source>
+        <translation>Errore durante il caricamento del file firmware: %1</translation>
+    </message>
+    <message>
+        <source>Cannot save firmware file, please download it manually</source>
+        <translation>Impossibile salvare il file firmware, scaricarlo manualmente</translation>
+    </message>
+    <message>
+        <source>Firmware file corrupted, can&apos;t update</source>
+        <translation>File firmware danneggiato, impossibile aggiornare</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterDevice</name>
+    <message>
+        <source>Connection Error</source>
+        <translation>Errore di connessione</translation>
+    </message>
+    <message>
+        <source>Failed to connect to the device. Please try again.</source>
+        <translation>Impossibile connettersi al dispositivo. Riprova.</translation>
+    </message>
+</context>
+<context>
+    <name>LogDescriptionWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Created at:</source>
+        <translation>Creato il:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>Utente:</translation>
+    </message>
+    <message>
+        <source>Coordinates:</source>
+        <translation>Coordinate:</translation>
+    </message>
+    <message>
+        <source>Settings set:</source>
+        <translation>Set di impostazioni:</translation>
+    </message>
+    <message>
+        <source>Motor poles:</source>
+        <translation>Poli del motore:</translation>
+    </message>
+    <message>
+        <source>Energy reference:</source>
+        <translation>Riferimento energia:</translation>
+    </message>
+    <message>
+        <source>Log frequency:</source>
+        <translation>Frequenza di registrazione:</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>Versione hardware:</translation>
+    </message>
+    <message>
+        <source>Firmware version:</source>
+        <translation>Versione firmware:</translation>
+    </message>
+    <message>
+        <source>Booloader version:</source>
+        <translation>Versione bootloader:</translation>
+    </message>
+    <message>
+        <source>esc fw version:</source>
+        <translation>Versione firmware ESC:</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Sconosciuto</translation>
+    </message>
+    <message>
+        <source>%1 Wh</source>
+        <translation>%1 Wh</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>Error reading log file</source>
+        <translation>Errore di lettura del file di log</translation>
+    </message>
+    <message>
+        <source>File is corrupted or unsupported</source>
+        <translation>Il file è danneggiato o non supportato</translation>
+    </message>
+</context>
+<context>
+    <name>LogFile</name>
+    <message>
+        <source>NoDate</source>
+        <translation>SenzaData</translation>
+    </message>
+    <message>
+        <source>No folder for log files is set.</source>
+        <translation>Nessuna cartella impostata per i file di log.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Impossibile creare la cartella %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write the log file %1: %2</source>
+        <translation>Impossibile scrivere il file di log %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the CSV file %1: %2</source>
+        <translation>Impossibile scrivere il file CSV %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Gearwarden</source>
+        <translation>Gearwarden</translation>
+    </message>
+    <message>
+        <source>Application log</source>
+        <translation>Registro applicazione</translation>
+    </message>
+</context>
 </TS>

@@ -1,473 +1,473 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
-    <context>
-        <name>AdvertisedStatus</name>
-        <message>
-            <source>Limited</source>
-            <translation>制限中</translation>
-        </message>
-        <message>
-            <source>Race</source>
-            <translation>レース中</translation>
-        </message>
-        <message>
-            <source>Error</source>
-            <translation>エラー</translation>
-        </message>
-        <message>
-            <source>Ready</source>
-            <translation>準備完了</translation>
-        </message>
-        <message>
-            <source>Start overvoltage!</source>
-            <translation>スタート時の過電圧！</translation>
-        </message>
-        <message>
-            <source>End undervoltage!</source>
-            <translation>終了時の電圧不足！</translation>
-        </message>
-        <message>
-            <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
-            <translation>ESC信号線の接続が間違っています！</translation>
-        </message>
-        <message>
-            <source>RED WIRE BROKEN!</source>
-            <translation>赤線が断線しています！</translation>
-        </message>
-        <message>
-            <source>Ok</source>
-            <translation>正常</translation>
-        </message>
-        <message>
-            <source>Not supported</source>
-            <translation>非対応</translation>
-        </message>
-        <message>
-            <source>Disabled</source>
-            <translation>無効</translation>
-        </message>
-        <message>
-            <source>Enabled</source>
-            <translation>有効</translation>
-        </message>
-        <message>
-            <source>Active</source>
-            <translation>作動中</translation>
-        </message>
-        <message>
-            <source>Voltage reverse!</source>
-            <translation>電圧の逆接続！</translation>
-        </message>
-        <message>
-            <source>Calibrate error</source>
-            <translation>校正エラー</translation>
-        </message>
-        <message>
-            <source>Current reverse!</source>
-            <translation>電流の逆方向！</translation>
-        </message>
-        <message>
-            <source>Self test error</source>
-            <translation>セルフテストエラー</translation>
-        </message>
-        <message>
-            <source>Calibrated: %1.%2</source>
-            <translation>校正済み：%1.%2</translation>
-        </message>
-        <message>
-            <source>%1 (%2)</source>
-            <translation>%1 (%2)</translation>
-        </message>
-        <message>
-            <source>RAR-I mini</source>
-            <translation>RAR-I mini</translation>
-        </message>
-        <message>
-            <source>No limits!</source>
-            <translation>制限なし！</translation>
-        </message>
-        <message>
-            <source>Test only!</source>
-            <translation>テスト専用！</translation>
-        </message>
-        <message>
-            <source>User mode%1</source>
-            <translation>ユーザーモード%1</translation>
-        </message>
-    </context>
-    <context>
-        <name>BluetoothDeviceModel</name>
-        <message>
-            <source>Unique ID</source>
-            <translation>固有ID</translation>
-        </message>
-        <message>
-            <source>Reg num</source>
-            <translation>登録番号</translation>
-        </message>
-        <message>
-            <source>User name</source>
-            <translation>ユーザー名</translation>
-        </message>
-        <message>
-            <source>RSSI</source>
-            <translation>RSSI</translation>
-        </message>
-        <message>
-            <source>Batt state %</source>
-            <translation>バッテリー残量 %</translation>
-        </message>
-        <message>
-            <source>Status</source>
-            <translation>状態</translation>
-        </message>
-        <message>
-            <source>Check</source>
-            <translation>チェック</translation>
-        </message>
-        <message>
-            <source>Self test</source>
-            <translation>セルフテスト</translation>
-        </message>
-        <message>
-            <source>Sett set</source>
-            <translation>設定セット</translation>
-        </message>
-        <message>
-            <source>AEC status</source>
-            <translation>AEC状態</translation>
-        </message>
-        <message>
-            <source>Energy cons</source>
-            <translation>消費エネルギー</translation>
-        </message>
-        <message>
-            <source>Current avg, A</source>
-            <translation>平均電流, A</translation>
-        </message>
-        <message>
-            <source>Voltage, V</source>
-            <translation>電圧, V</translation>
-        </message>
-        <message>
-            <source>Energy, Wh</source>
-            <translation>エネルギー, Wh</translation>
-        </message>
-        <message>
-            <source>Energy ref, Wh</source>
-            <translation>基準エネルギー, Wh</translation>
-        </message>
-        <message>
-            <source>Capacity, mAh</source>
-            <translation>容量, mAh</translation>
-        </message>
-        <message>
-            <source>Hardware ver</source>
-            <translation>ハードウェア版</translation>
-        </message>
-        <message>
-            <source>Firmware ver</source>
-            <translation>ファームウェア版</translation>
-        </message>
-        <message>
-            <source>Address</source>
-            <translation>アドレス</translation>
-        </message>
-    </context>
-    <context>
-        <name>BluetoothDovLoggerModel</name>
-        <message>
-            <source>Unique ID</source>
-            <translation>固有ID</translation>
-        </message>
-        <message>
-            <source>Reg num</source>
-            <translation>登録番号</translation>
-        </message>
-        <message>
-            <source>User name</source>
-            <translation>ユーザー名</translation>
-        </message>
-        <message>
-            <source>RSSI</source>
-            <translation>RSSI</translation>
-        </message>
-        <message>
-            <source>Status</source>
-            <translation>状態</translation>
-        </message>
-        <message>
-            <source>Avg speed, km/h</source>
-            <translation>平均速度, km/h</translation>
-        </message>
-        <message>
-            <source>Avg rpm, 1/min</source>
-            <translation>平均回転数, 1/min</translation>
-        </message>
-        <message>
-            <source>Max speed, km/h</source>
-            <translation>最高速度, km/h</translation>
-        </message>
-        <message>
-            <source>Max rpm, 1/min</source>
-            <translation>最高回転数, 1/min</translation>
-        </message>
-        <message>
-            <source>Temperature, °C</source>
-            <translation>温度, °C</translation>
-        </message>
-        <message>
-            <source>Satelites</source>
-            <translation>衛星数</translation>
-        </message>
-        <message>
-            <source>Hardware ver</source>
-            <translation>ハードウェア版</translation>
-        </message>
-        <message>
-            <source>Firmware ver</source>
-            <translation>ファームウェア版</translation>
-        </message>
-        <message>
-            <source>Address</source>
-            <translation>アドレス</translation>
-        </message>
-    </context>
-    <context>
-        <name>DFUUpdater</name>
-        <message>
-            <source>Select init data partition</source>
-            <translation>初期化データ領域を選択</translation>
-        </message>
-        <message>
-            <source>Create init data partition</source>
-            <translation>初期化データ領域を作成</translation>
-        </message>
-        <message>
-            <source>Set PRN mode</source>
-            <translation>PRN モードを設定</translation>
-        </message>
-        <message>
-            <source>Upload init data</source>
-            <translation>初期化データをアップロード</translation>
-        </message>
-        <message>
-            <source>Check init data</source>
-            <translation>初期化データを確認</translation>
-        </message>
-        <message>
-            <source>Execute init update</source>
-            <translation>初期化の更新を実行</translation>
-        </message>
-        <message>
-            <source>Select main data partition</source>
-            <translation>メインデータ領域を選択</translation>
-        </message>
-        <message>
-            <source>Create main data partition</source>
-            <translation>メインデータ領域を作成</translation>
-        </message>
-        <message>
-            <source>Upload main firmware</source>
-            <translation>メインファームウェアをアップロード</translation>
-        </message>
-        <message>
-            <source>Check main firmware</source>
-            <translation>メインファームウェアを確認</translation>
-        </message>
-        <message>
-            <source>Execute firmware update</source>
-            <translation>ファームウェアの更新を実行</translation>
-        </message>
-        <message>
-            <source>Unknown state: %1</source>
-            <translation>不明な状態: %1</translation>
-        </message>
-        <message>
-            <source>Writing to the bootloader failed: %1</source>
-            <translation>ブートローダーへの書き込みに失敗しました: %1</translation>
-        </message>
-        <message>
-            <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
-            <translation>%1 への応答が短すぎます: %2 バイト (%3 バイト必要) (%4)</translation>
-        </message>
-        <message>
-            <source>Select response incorrect size: %1 instead of 15</source>
-            <translation>Select 応答のサイズが正しくありません: %1 (15 が必要)</translation>
-        </message>
-        <message>
-            <source>Select response incorrect header: %1 %2 instead of 6 1</source>
-            <translation>Select 応答のヘッダーが正しくありません: %1 %2 (6 1 が必要)</translation>
-        </message>
-        <message>
-            <source>Create response incorrect header: %1 %2 instead of 1 1</source>
-            <translation>Create 応答のヘッダーが正しくありません: %1 %2 (1 1 が必要)</translation>
-        </message>
-        <message>
-            <source>Unexpected response for Set PRN command: %1</source>
-            <translation>Set PRN コマンドへの予期しない応答: %1</translation>
-        </message>
-        <message>
-            <source>Unexpected data in upload state: %1</source>
-            <translation>アップロード中に予期しないデータ: %1</translation>
-        </message>
-        <message>
-            <source>CRC32 is incorrect
+<context>
+    <name>AdvertisedStatus</name>
+    <message>
+        <source>Limited</source>
+        <translation>制限中</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>レース中</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>準備完了</translation>
+    </message>
+    <message>
+        <source>Start overvoltage!</source>
+        <translation>スタート時の過電圧！</translation>
+    </message>
+    <message>
+        <source>End undervoltage!</source>
+        <translation>終了時の電圧不足！</translation>
+    </message>
+    <message>
+        <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
+        <translation>ESC信号線の接続が間違っています！</translation>
+    </message>
+    <message>
+        <source>RED WIRE BROKEN!</source>
+        <translation>赤線が断線しています！</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Not supported</source>
+        <translation>非対応</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>無効</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>有効</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>作動中</translation>
+    </message>
+    <message>
+        <source>Voltage reverse!</source>
+        <translation>電圧の逆接続！</translation>
+    </message>
+    <message>
+        <source>Calibrate error</source>
+        <translation>校正エラー</translation>
+    </message>
+    <message>
+        <source>Current reverse!</source>
+        <translation>電流の逆方向！</translation>
+    </message>
+    <message>
+        <source>Self test error</source>
+        <translation>セルフテストエラー</translation>
+    </message>
+    <message>
+        <source>Calibrated: %1.%2</source>
+        <translation>校正済み：%1.%2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>RAR-I mini</source>
+        <translation>RAR-I mini</translation>
+    </message>
+    <message>
+        <source>No limits!</source>
+        <translation>制限なし！</translation>
+    </message>
+    <message>
+        <source>Test only!</source>
+        <translation>テスト専用！</translation>
+    </message>
+    <message>
+        <source>User mode%1</source>
+        <translation>ユーザーモード%1</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothDeviceModel</name>
+    <message>
+        <source>Unique ID</source>
+        <translation>固有ID</translation>
+    </message>
+    <message>
+        <source>Reg num</source>
+        <translation>登録番号</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>ユーザー名</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Batt state %</source>
+        <translation>バッテリー残量 %</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>チェック</translation>
+    </message>
+    <message>
+        <source>Self test</source>
+        <translation>セルフテスト</translation>
+    </message>
+    <message>
+        <source>Sett set</source>
+        <translation>設定セット</translation>
+    </message>
+    <message>
+        <source>AEC status</source>
+        <translation>AEC状態</translation>
+    </message>
+    <message>
+        <source>Energy cons</source>
+        <translation>消費エネルギー</translation>
+    </message>
+    <message>
+        <source>Current avg, A</source>
+        <translation>平均電流, A</translation>
+    </message>
+    <message>
+        <source>Voltage, V</source>
+        <translation>電圧, V</translation>
+    </message>
+    <message>
+        <source>Energy, Wh</source>
+        <translation>エネルギー, Wh</translation>
+    </message>
+    <message>
+        <source>Energy ref, Wh</source>
+        <translation>基準エネルギー, Wh</translation>
+    </message>
+    <message>
+        <source>Capacity, mAh</source>
+        <translation>容量, mAh</translation>
+    </message>
+    <message>
+        <source>Hardware ver</source>
+        <translation>ハードウェア版</translation>
+    </message>
+    <message>
+        <source>Firmware ver</source>
+        <translation>ファームウェア版</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>アドレス</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothDovLoggerModel</name>
+    <message>
+        <source>Unique ID</source>
+        <translation>固有ID</translation>
+    </message>
+    <message>
+        <source>Reg num</source>
+        <translation>登録番号</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>ユーザー名</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Avg speed, km/h</source>
+        <translation>平均速度, km/h</translation>
+    </message>
+    <message>
+        <source>Avg rpm, 1/min</source>
+        <translation>平均回転数, 1/min</translation>
+    </message>
+    <message>
+        <source>Max speed, km/h</source>
+        <translation>最高速度, km/h</translation>
+    </message>
+    <message>
+        <source>Max rpm, 1/min</source>
+        <translation>最高回転数, 1/min</translation>
+    </message>
+    <message>
+        <source>Temperature, °C</source>
+        <translation>温度, °C</translation>
+    </message>
+    <message>
+        <source>Satelites</source>
+        <translation>衛星数</translation>
+    </message>
+    <message>
+        <source>Hardware ver</source>
+        <translation>ハードウェア版</translation>
+    </message>
+    <message>
+        <source>Firmware ver</source>
+        <translation>ファームウェア版</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>アドレス</translation>
+    </message>
+</context>
+<context>
+    <name>DFUUpdater</name>
+    <message>
+        <source>Select init data partition</source>
+        <translation>初期化データ領域を選択</translation>
+    </message>
+    <message>
+        <source>Create init data partition</source>
+        <translation>初期化データ領域を作成</translation>
+    </message>
+    <message>
+        <source>Set PRN mode</source>
+        <translation>PRN モードを設定</translation>
+    </message>
+    <message>
+        <source>Upload init data</source>
+        <translation>初期化データをアップロード</translation>
+    </message>
+    <message>
+        <source>Check init data</source>
+        <translation>初期化データを確認</translation>
+    </message>
+    <message>
+        <source>Execute init update</source>
+        <translation>初期化の更新を実行</translation>
+    </message>
+    <message>
+        <source>Select main data partition</source>
+        <translation>メインデータ領域を選択</translation>
+    </message>
+    <message>
+        <source>Create main data partition</source>
+        <translation>メインデータ領域を作成</translation>
+    </message>
+    <message>
+        <source>Upload main firmware</source>
+        <translation>メインファームウェアをアップロード</translation>
+    </message>
+    <message>
+        <source>Check main firmware</source>
+        <translation>メインファームウェアを確認</translation>
+    </message>
+    <message>
+        <source>Execute firmware update</source>
+        <translation>ファームウェアの更新を実行</translation>
+    </message>
+    <message>
+        <source>Unknown state: %1</source>
+        <translation>不明な状態: %1</translation>
+    </message>
+    <message>
+        <source>Writing to the bootloader failed: %1</source>
+        <translation>ブートローダーへの書き込みに失敗しました: %1</translation>
+    </message>
+    <message>
+        <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
+        <translation>%1 への応答が短すぎます: %2 バイト (%3 バイト必要) (%4)</translation>
+    </message>
+    <message>
+        <source>Select response incorrect size: %1 instead of 15</source>
+        <translation>Select 応答のサイズが正しくありません: %1 (15 が必要)</translation>
+    </message>
+    <message>
+        <source>Select response incorrect header: %1 %2 instead of 6 1</source>
+        <translation>Select 応答のヘッダーが正しくありません: %1 %2 (6 1 が必要)</translation>
+    </message>
+    <message>
+        <source>Create response incorrect header: %1 %2 instead of 1 1</source>
+        <translation>Create 応答のヘッダーが正しくありません: %1 %2 (1 1 が必要)</translation>
+    </message>
+    <message>
+        <source>Unexpected response for Set PRN command: %1</source>
+        <translation>Set PRN コマンドへの予期しない応答: %1</translation>
+    </message>
+    <message>
+        <source>Unexpected data in upload state: %1</source>
+        <translation>アップロード中に予期しないデータ: %1</translation>
+    </message>
+    <message>
+        <source>CRC32 is incorrect
  Expected: %1
 Received: %2</source>
-            <translation>CRC32 が正しくありません
+        <translation>CRC32 が正しくありません
  期待値: %1
 受信値: %2</translation>
-        </message>
-        <message>
-            <source>Unexpected response for execute state: %1</source>
-            <translation>実行段階での予期しない応答: %1</translation>
-        </message>
-        <message>
-            <source>Execute response incorrect result: %1 instead of 1</source>
-            <translation>Execute 応答の結果が正しくありません: %1 (1 が必要)</translation>
-        </message>
-    </context>
-    <context>
-        <name>FirmwareDownloader</name>
-        <message>
-            <source>Incorrect remote data format.
+    </message>
+    <message>
+        <source>Unexpected response for execute state: %1</source>
+        <translation>実行段階での予期しない応答: %1</translation>
+    </message>
+    <message>
+        <source>Execute response incorrect result: %1 instead of 1</source>
+        <translation>Execute 応答の結果が正しくありません: %1 (1 が必要)</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareDownloader</name>
+    <message>
+        <source>Incorrect remote data format.
 Expected array.</source>
-            <translation>リモートデータの形式が正しくありません。
+        <translation>リモートデータの形式が正しくありません。
 配列が必要です。</translation>
-        </message>
-        <message>
-            <source>Incorrect remote data. No firmware info received</source>
-            <translation>リモートデータが正しくありません。ファームウェア情報を受信していません</translation>
-        </message>
-        <message>
-            <source>Error loading firmware file: %1</source>
-            <translation>ファームウェアファイルの読み込みエラー: %1</translation>
-        </message>
-        <message>
-            <source>Cannot save firmware file, please download it manually</source>
-            <translation>ファームウェアファイルを保存できません。手動でダウンロードしてください</translation>
-        </message>
-        <message>
-            <source>Firmware file corrupted, can't update</source>
-            <translation>ファームウェアファイルが破損しているため、更新できません</translation>
-        </message>
-    </context>
-    <context>
-        <name>LimiterDevice</name>
-        <message>
-            <source>Connection Error</source>
-            <translation>接続エラー</translation>
-        </message>
-        <message>
-            <source>Failed to connect to the device. Please try again.</source>
-            <translation>デバイスに接続できませんでした。もう一度お試しください。</translation>
-        </message>
-    </context>
-    <context>
-        <name>LogDescriptionWidget</name>
-        <message>
-            <source>Form</source>
-            <translation>フォーム</translation>
-        </message>
-        <message>
-            <source>Created at:</source>
-            <translation>作成日時:</translation>
-        </message>
-        <message>
-            <source>User:</source>
-            <translation>ユーザー:</translation>
-        </message>
-        <message>
-            <source>Coordinates:</source>
-            <translation>座標:</translation>
-        </message>
-        <message>
-            <source>Settings set:</source>
-            <translation>設定セット:</translation>
-        </message>
-        <message>
-            <source>Motor poles:</source>
-            <translation>モーター極数:</translation>
-        </message>
-        <message>
-            <source>Energy reference:</source>
-            <translation>基準エネルギー:</translation>
-        </message>
-        <message>
-            <source>Log frequency:</source>
-            <translation>記録周波数:</translation>
-        </message>
-        <message>
-            <source>Hardware version:</source>
-            <translation>ハードウェアバージョン:</translation>
-        </message>
-        <message>
-            <source>Firmware version:</source>
-            <translation>ファームウェアバージョン:</translation>
-        </message>
-        <message>
-            <source>Booloader version:</source>
-            <translation>ブートローダーバージョン:</translation>
-        </message>
-        <message>
-            <source>esc fw version:</source>
-            <translation>ESC ファームウェアバージョン:</translation>
-        </message>
-        <message>
-            <source>Unknown</source>
-            <translation>不明</translation>
-        </message>
-        <message>
-            <source>%1 Wh</source>
-            <translation>%1 Wh</translation>
-        </message>
-        <message>
-            <source>%1 Hz</source>
-            <translation>%1 Hz</translation>
-        </message>
-        <message>
-            <source>Error reading log file</source>
-            <translation>ログファイルの読み込みエラー</translation>
-        </message>
-        <message>
-            <source>File is corrupted or unsupported</source>
-            <translation>ファイルが破損しているか、サポートされていません</translation>
-        </message>
-    </context>
-    <context>
-        <name>LogFile</name>
-        <message>
-            <source>NoDate</source>
-            <translation>日付なし</translation>
-        </message>
-        <message>
-            <source>No folder for log files is set.</source>
-            <translation>ログファイルのフォルダーが設定されていません。</translation>
-        </message>
-        <message>
-            <source>Cannot create the folder %1.</source>
-            <translation>フォルダー %1 を作成できません。</translation>
-        </message>
-        <message>
-            <source>Cannot write the log file %1: %2</source>
-            <translation>ログファイル %1 を書き込めません: %2</translation>
-        </message>
-        <message>
-            <source>Cannot write the CSV file %1: %2</source>
-            <translation>CSV ファイル %1 を書き込めません: %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>MainWindow</name>
-        <message>
-            <source>Gearwarden</source>
-            <translation>Gearwarden</translation>
-        </message>
-        <message>
-            <source>Application log</source>
-            <translation>アプリケーションログ</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>Incorrect remote data. No firmware info received</source>
+        <translation>リモートデータが正しくありません。ファームウェア情報を受信していません</translation>
+    </message>
+    <message>
+        <source>Error loading firmware file: %1</source>
+        <translation>ファームウェアファイルの読み込みエラー: %1</translation>
+    </message>
+    <message>
+        <source>Cannot save firmware file, please download it manually</source>
+        <translation>ファームウェアファイルを保存できません。手動でダウンロードしてください</translation>
+    </message>
+    <message>
+        <source>Firmware file corrupted, can&apos;t update</source>
+        <translation>ファームウェアファイルが破損しているため、更新できません</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterDevice</name>
+    <message>
+        <source>Connection Error</source>
+        <translation>接続エラー</translation>
+    </message>
+    <message>
+        <source>Failed to connect to the device. Please try again.</source>
+        <translation>デバイスに接続できませんでした。もう一度お試しください。</translation>
+    </message>
+</context>
+<context>
+    <name>LogDescriptionWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Created at:</source>
+        <translation>作成日時:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>ユーザー:</translation>
+    </message>
+    <message>
+        <source>Coordinates:</source>
+        <translation>座標:</translation>
+    </message>
+    <message>
+        <source>Settings set:</source>
+        <translation>設定セット:</translation>
+    </message>
+    <message>
+        <source>Motor poles:</source>
+        <translation>モーター極数:</translation>
+    </message>
+    <message>
+        <source>Energy reference:</source>
+        <translation>基準エネルギー:</translation>
+    </message>
+    <message>
+        <source>Log frequency:</source>
+        <translation>記録周波数:</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>ハードウェアバージョン:</translation>
+    </message>
+    <message>
+        <source>Firmware version:</source>
+        <translation>ファームウェアバージョン:</translation>
+    </message>
+    <message>
+        <source>Booloader version:</source>
+        <translation>ブートローダーバージョン:</translation>
+    </message>
+    <message>
+        <source>esc fw version:</source>
+        <translation>ESC ファームウェアバージョン:</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>%1 Wh</source>
+        <translation>%1 Wh</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>Error reading log file</source>
+        <translation>ログファイルの読み込みエラー</translation>
+    </message>
+    <message>
+        <source>File is corrupted or unsupported</source>
+        <translation>ファイルが破損しているか、サポートされていません</translation>
+    </message>
+</context>
+<context>
+    <name>LogFile</name>
+    <message>
+        <source>NoDate</source>
+        <translation>日付なし</translation>
+    </message>
+    <message>
+        <source>No folder for log files is set.</source>
+        <translation>ログファイルのフォルダーが設定されていません。</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>フォルダー %1 を作成できません。</translation>
+    </message>
+    <message>
+        <source>Cannot write the log file %1: %2</source>
+        <translation>ログファイル %1 を書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the CSV file %1: %2</source>
+        <translation>CSV ファイル %1 を書き込めません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Gearwarden</source>
+        <translation>Gearwarden</translation>
+    </message>
+    <message>
+        <source>Application log</source>
+        <translation>アプリケーションログ</translation>
+    </message>
+</context>
 </TS>

@@ -1,473 +1,473 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="en">
-    <context>
-        <name>AdvertisedStatus</name>
-        <message>
-            <source>Limited</source>
-            <translation>Ograniczony</translation>
-        </message>
-        <message>
-            <source>Race</source>
-            <translation>Wyścig</translation>
-        </message>
-        <message>
-            <source>Error</source>
-            <translation>Błąd</translation>
-        </message>
-        <message>
-            <source>Ready</source>
-            <translation>Gotowy</translation>
-        </message>
-        <message>
-            <source>Start overvoltage!</source>
-            <translation>Przepięcie na starcie!</translation>
-        </message>
-        <message>
-            <source>End undervoltage!</source>
-            <translation>Zbyt niskie napięcie na końcu!</translation>
-        </message>
-        <message>
-            <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
-            <translation>PRZEWÓD SYGNAŁOWY ESC PODŁĄCZONY ŹLE!</translation>
-        </message>
-        <message>
-            <source>RED WIRE BROKEN!</source>
-            <translation>CZERWONY PRZEWÓD PRZERWANY!</translation>
-        </message>
-        <message>
-            <source>Ok</source>
-            <translation>OK</translation>
-        </message>
-        <message>
-            <source>Not supported</source>
-            <translation>Nieobsługiwany</translation>
-        </message>
-        <message>
-            <source>Disabled</source>
-            <translation>Wyłączony</translation>
-        </message>
-        <message>
-            <source>Enabled</source>
-            <translation>Włączony</translation>
-        </message>
-        <message>
-            <source>Active</source>
-            <translation>Aktywny</translation>
-        </message>
-        <message>
-            <source>Voltage reverse!</source>
-            <translation>Odwrócona polaryzacja napięcia!</translation>
-        </message>
-        <message>
-            <source>Calibrate error</source>
-            <translation>Błąd kalibracji</translation>
-        </message>
-        <message>
-            <source>Current reverse!</source>
-            <translation>Odwrócony kierunek prądu!</translation>
-        </message>
-        <message>
-            <source>Self test error</source>
-            <translation>Błąd autotestu</translation>
-        </message>
-        <message>
-            <source>Calibrated: %1.%2</source>
-            <translation>Skalibrowany: %1.%2</translation>
-        </message>
-        <message>
-            <source>%1 (%2)</source>
-            <translation>%1 (%2)</translation>
-        </message>
-        <message>
-            <source>RAR-I mini</source>
-            <translation>RAR-I mini</translation>
-        </message>
-        <message>
-            <source>No limits!</source>
-            <translation>Bez limitów!</translation>
-        </message>
-        <message>
-            <source>Test only!</source>
-            <translation>Tylko do testów!</translation>
-        </message>
-        <message>
-            <source>User mode%1</source>
-            <translation>Tryb użytkownika %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>BluetoothDeviceModel</name>
-        <message>
-            <source>Unique ID</source>
-            <translation>Unikalny ID</translation>
-        </message>
-        <message>
-            <source>Reg num</source>
-            <translation>Nr rej.</translation>
-        </message>
-        <message>
-            <source>User name</source>
-            <translation>Nazwa użytkownika</translation>
-        </message>
-        <message>
-            <source>RSSI</source>
-            <translation>RSSI</translation>
-        </message>
-        <message>
-            <source>Batt state %</source>
-            <translation>Stan baterii %</translation>
-        </message>
-        <message>
-            <source>Status</source>
-            <translation>Stan</translation>
-        </message>
-        <message>
-            <source>Check</source>
-            <translation>Kontrola</translation>
-        </message>
-        <message>
-            <source>Self test</source>
-            <translation>Autotest</translation>
-        </message>
-        <message>
-            <source>Sett set</source>
-            <translation>Zestaw ustawień</translation>
-        </message>
-        <message>
-            <source>AEC status</source>
-            <translation>Stan AEC</translation>
-        </message>
-        <message>
-            <source>Energy cons</source>
-            <translation>Zużyta energia</translation>
-        </message>
-        <message>
-            <source>Current avg, A</source>
-            <translation>Prąd średni, A</translation>
-        </message>
-        <message>
-            <source>Voltage, V</source>
-            <translation>Napięcie, V</translation>
-        </message>
-        <message>
-            <source>Energy, Wh</source>
-            <translation>Energia, Wh</translation>
-        </message>
-        <message>
-            <source>Energy ref, Wh</source>
-            <translation>Energia odn., Wh</translation>
-        </message>
-        <message>
-            <source>Capacity, mAh</source>
-            <translation>Pojemność, mAh</translation>
-        </message>
-        <message>
-            <source>Hardware ver</source>
-            <translation>Wersja sprzętu</translation>
-        </message>
-        <message>
-            <source>Firmware ver</source>
-            <translation>Wersja firmware</translation>
-        </message>
-        <message>
-            <source>Address</source>
-            <translation>Adres</translation>
-        </message>
-    </context>
-    <context>
-        <name>BluetoothDovLoggerModel</name>
-        <message>
-            <source>Unique ID</source>
-            <translation>Unikalny ID</translation>
-        </message>
-        <message>
-            <source>Reg num</source>
-            <translation>Nr rej.</translation>
-        </message>
-        <message>
-            <source>User name</source>
-            <translation>Nazwa użytkownika</translation>
-        </message>
-        <message>
-            <source>RSSI</source>
-            <translation>RSSI</translation>
-        </message>
-        <message>
-            <source>Status</source>
-            <translation>Stan</translation>
-        </message>
-        <message>
-            <source>Avg speed, km/h</source>
-            <translation>Śr. prędkość, km/h</translation>
-        </message>
-        <message>
-            <source>Avg rpm, 1/min</source>
-            <translation>Śr. obroty, 1/min</translation>
-        </message>
-        <message>
-            <source>Max speed, km/h</source>
-            <translation>Maks. prędkość, km/h</translation>
-        </message>
-        <message>
-            <source>Max rpm, 1/min</source>
-            <translation>Maks. obroty, 1/min</translation>
-        </message>
-        <message>
-            <source>Temperature, °C</source>
-            <translation>Temperatura, °C</translation>
-        </message>
-        <message>
-            <source>Satelites</source>
-            <translation>Satelity</translation>
-        </message>
-        <message>
-            <source>Hardware ver</source>
-            <translation>Wersja sprzętu</translation>
-        </message>
-        <message>
-            <source>Firmware ver</source>
-            <translation>Wersja firmware</translation>
-        </message>
-        <message>
-            <source>Address</source>
-            <translation>Adres</translation>
-        </message>
-    </context>
-    <context>
-        <name>DFUUpdater</name>
-        <message>
-            <source>Select init data partition</source>
-            <translation>Wybór partycji danych inicjalizacji</translation>
-        </message>
-        <message>
-            <source>Create init data partition</source>
-            <translation>Tworzenie partycji danych inicjalizacji</translation>
-        </message>
-        <message>
-            <source>Set PRN mode</source>
-            <translation>Ustawianie trybu PRN</translation>
-        </message>
-        <message>
-            <source>Upload init data</source>
-            <translation>Wysyłanie danych inicjalizacji</translation>
-        </message>
-        <message>
-            <source>Check init data</source>
-            <translation>Sprawdzanie danych inicjalizacji</translation>
-        </message>
-        <message>
-            <source>Execute init update</source>
-            <translation>Wykonywanie aktualizacji inicjalizacji</translation>
-        </message>
-        <message>
-            <source>Select main data partition</source>
-            <translation>Wybór partycji danych głównych</translation>
-        </message>
-        <message>
-            <source>Create main data partition</source>
-            <translation>Tworzenie partycji danych głównych</translation>
-        </message>
-        <message>
-            <source>Upload main firmware</source>
-            <translation>Wysyłanie głównego oprogramowania</translation>
-        </message>
-        <message>
-            <source>Check main firmware</source>
-            <translation>Sprawdzanie głównego oprogramowania</translation>
-        </message>
-        <message>
-            <source>Execute firmware update</source>
-            <translation>Wykonywanie aktualizacji oprogramowania</translation>
-        </message>
-        <message>
-            <source>Unknown state: %1</source>
-            <translation>Nieznany stan: %1</translation>
-        </message>
-        <message>
-            <source>Writing to the bootloader failed: %1</source>
-            <translation>Zapis do programu rozruchowego nie powiódł się: %1</translation>
-        </message>
-        <message>
-            <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
-            <translation>Odpowiedź na %1 za krótka: %2 bajtów zamiast %3 (%4)</translation>
-        </message>
-        <message>
-            <source>Select response incorrect size: %1 instead of 15</source>
-            <translation>Nieprawidłowy rozmiar odpowiedzi Select: %1 zamiast 15</translation>
-        </message>
-        <message>
-            <source>Select response incorrect header: %1 %2 instead of 6 1</source>
-            <translation>Nieprawidłowy nagłówek odpowiedzi Select: %1 %2 zamiast 6 1</translation>
-        </message>
-        <message>
-            <source>Create response incorrect header: %1 %2 instead of 1 1</source>
-            <translation>Nieprawidłowy nagłówek odpowiedzi Create: %1 %2 zamiast 1 1</translation>
-        </message>
-        <message>
-            <source>Unexpected response for Set PRN command: %1</source>
-            <translation>Nieoczekiwana odpowiedź na polecenie Set PRN: %1</translation>
-        </message>
-        <message>
-            <source>Unexpected data in upload state: %1</source>
-            <translation>Nieoczekiwane dane podczas wysyłania: %1</translation>
-        </message>
-        <message>
-            <source>CRC32 is incorrect
+<context>
+    <name>AdvertisedStatus</name>
+    <message>
+        <source>Limited</source>
+        <translation>Ograniczony</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>Wyścig</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Gotowy</translation>
+    </message>
+    <message>
+        <source>Start overvoltage!</source>
+        <translation>Przepięcie na starcie!</translation>
+    </message>
+    <message>
+        <source>End undervoltage!</source>
+        <translation>Zbyt niskie napięcie na końcu!</translation>
+    </message>
+    <message>
+        <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
+        <translation>PRZEWÓD SYGNAŁOWY ESC PODŁĄCZONY ŹLE!</translation>
+    </message>
+    <message>
+        <source>RED WIRE BROKEN!</source>
+        <translation>CZERWONY PRZEWÓD PRZERWANY!</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Not supported</source>
+        <translation>Nieobsługiwany</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Wyłączony</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Włączony</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Aktywny</translation>
+    </message>
+    <message>
+        <source>Voltage reverse!</source>
+        <translation>Odwrócona polaryzacja napięcia!</translation>
+    </message>
+    <message>
+        <source>Calibrate error</source>
+        <translation>Błąd kalibracji</translation>
+    </message>
+    <message>
+        <source>Current reverse!</source>
+        <translation>Odwrócony kierunek prądu!</translation>
+    </message>
+    <message>
+        <source>Self test error</source>
+        <translation>Błąd autotestu</translation>
+    </message>
+    <message>
+        <source>Calibrated: %1.%2</source>
+        <translation>Skalibrowany: %1.%2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>RAR-I mini</source>
+        <translation>RAR-I mini</translation>
+    </message>
+    <message>
+        <source>No limits!</source>
+        <translation>Bez limitów!</translation>
+    </message>
+    <message>
+        <source>Test only!</source>
+        <translation>Tylko do testów!</translation>
+    </message>
+    <message>
+        <source>User mode%1</source>
+        <translation>Tryb użytkownika %1</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothDeviceModel</name>
+    <message>
+        <source>Unique ID</source>
+        <translation>Unikalny ID</translation>
+    </message>
+    <message>
+        <source>Reg num</source>
+        <translation>Nr rej.</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nazwa użytkownika</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Batt state %</source>
+        <translation>Stan baterii %</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Kontrola</translation>
+    </message>
+    <message>
+        <source>Self test</source>
+        <translation>Autotest</translation>
+    </message>
+    <message>
+        <source>Sett set</source>
+        <translation>Zestaw ustawień</translation>
+    </message>
+    <message>
+        <source>AEC status</source>
+        <translation>Stan AEC</translation>
+    </message>
+    <message>
+        <source>Energy cons</source>
+        <translation>Zużyta energia</translation>
+    </message>
+    <message>
+        <source>Current avg, A</source>
+        <translation>Prąd średni, A</translation>
+    </message>
+    <message>
+        <source>Voltage, V</source>
+        <translation>Napięcie, V</translation>
+    </message>
+    <message>
+        <source>Energy, Wh</source>
+        <translation>Energia, Wh</translation>
+    </message>
+    <message>
+        <source>Energy ref, Wh</source>
+        <translation>Energia odn., Wh</translation>
+    </message>
+    <message>
+        <source>Capacity, mAh</source>
+        <translation>Pojemność, mAh</translation>
+    </message>
+    <message>
+        <source>Hardware ver</source>
+        <translation>Wersja sprzętu</translation>
+    </message>
+    <message>
+        <source>Firmware ver</source>
+        <translation>Wersja firmware</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothDovLoggerModel</name>
+    <message>
+        <source>Unique ID</source>
+        <translation>Unikalny ID</translation>
+    </message>
+    <message>
+        <source>Reg num</source>
+        <translation>Nr rej.</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nazwa użytkownika</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>Avg speed, km/h</source>
+        <translation>Śr. prędkość, km/h</translation>
+    </message>
+    <message>
+        <source>Avg rpm, 1/min</source>
+        <translation>Śr. obroty, 1/min</translation>
+    </message>
+    <message>
+        <source>Max speed, km/h</source>
+        <translation>Maks. prędkość, km/h</translation>
+    </message>
+    <message>
+        <source>Max rpm, 1/min</source>
+        <translation>Maks. obroty, 1/min</translation>
+    </message>
+    <message>
+        <source>Temperature, °C</source>
+        <translation>Temperatura, °C</translation>
+    </message>
+    <message>
+        <source>Satelites</source>
+        <translation>Satelity</translation>
+    </message>
+    <message>
+        <source>Hardware ver</source>
+        <translation>Wersja sprzętu</translation>
+    </message>
+    <message>
+        <source>Firmware ver</source>
+        <translation>Wersja firmware</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+</context>
+<context>
+    <name>DFUUpdater</name>
+    <message>
+        <source>Select init data partition</source>
+        <translation>Wybór partycji danych inicjalizacji</translation>
+    </message>
+    <message>
+        <source>Create init data partition</source>
+        <translation>Tworzenie partycji danych inicjalizacji</translation>
+    </message>
+    <message>
+        <source>Set PRN mode</source>
+        <translation>Ustawianie trybu PRN</translation>
+    </message>
+    <message>
+        <source>Upload init data</source>
+        <translation>Wysyłanie danych inicjalizacji</translation>
+    </message>
+    <message>
+        <source>Check init data</source>
+        <translation>Sprawdzanie danych inicjalizacji</translation>
+    </message>
+    <message>
+        <source>Execute init update</source>
+        <translation>Wykonywanie aktualizacji inicjalizacji</translation>
+    </message>
+    <message>
+        <source>Select main data partition</source>
+        <translation>Wybór partycji danych głównych</translation>
+    </message>
+    <message>
+        <source>Create main data partition</source>
+        <translation>Tworzenie partycji danych głównych</translation>
+    </message>
+    <message>
+        <source>Upload main firmware</source>
+        <translation>Wysyłanie głównego oprogramowania</translation>
+    </message>
+    <message>
+        <source>Check main firmware</source>
+        <translation>Sprawdzanie głównego oprogramowania</translation>
+    </message>
+    <message>
+        <source>Execute firmware update</source>
+        <translation>Wykonywanie aktualizacji oprogramowania</translation>
+    </message>
+    <message>
+        <source>Unknown state: %1</source>
+        <translation>Nieznany stan: %1</translation>
+    </message>
+    <message>
+        <source>Writing to the bootloader failed: %1</source>
+        <translation>Zapis do programu rozruchowego nie powiódł się: %1</translation>
+    </message>
+    <message>
+        <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
+        <translation>Odpowiedź na %1 za krótka: %2 bajtów zamiast %3 (%4)</translation>
+    </message>
+    <message>
+        <source>Select response incorrect size: %1 instead of 15</source>
+        <translation>Nieprawidłowy rozmiar odpowiedzi Select: %1 zamiast 15</translation>
+    </message>
+    <message>
+        <source>Select response incorrect header: %1 %2 instead of 6 1</source>
+        <translation>Nieprawidłowy nagłówek odpowiedzi Select: %1 %2 zamiast 6 1</translation>
+    </message>
+    <message>
+        <source>Create response incorrect header: %1 %2 instead of 1 1</source>
+        <translation>Nieprawidłowy nagłówek odpowiedzi Create: %1 %2 zamiast 1 1</translation>
+    </message>
+    <message>
+        <source>Unexpected response for Set PRN command: %1</source>
+        <translation>Nieoczekiwana odpowiedź na polecenie Set PRN: %1</translation>
+    </message>
+    <message>
+        <source>Unexpected data in upload state: %1</source>
+        <translation>Nieoczekiwane dane podczas wysyłania: %1</translation>
+    </message>
+    <message>
+        <source>CRC32 is incorrect
  Expected: %1
 Received: %2</source>
-            <translation>Nieprawidłowa suma CRC32
+        <translation>Nieprawidłowa suma CRC32
  Oczekiwano: %1
 Otrzymano: %2</translation>
-        </message>
-        <message>
-            <source>Unexpected response for execute state: %1</source>
-            <translation>Nieoczekiwana odpowiedź w stanie wykonania: %1</translation>
-        </message>
-        <message>
-            <source>Execute response incorrect result: %1 instead of 1</source>
-            <translation>Nieprawidłowy wynik odpowiedzi Execute: %1 zamiast 1</translation>
-        </message>
-    </context>
-    <context>
-        <name>FirmwareDownloader</name>
-        <message>
-            <source>Incorrect remote data format.
+    </message>
+    <message>
+        <source>Unexpected response for execute state: %1</source>
+        <translation>Nieoczekiwana odpowiedź w stanie wykonania: %1</translation>
+    </message>
+    <message>
+        <source>Execute response incorrect result: %1 instead of 1</source>
+        <translation>Nieprawidłowy wynik odpowiedzi Execute: %1 zamiast 1</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareDownloader</name>
+    <message>
+        <source>Incorrect remote data format.
 Expected array.</source>
-            <translation>Nieprawidłowy format danych zdalnych.
+        <translation>Nieprawidłowy format danych zdalnych.
 Oczekiwano tablicy.</translation>
-        </message>
-        <message>
-            <source>Incorrect remote data. No firmware info received</source>
-            <translation>Nieprawidłowe dane zdalne. Nie otrzymano informacji o oprogramowaniu sprzętowym</translation>
-        </message>
-        <message>
-            <source>Error loading firmware file: %1</source>
-            <translation>Błąd pobierania pliku oprogramowania: %1</translation>
-        </message>
-        <message>
-            <source>Cannot save firmware file, please download it manually</source>
-            <translation>Nie można zapisać pliku oprogramowania, pobierz go ręcznie</translation>
-        </message>
-        <message>
-            <source>Firmware file corrupted, can't update</source>
-            <translation>Plik oprogramowania jest uszkodzony, nie można zaktualizować</translation>
-        </message>
-    </context>
-    <context>
-        <name>LimiterDevice</name>
-        <message>
-            <source>Connection Error</source>
-            <translation>Błąd połączenia</translation>
-        </message>
-        <message>
-            <source>Failed to connect to the device. Please try again.</source>
-            <translation>Nie udało się połączyć z urządzeniem. Spróbuj ponownie.</translation>
-        </message>
-    </context>
-    <context>
-        <name>LogDescriptionWidget</name>
-        <message>
-            <source>Form</source>
-            <translation>Formularz</translation>
-        </message>
-        <message>
-            <source>Created at:</source>
-            <translation>Utworzono:</translation>
-        </message>
-        <message>
-            <source>User:</source>
-            <translation>Użytkownik:</translation>
-        </message>
-        <message>
-            <source>Coordinates:</source>
-            <translation>Współrzędne:</translation>
-        </message>
-        <message>
-            <source>Settings set:</source>
-            <translation>Zestaw ustawień:</translation>
-        </message>
-        <message>
-            <source>Motor poles:</source>
-            <translation>Bieguny silnika:</translation>
-        </message>
-        <message>
-            <source>Energy reference:</source>
-            <translation>Odniesienie energii:</translation>
-        </message>
-        <message>
-            <source>Log frequency:</source>
-            <translation>Częstotliwość zapisu:</translation>
-        </message>
-        <message>
-            <source>Hardware version:</source>
-            <translation>Wersja sprzętu:</translation>
-        </message>
-        <message>
-            <source>Firmware version:</source>
-            <translation>Wersja oprogramowania:</translation>
-        </message>
-        <message>
-            <source>Booloader version:</source>
-            <translation>Wersja bootloadera:</translation>
-        </message>
-        <message>
-            <source>esc fw version:</source>
-            <translation>Wersja oprogramowania ESC:</translation>
-        </message>
-        <message>
-            <source>Unknown</source>
-            <translation>Nieznany</translation>
-        </message>
-        <message>
-            <source>%1 Wh</source>
-            <translation>%1 Wh</translation>
-        </message>
-        <message>
-            <source>%1 Hz</source>
-            <translation>%1 Hz</translation>
-        </message>
-        <message>
-            <source>Error reading log file</source>
-            <translation>Błąd odczytu pliku dziennika</translation>
-        </message>
-        <message>
-            <source>File is corrupted or unsupported</source>
-            <translation>Plik jest uszkodzony lub nieobsługiwany</translation>
-        </message>
-    </context>
-    <context>
-        <name>LogFile</name>
-        <message>
-            <source>NoDate</source>
-            <translation>BezDaty</translation>
-        </message>
-        <message>
-            <source>No folder for log files is set.</source>
-            <translation>Nie ustawiono folderu na pliki dziennika.</translation>
-        </message>
-        <message>
-            <source>Cannot create the folder %1.</source>
-            <translation>Nie można utworzyć folderu %1.</translation>
-        </message>
-        <message>
-            <source>Cannot write the log file %1: %2</source>
-            <translation>Nie można zapisać pliku dziennika %1: %2</translation>
-        </message>
-        <message>
-            <source>Cannot write the CSV file %1: %2</source>
-            <translation>Nie można zapisać pliku CSV %1: %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>MainWindow</name>
-        <message>
-            <source>Gearwarden</source>
-            <translation>Gearwarden</translation>
-        </message>
-        <message>
-            <source>Application log</source>
-            <translation>Dziennik aplikacji</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>Incorrect remote data. No firmware info received</source>
+        <translation>Nieprawidłowe dane zdalne. Nie otrzymano informacji o oprogramowaniu sprzętowym</translation>
+    </message>
+    <message>
+        <source>Error loading firmware file: %1</source>
+        <translation>Błąd pobierania pliku oprogramowania: %1</translation>
+    </message>
+    <message>
+        <source>Cannot save firmware file, please download it manually</source>
+        <translation>Nie można zapisać pliku oprogramowania, pobierz go ręcznie</translation>
+    </message>
+    <message>
+        <source>Firmware file corrupted, can&apos;t update</source>
+        <translation>Plik oprogramowania jest uszkodzony, nie można zaktualizować</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterDevice</name>
+    <message>
+        <source>Connection Error</source>
+        <translation>Błąd połączenia</translation>
+    </message>
+    <message>
+        <source>Failed to connect to the device. Please try again.</source>
+        <translation>Nie udało się połączyć z urządzeniem. Spróbuj ponownie.</translation>
+    </message>
+</context>
+<context>
+    <name>LogDescriptionWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Created at:</source>
+        <translation>Utworzono:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>Użytkownik:</translation>
+    </message>
+    <message>
+        <source>Coordinates:</source>
+        <translation>Współrzędne:</translation>
+    </message>
+    <message>
+        <source>Settings set:</source>
+        <translation>Zestaw ustawień:</translation>
+    </message>
+    <message>
+        <source>Motor poles:</source>
+        <translation>Bieguny silnika:</translation>
+    </message>
+    <message>
+        <source>Energy reference:</source>
+        <translation>Odniesienie energii:</translation>
+    </message>
+    <message>
+        <source>Log frequency:</source>
+        <translation>Częstotliwość zapisu:</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>Wersja sprzętu:</translation>
+    </message>
+    <message>
+        <source>Firmware version:</source>
+        <translation>Wersja oprogramowania:</translation>
+    </message>
+    <message>
+        <source>Booloader version:</source>
+        <translation>Wersja bootloadera:</translation>
+    </message>
+    <message>
+        <source>esc fw version:</source>
+        <translation>Wersja oprogramowania ESC:</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Nieznany</translation>
+    </message>
+    <message>
+        <source>%1 Wh</source>
+        <translation>%1 Wh</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>Error reading log file</source>
+        <translation>Błąd odczytu pliku dziennika</translation>
+    </message>
+    <message>
+        <source>File is corrupted or unsupported</source>
+        <translation>Plik jest uszkodzony lub nieobsługiwany</translation>
+    </message>
+</context>
+<context>
+    <name>LogFile</name>
+    <message>
+        <source>NoDate</source>
+        <translation>BezDaty</translation>
+    </message>
+    <message>
+        <source>No folder for log files is set.</source>
+        <translation>Nie ustawiono folderu na pliki dziennika.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Nie można utworzyć folderu %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write the log file %1: %2</source>
+        <translation>Nie można zapisać pliku dziennika %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the CSV file %1: %2</source>
+        <translation>Nie można zapisać pliku CSV %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Gearwarden</source>
+        <translation>Gearwarden</translation>
+    </message>
+    <message>
+        <source>Application log</source>
+        <translation>Dziennik aplikacji</translation>
+    </message>
+</context>
 </TS>

@@ -1,473 +1,473 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ro" sourcelanguage="en">
-    <context>
-        <name>AdvertisedStatus</name>
-        <message>
-            <source>Limited</source>
-            <translation>Limitat</translation>
-        </message>
-        <message>
-            <source>Race</source>
-            <translation>Cursă</translation>
-        </message>
-        <message>
-            <source>Error</source>
-            <translation>Eroare</translation>
-        </message>
-        <message>
-            <source>Ready</source>
-            <translation>Pregătit</translation>
-        </message>
-        <message>
-            <source>Start overvoltage!</source>
-            <translation>Supratensiune la start!</translation>
-        </message>
-        <message>
-            <source>End undervoltage!</source>
-            <translation>Subtensiune la final!</translation>
-        </message>
-        <message>
-            <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
-            <translation>FIRUL DE SEMNAL ESC CONECTAT GREȘIT!</translation>
-        </message>
-        <message>
-            <source>RED WIRE BROKEN!</source>
-            <translation>FIRUL ROȘU ÎNTRERUPT!</translation>
-        </message>
-        <message>
-            <source>Ok</source>
-            <translation>OK</translation>
-        </message>
-        <message>
-            <source>Not supported</source>
-            <translation>Neacceptat</translation>
-        </message>
-        <message>
-            <source>Disabled</source>
-            <translation>Dezactivat</translation>
-        </message>
-        <message>
-            <source>Enabled</source>
-            <translation>Activat</translation>
-        </message>
-        <message>
-            <source>Active</source>
-            <translation>Activ</translation>
-        </message>
-        <message>
-            <source>Voltage reverse!</source>
-            <translation>Tensiune inversată!</translation>
-        </message>
-        <message>
-            <source>Calibrate error</source>
-            <translation>Eroare de calibrare</translation>
-        </message>
-        <message>
-            <source>Current reverse!</source>
-            <translation>Curent inversat!</translation>
-        </message>
-        <message>
-            <source>Self test error</source>
-            <translation>Eroare la autotestare</translation>
-        </message>
-        <message>
-            <source>Calibrated: %1.%2</source>
-            <translation>Calibrat: %1.%2</translation>
-        </message>
-        <message>
-            <source>%1 (%2)</source>
-            <translation>%1 (%2)</translation>
-        </message>
-        <message>
-            <source>RAR-I mini</source>
-            <translation>RAR-I mini</translation>
-        </message>
-        <message>
-            <source>No limits!</source>
-            <translation>Fără limite!</translation>
-        </message>
-        <message>
-            <source>Test only!</source>
-            <translation>Doar pentru test!</translation>
-        </message>
-        <message>
-            <source>User mode%1</source>
-            <translation>Mod utilizator %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>BluetoothDeviceModel</name>
-        <message>
-            <source>Unique ID</source>
-            <translation>ID unic</translation>
-        </message>
-        <message>
-            <source>Reg num</source>
-            <translation>Nr. înreg.</translation>
-        </message>
-        <message>
-            <source>User name</source>
-            <translation>Nume utilizator</translation>
-        </message>
-        <message>
-            <source>RSSI</source>
-            <translation>RSSI</translation>
-        </message>
-        <message>
-            <source>Batt state %</source>
-            <translation>Stare baterie %</translation>
-        </message>
-        <message>
-            <source>Status</source>
-            <translation>Stare</translation>
-        </message>
-        <message>
-            <source>Check</source>
-            <translation>Verificare</translation>
-        </message>
-        <message>
-            <source>Self test</source>
-            <translation>Autotest</translation>
-        </message>
-        <message>
-            <source>Sett set</source>
-            <translation>Set setări</translation>
-        </message>
-        <message>
-            <source>AEC status</source>
-            <translation>Stare AEC</translation>
-        </message>
-        <message>
-            <source>Energy cons</source>
-            <translation>Energie consumată</translation>
-        </message>
-        <message>
-            <source>Current avg, A</source>
-            <translation>Curent mediu, A</translation>
-        </message>
-        <message>
-            <source>Voltage, V</source>
-            <translation>Tensiune, V</translation>
-        </message>
-        <message>
-            <source>Energy, Wh</source>
-            <translation>Energie, Wh</translation>
-        </message>
-        <message>
-            <source>Energy ref, Wh</source>
-            <translation>Energie ref., Wh</translation>
-        </message>
-        <message>
-            <source>Capacity, mAh</source>
-            <translation>Capacitate, mAh</translation>
-        </message>
-        <message>
-            <source>Hardware ver</source>
-            <translation>Versiune hardware</translation>
-        </message>
-        <message>
-            <source>Firmware ver</source>
-            <translation>Versiune firmware</translation>
-        </message>
-        <message>
-            <source>Address</source>
-            <translation>Adresă</translation>
-        </message>
-    </context>
-    <context>
-        <name>BluetoothDovLoggerModel</name>
-        <message>
-            <source>Unique ID</source>
-            <translation>ID unic</translation>
-        </message>
-        <message>
-            <source>Reg num</source>
-            <translation>Nr. înreg.</translation>
-        </message>
-        <message>
-            <source>User name</source>
-            <translation>Nume utilizator</translation>
-        </message>
-        <message>
-            <source>RSSI</source>
-            <translation>RSSI</translation>
-        </message>
-        <message>
-            <source>Status</source>
-            <translation>Stare</translation>
-        </message>
-        <message>
-            <source>Avg speed, km/h</source>
-            <translation>Viteză medie, km/h</translation>
-        </message>
-        <message>
-            <source>Avg rpm, 1/min</source>
-            <translation>Turație medie, 1/min</translation>
-        </message>
-        <message>
-            <source>Max speed, km/h</source>
-            <translation>Viteză max., km/h</translation>
-        </message>
-        <message>
-            <source>Max rpm, 1/min</source>
-            <translation>Turație max., 1/min</translation>
-        </message>
-        <message>
-            <source>Temperature, °C</source>
-            <translation>Temperatură, °C</translation>
-        </message>
-        <message>
-            <source>Satelites</source>
-            <translation>Sateliți</translation>
-        </message>
-        <message>
-            <source>Hardware ver</source>
-            <translation>Versiune hardware</translation>
-        </message>
-        <message>
-            <source>Firmware ver</source>
-            <translation>Versiune firmware</translation>
-        </message>
-        <message>
-            <source>Address</source>
-            <translation>Adresă</translation>
-        </message>
-    </context>
-    <context>
-        <name>DFUUpdater</name>
-        <message>
-            <source>Select init data partition</source>
-            <translation>Selectare partiție date de inițializare</translation>
-        </message>
-        <message>
-            <source>Create init data partition</source>
-            <translation>Creare partiție date de inițializare</translation>
-        </message>
-        <message>
-            <source>Set PRN mode</source>
-            <translation>Setare mod PRN</translation>
-        </message>
-        <message>
-            <source>Upload init data</source>
-            <translation>Încărcare date de inițializare</translation>
-        </message>
-        <message>
-            <source>Check init data</source>
-            <translation>Verificare date de inițializare</translation>
-        </message>
-        <message>
-            <source>Execute init update</source>
-            <translation>Executare actualizare de inițializare</translation>
-        </message>
-        <message>
-            <source>Select main data partition</source>
-            <translation>Selectare partiție date principale</translation>
-        </message>
-        <message>
-            <source>Create main data partition</source>
-            <translation>Creare partiție date principale</translation>
-        </message>
-        <message>
-            <source>Upload main firmware</source>
-            <translation>Încărcare firmware principal</translation>
-        </message>
-        <message>
-            <source>Check main firmware</source>
-            <translation>Verificare firmware principal</translation>
-        </message>
-        <message>
-            <source>Execute firmware update</source>
-            <translation>Executare actualizare firmware</translation>
-        </message>
-        <message>
-            <source>Unknown state: %1</source>
-            <translation>Stare necunoscută: %1</translation>
-        </message>
-        <message>
-            <source>Writing to the bootloader failed: %1</source>
-            <translation>Scrierea în bootloader a eșuat: %1</translation>
-        </message>
-        <message>
-            <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
-            <translation>Răspuns la %1 prea scurt: %2 octeți în loc de %3 (%4)</translation>
-        </message>
-        <message>
-            <source>Select response incorrect size: %1 instead of 15</source>
-            <translation>Dimensiune incorectă a răspunsului Select: %1 în loc de 15</translation>
-        </message>
-        <message>
-            <source>Select response incorrect header: %1 %2 instead of 6 1</source>
-            <translation>Antet incorect al răspunsului Select: %1 %2 în loc de 6 1</translation>
-        </message>
-        <message>
-            <source>Create response incorrect header: %1 %2 instead of 1 1</source>
-            <translation>Antet incorect al răspunsului Create: %1 %2 în loc de 1 1</translation>
-        </message>
-        <message>
-            <source>Unexpected response for Set PRN command: %1</source>
-            <translation>Răspuns neașteptat la comanda Set PRN: %1</translation>
-        </message>
-        <message>
-            <source>Unexpected data in upload state: %1</source>
-            <translation>Date neașteptate în timpul încărcării: %1</translation>
-        </message>
-        <message>
-            <source>CRC32 is incorrect
+<context>
+    <name>AdvertisedStatus</name>
+    <message>
+        <source>Limited</source>
+        <translation>Limitat</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>Cursă</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Eroare</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pregătit</translation>
+    </message>
+    <message>
+        <source>Start overvoltage!</source>
+        <translation>Supratensiune la start!</translation>
+    </message>
+    <message>
+        <source>End undervoltage!</source>
+        <translation>Subtensiune la final!</translation>
+    </message>
+    <message>
+        <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
+        <translation>FIRUL DE SEMNAL ESC CONECTAT GREȘIT!</translation>
+    </message>
+    <message>
+        <source>RED WIRE BROKEN!</source>
+        <translation>FIRUL ROȘU ÎNTRERUPT!</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Not supported</source>
+        <translation>Neacceptat</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Dezactivat</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Activat</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Activ</translation>
+    </message>
+    <message>
+        <source>Voltage reverse!</source>
+        <translation>Tensiune inversată!</translation>
+    </message>
+    <message>
+        <source>Calibrate error</source>
+        <translation>Eroare de calibrare</translation>
+    </message>
+    <message>
+        <source>Current reverse!</source>
+        <translation>Curent inversat!</translation>
+    </message>
+    <message>
+        <source>Self test error</source>
+        <translation>Eroare la autotestare</translation>
+    </message>
+    <message>
+        <source>Calibrated: %1.%2</source>
+        <translation>Calibrat: %1.%2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>RAR-I mini</source>
+        <translation>RAR-I mini</translation>
+    </message>
+    <message>
+        <source>No limits!</source>
+        <translation>Fără limite!</translation>
+    </message>
+    <message>
+        <source>Test only!</source>
+        <translation>Doar pentru test!</translation>
+    </message>
+    <message>
+        <source>User mode%1</source>
+        <translation>Mod utilizator %1</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothDeviceModel</name>
+    <message>
+        <source>Unique ID</source>
+        <translation>ID unic</translation>
+    </message>
+    <message>
+        <source>Reg num</source>
+        <translation>Nr. înreg.</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nume utilizator</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Batt state %</source>
+        <translation>Stare baterie %</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stare</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Verificare</translation>
+    </message>
+    <message>
+        <source>Self test</source>
+        <translation>Autotest</translation>
+    </message>
+    <message>
+        <source>Sett set</source>
+        <translation>Set setări</translation>
+    </message>
+    <message>
+        <source>AEC status</source>
+        <translation>Stare AEC</translation>
+    </message>
+    <message>
+        <source>Energy cons</source>
+        <translation>Energie consumată</translation>
+    </message>
+    <message>
+        <source>Current avg, A</source>
+        <translation>Curent mediu, A</translation>
+    </message>
+    <message>
+        <source>Voltage, V</source>
+        <translation>Tensiune, V</translation>
+    </message>
+    <message>
+        <source>Energy, Wh</source>
+        <translation>Energie, Wh</translation>
+    </message>
+    <message>
+        <source>Energy ref, Wh</source>
+        <translation>Energie ref., Wh</translation>
+    </message>
+    <message>
+        <source>Capacity, mAh</source>
+        <translation>Capacitate, mAh</translation>
+    </message>
+    <message>
+        <source>Hardware ver</source>
+        <translation>Versiune hardware</translation>
+    </message>
+    <message>
+        <source>Firmware ver</source>
+        <translation>Versiune firmware</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresă</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothDovLoggerModel</name>
+    <message>
+        <source>Unique ID</source>
+        <translation>ID unic</translation>
+    </message>
+    <message>
+        <source>Reg num</source>
+        <translation>Nr. înreg.</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nume utilizator</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stare</translation>
+    </message>
+    <message>
+        <source>Avg speed, km/h</source>
+        <translation>Viteză medie, km/h</translation>
+    </message>
+    <message>
+        <source>Avg rpm, 1/min</source>
+        <translation>Turație medie, 1/min</translation>
+    </message>
+    <message>
+        <source>Max speed, km/h</source>
+        <translation>Viteză max., km/h</translation>
+    </message>
+    <message>
+        <source>Max rpm, 1/min</source>
+        <translation>Turație max., 1/min</translation>
+    </message>
+    <message>
+        <source>Temperature, °C</source>
+        <translation>Temperatură, °C</translation>
+    </message>
+    <message>
+        <source>Satelites</source>
+        <translation>Sateliți</translation>
+    </message>
+    <message>
+        <source>Hardware ver</source>
+        <translation>Versiune hardware</translation>
+    </message>
+    <message>
+        <source>Firmware ver</source>
+        <translation>Versiune firmware</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresă</translation>
+    </message>
+</context>
+<context>
+    <name>DFUUpdater</name>
+    <message>
+        <source>Select init data partition</source>
+        <translation>Selectare partiție date de inițializare</translation>
+    </message>
+    <message>
+        <source>Create init data partition</source>
+        <translation>Creare partiție date de inițializare</translation>
+    </message>
+    <message>
+        <source>Set PRN mode</source>
+        <translation>Setare mod PRN</translation>
+    </message>
+    <message>
+        <source>Upload init data</source>
+        <translation>Încărcare date de inițializare</translation>
+    </message>
+    <message>
+        <source>Check init data</source>
+        <translation>Verificare date de inițializare</translation>
+    </message>
+    <message>
+        <source>Execute init update</source>
+        <translation>Executare actualizare de inițializare</translation>
+    </message>
+    <message>
+        <source>Select main data partition</source>
+        <translation>Selectare partiție date principale</translation>
+    </message>
+    <message>
+        <source>Create main data partition</source>
+        <translation>Creare partiție date principale</translation>
+    </message>
+    <message>
+        <source>Upload main firmware</source>
+        <translation>Încărcare firmware principal</translation>
+    </message>
+    <message>
+        <source>Check main firmware</source>
+        <translation>Verificare firmware principal</translation>
+    </message>
+    <message>
+        <source>Execute firmware update</source>
+        <translation>Executare actualizare firmware</translation>
+    </message>
+    <message>
+        <source>Unknown state: %1</source>
+        <translation>Stare necunoscută: %1</translation>
+    </message>
+    <message>
+        <source>Writing to the bootloader failed: %1</source>
+        <translation>Scrierea în bootloader a eșuat: %1</translation>
+    </message>
+    <message>
+        <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
+        <translation>Răspuns la %1 prea scurt: %2 octeți în loc de %3 (%4)</translation>
+    </message>
+    <message>
+        <source>Select response incorrect size: %1 instead of 15</source>
+        <translation>Dimensiune incorectă a răspunsului Select: %1 în loc de 15</translation>
+    </message>
+    <message>
+        <source>Select response incorrect header: %1 %2 instead of 6 1</source>
+        <translation>Antet incorect al răspunsului Select: %1 %2 în loc de 6 1</translation>
+    </message>
+    <message>
+        <source>Create response incorrect header: %1 %2 instead of 1 1</source>
+        <translation>Antet incorect al răspunsului Create: %1 %2 în loc de 1 1</translation>
+    </message>
+    <message>
+        <source>Unexpected response for Set PRN command: %1</source>
+        <translation>Răspuns neașteptat la comanda Set PRN: %1</translation>
+    </message>
+    <message>
+        <source>Unexpected data in upload state: %1</source>
+        <translation>Date neașteptate în timpul încărcării: %1</translation>
+    </message>
+    <message>
+        <source>CRC32 is incorrect
  Expected: %1
 Received: %2</source>
-            <translation>CRC32 incorect
+        <translation>CRC32 incorect
  Așteptat: %1
 Primit: %2</translation>
-        </message>
-        <message>
-            <source>Unexpected response for execute state: %1</source>
-            <translation>Răspuns neașteptat în starea de execuție: %1</translation>
-        </message>
-        <message>
-            <source>Execute response incorrect result: %1 instead of 1</source>
-            <translation>Rezultat incorect al răspunsului Execute: %1 în loc de 1</translation>
-        </message>
-    </context>
-    <context>
-        <name>FirmwareDownloader</name>
-        <message>
-            <source>Incorrect remote data format.
+    </message>
+    <message>
+        <source>Unexpected response for execute state: %1</source>
+        <translation>Răspuns neașteptat în starea de execuție: %1</translation>
+    </message>
+    <message>
+        <source>Execute response incorrect result: %1 instead of 1</source>
+        <translation>Rezultat incorect al răspunsului Execute: %1 în loc de 1</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareDownloader</name>
+    <message>
+        <source>Incorrect remote data format.
 Expected array.</source>
-            <translation>Format incorect al datelor de la distanță.
+        <translation>Format incorect al datelor de la distanță.
 Se aștepta o listă.</translation>
-        </message>
-        <message>
-            <source>Incorrect remote data. No firmware info received</source>
-            <translation>Date de la distanță incorecte. Nu s-au primit informații despre firmware</translation>
-        </message>
-        <message>
-            <source>Error loading firmware file: %1</source>
-            <translation>Eroare la încărcarea fișierului de firmware: %1</translation>
-        </message>
-        <message>
-            <source>Cannot save firmware file, please download it manually</source>
-            <translation>Fișierul de firmware nu poate fi salvat, descărcați-l manual</translation>
-        </message>
-        <message>
-            <source>Firmware file corrupted, can't update</source>
-            <translation>Fișierul de firmware este corupt, actualizarea nu este posibilă</translation>
-        </message>
-    </context>
-    <context>
-        <name>LimiterDevice</name>
-        <message>
-            <source>Connection Error</source>
-            <translation>Eroare de conexiune</translation>
-        </message>
-        <message>
-            <source>Failed to connect to the device. Please try again.</source>
-            <translation>Conectarea la dispozitiv a eșuat. Vă rugăm să încercați din nou.</translation>
-        </message>
-    </context>
-    <context>
-        <name>LogDescriptionWidget</name>
-        <message>
-            <source>Form</source>
-            <translation>Formular</translation>
-        </message>
-        <message>
-            <source>Created at:</source>
-            <translation>Creat la:</translation>
-        </message>
-        <message>
-            <source>User:</source>
-            <translation>Utilizator:</translation>
-        </message>
-        <message>
-            <source>Coordinates:</source>
-            <translation>Coordonate:</translation>
-        </message>
-        <message>
-            <source>Settings set:</source>
-            <translation>Set de setări:</translation>
-        </message>
-        <message>
-            <source>Motor poles:</source>
-            <translation>Poli motor:</translation>
-        </message>
-        <message>
-            <source>Energy reference:</source>
-            <translation>Referință energie:</translation>
-        </message>
-        <message>
-            <source>Log frequency:</source>
-            <translation>Frecvență înregistrare:</translation>
-        </message>
-        <message>
-            <source>Hardware version:</source>
-            <translation>Versiune hardware:</translation>
-        </message>
-        <message>
-            <source>Firmware version:</source>
-            <translation>Versiune firmware:</translation>
-        </message>
-        <message>
-            <source>Booloader version:</source>
-            <translation>Versiune bootloader:</translation>
-        </message>
-        <message>
-            <source>esc fw version:</source>
-            <translation>Versiune firmware ESC:</translation>
-        </message>
-        <message>
-            <source>Unknown</source>
-            <translation>Necunoscut</translation>
-        </message>
-        <message>
-            <source>%1 Wh</source>
-            <translation>%1 Wh</translation>
-        </message>
-        <message>
-            <source>%1 Hz</source>
-            <translation>%1 Hz</translation>
-        </message>
-        <message>
-            <source>Error reading log file</source>
-            <translation>Eroare la citirea fișierului jurnal</translation>
-        </message>
-        <message>
-            <source>File is corrupted or unsupported</source>
-            <translation>Fișierul este deteriorat sau neacceptat</translation>
-        </message>
-    </context>
-    <context>
-        <name>LogFile</name>
-        <message>
-            <source>NoDate</source>
-            <translation>FărăDată</translation>
-        </message>
-        <message>
-            <source>No folder for log files is set.</source>
-            <translation>Nu este setat niciun dosar pentru fișierele jurnal.</translation>
-        </message>
-        <message>
-            <source>Cannot create the folder %1.</source>
-            <translation>Nu se poate crea dosarul %1.</translation>
-        </message>
-        <message>
-            <source>Cannot write the log file %1: %2</source>
-            <translation>Nu se poate scrie fișierul jurnal %1: %2</translation>
-        </message>
-        <message>
-            <source>Cannot write the CSV file %1: %2</source>
-            <translation>Nu se poate scrie fișierul CSV %1: %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>MainWindow</name>
-        <message>
-            <source>Gearwarden</source>
-            <translation>Gearwarden</translation>
-        </message>
-        <message>
-            <source>Application log</source>
-            <translation>Jurnalul aplicației</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>Incorrect remote data. No firmware info received</source>
+        <translation>Date de la distanță incorecte. Nu s-au primit informații despre firmware</translation>
+    </message>
+    <message>
+        <source>Error loading firmware file: %1</source>
+        <translation>Eroare la încărcarea fișierului de firmware: %1</translation>
+    </message>
+    <message>
+        <source>Cannot save firmware file, please download it manually</source>
+        <translation>Fișierul de firmware nu poate fi salvat, descărcați-l manual</translation>
+    </message>
+    <message>
+        <source>Firmware file corrupted, can&apos;t update</source>
+        <translation>Fișierul de firmware este corupt, actualizarea nu este posibilă</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterDevice</name>
+    <message>
+        <source>Connection Error</source>
+        <translation>Eroare de conexiune</translation>
+    </message>
+    <message>
+        <source>Failed to connect to the device. Please try again.</source>
+        <translation>Conectarea la dispozitiv a eșuat. Vă rugăm să încercați din nou.</translation>
+    </message>
+</context>
+<context>
+    <name>LogDescriptionWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Created at:</source>
+        <translation>Creat la:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>Utilizator:</translation>
+    </message>
+    <message>
+        <source>Coordinates:</source>
+        <translation>Coordonate:</translation>
+    </message>
+    <message>
+        <source>Settings set:</source>
+        <translation>Set de setări:</translation>
+    </message>
+    <message>
+        <source>Motor poles:</source>
+        <translation>Poli motor:</translation>
+    </message>
+    <message>
+        <source>Energy reference:</source>
+        <translation>Referință energie:</translation>
+    </message>
+    <message>
+        <source>Log frequency:</source>
+        <translation>Frecvență înregistrare:</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>Versiune hardware:</translation>
+    </message>
+    <message>
+        <source>Firmware version:</source>
+        <translation>Versiune firmware:</translation>
+    </message>
+    <message>
+        <source>Booloader version:</source>
+        <translation>Versiune bootloader:</translation>
+    </message>
+    <message>
+        <source>esc fw version:</source>
+        <translation>Versiune firmware ESC:</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Necunoscut</translation>
+    </message>
+    <message>
+        <source>%1 Wh</source>
+        <translation>%1 Wh</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>Error reading log file</source>
+        <translation>Eroare la citirea fișierului jurnal</translation>
+    </message>
+    <message>
+        <source>File is corrupted or unsupported</source>
+        <translation>Fișierul este deteriorat sau neacceptat</translation>
+    </message>
+</context>
+<context>
+    <name>LogFile</name>
+    <message>
+        <source>NoDate</source>
+        <translation>FărăDată</translation>
+    </message>
+    <message>
+        <source>No folder for log files is set.</source>
+        <translation>Nu este setat niciun dosar pentru fișierele jurnal.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Nu se poate crea dosarul %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write the log file %1: %2</source>
+        <translation>Nu se poate scrie fișierul jurnal %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the CSV file %1: %2</source>
+        <translation>Nu se poate scrie fișierul CSV %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Gearwarden</source>
+        <translation>Gearwarden</translation>
+    </message>
+    <message>
+        <source>Application log</source>
+        <translation>Jurnalul aplicației</translation>
+    </message>
+</context>
 </TS>

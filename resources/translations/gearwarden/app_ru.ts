@@ -1,473 +1,473 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
-    <context>
-        <name>AdvertisedStatus</name>
-        <message>
-            <source>Limited</source>
-            <translation>Ограничено</translation>
-        </message>
-        <message>
-            <source>Race</source>
-            <translation>Гонка</translation>
-        </message>
-        <message>
-            <source>Error</source>
-            <translation>Ошибка</translation>
-        </message>
-        <message>
-            <source>Ready</source>
-            <translation>Готов</translation>
-        </message>
-        <message>
-            <source>Start overvoltage!</source>
-            <translation>Перенапряжение при старте!</translation>
-        </message>
-        <message>
-            <source>End undervoltage!</source>
-            <translation>Пониженное напряжение в конце!</translation>
-        </message>
-        <message>
-            <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
-            <translation>СИГНАЛЬНЫЙ ПРОВОД ESC ПОДКЛЮЧЁН НЕВЕРНО!</translation>
-        </message>
-        <message>
-            <source>RED WIRE BROKEN!</source>
-            <translation>КРАСНЫЙ ПРОВОД ОБОРВАН!</translation>
-        </message>
-        <message>
-            <source>Ok</source>
-            <translation>Норма</translation>
-        </message>
-        <message>
-            <source>Not supported</source>
-            <translation>Не поддерживается</translation>
-        </message>
-        <message>
-            <source>Disabled</source>
-            <translation>Выключен</translation>
-        </message>
-        <message>
-            <source>Enabled</source>
-            <translation>Включён</translation>
-        </message>
-        <message>
-            <source>Active</source>
-            <translation>Активен</translation>
-        </message>
-        <message>
-            <source>Voltage reverse!</source>
-            <translation>Обратная полярность напряжения!</translation>
-        </message>
-        <message>
-            <source>Calibrate error</source>
-            <translation>Ошибка калибровки</translation>
-        </message>
-        <message>
-            <source>Current reverse!</source>
-            <translation>Обратное направление тока!</translation>
-        </message>
-        <message>
-            <source>Self test error</source>
-            <translation>Ошибка самотестирования</translation>
-        </message>
-        <message>
-            <source>Calibrated: %1.%2</source>
-            <translation>Откалиброван: %1.%2</translation>
-        </message>
-        <message>
-            <source>%1 (%2)</source>
-            <translation>%1 (%2)</translation>
-        </message>
-        <message>
-            <source>RAR-I mini</source>
-            <translation>RAR-I mini</translation>
-        </message>
-        <message>
-            <source>No limits!</source>
-            <translation>Без ограничений!</translation>
-        </message>
-        <message>
-            <source>Test only!</source>
-            <translation>Только для теста!</translation>
-        </message>
-        <message>
-            <source>User mode%1</source>
-            <translation>Польз. режим %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>BluetoothDeviceModel</name>
-        <message>
-            <source>Unique ID</source>
-            <translation>Уникальный ID</translation>
-        </message>
-        <message>
-            <source>Reg num</source>
-            <translation>Рег. номер</translation>
-        </message>
-        <message>
-            <source>User name</source>
-            <translation>Имя пользователя</translation>
-        </message>
-        <message>
-            <source>RSSI</source>
-            <translation>RSSI</translation>
-        </message>
-        <message>
-            <source>Batt state %</source>
-            <translation>Заряд батареи, %</translation>
-        </message>
-        <message>
-            <source>Status</source>
-            <translation>Состояние</translation>
-        </message>
-        <message>
-            <source>Check</source>
-            <translation>Проверка</translation>
-        </message>
-        <message>
-            <source>Self test</source>
-            <translation>Самотест</translation>
-        </message>
-        <message>
-            <source>Sett set</source>
-            <translation>Набор настроек</translation>
-        </message>
-        <message>
-            <source>AEC status</source>
-            <translation>Состояние AEC</translation>
-        </message>
-        <message>
-            <source>Energy cons</source>
-            <translation>Расход энергии</translation>
-        </message>
-        <message>
-            <source>Current avg, A</source>
-            <translation>Средний ток, А</translation>
-        </message>
-        <message>
-            <source>Voltage, V</source>
-            <translation>Напряжение, В</translation>
-        </message>
-        <message>
-            <source>Energy, Wh</source>
-            <translation>Энергия, Вт·ч</translation>
-        </message>
-        <message>
-            <source>Energy ref, Wh</source>
-            <translation>Лимит энергии, Вт·ч</translation>
-        </message>
-        <message>
-            <source>Capacity, mAh</source>
-            <translation>Ёмкость, мА·ч</translation>
-        </message>
-        <message>
-            <source>Hardware ver</source>
-            <translation>Версия железа</translation>
-        </message>
-        <message>
-            <source>Firmware ver</source>
-            <translation>Версия прошивки</translation>
-        </message>
-        <message>
-            <source>Address</source>
-            <translation>Адрес</translation>
-        </message>
-    </context>
-    <context>
-        <name>BluetoothDovLoggerModel</name>
-        <message>
-            <source>Unique ID</source>
-            <translation>Уникальный ID</translation>
-        </message>
-        <message>
-            <source>Reg num</source>
-            <translation>Рег. номер</translation>
-        </message>
-        <message>
-            <source>User name</source>
-            <translation>Имя пользователя</translation>
-        </message>
-        <message>
-            <source>RSSI</source>
-            <translation>RSSI</translation>
-        </message>
-        <message>
-            <source>Status</source>
-            <translation>Состояние</translation>
-        </message>
-        <message>
-            <source>Avg speed, km/h</source>
-            <translation>Ср. скорость, км/ч</translation>
-        </message>
-        <message>
-            <source>Avg rpm, 1/min</source>
-            <translation>Ср. обороты, 1/мин</translation>
-        </message>
-        <message>
-            <source>Max speed, km/h</source>
-            <translation>Макс. скорость, км/ч</translation>
-        </message>
-        <message>
-            <source>Max rpm, 1/min</source>
-            <translation>Макс. обороты, 1/мин</translation>
-        </message>
-        <message>
-            <source>Temperature, °C</source>
-            <translation>Температура, °C</translation>
-        </message>
-        <message>
-            <source>Satelites</source>
-            <translation>Спутники</translation>
-        </message>
-        <message>
-            <source>Hardware ver</source>
-            <translation>Версия железа</translation>
-        </message>
-        <message>
-            <source>Firmware ver</source>
-            <translation>Версия прошивки</translation>
-        </message>
-        <message>
-            <source>Address</source>
-            <translation>Адрес</translation>
-        </message>
-    </context>
-    <context>
-        <name>DFUUpdater</name>
-        <message>
-            <source>Select init data partition</source>
-            <translation>Выбор раздела данных инициализации</translation>
-        </message>
-        <message>
-            <source>Create init data partition</source>
-            <translation>Создание раздела данных инициализации</translation>
-        </message>
-        <message>
-            <source>Set PRN mode</source>
-            <translation>Установка режима PRN</translation>
-        </message>
-        <message>
-            <source>Upload init data</source>
-            <translation>Передача данных инициализации</translation>
-        </message>
-        <message>
-            <source>Check init data</source>
-            <translation>Проверка данных инициализации</translation>
-        </message>
-        <message>
-            <source>Execute init update</source>
-            <translation>Применение данных инициализации</translation>
-        </message>
-        <message>
-            <source>Select main data partition</source>
-            <translation>Выбор раздела основных данных</translation>
-        </message>
-        <message>
-            <source>Create main data partition</source>
-            <translation>Создание раздела основных данных</translation>
-        </message>
-        <message>
-            <source>Upload main firmware</source>
-            <translation>Передача основной прошивки</translation>
-        </message>
-        <message>
-            <source>Check main firmware</source>
-            <translation>Проверка основной прошивки</translation>
-        </message>
-        <message>
-            <source>Execute firmware update</source>
-            <translation>Применение обновления прошивки</translation>
-        </message>
-        <message>
-            <source>Unknown state: %1</source>
-            <translation>Неизвестное состояние: %1</translation>
-        </message>
-        <message>
-            <source>Writing to the bootloader failed: %1</source>
-            <translation>Ошибка записи в загрузчик: %1</translation>
-        </message>
-        <message>
-            <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
-            <translation>Ответ на %1 слишком короткий: %2 байт вместо %3 (%4)</translation>
-        </message>
-        <message>
-            <source>Select response incorrect size: %1 instead of 15</source>
-            <translation>Неверный размер ответа Select: %1 вместо 15</translation>
-        </message>
-        <message>
-            <source>Select response incorrect header: %1 %2 instead of 6 1</source>
-            <translation>Неверный заголовок ответа Select: %1 %2 вместо 6 1</translation>
-        </message>
-        <message>
-            <source>Create response incorrect header: %1 %2 instead of 1 1</source>
-            <translation>Неверный заголовок ответа Create: %1 %2 вместо 1 1</translation>
-        </message>
-        <message>
-            <source>Unexpected response for Set PRN command: %1</source>
-            <translation>Неожиданный ответ на команду Set PRN: %1</translation>
-        </message>
-        <message>
-            <source>Unexpected data in upload state: %1</source>
-            <translation>Неожиданные данные при передаче: %1</translation>
-        </message>
-        <message>
-            <source>CRC32 is incorrect
+<context>
+    <name>AdvertisedStatus</name>
+    <message>
+        <source>Limited</source>
+        <translation>Ограничено</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>Гонка</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Готов</translation>
+    </message>
+    <message>
+        <source>Start overvoltage!</source>
+        <translation>Перенапряжение при старте!</translation>
+    </message>
+    <message>
+        <source>End undervoltage!</source>
+        <translation>Пониженное напряжение в конце!</translation>
+    </message>
+    <message>
+        <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
+        <translation>СИГНАЛЬНЫЙ ПРОВОД ESC ПОДКЛЮЧЁН НЕВЕРНО!</translation>
+    </message>
+    <message>
+        <source>RED WIRE BROKEN!</source>
+        <translation>КРАСНЫЙ ПРОВОД ОБОРВАН!</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Норма</translation>
+    </message>
+    <message>
+        <source>Not supported</source>
+        <translation>Не поддерживается</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Выключен</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Включён</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Активен</translation>
+    </message>
+    <message>
+        <source>Voltage reverse!</source>
+        <translation>Обратная полярность напряжения!</translation>
+    </message>
+    <message>
+        <source>Calibrate error</source>
+        <translation>Ошибка калибровки</translation>
+    </message>
+    <message>
+        <source>Current reverse!</source>
+        <translation>Обратное направление тока!</translation>
+    </message>
+    <message>
+        <source>Self test error</source>
+        <translation>Ошибка самотестирования</translation>
+    </message>
+    <message>
+        <source>Calibrated: %1.%2</source>
+        <translation>Откалиброван: %1.%2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>RAR-I mini</source>
+        <translation>RAR-I mini</translation>
+    </message>
+    <message>
+        <source>No limits!</source>
+        <translation>Без ограничений!</translation>
+    </message>
+    <message>
+        <source>Test only!</source>
+        <translation>Только для теста!</translation>
+    </message>
+    <message>
+        <source>User mode%1</source>
+        <translation>Польз. режим %1</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothDeviceModel</name>
+    <message>
+        <source>Unique ID</source>
+        <translation>Уникальный ID</translation>
+    </message>
+    <message>
+        <source>Reg num</source>
+        <translation>Рег. номер</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Batt state %</source>
+        <translation>Заряд батареи, %</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Проверка</translation>
+    </message>
+    <message>
+        <source>Self test</source>
+        <translation>Самотест</translation>
+    </message>
+    <message>
+        <source>Sett set</source>
+        <translation>Набор настроек</translation>
+    </message>
+    <message>
+        <source>AEC status</source>
+        <translation>Состояние AEC</translation>
+    </message>
+    <message>
+        <source>Energy cons</source>
+        <translation>Расход энергии</translation>
+    </message>
+    <message>
+        <source>Current avg, A</source>
+        <translation>Средний ток, А</translation>
+    </message>
+    <message>
+        <source>Voltage, V</source>
+        <translation>Напряжение, В</translation>
+    </message>
+    <message>
+        <source>Energy, Wh</source>
+        <translation>Энергия, Вт·ч</translation>
+    </message>
+    <message>
+        <source>Energy ref, Wh</source>
+        <translation>Лимит энергии, Вт·ч</translation>
+    </message>
+    <message>
+        <source>Capacity, mAh</source>
+        <translation>Ёмкость, мА·ч</translation>
+    </message>
+    <message>
+        <source>Hardware ver</source>
+        <translation>Версия железа</translation>
+    </message>
+    <message>
+        <source>Firmware ver</source>
+        <translation>Версия прошивки</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Адрес</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothDovLoggerModel</name>
+    <message>
+        <source>Unique ID</source>
+        <translation>Уникальный ID</translation>
+    </message>
+    <message>
+        <source>Reg num</source>
+        <translation>Рег. номер</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Avg speed, km/h</source>
+        <translation>Ср. скорость, км/ч</translation>
+    </message>
+    <message>
+        <source>Avg rpm, 1/min</source>
+        <translation>Ср. обороты, 1/мин</translation>
+    </message>
+    <message>
+        <source>Max speed, km/h</source>
+        <translation>Макс. скорость, км/ч</translation>
+    </message>
+    <message>
+        <source>Max rpm, 1/min</source>
+        <translation>Макс. обороты, 1/мин</translation>
+    </message>
+    <message>
+        <source>Temperature, °C</source>
+        <translation>Температура, °C</translation>
+    </message>
+    <message>
+        <source>Satelites</source>
+        <translation>Спутники</translation>
+    </message>
+    <message>
+        <source>Hardware ver</source>
+        <translation>Версия железа</translation>
+    </message>
+    <message>
+        <source>Firmware ver</source>
+        <translation>Версия прошивки</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Адрес</translation>
+    </message>
+</context>
+<context>
+    <name>DFUUpdater</name>
+    <message>
+        <source>Select init data partition</source>
+        <translation>Выбор раздела данных инициализации</translation>
+    </message>
+    <message>
+        <source>Create init data partition</source>
+        <translation>Создание раздела данных инициализации</translation>
+    </message>
+    <message>
+        <source>Set PRN mode</source>
+        <translation>Установка режима PRN</translation>
+    </message>
+    <message>
+        <source>Upload init data</source>
+        <translation>Передача данных инициализации</translation>
+    </message>
+    <message>
+        <source>Check init data</source>
+        <translation>Проверка данных инициализации</translation>
+    </message>
+    <message>
+        <source>Execute init update</source>
+        <translation>Применение данных инициализации</translation>
+    </message>
+    <message>
+        <source>Select main data partition</source>
+        <translation>Выбор раздела основных данных</translation>
+    </message>
+    <message>
+        <source>Create main data partition</source>
+        <translation>Создание раздела основных данных</translation>
+    </message>
+    <message>
+        <source>Upload main firmware</source>
+        <translation>Передача основной прошивки</translation>
+    </message>
+    <message>
+        <source>Check main firmware</source>
+        <translation>Проверка основной прошивки</translation>
+    </message>
+    <message>
+        <source>Execute firmware update</source>
+        <translation>Применение обновления прошивки</translation>
+    </message>
+    <message>
+        <source>Unknown state: %1</source>
+        <translation>Неизвестное состояние: %1</translation>
+    </message>
+    <message>
+        <source>Writing to the bootloader failed: %1</source>
+        <translation>Ошибка записи в загрузчик: %1</translation>
+    </message>
+    <message>
+        <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
+        <translation>Ответ на %1 слишком короткий: %2 байт вместо %3 (%4)</translation>
+    </message>
+    <message>
+        <source>Select response incorrect size: %1 instead of 15</source>
+        <translation>Неверный размер ответа Select: %1 вместо 15</translation>
+    </message>
+    <message>
+        <source>Select response incorrect header: %1 %2 instead of 6 1</source>
+        <translation>Неверный заголовок ответа Select: %1 %2 вместо 6 1</translation>
+    </message>
+    <message>
+        <source>Create response incorrect header: %1 %2 instead of 1 1</source>
+        <translation>Неверный заголовок ответа Create: %1 %2 вместо 1 1</translation>
+    </message>
+    <message>
+        <source>Unexpected response for Set PRN command: %1</source>
+        <translation>Неожиданный ответ на команду Set PRN: %1</translation>
+    </message>
+    <message>
+        <source>Unexpected data in upload state: %1</source>
+        <translation>Неожиданные данные при передаче: %1</translation>
+    </message>
+    <message>
+        <source>CRC32 is incorrect
  Expected: %1
 Received: %2</source>
-            <translation>Неверная CRC32
+        <translation>Неверная CRC32
  Ожидалось: %1
 Получено: %2</translation>
-        </message>
-        <message>
-            <source>Unexpected response for execute state: %1</source>
-            <translation>Неожиданный ответ на команду Execute: %1</translation>
-        </message>
-        <message>
-            <source>Execute response incorrect result: %1 instead of 1</source>
-            <translation>Неверный результат ответа Execute: %1 вместо 1</translation>
-        </message>
-    </context>
-    <context>
-        <name>FirmwareDownloader</name>
-        <message>
-            <source>Incorrect remote data format.
+    </message>
+    <message>
+        <source>Unexpected response for execute state: %1</source>
+        <translation>Неожиданный ответ на команду Execute: %1</translation>
+    </message>
+    <message>
+        <source>Execute response incorrect result: %1 instead of 1</source>
+        <translation>Неверный результат ответа Execute: %1 вместо 1</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareDownloader</name>
+    <message>
+        <source>Incorrect remote data format.
 Expected array.</source>
-            <translation>Неверный формат удалённых данных.
+        <translation>Неверный формат удалённых данных.
 Ожидался массив.</translation>
-        </message>
-        <message>
-            <source>Incorrect remote data. No firmware info received</source>
-            <translation>Неверные удалённые данные. Сведения о прошивке не получены</translation>
-        </message>
-        <message>
-            <source>Error loading firmware file: %1</source>
-            <translation>Ошибка загрузки файла прошивки: %1</translation>
-        </message>
-        <message>
-            <source>Cannot save firmware file, please download it manually</source>
-            <translation>Не удаётся сохранить файл прошивки, загрузите его вручную</translation>
-        </message>
-        <message>
-            <source>Firmware file corrupted, can't update</source>
-            <translation>Файл прошивки повреждён, обновление невозможно</translation>
-        </message>
-    </context>
-    <context>
-        <name>LimiterDevice</name>
-        <message>
-            <source>Connection Error</source>
-            <translation>Ошибка соединения</translation>
-        </message>
-        <message>
-            <source>Failed to connect to the device. Please try again.</source>
-            <translation>Не удалось подключиться к устройству. Попробуйте ещё раз.</translation>
-        </message>
-    </context>
-    <context>
-        <name>LogDescriptionWidget</name>
-        <message>
-            <source>Form</source>
-            <translation>Форма</translation>
-        </message>
-        <message>
-            <source>Created at:</source>
-            <translation>Создан:</translation>
-        </message>
-        <message>
-            <source>User:</source>
-            <translation>Пользователь:</translation>
-        </message>
-        <message>
-            <source>Coordinates:</source>
-            <translation>Координаты:</translation>
-        </message>
-        <message>
-            <source>Settings set:</source>
-            <translation>Набор настроек:</translation>
-        </message>
-        <message>
-            <source>Motor poles:</source>
-            <translation>Полюса мотора:</translation>
-        </message>
-        <message>
-            <source>Energy reference:</source>
-            <translation>Эталон энергии:</translation>
-        </message>
-        <message>
-            <source>Log frequency:</source>
-            <translation>Частота записи:</translation>
-        </message>
-        <message>
-            <source>Hardware version:</source>
-            <translation>Версия оборудования:</translation>
-        </message>
-        <message>
-            <source>Firmware version:</source>
-            <translation>Версия прошивки:</translation>
-        </message>
-        <message>
-            <source>Booloader version:</source>
-            <translation>Версия загрузчика:</translation>
-        </message>
-        <message>
-            <source>esc fw version:</source>
-            <translation>Версия прошивки ESC:</translation>
-        </message>
-        <message>
-            <source>Unknown</source>
-            <translation>Неизвестно</translation>
-        </message>
-        <message>
-            <source>%1 Wh</source>
-            <translation>%1 Вт·ч</translation>
-        </message>
-        <message>
-            <source>%1 Hz</source>
-            <translation>%1 Гц</translation>
-        </message>
-        <message>
-            <source>Error reading log file</source>
-            <translation>Ошибка чтения файла журнала</translation>
-        </message>
-        <message>
-            <source>File is corrupted or unsupported</source>
-            <translation>Файл повреждён или не поддерживается</translation>
-        </message>
-    </context>
-    <context>
-        <name>LogFile</name>
-        <message>
-            <source>NoDate</source>
-            <translation>БезДаты</translation>
-        </message>
-        <message>
-            <source>No folder for log files is set.</source>
-            <translation>Папка для файлов журналов не задана.</translation>
-        </message>
-        <message>
-            <source>Cannot create the folder %1.</source>
-            <translation>Не удалось создать папку %1.</translation>
-        </message>
-        <message>
-            <source>Cannot write the log file %1: %2</source>
-            <translation>Не удалось записать файл журнала %1: %2</translation>
-        </message>
-        <message>
-            <source>Cannot write the CSV file %1: %2</source>
-            <translation>Не удалось записать файл CSV %1: %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>MainWindow</name>
-        <message>
-            <source>Gearwarden</source>
-            <translation>Gearwarden</translation>
-        </message>
-        <message>
-            <source>Application log</source>
-            <translation>Журнал приложения</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>Incorrect remote data. No firmware info received</source>
+        <translation>Неверные удалённые данные. Сведения о прошивке не получены</translation>
+    </message>
+    <message>
+        <source>Error loading firmware file: %1</source>
+        <translation>Ошибка загрузки файла прошивки: %1</translation>
+    </message>
+    <message>
+        <source>Cannot save firmware file, please download it manually</source>
+        <translation>Не удаётся сохранить файл прошивки, загрузите его вручную</translation>
+    </message>
+    <message>
+        <source>Firmware file corrupted, can&apos;t update</source>
+        <translation>Файл прошивки повреждён, обновление невозможно</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterDevice</name>
+    <message>
+        <source>Connection Error</source>
+        <translation>Ошибка соединения</translation>
+    </message>
+    <message>
+        <source>Failed to connect to the device. Please try again.</source>
+        <translation>Не удалось подключиться к устройству. Попробуйте ещё раз.</translation>
+    </message>
+</context>
+<context>
+    <name>LogDescriptionWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Created at:</source>
+        <translation>Создан:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>Пользователь:</translation>
+    </message>
+    <message>
+        <source>Coordinates:</source>
+        <translation>Координаты:</translation>
+    </message>
+    <message>
+        <source>Settings set:</source>
+        <translation>Набор настроек:</translation>
+    </message>
+    <message>
+        <source>Motor poles:</source>
+        <translation>Полюса мотора:</translation>
+    </message>
+    <message>
+        <source>Energy reference:</source>
+        <translation>Эталон энергии:</translation>
+    </message>
+    <message>
+        <source>Log frequency:</source>
+        <translation>Частота записи:</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>Версия оборудования:</translation>
+    </message>
+    <message>
+        <source>Firmware version:</source>
+        <translation>Версия прошивки:</translation>
+    </message>
+    <message>
+        <source>Booloader version:</source>
+        <translation>Версия загрузчика:</translation>
+    </message>
+    <message>
+        <source>esc fw version:</source>
+        <translation>Версия прошивки ESC:</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>%1 Wh</source>
+        <translation>%1 Вт·ч</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Гц</translation>
+    </message>
+    <message>
+        <source>Error reading log file</source>
+        <translation>Ошибка чтения файла журнала</translation>
+    </message>
+    <message>
+        <source>File is corrupted or unsupported</source>
+        <translation>Файл повреждён или не поддерживается</translation>
+    </message>
+</context>
+<context>
+    <name>LogFile</name>
+    <message>
+        <source>NoDate</source>
+        <translation>БезДаты</translation>
+    </message>
+    <message>
+        <source>No folder for log files is set.</source>
+        <translation>Папка для файлов журналов не задана.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Не удалось создать папку %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write the log file %1: %2</source>
+        <translation>Не удалось записать файл журнала %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the CSV file %1: %2</source>
+        <translation>Не удалось записать файл CSV %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Gearwarden</source>
+        <translation>Gearwarden</translation>
+    </message>
+    <message>
+        <source>Application log</source>
+        <translation>Журнал приложения</translation>
+    </message>
+</context>
 </TS>

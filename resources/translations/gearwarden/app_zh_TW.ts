@@ -1,473 +1,473 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en">
-    <context>
-        <name>AdvertisedStatus</name>
-        <message>
-            <source>Limited</source>
-            <translation>已限制</translation>
-        </message>
-        <message>
-            <source>Race</source>
-            <translation>比賽中</translation>
-        </message>
-        <message>
-            <source>Error</source>
-            <translation>錯誤</translation>
-        </message>
-        <message>
-            <source>Ready</source>
-            <translation>就緒</translation>
-        </message>
-        <message>
-            <source>Start overvoltage!</source>
-            <translation>起始過電壓！</translation>
-        </message>
-        <message>
-            <source>End undervoltage!</source>
-            <translation>結束欠電壓！</translation>
-        </message>
-        <message>
-            <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
-            <translation>ESC 訊號線接錯！</translation>
-        </message>
-        <message>
-            <source>RED WIRE BROKEN!</source>
-            <translation>紅線斷路！</translation>
-        </message>
-        <message>
-            <source>Ok</source>
-            <translation>正常</translation>
-        </message>
-        <message>
-            <source>Not supported</source>
-            <translation>不支援</translation>
-        </message>
-        <message>
-            <source>Disabled</source>
-            <translation>已停用</translation>
-        </message>
-        <message>
-            <source>Enabled</source>
-            <translation>已啟用</translation>
-        </message>
-        <message>
-            <source>Active</source>
-            <translation>作用中</translation>
-        </message>
-        <message>
-            <source>Voltage reverse!</source>
-            <translation>電壓反接！</translation>
-        </message>
-        <message>
-            <source>Calibrate error</source>
-            <translation>校正錯誤</translation>
-        </message>
-        <message>
-            <source>Current reverse!</source>
-            <translation>電流反向！</translation>
-        </message>
-        <message>
-            <source>Self test error</source>
-            <translation>自我測試錯誤</translation>
-        </message>
-        <message>
-            <source>Calibrated: %1.%2</source>
-            <translation>已校正：%1.%2</translation>
-        </message>
-        <message>
-            <source>%1 (%2)</source>
-            <translation>%1 (%2)</translation>
-        </message>
-        <message>
-            <source>RAR-I mini</source>
-            <translation>RAR-I mini</translation>
-        </message>
-        <message>
-            <source>No limits!</source>
-            <translation>無限制！</translation>
-        </message>
-        <message>
-            <source>Test only!</source>
-            <translation>僅供測試！</translation>
-        </message>
-        <message>
-            <source>User mode%1</source>
-            <translation>使用者模式 %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>BluetoothDeviceModel</name>
-        <message>
-            <source>Unique ID</source>
-            <translation>唯一識別碼</translation>
-        </message>
-        <message>
-            <source>Reg num</source>
-            <translation>註冊號</translation>
-        </message>
-        <message>
-            <source>User name</source>
-            <translation>使用者名稱</translation>
-        </message>
-        <message>
-            <source>RSSI</source>
-            <translation>RSSI</translation>
-        </message>
-        <message>
-            <source>Batt state %</source>
-            <translation>電池狀態 %</translation>
-        </message>
-        <message>
-            <source>Status</source>
-            <translation>狀態</translation>
-        </message>
-        <message>
-            <source>Check</source>
-            <translation>檢查</translation>
-        </message>
-        <message>
-            <source>Self test</source>
-            <translation>自我測試</translation>
-        </message>
-        <message>
-            <source>Sett set</source>
-            <translation>設定組</translation>
-        </message>
-        <message>
-            <source>AEC status</source>
-            <translation>AEC 狀態</translation>
-        </message>
-        <message>
-            <source>Energy cons</source>
-            <translation>能量消耗</translation>
-        </message>
-        <message>
-            <source>Current avg, A</source>
-            <translation>平均電流，A</translation>
-        </message>
-        <message>
-            <source>Voltage, V</source>
-            <translation>電壓，V</translation>
-        </message>
-        <message>
-            <source>Energy, Wh</source>
-            <translation>能量，Wh</translation>
-        </message>
-        <message>
-            <source>Energy ref, Wh</source>
-            <translation>能量上限，Wh</translation>
-        </message>
-        <message>
-            <source>Capacity, mAh</source>
-            <translation>容量，mAh</translation>
-        </message>
-        <message>
-            <source>Hardware ver</source>
-            <translation>硬體版本</translation>
-        </message>
-        <message>
-            <source>Firmware ver</source>
-            <translation>韌體版本</translation>
-        </message>
-        <message>
-            <source>Address</source>
-            <translation>位址</translation>
-        </message>
-    </context>
-    <context>
-        <name>BluetoothDovLoggerModel</name>
-        <message>
-            <source>Unique ID</source>
-            <translation>唯一識別碼</translation>
-        </message>
-        <message>
-            <source>Reg num</source>
-            <translation>註冊號</translation>
-        </message>
-        <message>
-            <source>User name</source>
-            <translation>使用者名稱</translation>
-        </message>
-        <message>
-            <source>RSSI</source>
-            <translation>RSSI</translation>
-        </message>
-        <message>
-            <source>Status</source>
-            <translation>狀態</translation>
-        </message>
-        <message>
-            <source>Avg speed, km/h</source>
-            <translation>平均速度，km/h</translation>
-        </message>
-        <message>
-            <source>Avg rpm, 1/min</source>
-            <translation>平均轉速，1/min</translation>
-        </message>
-        <message>
-            <source>Max speed, km/h</source>
-            <translation>最高速度，km/h</translation>
-        </message>
-        <message>
-            <source>Max rpm, 1/min</source>
-            <translation>最高轉速，1/min</translation>
-        </message>
-        <message>
-            <source>Temperature, °C</source>
-            <translation>溫度，°C</translation>
-        </message>
-        <message>
-            <source>Satelites</source>
-            <translation>衛星數</translation>
-        </message>
-        <message>
-            <source>Hardware ver</source>
-            <translation>硬體版本</translation>
-        </message>
-        <message>
-            <source>Firmware ver</source>
-            <translation>韌體版本</translation>
-        </message>
-        <message>
-            <source>Address</source>
-            <translation>位址</translation>
-        </message>
-    </context>
-    <context>
-        <name>DFUUpdater</name>
-        <message>
-            <source>Select init data partition</source>
-            <translation>選擇初始化資料分割區</translation>
-        </message>
-        <message>
-            <source>Create init data partition</source>
-            <translation>建立初始化資料分割區</translation>
-        </message>
-        <message>
-            <source>Set PRN mode</source>
-            <translation>設定 PRN 模式</translation>
-        </message>
-        <message>
-            <source>Upload init data</source>
-            <translation>上傳初始化資料</translation>
-        </message>
-        <message>
-            <source>Check init data</source>
-            <translation>檢查初始化資料</translation>
-        </message>
-        <message>
-            <source>Execute init update</source>
-            <translation>執行初始化更新</translation>
-        </message>
-        <message>
-            <source>Select main data partition</source>
-            <translation>選擇主要資料分割區</translation>
-        </message>
-        <message>
-            <source>Create main data partition</source>
-            <translation>建立主要資料分割區</translation>
-        </message>
-        <message>
-            <source>Upload main firmware</source>
-            <translation>上傳主要韌體</translation>
-        </message>
-        <message>
-            <source>Check main firmware</source>
-            <translation>檢查主要韌體</translation>
-        </message>
-        <message>
-            <source>Execute firmware update</source>
-            <translation>執行韌體更新</translation>
-        </message>
-        <message>
-            <source>Unknown state: %1</source>
-            <translation>未知狀態：%1</translation>
-        </message>
-        <message>
-            <source>Writing to the bootloader failed: %1</source>
-            <translation>寫入開機載入程式失敗：%1</translation>
-        </message>
-        <message>
-            <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
-            <translation>%1 的回應過短：%2 位元組，應為 %3（%4）</translation>
-        </message>
-        <message>
-            <source>Select response incorrect size: %1 instead of 15</source>
-            <translation>Select 回應大小不正確：%1，應為 15</translation>
-        </message>
-        <message>
-            <source>Select response incorrect header: %1 %2 instead of 6 1</source>
-            <translation>Select 回應標頭不正確：%1 %2，應為 6 1</translation>
-        </message>
-        <message>
-            <source>Create response incorrect header: %1 %2 instead of 1 1</source>
-            <translation>Create 回應標頭不正確：%1 %2，應為 1 1</translation>
-        </message>
-        <message>
-            <source>Unexpected response for Set PRN command: %1</source>
-            <translation>Set PRN 命令的回應不符預期：%1</translation>
-        </message>
-        <message>
-            <source>Unexpected data in upload state: %1</source>
-            <translation>上傳狀態中出現非預期的資料：%1</translation>
-        </message>
-        <message>
-            <source>CRC32 is incorrect
+<context>
+    <name>AdvertisedStatus</name>
+    <message>
+        <source>Limited</source>
+        <translation>已限制</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>比賽中</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>就緒</translation>
+    </message>
+    <message>
+        <source>Start overvoltage!</source>
+        <translation>起始過電壓！</translation>
+    </message>
+    <message>
+        <source>End undervoltage!</source>
+        <translation>結束欠電壓！</translation>
+    </message>
+    <message>
+        <source>ESC SIGNAL WIRE CONNECT WRONG!</source>
+        <translation>ESC 訊號線接錯！</translation>
+    </message>
+    <message>
+        <source>RED WIRE BROKEN!</source>
+        <translation>紅線斷路！</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Not supported</source>
+        <translation>不支援</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>已停用</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>已啟用</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>作用中</translation>
+    </message>
+    <message>
+        <source>Voltage reverse!</source>
+        <translation>電壓反接！</translation>
+    </message>
+    <message>
+        <source>Calibrate error</source>
+        <translation>校正錯誤</translation>
+    </message>
+    <message>
+        <source>Current reverse!</source>
+        <translation>電流反向！</translation>
+    </message>
+    <message>
+        <source>Self test error</source>
+        <translation>自我測試錯誤</translation>
+    </message>
+    <message>
+        <source>Calibrated: %1.%2</source>
+        <translation>已校正：%1.%2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>RAR-I mini</source>
+        <translation>RAR-I mini</translation>
+    </message>
+    <message>
+        <source>No limits!</source>
+        <translation>無限制！</translation>
+    </message>
+    <message>
+        <source>Test only!</source>
+        <translation>僅供測試！</translation>
+    </message>
+    <message>
+        <source>User mode%1</source>
+        <translation>使用者模式 %1</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothDeviceModel</name>
+    <message>
+        <source>Unique ID</source>
+        <translation>唯一識別碼</translation>
+    </message>
+    <message>
+        <source>Reg num</source>
+        <translation>註冊號</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>使用者名稱</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Batt state %</source>
+        <translation>電池狀態 %</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>狀態</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>檢查</translation>
+    </message>
+    <message>
+        <source>Self test</source>
+        <translation>自我測試</translation>
+    </message>
+    <message>
+        <source>Sett set</source>
+        <translation>設定組</translation>
+    </message>
+    <message>
+        <source>AEC status</source>
+        <translation>AEC 狀態</translation>
+    </message>
+    <message>
+        <source>Energy cons</source>
+        <translation>能量消耗</translation>
+    </message>
+    <message>
+        <source>Current avg, A</source>
+        <translation>平均電流，A</translation>
+    </message>
+    <message>
+        <source>Voltage, V</source>
+        <translation>電壓，V</translation>
+    </message>
+    <message>
+        <source>Energy, Wh</source>
+        <translation>能量，Wh</translation>
+    </message>
+    <message>
+        <source>Energy ref, Wh</source>
+        <translation>能量上限，Wh</translation>
+    </message>
+    <message>
+        <source>Capacity, mAh</source>
+        <translation>容量，mAh</translation>
+    </message>
+    <message>
+        <source>Hardware ver</source>
+        <translation>硬體版本</translation>
+    </message>
+    <message>
+        <source>Firmware ver</source>
+        <translation>韌體版本</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>位址</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothDovLoggerModel</name>
+    <message>
+        <source>Unique ID</source>
+        <translation>唯一識別碼</translation>
+    </message>
+    <message>
+        <source>Reg num</source>
+        <translation>註冊號</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>使用者名稱</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>狀態</translation>
+    </message>
+    <message>
+        <source>Avg speed, km/h</source>
+        <translation>平均速度，km/h</translation>
+    </message>
+    <message>
+        <source>Avg rpm, 1/min</source>
+        <translation>平均轉速，1/min</translation>
+    </message>
+    <message>
+        <source>Max speed, km/h</source>
+        <translation>最高速度，km/h</translation>
+    </message>
+    <message>
+        <source>Max rpm, 1/min</source>
+        <translation>最高轉速，1/min</translation>
+    </message>
+    <message>
+        <source>Temperature, °C</source>
+        <translation>溫度，°C</translation>
+    </message>
+    <message>
+        <source>Satelites</source>
+        <translation>衛星數</translation>
+    </message>
+    <message>
+        <source>Hardware ver</source>
+        <translation>硬體版本</translation>
+    </message>
+    <message>
+        <source>Firmware ver</source>
+        <translation>韌體版本</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>位址</translation>
+    </message>
+</context>
+<context>
+    <name>DFUUpdater</name>
+    <message>
+        <source>Select init data partition</source>
+        <translation>選擇初始化資料分割區</translation>
+    </message>
+    <message>
+        <source>Create init data partition</source>
+        <translation>建立初始化資料分割區</translation>
+    </message>
+    <message>
+        <source>Set PRN mode</source>
+        <translation>設定 PRN 模式</translation>
+    </message>
+    <message>
+        <source>Upload init data</source>
+        <translation>上傳初始化資料</translation>
+    </message>
+    <message>
+        <source>Check init data</source>
+        <translation>檢查初始化資料</translation>
+    </message>
+    <message>
+        <source>Execute init update</source>
+        <translation>執行初始化更新</translation>
+    </message>
+    <message>
+        <source>Select main data partition</source>
+        <translation>選擇主要資料分割區</translation>
+    </message>
+    <message>
+        <source>Create main data partition</source>
+        <translation>建立主要資料分割區</translation>
+    </message>
+    <message>
+        <source>Upload main firmware</source>
+        <translation>上傳主要韌體</translation>
+    </message>
+    <message>
+        <source>Check main firmware</source>
+        <translation>檢查主要韌體</translation>
+    </message>
+    <message>
+        <source>Execute firmware update</source>
+        <translation>執行韌體更新</translation>
+    </message>
+    <message>
+        <source>Unknown state: %1</source>
+        <translation>未知狀態：%1</translation>
+    </message>
+    <message>
+        <source>Writing to the bootloader failed: %1</source>
+        <translation>寫入開機載入程式失敗：%1</translation>
+    </message>
+    <message>
+        <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
+        <translation>%1 的回應過短：%2 位元組，應為 %3（%4）</translation>
+    </message>
+    <message>
+        <source>Select response incorrect size: %1 instead of 15</source>
+        <translation>Select 回應大小不正確：%1，應為 15</translation>
+    </message>
+    <message>
+        <source>Select response incorrect header: %1 %2 instead of 6 1</source>
+        <translation>Select 回應標頭不正確：%1 %2，應為 6 1</translation>
+    </message>
+    <message>
+        <source>Create response incorrect header: %1 %2 instead of 1 1</source>
+        <translation>Create 回應標頭不正確：%1 %2，應為 1 1</translation>
+    </message>
+    <message>
+        <source>Unexpected response for Set PRN command: %1</source>
+        <translation>Set PRN 命令的回應不符預期：%1</translation>
+    </message>
+    <message>
+        <source>Unexpected data in upload state: %1</source>
+        <translation>上傳狀態中出現非預期的資料：%1</translation>
+    </message>
+    <message>
+        <source>CRC32 is incorrect
  Expected: %1
 Received: %2</source>
-            <translation>CRC32 不正確
+        <translation>CRC32 不正確
  預期：%1
 收到：%2</translation>
-        </message>
-        <message>
-            <source>Unexpected response for execute state: %1</source>
-            <translation>執行階段的回應不符預期：%1</translation>
-        </message>
-        <message>
-            <source>Execute response incorrect result: %1 instead of 1</source>
-            <translation>Execute 回應結果不正確：%1，應為 1</translation>
-        </message>
-    </context>
-    <context>
-        <name>FirmwareDownloader</name>
-        <message>
-            <source>Incorrect remote data format.
+    </message>
+    <message>
+        <source>Unexpected response for execute state: %1</source>
+        <translation>執行階段的回應不符預期：%1</translation>
+    </message>
+    <message>
+        <source>Execute response incorrect result: %1 instead of 1</source>
+        <translation>Execute 回應結果不正確：%1，應為 1</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareDownloader</name>
+    <message>
+        <source>Incorrect remote data format.
 Expected array.</source>
-            <translation>遠端資料格式不正確。
+        <translation>遠端資料格式不正確。
 預期為陣列。</translation>
-        </message>
-        <message>
-            <source>Incorrect remote data. No firmware info received</source>
-            <translation>遠端資料不正確。未收到韌體資訊</translation>
-        </message>
-        <message>
-            <source>Error loading firmware file: %1</source>
-            <translation>載入韌體檔案時發生錯誤：%1</translation>
-        </message>
-        <message>
-            <source>Cannot save firmware file, please download it manually</source>
-            <translation>無法儲存韌體檔案，請手動下載</translation>
-        </message>
-        <message>
-            <source>Firmware file corrupted, can't update</source>
-            <translation>韌體檔案已損毀，無法更新</translation>
-        </message>
-    </context>
-    <context>
-        <name>LimiterDevice</name>
-        <message>
-            <source>Connection Error</source>
-            <translation>連線錯誤</translation>
-        </message>
-        <message>
-            <source>Failed to connect to the device. Please try again.</source>
-            <translation>無法連線到裝置。請再試一次。</translation>
-        </message>
-    </context>
-    <context>
-        <name>LogDescriptionWidget</name>
-        <message>
-            <source>Form</source>
-            <translation>表單</translation>
-        </message>
-        <message>
-            <source>Created at:</source>
-            <translation>建立時間：</translation>
-        </message>
-        <message>
-            <source>User:</source>
-            <translation>使用者：</translation>
-        </message>
-        <message>
-            <source>Coordinates:</source>
-            <translation>座標：</translation>
-        </message>
-        <message>
-            <source>Settings set:</source>
-            <translation>設定組：</translation>
-        </message>
-        <message>
-            <source>Motor poles:</source>
-            <translation>馬達極數：</translation>
-        </message>
-        <message>
-            <source>Energy reference:</source>
-            <translation>能量基準：</translation>
-        </message>
-        <message>
-            <source>Log frequency:</source>
-            <translation>記錄頻率：</translation>
-        </message>
-        <message>
-            <source>Hardware version:</source>
-            <translation>硬體版本：</translation>
-        </message>
-        <message>
-            <source>Firmware version:</source>
-            <translation>韌體版本：</translation>
-        </message>
-        <message>
-            <source>Booloader version:</source>
-            <translation>開機載入程式版本：</translation>
-        </message>
-        <message>
-            <source>esc fw version:</source>
-            <translation>ESC 韌體版本：</translation>
-        </message>
-        <message>
-            <source>Unknown</source>
-            <translation>未知</translation>
-        </message>
-        <message>
-            <source>%1 Wh</source>
-            <translation>%1 Wh</translation>
-        </message>
-        <message>
-            <source>%1 Hz</source>
-            <translation>%1 Hz</translation>
-        </message>
-        <message>
-            <source>Error reading log file</source>
-            <translation>讀取記錄檔時發生錯誤</translation>
-        </message>
-        <message>
-            <source>File is corrupted or unsupported</source>
-            <translation>檔案已損毀或不受支援</translation>
-        </message>
-    </context>
-    <context>
-        <name>LogFile</name>
-        <message>
-            <source>NoDate</source>
-            <translation>無日期</translation>
-        </message>
-        <message>
-            <source>No folder for log files is set.</source>
-            <translation>尚未設定日誌檔案的資料夾。</translation>
-        </message>
-        <message>
-            <source>Cannot create the folder %1.</source>
-            <translation>無法建立資料夾 %1。</translation>
-        </message>
-        <message>
-            <source>Cannot write the log file %1: %2</source>
-            <translation>無法寫入日誌檔案 %1：%2</translation>
-        </message>
-        <message>
-            <source>Cannot write the CSV file %1: %2</source>
-            <translation>無法寫入 CSV 檔案 %1：%2</translation>
-        </message>
-    </context>
-    <context>
-        <name>MainWindow</name>
-        <message>
-            <source>Gearwarden</source>
-            <translation>Gearwarden</translation>
-        </message>
-        <message>
-            <source>Application log</source>
-            <translation>應用程式日誌</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>Incorrect remote data. No firmware info received</source>
+        <translation>遠端資料不正確。未收到韌體資訊</translation>
+    </message>
+    <message>
+        <source>Error loading firmware file: %1</source>
+        <translation>載入韌體檔案時發生錯誤：%1</translation>
+    </message>
+    <message>
+        <source>Cannot save firmware file, please download it manually</source>
+        <translation>無法儲存韌體檔案，請手動下載</translation>
+    </message>
+    <message>
+        <source>Firmware file corrupted, can&apos;t update</source>
+        <translation>韌體檔案已損毀，無法更新</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterDevice</name>
+    <message>
+        <source>Connection Error</source>
+        <translation>連線錯誤</translation>
+    </message>
+    <message>
+        <source>Failed to connect to the device. Please try again.</source>
+        <translation>無法連線到裝置。請再試一次。</translation>
+    </message>
+</context>
+<context>
+    <name>LogDescriptionWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Created at:</source>
+        <translation>建立時間：</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>使用者：</translation>
+    </message>
+    <message>
+        <source>Coordinates:</source>
+        <translation>座標：</translation>
+    </message>
+    <message>
+        <source>Settings set:</source>
+        <translation>設定組：</translation>
+    </message>
+    <message>
+        <source>Motor poles:</source>
+        <translation>馬達極數：</translation>
+    </message>
+    <message>
+        <source>Energy reference:</source>
+        <translation>能量基準：</translation>
+    </message>
+    <message>
+        <source>Log frequency:</source>
+        <translation>記錄頻率：</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>硬體版本：</translation>
+    </message>
+    <message>
+        <source>Firmware version:</source>
+        <translation>韌體版本：</translation>
+    </message>
+    <message>
+        <source>Booloader version:</source>
+        <translation>開機載入程式版本：</translation>
+    </message>
+    <message>
+        <source>esc fw version:</source>
+        <translation>ESC 韌體版本：</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>%1 Wh</source>
+        <translation>%1 Wh</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>Error reading log file</source>
+        <translation>讀取記錄檔時發生錯誤</translation>
+    </message>
+    <message>
+        <source>File is corrupted or unsupported</source>
+        <translation>檔案已損毀或不受支援</translation>
+    </message>
+</context>
+<context>
+    <name>LogFile</name>
+    <message>
+        <source>NoDate</source>
+        <translation>無日期</translation>
+    </message>
+    <message>
+        <source>No folder for log files is set.</source>
+        <translation>尚未設定日誌檔案的資料夾。</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>無法建立資料夾 %1。</translation>
+    </message>
+    <message>
+        <source>Cannot write the log file %1: %2</source>
+        <translation>無法寫入日誌檔案 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot write the CSV file %1: %2</source>
+        <translation>無法寫入 CSV 檔案 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Gearwarden</source>
+        <translation>Gearwarden</translation>
+    </message>
+    <message>
+        <source>Application log</source>
+        <translation>應用程式日誌</translation>
+    </message>
+</context>
 </TS>
