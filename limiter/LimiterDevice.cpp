@@ -229,13 +229,13 @@ BleCharacteristic LimiterDevice::takeSettingsCharacteristic(quint16 id, bool rea
     const QBluetoothUuid uuid = settingsUuid(id);
     const BleCharacteristic characteristic = m_settingsService->characteristic(uuid);
     if (!characteristic.isValid()) {
-        qCWarning(lcDevice) << "Settings failed to get characteristic " + characteristicName(uuid);
+        qCWarning(lcDevice).noquote() << "Settings failed to get characteristic " + characteristicName(uuid);
         return characteristic;
     }
     if (read)
         m_settingsService->readCharacteristic(characteristic);
     if (lookUpCccd && !characteristic.clientCharacteristicConfiguration().isValid())
-        qCWarning(lcDevice) << "Settings failed to get notify descriptor for " + characteristicName(uuid);
+        qCWarning(lcDevice).noquote() << "Settings failed to get notify descriptor for " + characteristicName(uuid);
     return characteristic;
 }
 

@@ -138,6 +138,7 @@ private slots:
     void dfuIndication();
     void shortValuesAreIgnored_data();
     void shortValuesAreIgnored();
+    void missingPartsAreLoggedAndTheRestIsSetUp();
 };
 
 void tst_LimiterDevice::initTestCase()
@@ -595,6 +596,69 @@ void tst_LimiterDevice::shortValuesAreIgnored()
     QCOMPARE(dfu.isEmpty(), row.startsWith("DFU"));
     QCOMPARE(common.isEmpty(), row.startsWith("common"));
     QCOMPARE(users.count(), row.startsWith("limit set") ? 7 : 8);
+}
+
+void tst_LimiterDevice::missingPartsAreLoggedAndTheRestIsSetUp()
+{
+    // A device with an unlocked settings service and little else: common
+    // settings without a notify descriptor, one user limit set, nothing more.
+    SimRadio radio;
+    SimBackend backend{&radio};
+    auto device = std::make_shared<SimPeripheral>(kAddress, QStringLiteral("QVR Sparse"));
+    const QBluetoothUuid settings = settingsServiceUuid();
+    device->gatt().addService(settings);
+    device->gatt().addCharacteristic(settings, settingsUuid(kDeviceInfoId), QLowEnergyCharacteristic::Read,
+                                     QByteArray(int(sizeof(s_DeviceInfoBle)), '\0'));
+    device->gatt().addCharacteristic(settings, settingsUuid(kCommonSettingsId), QLowEnergyCharacteristic::Read,
+                                     counting(int(sizeof(s_CommonSettBle))));
+    s_LimitSettBle only{};
+    setRecordText(only.settingsName, 32, QStringLiteral("Only"));
+    device->gatt().addCharacteristic(settings, settingsUuid(kUserLimitSet0Id),
+                                     QLowEnergyCharacteristic::PropertyTypes(QLowEnergyCharacteristic::Read)
+                                         | QLowEnergyCharacteristic::Write | QLowEnergyCharacteristic::Notify,
+                                     recordBytes(only));
+    radio.addPeripheral(device);
+    BleBackend::setInstance(&backend);
+    QList<SimAttEvent> writes;
+    QObject::connect(&radio, &SimRadio::traffic, &radio, [&](const SimAttEvent &e) {
+        if (e.kind == SimAttEvent::Write)
+            writes.append(e);
+    });
+    {
+        LimiterDevice limiter(QBluetoothDeviceInfo(kAddress, QStringLiteral("QVR Sparse"), 0));
+        QSignalSpy common(&limiter, &LimiterDevice::commonSettingsUpdated);
+        QSignalSpy users(&limiter, &LimiterDevice::userLimitSettingsUpdated);
+        deviceLog().clear();
+        limiter.connectToDevice();
+        QTRY_VERIFY(common.count() == 1 && users.count() == 1);
+        QCOMPARE(users.at(0).at(0).toInt(), 0);
+        QCOMPARE(recordText(limiter.userLimitSettings(0).settingsName, 32), QStringLiteral("Only"));
+
+        const QStringList expected{
+            "Settings failed to get characteristic BLE_UUID_AUTHORISATION_REQ_UUID",
+            "Telemetry service not found",
+            "Terminal service not found",
+            "Settings failed to get notify descriptor for BLE_UUID_COMMUSERSETT_UUID",
+            "Settings failed to get characteristic BLE_UUID_LIMITUSERSETT1_UUID",
+            "Settings failed to get characteristic BLE_UUID_LIMITUSERSETT7_UUID",
+            "Settings failed to get characteristic BLE_UUID_LIMITSETT_DEF0_UUID",
+            "Settings failed to get characteristic BLE_UUID_MOTOR_SETT_UUID",
+            "Settings failed to get characteristic BLE_UUID_MOTOR_DRIVE_SETT_UUID",
+            "Settings failed to get characteristic BLE_UUID_PASSWORD_SET_UUID",
+            "Settings failed to get characteristic BLE_UUID_FLAGS_WR_UUID",
+            "Settings failed to get characteristic BLE_UUID_MOTOR_TIMING_TABLE2_UUID",
+        };
+        for (const QString &line : expected)
+            QVERIFY2(deviceLog().contains(line), qPrintable(line));
+
+        // The lists keep their places: set 6 (user set 0) is written, set 7
+        // (user set 1, absent) is not.
+        limiter.writeLimitSettings(7, only);
+        limiter.writeLimitSettings(6, only);
+        QTRY_COMPARE(writes.size(), 1);
+        QCOMPARE(writes.at(0).characteristic, settingsUuid(kUserLimitSet0Id));
+    }
+    BleBackend::setInstance(nullptr);
 }
 
 QTEST_GUILESS_MAIN(tst_LimiterDevice)
