@@ -422,6 +422,8 @@ void LimiterDevice::onCharacteristicChanged(const BleCharacteristic &characteris
     } else if (service == m_dfuService) {
         if (isDfuEnterSuccess(value))
             emit enteredDFUMode();
+        else if (value.size() < 3)
+            qCWarning(lcDevice) << "DFU indication too short:" << value.size();
     } else if (service == m_logService) {
         if (characteristic == m_logDataCharacteristic) {
             emit logDataReceived(value);
