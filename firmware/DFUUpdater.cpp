@@ -326,7 +326,10 @@ void DFUUpdater::onSelectResponse(const QByteArray &value)
     // A bootloader that kept part of the image through a broken link is
     // resumed where it stands, also when the image spans several objects.
     const bool keptImage = !command && crcMatches && offset > 0;
-    if (!crcMatches || (maximumSize < needed && !keptImage)) {
+    // With nothing received there is no object to resume: a bootloader
+    // takes packets only into an object that was created.
+    const bool nothingReceived = offset == 0 && length > 0;
+    if (!crcMatches || nothingReceived || (maximumSize < needed && !keptImage)) {
         qCDebug(lcDfu) << "crc or size is incorrect,  recreating object";
         createObject(type);
         return;

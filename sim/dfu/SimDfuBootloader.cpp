@@ -255,11 +255,9 @@ void SimDfuBootloader::onPacket(SimConnection *connection, const QByteArray &pac
     if (m_currentType == kCommand && m_commandCreated) {
         const qsizetype room = qsizetype(m_commandSize) - m_command.size();
         m_command.append(packet.left(qMax<qsizetype>(0, room)));
-    } else if (m_currentType == kData && m_initValid) {
-        // Without a Create the object at the current offset goes on (or a
-        // new one of the largest size that fits begins).
-        if (m_objectSize == 0)
-            m_objectSize = qMin(kDataObjectMaxSize, m_init->imageSize - m_executedOffset);
+    } else if (m_currentType == kData && m_initValid && m_objectSize > 0) {
+        // Packets go into the data object created last; after a broken link
+        // that object goes on where it stands.
         const qsizetype room = qsizetype(m_executedOffset + m_objectSize) - m_image.size();
         const QByteArray taken = packet.left(qMax<qsizetype>(0, room));
         const qsizetype before = m_image.size();

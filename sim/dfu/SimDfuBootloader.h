@@ -23,8 +23,9 @@
 // survives a broken link: a Select after reconnecting reports the offset and
 // CRC reached, writes go on from there, and sending the same init packet
 // again keeps the image received so far (a different one starts over).
-// Packets sent after a Select without a Create continue the object at that
-// offset. The Execute that completes the image checks it against the init
+// Packets go only into a created object: after a Select without a Create
+// they continue the object that was being written, and with no object
+// created they are dropped (no receipt follows). The Execute that completes the image checks it against the init
 // packet; then the bootloader reboots into it (imageActivated) and leaves
 // the air.
 class SimDfuBootloader : public SimPeripheral

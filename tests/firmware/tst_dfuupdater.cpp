@@ -138,10 +138,10 @@ void TestDFUUpdater::fullTransfer_data()
     QTest::newRow("exactly 8192 bytes")
         << 8192 << 247 << init + QList<QByteArray>{fullObject, hex("04"), fullObject, hex("04")}
         << initStates + QList<int>{7, 8, 10, 7, 8, 10} << QList<uint32_t>{50, 98, 100} << 128;
-    // The bootloader's data object covers the whole image, so the Select
-    // of a fresh one resumes at offset 0 instead of creating an object.
-    QTest::newRow("1 byte") << 1 << 247 << init + QList<QByteArray>{hex("04")} << initStates + QList<int>{8, 10}
-                            << QList<uint32_t>{0, 100} << 1;
+    // The bootloader's data object covers the whole image, but with nothing
+    // received yet an object is created before the packet goes out.
+    QTest::newRow("1 byte") << 1 << 247 << init + QList<QByteArray>{hex("010201000000"), hex("04")}
+                            << initStates + QList<int>{7, 8, 10} << QList<uint32_t>{0, 100} << 1;
 }
 
 void TestDFUUpdater::fullTransfer()
@@ -215,7 +215,7 @@ void TestDFUUpdater::resumeAfterLinkLoss_data()
         << QList<uint32_t>{4096, 4096, 1808};
     QTest::newRow("image in one object")
         << 3000 << SimFaults::dropLink(SimAttEvent::WriteWithoutResponse, kPacket, 1 + 11) << 10 * 128
-        << QList<uint32_t>{};
+        << QList<uint32_t>{3000};
 }
 
 void TestDFUUpdater::resumeAfterLinkLoss()
@@ -256,12 +256,15 @@ void TestDFUUpdater::selectDecisions_data()
     QTest::addColumn<QByteArray>("next"); // the next write: a request, or "packet:<size>"
 
     const QByteArray header = hex("600601");
-    const uint32_t initCrc = crcOf(SimDfuInit::make(SimDfuPackage::image(10000, 11), 0x0302));
+    const QByteArray initPacket = SimDfuInit::make(SimDfuPackage::image(10000, 11), 0x0302);
+    const uint32_t initCrc = crcOf(initPacket);
     QTest::newRow("maximum 512, nothing received") << header + le32(512) + le32(0) + le32(0) << hex("01012c000000");
     QTest::newRow("maximum 512, init complete") << header + le32(512) + le32(44) + le32(initCrc)
                                                 << hex("01012c000000");
     QTest::newRow("maximum 1024, init complete") << header + le32(1024) + le32(44) + le32(initCrc) << hex("04");
-    QTest::newRow("maximum 1024, part of the init") << header + le32(1024) + le32(0) + le32(0) << QByteArray("packet:44");
+    QTest::newRow("maximum 1024, nothing received") << header + le32(1024) + le32(0) + le32(0) << hex("01012c000000");
+    QTest::newRow("maximum 1024, part of the init")
+        << header + le32(1024) + le32(20) + le32(crcOf(initPacket.left(20))) << QByteArray("packet:24");
     QTest::newRow("maximum 1024, wrong CRC") << header + le32(1024) + le32(44) + le32(initCrc ^ 1)
                                              << hex("01012c000000");
     QTest::newRow("maximum 1024, offset beyond the init") << header + le32(1024) + le32(45) + le32(initCrc)
@@ -327,7 +330,7 @@ void TestDFUUpdater::errors_data()
     QTest::newRow("receipt of 7 bytes")
         << 10000 << QByteArray() << truncated(8, 7)
         << "Response to Calculate checksum too short: 7 bytes instead of 11 (60:03:01:80:00:00:00)";
-    QTest::newRow("receipt beyond the image") << 1 << QByteArray() << notification(7, "6003010200000000000000")
+    QTest::newRow("receipt beyond the image") << 1 << QByteArray() << notification(8, "6003010200000000000000")
                                               << QString();
     QTest::newRow("packet corrupted on the way")
         << 10000 << QByteArray() << faults(SimFaults::corrupt(SimAttEvent::WriteWithoutResponse, kPacket, 1 + 3, 5))
