@@ -184,7 +184,9 @@ QString AdvertisedStatus::registrationNumberText() const
 {
     if (m_registrationNumber == 0)
         return QStringLiteral("Reading...");
-    return QStringLiteral("%1-%2").arg(registrationCountry()).arg(m_registrationNumber);
+    // One pass over the pattern: the country comes off the air and may hold
+    // a '%' of its own.
+    return QStringLiteral("%1-%2").arg(registrationCountry(), QString::number(m_registrationNumber));
 }
 
 QString AdvertisedStatus::settingsSetName() const
@@ -196,16 +198,30 @@ QString AdvertisedStatus::settingsSetName() const
     if ((n == 6 || n == 7) && m_firmwareVersionWord >= 0x1901)
         return pattern.arg(n).arg(n == 6 ? QStringLiteral("Rar Adev Mini RUS") : QStringLiteral("Rar Adev RUS"));
 
-    QString name;
-    switch (n) {
-    case 0: name = tr("No limits!"); break;
-    case 1: name = QStringLiteral("Mini Exp/Mono/Vadur"); break;
-    case 2: name = QStringLiteral("Exp/Mono1/Vadur"); break;
-    case 3: name = QStringLiteral("Mono2/Vadur2"); break;
-    case 4: name = QStringLiteral("RAR-I"); break;
-    case 5: name = tr("Test only!"); break;
-    default: name = tr("User mode%1").arg(n - 5); break;
-    }
+    // The names of sets 0 to 13; the plain ones are racing class names and
+    // read the same in every language.
+    struct SetName {
+        const char *text;
+        bool translated;
+    };
+    static constexpr SetName kNames[] = {
+        {QT_TRANSLATE_NOOP("AdvertisedStatus", "No limits!"), true},
+        {"Mini Exp/Mono/Vadur", false},
+        {"Exp/Mono1/Vadur", false},
+        {"Mono2/Vadur2", false},
+        {"RAR-I", false},
+        {QT_TRANSLATE_NOOP("AdvertisedStatus", "Test only!"), true},
+        {QT_TRANSLATE_NOOP("AdvertisedStatus", "User mode1"), true},
+        {QT_TRANSLATE_NOOP("AdvertisedStatus", "User mode2"), true},
+        {QT_TRANSLATE_NOOP("AdvertisedStatus", "User mode3"), true},
+        {QT_TRANSLATE_NOOP("AdvertisedStatus", "User mode4"), true},
+        {QT_TRANSLATE_NOOP("AdvertisedStatus", "User mode5"), true},
+        {QT_TRANSLATE_NOOP("AdvertisedStatus", "User mode6"), true},
+        {QT_TRANSLATE_NOOP("AdvertisedStatus", "User mode7"), true},
+        {QT_TRANSLATE_NOOP("AdvertisedStatus", "User mode8"), true},
+    };
+    const SetName &set = kNames[n];
+    const QString name = set.translated ? tr(set.text) : QString::fromLatin1(set.text);
     return pattern.arg(n).arg(name);
 }
 

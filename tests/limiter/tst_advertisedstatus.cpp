@@ -121,6 +121,8 @@ private slots:
                                                 << "registrationNumberText" << QVariant("RUS-1234");
             QTest::newRow(tag + "4-byte country") << Records{registration(kind, "ABCD", 7)}
                                                   << "registrationNumberText" << QVariant("ABCD-7");
+            QTest::newRow(tag + "country with a placeholder") << Records{registration(kind, "%2", 5)}
+                                                             << "registrationNumberText" << QVariant("%2-5");
             QTest::newRow(tag + "number 0 reads") << Records{registration(kind, "DEU", 0)}
                                                   << "registrationNumberText" << QVariant("Reading...");
         }
@@ -247,6 +249,7 @@ private slots:
                                          << QVariant("6 (Rar Adev Mini RUS)");
         QTest::newRow("set 7 fw 0x1901") << Records{settingsSet(7, 0x1901)} << "settingsSetName" << QVariant("7 (Rar Adev RUS)");
         QTest::newRow("set 8 fw 0x1901") << Records{settingsSet(8, 0x1901)} << "settingsSetName" << QVariant("8 (User mode3)");
+        QTest::newRow("set 12") << Records{settingsSet(12, 0)} << "settingsSetName" << QVariant("12 (User mode7)");
         QTest::newRow("set 13") << Records{settingsSet(13, 0)} << "settingsSetName" << QVariant("13 (User mode8)");
         QTest::newRow("set 200 is 13") << Records{settingsSet(200, 0)} << "settingsSetName" << QVariant("13 (User mode8)");
     }

@@ -92,8 +92,36 @@
         <translation>Pouze pro test!</translation>
     </message>
     <message>
-        <source>User mode%1</source>
-        <translation>Uživatelský režim %1</translation>
+        <source>User mode1</source>
+        <translation>Uživatelský režim 1</translation>
+    </message>
+    <message>
+        <source>User mode2</source>
+        <translation>Uživatelský režim 2</translation>
+    </message>
+    <message>
+        <source>User mode3</source>
+        <translation>Uživatelský režim 3</translation>
+    </message>
+    <message>
+        <source>User mode4</source>
+        <translation>Uživatelský režim 4</translation>
+    </message>
+    <message>
+        <source>User mode5</source>
+        <translation>Uživatelský režim 5</translation>
+    </message>
+    <message>
+        <source>User mode6</source>
+        <translation>Uživatelský režim 6</translation>
+    </message>
+    <message>
+        <source>User mode7</source>
+        <translation>Uživatelský režim 7</translation>
+    </message>
+    <message>
+        <source>User mode8</source>
+        <translation>Uživatelský režim 8</translation>
     </message>
 </context>
 <context>

@@ -92,8 +92,36 @@
         <translation>Nur zum Testen!</translation>
     </message>
     <message>
-        <source>User mode%1</source>
-        <translation>Benutzermodus %1</translation>
+        <source>User mode1</source>
+        <translation>Benutzermodus 1</translation>
+    </message>
+    <message>
+        <source>User mode2</source>
+        <translation>Benutzermodus 2</translation>
+    </message>
+    <message>
+        <source>User mode3</source>
+        <translation>Benutzermodus 3</translation>
+    </message>
+    <message>
+        <source>User mode4</source>
+        <translation>Benutzermodus 4</translation>
+    </message>
+    <message>
+        <source>User mode5</source>
+        <translation>Benutzermodus 5</translation>
+    </message>
+    <message>
+        <source>User mode6</source>
+        <translation>Benutzermodus 6</translation>
+    </message>
+    <message>
+        <source>User mode7</source>
+        <translation>Benutzermodus 7</translation>
+    </message>
+    <message>
+        <source>User mode8</source>
+        <translation>Benutzermodus 8</translation>
     </message>
 </context>
 <context>

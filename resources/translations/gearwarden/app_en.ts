@@ -92,8 +92,36 @@
         <translation>Test only!</translation>
     </message>
     <message>
-        <source>User mode%1</source>
-        <translation>User mode%1</translation>
+        <source>User mode1</source>
+        <translation>User mode1</translation>
+    </message>
+    <message>
+        <source>User mode2</source>
+        <translation>User mode2</translation>
+    </message>
+    <message>
+        <source>User mode3</source>
+        <translation>User mode3</translation>
+    </message>
+    <message>
+        <source>User mode4</source>
+        <translation>User mode4</translation>
+    </message>
+    <message>
+        <source>User mode5</source>
+        <translation>User mode5</translation>
+    </message>
+    <message>
+        <source>User mode6</source>
+        <translation>User mode6</translation>
+    </message>
+    <message>
+        <source>User mode7</source>
+        <translation>User mode7</translation>
+    </message>
+    <message>
+        <source>User mode8</source>
+        <translation>User mode8</translation>
     </message>
 </context>
 <context>

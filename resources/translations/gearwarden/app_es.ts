@@ -92,8 +92,36 @@
         <translation>¡Solo para pruebas!</translation>
     </message>
     <message>
-        <source>User mode%1</source>
-        <translation>Modo de usuario %1</translation>
+        <source>User mode1</source>
+        <translation>Modo de usuario 1</translation>
+    </message>
+    <message>
+        <source>User mode2</source>
+        <translation>Modo de usuario 2</translation>
+    </message>
+    <message>
+        <source>User mode3</source>
+        <translation>Modo de usuario 3</translation>
+    </message>
+    <message>
+        <source>User mode4</source>
+        <translation>Modo de usuario 4</translation>
+    </message>
+    <message>
+        <source>User mode5</source>
+        <translation>Modo de usuario 5</translation>
+    </message>
+    <message>
+        <source>User mode6</source>
+        <translation>Modo de usuario 6</translation>
+    </message>
+    <message>
+        <source>User mode7</source>
+        <translation>Modo de usuario 7</translation>
+    </message>
+    <message>
+        <source>User mode8</source>
+        <translation>Modo de usuario 8</translation>
     </message>
 </context>
 <context>

@@ -92,8 +92,36 @@
         <translation>Test uniquement !</translation>
     </message>
     <message>
-        <source>User mode%1</source>
-        <translation>Mode utilisateur %1</translation>
+        <source>User mode1</source>
+        <translation>Mode utilisateur 1</translation>
+    </message>
+    <message>
+        <source>User mode2</source>
+        <translation>Mode utilisateur 2</translation>
+    </message>
+    <message>
+        <source>User mode3</source>
+        <translation>Mode utilisateur 3</translation>
+    </message>
+    <message>
+        <source>User mode4</source>
+        <translation>Mode utilisateur 4</translation>
+    </message>
+    <message>
+        <source>User mode5</source>
+        <translation>Mode utilisateur 5</translation>
+    </message>
+    <message>
+        <source>User mode6</source>
+        <translation>Mode utilisateur 6</translation>
+    </message>
+    <message>
+        <source>User mode7</source>
+        <translation>Mode utilisateur 7</translation>
+    </message>
+    <message>
+        <source>User mode8</source>
+        <translation>Mode utilisateur 8</translation>
     </message>
 </context>
 <context>

@@ -92,8 +92,36 @@
         <translation>Solo per test!</translation>
     </message>
     <message>
-        <source>User mode%1</source>
-        <translation>Modalità utente %1</translation>
+        <source>User mode1</source>
+        <translation>Modalità utente 1</translation>
+    </message>
+    <message>
+        <source>User mode2</source>
+        <translation>Modalità utente 2</translation>
+    </message>
+    <message>
+        <source>User mode3</source>
+        <translation>Modalità utente 3</translation>
+    </message>
+    <message>
+        <source>User mode4</source>
+        <translation>Modalità utente 4</translation>
+    </message>
+    <message>
+        <source>User mode5</source>
+        <translation>Modalità utente 5</translation>
+    </message>
+    <message>
+        <source>User mode6</source>
+        <translation>Modalità utente 6</translation>
+    </message>
+    <message>
+        <source>User mode7</source>
+        <translation>Modalità utente 7</translation>
+    </message>
+    <message>
+        <source>User mode8</source>
+        <translation>Modalità utente 8</translation>
     </message>
 </context>
 <context>

@@ -92,8 +92,36 @@
         <translation>テスト専用！</translation>
     </message>
     <message>
-        <source>User mode%1</source>
-        <translation>ユーザーモード%1</translation>
+        <source>User mode1</source>
+        <translation>ユーザーモード1</translation>
+    </message>
+    <message>
+        <source>User mode2</source>
+        <translation>ユーザーモード2</translation>
+    </message>
+    <message>
+        <source>User mode3</source>
+        <translation>ユーザーモード3</translation>
+    </message>
+    <message>
+        <source>User mode4</source>
+        <translation>ユーザーモード4</translation>
+    </message>
+    <message>
+        <source>User mode5</source>
+        <translation>ユーザーモード5</translation>
+    </message>
+    <message>
+        <source>User mode6</source>
+        <translation>ユーザーモード6</translation>
+    </message>
+    <message>
+        <source>User mode7</source>
+        <translation>ユーザーモード7</translation>
+    </message>
+    <message>
+        <source>User mode8</source>
+        <translation>ユーザーモード8</translation>
     </message>
 </context>
 <context>

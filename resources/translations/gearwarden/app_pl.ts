@@ -92,8 +92,36 @@
         <translation>Tylko do testów!</translation>
     </message>
     <message>
-        <source>User mode%1</source>
-        <translation>Tryb użytkownika %1</translation>
+        <source>User mode1</source>
+        <translation>Tryb użytkownika 1</translation>
+    </message>
+    <message>
+        <source>User mode2</source>
+        <translation>Tryb użytkownika 2</translation>
+    </message>
+    <message>
+        <source>User mode3</source>
+        <translation>Tryb użytkownika 3</translation>
+    </message>
+    <message>
+        <source>User mode4</source>
+        <translation>Tryb użytkownika 4</translation>
+    </message>
+    <message>
+        <source>User mode5</source>
+        <translation>Tryb użytkownika 5</translation>
+    </message>
+    <message>
+        <source>User mode6</source>
+        <translation>Tryb użytkownika 6</translation>
+    </message>
+    <message>
+        <source>User mode7</source>
+        <translation>Tryb użytkownika 7</translation>
+    </message>
+    <message>
+        <source>User mode8</source>
+        <translation>Tryb użytkownika 8</translation>
     </message>
 </context>
 <context>

@@ -92,8 +92,36 @@
         <translation>Doar pentru test!</translation>
     </message>
     <message>
-        <source>User mode%1</source>
-        <translation>Mod utilizator %1</translation>
+        <source>User mode1</source>
+        <translation>Mod utilizator 1</translation>
+    </message>
+    <message>
+        <source>User mode2</source>
+        <translation>Mod utilizator 2</translation>
+    </message>
+    <message>
+        <source>User mode3</source>
+        <translation>Mod utilizator 3</translation>
+    </message>
+    <message>
+        <source>User mode4</source>
+        <translation>Mod utilizator 4</translation>
+    </message>
+    <message>
+        <source>User mode5</source>
+        <translation>Mod utilizator 5</translation>
+    </message>
+    <message>
+        <source>User mode6</source>
+        <translation>Mod utilizator 6</translation>
+    </message>
+    <message>
+        <source>User mode7</source>
+        <translation>Mod utilizator 7</translation>
+    </message>
+    <message>
+        <source>User mode8</source>
+        <translation>Mod utilizator 8</translation>
     </message>
 </context>
 <context>

@@ -92,8 +92,36 @@
         <translation>Только для теста!</translation>
     </message>
     <message>
-        <source>User mode%1</source>
-        <translation>Польз. режим %1</translation>
+        <source>User mode1</source>
+        <translation>Польз. режим 1</translation>
+    </message>
+    <message>
+        <source>User mode2</source>
+        <translation>Польз. режим 2</translation>
+    </message>
+    <message>
+        <source>User mode3</source>
+        <translation>Польз. режим 3</translation>
+    </message>
+    <message>
+        <source>User mode4</source>
+        <translation>Польз. режим 4</translation>
+    </message>
+    <message>
+        <source>User mode5</source>
+        <translation>Польз. режим 5</translation>
+    </message>
+    <message>
+        <source>User mode6</source>
+        <translation>Польз. режим 6</translation>
+    </message>
+    <message>
+        <source>User mode7</source>
+        <translation>Польз. режим 7</translation>
+    </message>
+    <message>
+        <source>User mode8</source>
+        <translation>Польз. режим 8</translation>
     </message>
 </context>
 <context>

@@ -92,8 +92,36 @@
         <translation>僅供測試！</translation>
     </message>
     <message>
-        <source>User mode%1</source>
-        <translation>使用者模式 %1</translation>
+        <source>User mode1</source>
+        <translation>使用者模式 1</translation>
+    </message>
+    <message>
+        <source>User mode2</source>
+        <translation>使用者模式 2</translation>
+    </message>
+    <message>
+        <source>User mode3</source>
+        <translation>使用者模式 3</translation>
+    </message>
+    <message>
+        <source>User mode4</source>
+        <translation>使用者模式 4</translation>
+    </message>
+    <message>
+        <source>User mode5</source>
+        <translation>使用者模式 5</translation>
+    </message>
+    <message>
+        <source>User mode6</source>
+        <translation>使用者模式 6</translation>
+    </message>
+    <message>
+        <source>User mode7</source>
+        <translation>使用者模式 7</translation>
+    </message>
+    <message>
+        <source>User mode8</source>
+        <translation>使用者模式 8</translation>
     </message>
 </context>
 <context>
