@@ -71,6 +71,7 @@ private slots:
 
     void formAtStart()
     {
+        QCOMPARE(m_widget->objectName(), QStringLiteral("Form"));
         QCOMPARE(m_widget->size(), QSize(725, 454));
         for (const char *name : {"leCoordinates", "pbOpenMap", "lblESCVersion", "leEscVersion"})
             QVERIFY2(!enabled(name), name);
