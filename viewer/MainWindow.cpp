@@ -187,8 +187,9 @@ void MainWindow::logOpened()
 
 void MainWindow::selectDirectory()
 {
+    // Files are listed too, so the user sees which folder holds the logs.
     const QString directory = QFileDialog::getExistingDirectory(this, tr("Please select log file"), logsDirectory(),
-                                                                QFileDialog::ShowDirsOnly | QFileDialog::ReadOnly);
+                                                                QFileDialog::ReadOnly);
     if (directory.isEmpty())
         return;
     ui->leCurrentFolder->setText(QDir::toNativeSeparators(directory));
