@@ -501,6 +501,31 @@ void PlotView::onAxisClick(QCPAxis *axis)
     updateDragZoomAxes(ui->plot);
 }
 
+namespace {
+
+// The interval between the parameter's start and end tracers, with its
+// statistics and the given cursor value, into the parameter's panel column.
+void showIntervalStatistics(ControlPanel *panel, const PlotParameter &parameter, double cursor)
+{
+    ParameterStats stats = PlotView::computeStatistics(parameter.graph, parameter.startTracer->graphKey(),
+                                                       parameter.endTracer->graphKey());
+    stats.cursor = cursor;
+    panel->setValues(parameter.name, stats);
+}
+
+// The time column for that interval: its ends, their difference, the cursor key.
+ParameterStats intervalTimeStats(const PlotParameter &parameter, double cursorKey)
+{
+    ParameterStats time;
+    time.cursor = cursorKey;
+    time.min = parameter.startTracer->position->key();
+    time.max = parameter.endTracer->position->key();
+    time.delta = time.max - time.min;
+    return time;
+}
+
+} // namespace
+
 void PlotView::onMousePress(QMouseEvent *event)
 {
     if (event->button() != Qt::RightButton)
@@ -521,19 +546,12 @@ void PlotView::onMousePress(QMouseEvent *event)
         placeBandCorner(false, key);
         selectionBand->setVisible(true);
 
-        ParameterStats stats = computeStatistics(parameter.graph, parameter.startTracer->graphKey(),
-                                                 parameter.endTracer->graphKey());
-        stats.cursor = cursor;
-        panel->setValues(parameter.name, stats);
+        showIntervalStatistics(panel, parameter, cursor);
 
         rangeSelecting = true;
         plot->replot(QCustomPlot::rpRefreshHint);
 
-        time = ParameterStats();
-        time.cursor = key;
-        time.min = parameter.startTracer->position->key();
-        time.max = parameter.endTracer->position->key();
-        time.delta = time.max - time.min;
+        time = intervalTimeStats(parameter, key);
     }
     panel->setValues(ControlPanel::timeColumnName(), time);
 }
@@ -554,19 +572,12 @@ void PlotView::onMouseMove(QMouseEvent *event)
             cursor = parameter.endTracer->position->value();
             parameter.endTracer->setGraphKey(key);
             placeBandCorner(false, key);
-            ParameterStats stats = computeStatistics(parameter.graph, parameter.startTracer->graphKey(),
-                                                     parameter.endTracer->graphKey());
-            stats.cursor = cursor;
-            panel->setValues(parameter.name, stats);
+            showIntervalStatistics(panel, parameter, cursor);
         } else {
             parameter.hoverTracer->setGraphKey(key);
             panel->setCursorValue(parameter.name, cursor);
         }
-        time = ParameterStats();
-        time.cursor = key;
-        time.min = parameter.startTracer->position->key();
-        time.max = parameter.endTracer->position->key();
-        time.delta = time.max - time.min;
+        time = intervalTimeStats(parameter, key);
     }
     panel->setValues(ControlPanel::timeColumnName(), time);
     if (anyEnabled)
@@ -632,13 +643,8 @@ void PlotView::setGraphVisible(const QString &name, bool visible)
             parameter.startTracer->setGraphKey(shown.startTracer->graphKey());
             parameter.endTracer->setGraphKey(shown.endTracer->graphKey());
         }
-        ParameterStats stats = computeStatistics(parameter.graph, parameter.startTracer->graphKey(),
-                                                 parameter.endTracer->graphKey());
-        stats.cursor = 0.0;
-        ui->statisticsPanel->setValues(parameter.name, stats);
-        time.min = parameter.startTracer->position->key();
-        time.max = parameter.endTracer->position->key();
-        time.delta = time.max - time.min;
+        showIntervalStatistics(ui->statisticsPanel, parameter, 0.0);
+        time = intervalTimeStats(parameter, 0.0);
     } else {
         parameter.graph->removeFromLegend();
     }
