@@ -2,7 +2,7 @@
 
 #include "DeviceProtocol.h"
 
-#include <zlib.h>
+#include "Crc32.h"
 
 namespace dfu {
 
@@ -46,12 +46,6 @@ QByteArray executeRequest()
     return QByteArray(1, char(DfuOpcode::Execute));
 }
 
-uint32_t crc32(const char *data, size_t length, uint32_t crc)
-{
-    // zlib takes at most 4 GiB minus one per call; firmware is far smaller.
-    return uint32_t(::crc32(uLong(crc), reinterpret_cast<const Bytef *>(data), uInt(length)));
-}
-
 void PrefixCrc::setData(const QByteArray &data)
 {
     m_data = data;
@@ -65,7 +59,7 @@ uint32_t PrefixCrc::of(qsizetype length)
         m_length = 0;
         m_crc = 0;
     }
-    m_crc = crc32(m_data.constData() + m_length, size_t(length - m_length), m_crc);
+    m_crc = checksum::crc32(m_data.constData() + m_length, size_t(length - m_length), m_crc);
     m_length = length;
     return m_crc;
 }

@@ -114,9 +114,6 @@ QByteArray setPrnRequest(uint32_t value = kPacketReceiptInterval);
 QByteArray calculateChecksumRequest();
 QByteArray executeRequest();
 
-// CRC-32 (ISO-HDLC, as zlib computes it).
-uint32_t crc32(const char *data, size_t length, uint32_t crc = 0);
-
 // The CRC-32 of a leading part of one blob. Receipts ask for ever longer
 // prefixes, so the last result is extended instead of computed anew.
 class PrefixCrc

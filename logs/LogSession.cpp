@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include <zlib.h>
+#include "Crc32.h"
 
 Q_LOGGING_CATEGORY(lcLogSession, "logs.session")
 
@@ -139,7 +139,7 @@ void LogSession::appendData(const QByteArray &packet)
 {
     const char *data = packet.constData();
     const std::size_t n = std::size_t(packet.size());
-    m_crc32 = std::uint32_t(::crc32(m_crc32, reinterpret_cast<const Bytef *>(data), uInt(n)));
+    m_crc32 = checksum::crc32(data, n, m_crc32);
 
     std::size_t offset = 0;
     if (m_bytesConsumed < kLogHeaderSize) {

@@ -3,7 +3,6 @@
 #include <QRandomGenerator>
 #include <QtEndian>
 
-#include <array>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -148,24 +147,6 @@ QByteArray generate(const SimLogSessionSpec &spec, quint32 seed)
         bytes.append(dot);
     }
     return bytes;
-}
-
-quint32 crc32(const QByteArray &data, quint32 crc)
-{
-    static const std::array<quint32, 256> table = [] {
-        std::array<quint32, 256> t{};
-        for (quint32 i = 0; i < 256; ++i) {
-            quint32 c = i;
-            for (int k = 0; k < 8; ++k)
-                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[i] = c;
-        }
-        return t;
-    }();
-    crc = ~crc;
-    for (char byte : data)
-        crc = table[(crc ^ quint8(byte)) & 0xFF] ^ (crc >> 8);
-    return ~crc;
 }
 
 } // namespace SimLogSession

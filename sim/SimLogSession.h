@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Crc32.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QList>
@@ -58,6 +60,9 @@ int dotSize(const QList<SimLogParameter> &parameters);
 // Returns an empty array for a layout that does not fit a dot.
 QByteArray generate(const SimLogSessionSpec &spec, quint32 seed);
 // The standard reflected CRC-32 (the device's session checksum).
-quint32 crc32(const QByteArray &data, quint32 crc = 0);
+inline quint32 crc32(const QByteArray &data, quint32 crc = 0)
+{
+    return checksum::crc32(data, crc);
+}
 
 } // namespace SimLogSession

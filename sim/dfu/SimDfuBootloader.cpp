@@ -4,7 +4,7 @@
 
 #include <QtEndian>
 
-#include <zlib.h>
+#include "Crc32.h"
 
 namespace {
 
@@ -14,12 +14,6 @@ const QBluetoothUuid kPacket(QStringLiteral("8ec90002-f315-4f60-9fb8-838830daea5
 
 constexpr uint8_t kCommand = 1;
 constexpr uint8_t kData = 2;
-
-uint32_t crcOf(const QByteArray &bytes, uint32_t crc = 0, qsizetype from = 0)
-{
-    return uint32_t(::crc32(uLong(crc), reinterpret_cast<const Bytef *>(bytes.constData() + from),
-                            uInt(bytes.size() - from)));
-}
 
 QByteArray le32(uint32_t value)
 {
@@ -156,7 +150,7 @@ QByteArray SimDfuBootloader::select(uint8_t type)
     if (type == kCommand) {
         m_currentType = kCommand;
         return answer(OpSelect, ResultSuccess,
-                      le32(kCommandObjectMaxSize) + le32(uint32_t(m_command.size())) + le32(crcOf(m_command)));
+                      le32(kCommandObjectMaxSize) + le32(uint32_t(m_command.size())) + le32(checksum::crc32(m_command)));
     }
     if (type == kData) {
         m_currentType = kData;
@@ -201,7 +195,7 @@ QByteArray SimDfuBootloader::create(uint8_t type, uint32_t size)
 QByteArray SimDfuBootloader::checksum() const
 {
     if (m_currentType == kCommand)
-        return answer(OpCalculateChecksum, ResultSuccess, le32(uint32_t(m_command.size())) + le32(crcOf(m_command)));
+        return answer(OpCalculateChecksum, ResultSuccess, le32(uint32_t(m_command.size())) + le32(checksum::crc32(m_command)));
     if (m_currentType == kData)
         return answer(OpCalculateChecksum, ResultSuccess, le32(uint32_t(m_image.size())) + le32(m_imageCrc));
     return answer(OpCalculateChecksum, ResultOperationNotPermitted);
@@ -262,7 +256,7 @@ void SimDfuBootloader::onPacket(SimConnection *connection, const QByteArray &pac
         const QByteArray taken = packet.left(qMax<qsizetype>(0, room));
         const qsizetype before = m_image.size();
         m_image.append(taken);
-        m_imageCrc = crcOf(m_image, m_imageCrc, before);
+        m_imageCrc = checksum::crc32(m_image.constData() + before, std::size_t(m_image.size() - before), m_imageCrc);
         m_imageBytesWritten += taken.size();
     } else {
         return; // no object to write into

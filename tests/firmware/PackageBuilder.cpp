@@ -4,19 +4,9 @@
 #include <QFile>
 #include <QIODevice>
 
-#include <zlib.h>
+#include "Crc32.h"
 
 namespace PackageBuilder {
-
-namespace {
-
-quint32 crcOf(const QByteArray &bytes)
-{
-    return static_cast<quint32>(
-        crc32(0L, reinterpret_cast<const Bytef *>(bytes.constData()), static_cast<uInt>(bytes.size())));
-}
-
-} // namespace
 
 QByteArray zip(const Entries &entries)
 {
@@ -31,7 +21,7 @@ QByteArray zip(const Entries &entries)
     for (const auto &[name, data] : entries) {
         const QByteArray rawName = name.toUtf8();
         const quint32 offset = static_cast<quint32>(out.size());
-        const quint32 crc = crcOf(data);
+        const quint32 crc = checksum::crc32(data);
         const auto size = static_cast<quint32>(data.size());
 
         file << quint32(0x04034b50) << quint16(20) << quint16(0) << quint16(0) << quint16(0) << dosDate << crc

@@ -6,7 +6,7 @@
 
 #include <QtTest>
 
-#include <zlib.h>
+#include "Crc32.h"
 
 namespace {
 
@@ -16,11 +16,6 @@ const QBluetoothUuid kPacket(QStringLiteral("8ec90002-f315-4f60-9fb8-838830daea5
 QByteArray hex(const char *text)
 {
     return QByteArray::fromHex(text);
-}
-
-uint32_t crcOf(const QByteArray &bytes)
-{
-    return uint32_t(crc32(0, reinterpret_cast<const Bytef *>(bytes.constData()), uInt(bytes.size())));
 }
 
 QByteArray le32(uint32_t value)
@@ -257,14 +252,14 @@ void TestDFUUpdater::selectDecisions_data()
 
     const QByteArray header = hex("600601");
     const QByteArray initPacket = SimDfuInit::make(SimDfuPackage::image(10000, 11), 0x0302);
-    const uint32_t initCrc = crcOf(initPacket);
+    const uint32_t initCrc = checksum::crc32(initPacket);
     QTest::newRow("maximum 512, nothing received") << header + le32(512) + le32(0) + le32(0) << hex("01012c000000");
     QTest::newRow("maximum 512, init complete") << header + le32(512) + le32(44) + le32(initCrc)
                                                 << hex("01012c000000");
     QTest::newRow("maximum 1024, init complete") << header + le32(1024) + le32(44) + le32(initCrc) << hex("04");
     QTest::newRow("maximum 1024, nothing received") << header + le32(1024) + le32(0) + le32(0) << hex("01012c000000");
     QTest::newRow("maximum 1024, part of the init")
-        << header + le32(1024) + le32(20) + le32(crcOf(initPacket.left(20))) << QByteArray("packet:24");
+        << header + le32(1024) + le32(20) + le32(checksum::crc32(initPacket.left(20))) << QByteArray("packet:24");
     QTest::newRow("maximum 1024, wrong CRC") << header + le32(1024) + le32(44) + le32(initCrc ^ 1)
                                              << hex("01012c000000");
     QTest::newRow("maximum 1024, offset beyond the init") << header + le32(1024) + le32(45) + le32(initCrc)
@@ -368,13 +363,13 @@ void TestDFUUpdater::errors()
     if (error.isEmpty()) {
         // CRC mismatches name both sides.
         if (size == 1) {
-            error = QStringLiteral("CRC32 is incorrect\n Expected: %1\nReceived: 0").arg(crcOf(image), 0, 16);
+            error = QStringLiteral("CRC32 is incorrect\n Expected: %1\nReceived: 0").arg(checksum::crc32(image), 0, 16);
         } else {
             QByteArray corrupted = image.left(3 * 128);
             corrupted[2 * 128 + 5] = char(corrupted.at(2 * 128 + 5) ^ 0xFF);
             error = QStringLiteral("CRC32 is incorrect\n Expected: %1\nReceived: %2")
-                        .arg(crcOf(image.left(3 * 128)), 0, 16)
-                        .arg(crcOf(corrupted), 0, 16);
+                        .arg(checksum::crc32(image.left(3 * 128)), 0, 16)
+                        .arg(checksum::crc32(corrupted), 0, 16);
         }
     }
 
