@@ -169,7 +169,7 @@ void MainWindow::openFile()
 {
     const QString directory = logsDirectory();
     const QString file = QFileDialog::getOpenFileName(this, tr("Please select log file"), directory,
-                                                      QStringLiteral("*.verira"));
+                                                      logFileNameFilter());
     if (file.isEmpty())
         return;
     openLogInTab(file);
@@ -226,7 +226,7 @@ void MainWindow::rescanDirectory(QString directory)
     QSet<QString> notSeen = logRows;
     notSeen.unite(m_unreadableRows);
 
-    QDirIterator it(directory, {QStringLiteral("*.verira")}, QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator it(directory, {logFileNameFilter()}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         if (logRows.contains(path)) {

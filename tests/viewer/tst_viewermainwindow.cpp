@@ -1,3 +1,4 @@
+#include "HostileLogs.h"
 #include "LogCatalogue.h"
 #include "ViewerLogFiles.h"
 #include "MainWindow.h"
@@ -19,7 +20,8 @@
 
 namespace {
 
-QSettings sharedSettings()
+// The scope spelled out here, so a change of the program's own is noticed.
+QSettings sharedScope()
 {
     return QSettings(QStringLiteral("Velmora"), QStringLiteral("RADEvadazo"));
 }
@@ -104,7 +106,7 @@ private slots:
     void init()
     {
         QSettings().clear();
-        sharedSettings().clear();
+        sharedScope().clear();
         m_dir = std::make_unique<QTemporaryDir>();
         storeLogsDirectory(folder());
     }
@@ -139,11 +141,11 @@ private slots:
 
     void defaultLogsFolder()
     {
-        sharedSettings().clear();
+        sharedScope().clear();
         openWindow();
         const QString expected =
             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/ZIDIrezud/logs";
-        QCOMPARE(sharedSettings().value("logs_dir").toString(), expected);
+        QCOMPARE(sharedScope().value("logs_dir").toString(), expected);
     }
 
     void catalogueRows()
@@ -166,7 +168,8 @@ private slots:
         // Files that are no readable logs.
         writeBytes(folder() + "/2025/broken.verira", "not a zip archive");
         writeArchive(folder() + "/nodata.verira", {{"metadata.json", metadata.dump(4)}});
-        // The zip layer refuses to hand out an empty entry.
+        // An empty metadata.json is no log either: left out like a file
+        // without an entry, not listed as corrupted.
         writeArchive(folder() + "/empty.verira", {{"metadata.json", ""}, {"data.json", "[]"}});
         writeBytes(folder() + "/notes.txt", "not a log");
 
@@ -174,13 +177,29 @@ private slots:
         QCOMPARE(sortedRows(), QList<QStringList>({
                                    {"/2025/Limiter1 (RUS-27): 10 (not complete race)", "Ольга", "RAR-I mini",
                                     "2027/03/01 08:05:06"},
-                                   {"File corrupted", "", "empty.verira", ""},
                                    {"File corrupted", "/2025/", "broken.verira", ""},
                                    {"Limiter1 (RUS-27): 7", "Ivan", "RAR-I mini", "2026/12/09 14:30:59"},
                                    {"No Name (RUS-27): 3", "Ivan", "RAR-I mini", "2026/12/09 14:30:59"},
                                }));
         QVERIFY(rowOf(top) >= 0 && rowOf(sub) >= 0);
-        QCOMPARE(sharedSettings().value("logs_dir").toString(), folder());
+        QCOMPARE(sharedScope().value("logs_dir").toString(), folder());
+    }
+
+    // Each is refused quickly by the metadata reader and listed as
+    // corrupted; the scan goes on with the other files.
+    void hostileFilesAreListedCorrupted()
+    {
+        QList<QStringList> expected;
+        for (const HostileMetadata &hostile : hostileMetadata()) {
+            const QString name = QString::fromStdString(hostile.name) + ".verira";
+            writeArchive(folder() + "/" + name, {{"metadata.json", hostile.metadata}, {"data.json", "[]"}});
+            expected.append({"File corrupted", "", name, ""});
+        }
+        QVERIFY(!writeLog(folder()).isEmpty());
+        expected.append({"Limiter1 (RUS-27): 7", "Ivan", "RAR-I mini", "2026/12/09 14:30:59"});
+        std::sort(expected.begin(), expected.end());
+        openWindow();
+        QCOMPARE(sortedRows(), expected);
     }
 
     void logListRowTexts_data()
@@ -219,6 +238,10 @@ private slots:
         QTest::newRow("no date") << "date" << "";
         QTest::newRow("date as text") << "date" << "\"today\"";
         QTest::newRow("device name not text") << "deviceName" << "7";
+        QTest::newRow("number 1e300") << "userRegNum" << R"({"country": "RUS", "num": 1e300})";
+        QTest::newRow("session 1e300") << "head" << R"({"sessionNumber": 1e300, "dotsCount": 1})";
+        QTest::newRow("dots count 1e300") << "head" << R"({"sessionNumber": 5, "dotsCount": 1e300})";
+        QTest::newRow("date 1e300") << "date" << "1e300";
     }
 
     void logListRowFailures()
@@ -303,7 +326,7 @@ private slots:
         QVERIFY(!writeLog(folder()).isEmpty());
         openWindow();
         m_window->scanDirectory(folder() + suffix);
-        QTEST(sharedSettings().value("logs_dir").toString().mid(folder().size()), "stored");
+        QTEST(sharedScope().value("logs_dir").toString().mid(folder().size()), "stored");
         if (suffix != "\\")
             QCOMPARE(table()->rowCount(), 1);
         QCOMPARE(withoutTrailingSeparator("C:\\logs\\"), QStringLiteral("C:\\logs"));
@@ -317,7 +340,7 @@ private slots:
         m_window->findChild<QLineEdit *>("leCurrentFolder")->setText(QDir::toNativeSeparators(other));
         m_window->findChild<QPushButton *>("pbRefreshFolder")->click();
         QCOMPARE(table()->rowCount(), 1);
-        QCOMPARE(sharedSettings().value("logs_dir").toString(), other);
+        QCOMPARE(sharedScope().value("logs_dir").toString(), other);
     }
 
     // The watched folder: logs that appear are listed, logs that go away lose
@@ -439,14 +462,30 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("content"); // empty: no file at all
-        QTest::newRow("missing file") << "missing.verira" << QByteArray();
-        QTest::newRow("not an archive") << "broken.verira" << QByteArray("garbage");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing file") << "missing.verira" << QByteArray() << "The file does not exist.";
+        QTest::newRow("not an archive") << "broken.verira" << QByteArray("garbage") << "Not a zip archive";
+
+        // A missing entry is named, so it does not read as a missing log.
+        QTemporaryDir scratch;
+        const auto archiveBytes = [&scratch](const QList<std::pair<std::string, std::string>> &entries) {
+            const QString path = scratch.filePath("log.verira");
+            QFile::remove(path);
+            writeArchive(path, entries);
+            return fileBytes(path);
+        };
+        const std::string metadata = logMetadataJson(makeSession(TestLog()));
+        QTest::newRow("no data.json") << "nodata.verira" << archiveBytes({{"metadata.json", metadata}})
+                                      << "The file holds no data.json";
+        QTest::newRow("no metadata.json") << "nometa.verira" << archiveBytes({{"data.json", "[]"}})
+                                          << "The file holds no metadata.json";
     }
 
     void failedOpenAddsNoTab()
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
         const QString path = folder() + "/" + name;
         if (!content.isEmpty())
             writeBytes(path, content);
@@ -455,6 +494,7 @@ private slots:
         QVERIFY(!m_window->openLogInTab(path));
         QCOMPARE(answerer.seen.size(), 1);
         QVERIFY2(answerer.seen.first().contains(QDir::toNativeSeparators(path)), qPrintable(answerer.seen.first()));
+        QVERIFY2(answerer.seen.first().contains(reason), qPrintable(answerer.seen.first()));
         QCOMPARE(tabs()->count(), 1);
         QCOMPARE(QFileInfo::exists(path), !content.isEmpty());
         QCOMPARE(fileBytes(path), content);

@@ -2,9 +2,9 @@
 #include "ui_PlotView.h"
 
 #include "ControlPanel.h"
+#include "LogMetadata.h"
 #include "LogSamples.h"
 #include "ProgressMessageBox.h"
-#include "ZipArchive.h"
 #include "ZipEntryStream.h"
 
 #include <qcustomplot.h>
@@ -30,9 +30,6 @@ using nlohmann::json;
 Q_LOGGING_CATEGORY(lcPlot, "viewer.plot")
 
 namespace {
-
-const char kMetadataEntry[] = "metadata.json";
-const char kDataEntry[] = "data.json";
 
 // The progress dialog processes pending events whenever its value changes;
 // doing that for every sample would cost more than the samples themselves, so
@@ -62,37 +59,6 @@ protected:
 json::type_error typeError(const char *expected, const char *actual)
 {
     return json::type_error::create(302, std::string("type must be ") + expected + ", but is " + actual, nullptr);
-}
-
-// An integer of the metadata in decimal, without padding.
-QString integerText(const json &value)
-{
-    if (!value.is_number())
-        throw typeError("number", value.type_name());
-    if (value.is_number_unsigned())
-        return QString::number(value.get<quint64>());
-    if (value.is_number_integer())
-        return QString::number(value.get<qint64>());
-    return QString::number(std::trunc(value.get<double>()), 'f', 0);
-}
-
-QStringList parameterNames(const json &list)
-{
-    QStringList names;
-    if (list.is_null())
-        return names;
-    if (!list.is_array())
-        throw typeError("array", list.type_name());
-    for (const json &entry : list) {
-        if (!entry.is_array())
-            throw typeError("array", entry.type_name());
-        if (entry.empty())
-            throw typeError("string", "null");
-        if (!entry[0].is_string())
-            throw typeError("string", entry[0].type_name());
-        names.append(QString::fromStdString(entry[0].get<std::string>()));
-    }
-    return names;
 }
 
 // Appends a point the way the graph's own container inserts one, so samples
@@ -205,7 +171,7 @@ private:
 
 int aheadChunks(const std::string &file)
 {
-    ZipEntryStream probe(file, kDataEntry);
+    ZipEntryStream probe(file, kLogDataEntry);
     const quint64 quarterMiB = probe.size() / (4u << 20);
     return static_cast<int>(std::clamp<quint64>(quarterMiB, 4, 16));
 }
@@ -218,7 +184,7 @@ public:
     explicit SampleCounter(const std::string &file)
     {
         m_result = std::async(std::launch::async, [this, file] {
-            ZipEntryStream stream(file, kDataEntry);
+            ZipEntryStream stream(file, kLogDataEntry);
             ArrayElementCounter counter;
             const char *begin = nullptr;
             const char *end = nullptr;
@@ -265,27 +231,14 @@ PlotView::~PlotView() = default;
 void PlotView::build(const std::string &file)
 {
     // Opening never creates a file: a missing one is an error like any other.
-    Zippy::ZipArchive archive(file);
-    if (!archive.IsOpen())
-        return;
-    json metadata = json::parse(archive.GetEntry(kMetadataEntry).GetDataAsText());
-    if (!archive.HasEntry(kDataEntry))
-        archive.GetEntry(kDataEntry); // the zip layer's error for a missing entry
-    archive.Close();
-    const json parameterList = metadata["parametersDesc"]["parameters"];
+    const json metadata = readLogMetadataDocument(QFile::decodeName(file.c_str()), LogEntries::MetadataAndData);
+    const json &parameterList = logParameterList(metadata);
 
     // The data is read while the plot is built; an error in the title's keys
     // is reported after a parse error of the data and before any build error.
     std::exception_ptr titleError;
     try {
-        QString deviceName = QStringLiteral("No Name");
-        if (metadata.is_object() && metadata.contains("deviceName"))
-            deviceName = QString::fromStdString(metadata["deviceName"].get<std::string>());
-        json &registration = metadata["userRegNum"];
-        const QString country = QString::fromStdString(registration["country"].get<std::string>());
-        const QString number = integerText(registration["num"]);
-        const QString session = integerText(metadata["head"]["sessionNumber"]);
-        m_title = QStringLiteral("%1 (%2-%3): %4").arg(deviceName, country, number, session);
+        m_title = logSessionTitle(metadata, QStringLiteral("No Name"));
     } catch (const json::exception &) {
         titleError = std::current_exception();
     }
@@ -303,7 +256,7 @@ void PlotView::buildPlot(const std::string &file, const json &parameterList, std
     // waits for the inflating.
     QElapsedTimer clock;
     clock.start();
-    ZipEntryStream data(file, kDataEntry, aheadChunks(file));
+    ZipEntryStream data(file, kLogDataEntry, aheadChunks(file));
     SampleCounter counter(file);
 
     ProgressMessageBox progress;
@@ -318,7 +271,7 @@ void PlotView::buildPlot(const std::string &file, const json &parameterList, std
     std::exception_ptr buildError;
     QStringList names;
     try {
-        names = parameterNames(parameterList);
+        names = logParameterNames(parameterList);
     } catch (const json::exception &) {
         buildError = std::current_exception();
     }

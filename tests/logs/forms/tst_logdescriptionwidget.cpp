@@ -244,6 +244,7 @@ private slots:
         QTest::newRow("null") << "null";
         QTest::newRow("array") << "[1, 2]";
         QTest::newRow("number as text") << R"({"userName": "Ivan", "userRegNum": {"country": "RUS", "num": "7"}})";
+        QTest::newRow("number 1e300") << R"({"userName": "Ivan", "userRegNum": {"country": "RUS", "num": 1e300}})";
     }
 
     void metadataOfWrongShape()

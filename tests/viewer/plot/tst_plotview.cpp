@@ -2,6 +2,7 @@
 #include "LogFixture.h"
 #include "PlotView.h"
 #include "ProgressMessageBox.h"
+#include "HostileLogs.h"
 #include "SavedLog.h"
 
 #include <qcustomplot.h>
@@ -355,8 +356,8 @@ private slots:
         plain.write("not an archive at all");
         plain.close();
         QTest::newRow("not an archive") << plain.fileName() << "zip";
-        QTest::newRow("no metadata.json") << writeEntries({{"data.json", goodData}}) << "zip";
-        QTest::newRow("no data.json") << writeEntries({{"metadata.json", goodMeta}}) << "zip";
+        QTest::newRow("no metadata.json") << writeEntries({{"data.json", goodData}}) << "log";
+        QTest::newRow("no data.json") << writeEntries({{"metadata.json", goodMeta}}) << "log";
         QTest::newRow("metadata not JSON")
             << writeEntries({{"metadata.json", "{ // no comments\n}"}, {"data.json", goodData}}) << "parse";
         QTest::newRow("data cut short") << withData(goodData.left(goodData.size() - 2)) << "parse";
@@ -383,6 +384,19 @@ private slots:
             << "parse";
         QTest::newRow("title error before sample error")
             << writeEntries({{"metadata.json", "{}"}, {"data.json", "[1]"}}) << "type";
+        // More parameters than a log can hold are refused before any axis
+        // is built for them.
+        QTest::newRow("33 parameters") << withMeta([](json &m) {
+            m["parametersDesc"]["parameters"] = json::array();
+            for (int i = 0; i < 33; ++i)
+                m["parametersDesc"]["parameters"].push_back(json::array({"P" + std::to_string(i), 1, 5}));
+        }) << "range";
+        QTest::newRow("session 1e300") << withMeta([](json &m) { m["head"]["sessionNumber"] = 1e300; }) << "range";
+        QTest::newRow("empty metadata.json") << writeEntries({{"metadata.json", ""}, {"data.json", goodData}}) << "log";
+        for (const HostileMetadata &hostile : hostileMetadata())
+            QTest::newRow(hostile.name.c_str())
+                << writeEntries({{"metadata.json", QByteArray::fromStdString(hostile.metadata)}, {"data.json", goodData}})
+                << "log";
     }
 
     void failures()
@@ -399,6 +413,10 @@ private slots:
             what = "parse";
         } catch (const json::type_error &e) {
             what = "type";
+        } catch (const json::out_of_range &e) {
+            what = "range";
+        } catch (const LogFileError &e) {
+            what = "log";
         } catch (const std::exception &e) {
             what = "zip";
             QVERIFY(qstrlen(e.what()) > 0);
