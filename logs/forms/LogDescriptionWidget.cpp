@@ -61,6 +61,8 @@ void LogDescriptionWidget::setEscVersion(bool shown, const QString &text)
 void LogDescriptionWidget::showLogDescription(const LogHeader &header)
 {
     m_header = header;
+    m_shown = Shown::Header;
+    m_metadata = nlohmann::json();
 
     ui->leUser->setText(QStringLiteral("%1 [%2-%3]")
                             .arg(logFieldText(header.userName),
@@ -91,12 +93,21 @@ void LogDescriptionWidget::showLogDescription(const LogHeader &header)
 
 void LogDescriptionWidget::showLogError()
 {
+    m_shown = Shown::Error;
+    m_metadata = nlohmann::json();
     for (QLineEdit *edit : findChildren<QLineEdit *>())
         edit->clear();
     ui->leCreatedAt->setText(tr("Error reading log file"));
 }
 
 void LogDescriptionWidget::showLogMetadata(nlohmann::json metadata)
+{
+    m_shown = Shown::Metadata;
+    m_metadata = metadata;
+    fillFromMetadata(metadata);
+}
+
+void LogDescriptionWidget::fillFromMetadata(nlohmann::json &metadata)
 {
     // The fill goes field by field; `step` is the one being filled when a key
     // turns out missing or mistyped.
@@ -180,6 +191,22 @@ void LogDescriptionWidget::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        // The units and the state texts are translated when filled.
+        switch (m_shown) {
+        case Shown::Nothing:
+            break;
+        case Shown::Header:
+            showLogDescription(m_header);
+            break;
+        case Shown::Metadata: {
+            nlohmann::json metadata = m_metadata;
+            fillFromMetadata(metadata);
+            break;
+        }
+        case Shown::Error:
+            showLogError();
+            break;
+        }
         return;
     }
     QWidget::changeEvent(event);

@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -416,6 +417,112 @@ private slots:
         QVERIFY(QFile::remove(path));
         m_window->rescanDirectory(folder());
         QCOMPARE(table()->rowCount(), 0);
+    }
+
+    // A log still being copied into the folder is read again as it grows.
+    void corruptedFileIsReadAgainWhenItChanges()
+    {
+        QTemporaryDir scratch;
+        const QByteArray whole = fileBytes(writeLog(scratch.path()));
+        QVERIFY(!whole.isEmpty());
+        const QString path = folder() + "/copying.verira";
+        writeBytes(path, whole.left(whole.size() / 2));
+        openWindow();
+        QCOMPARE(rows(), QList<QStringList>({{"File corrupted", "", "copying.verira", ""}}));
+
+        // The rest arrives in place: the folder itself does not change.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Append));
+        file.write(whole.mid(whole.size() / 2));
+        file.close();
+        QTRY_COMPARE_WITH_TIMEOUT(rows(), QList<QStringList>({{"Limiter1 (RUS-27): 7", "Ivan", "RAR-I mini",
+                                                                 "2026/12/09 14:30:59"}}),
+                                  10000);
+        QCOMPARE(rowOf(path), 0);
+    }
+
+    void sessionsSortByNumber()
+    {
+        const quint32 sessions[] = {10, 7, 99, 9, 7};
+        for (int i = 0; i < 5; ++i) {
+            TestLog log;
+            log.session = sessions[i];
+            log.date = 0x01012700 + (quint32(i) << 24); // one file per log
+            QVERIFY(!writeLog(folder(), log).isEmpty());
+        }
+        writeBytes(folder() + "/broken.verira", "garbage");
+        openWindow();
+        table()->sortByColumn(0, Qt::AscendingOrder);
+        QStringList order;
+        for (const QStringList &row : rows())
+            order << row.at(0);
+        QCOMPARE(order, QStringList({"File corrupted", "Limiter1 (RUS-27): 7", "Limiter1 (RUS-27): 7",
+                                     "Limiter1 (RUS-27): 9", "Limiter1 (RUS-27): 10", "Limiter1 (RUS-27): 99"}));
+        table()->sortByColumn(0, Qt::DescendingOrder);
+        QCOMPARE(rows().first().at(0), QStringLiteral("Limiter1 (RUS-27): 99"));
+    }
+
+    // The columns take their shares of the table's real width, also after
+    // the window is resized, until the user sizes a column.
+    void columnsFollowTheTableWidth()
+    {
+        openWindow();
+        QHeaderView *header = table()->horizontalHeader();
+        const auto shared = [this, header] {
+            const int width = table()->width();
+            const int weights[] = {3, 5, 5, 3};
+            for (int c = 0; c < 4; ++c) {
+                if (header->sectionSize(c) != width * weights[c] / 21)
+                    return false;
+            }
+            return true;
+        };
+        for (const QSize size : {QSize(900, 600), QSize(1400, 800), QSize(700, 500)}) {
+            m_window->resize(size);
+            QTRY_VERIFY(table()->width() > 0 && shared());
+        }
+
+        header->resizeSection(1, 40); // as the user's drag does
+        const int first = header->sectionSize(0);
+        const int before = table()->width();
+        m_window->resize(1300, 700);
+        QTRY_VERIFY(table()->width() > before);
+        QTest::qWait(50);
+        QCOMPARE(header->sectionSize(1), 40);
+        QCOMPARE(header->sectionSize(0), first);
+
+        // A new scan shares them out again.
+        m_window->findChild<QPushButton *>("pbRefreshFolder")->click();
+        QVERIFY(shared());
+    }
+
+    // Closing the window while a log loads ends the program once the load
+    // returns, with the window's settings written; no tab is added.
+    void closingWhileLoadingEndsTheProgram()
+    {
+        const QString path = writeLog(folder());
+        openWindow();
+        m_window->resize(700, 500);
+        bool opened = true;
+        QTimer::singleShot(0, m_window.get(), [this, &opened, path] {
+            // Runs while the load's progress dialog handles events.
+            QTimer::singleShot(0, m_window.get(), [this] { m_window->close(); });
+            opened = m_window->openLogInTab(path);
+        });
+        QTimer stuck;
+        stuck.setSingleShot(true);
+        connect(&stuck, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+        stuck.start(20000);
+        const int code = QCoreApplication::exec();
+        stuck.stop();
+        QCOMPARE(code, 0);
+        QVERIFY(!opened);
+        QCOMPARE(tabs()->count(), 1);
+        QVERIFY(!m_window->isVisible());
+        m_window.reset(); // as the program does once its event loop ends
+        QVERIFY(!QSettings().value("geometry").toByteArray().isEmpty());
+        openWindow();
+        QCOMPARE(m_window->size(), QSize(700, 500));
     }
 
     void selectionShowsDescription()
