@@ -200,11 +200,6 @@ void copyText(char (&field)[N], const std::string &text, std::size_t limit = N)
     std::memcpy(field, text.data(), std::min({text.size(), limit, N}));
 }
 
-template <typename T>
-T numberAt(const json &object, const char *key)
-{
-    return logMetadataNumber<T>(object.at(key));
-}
 
 // A position the writer could only store as null reads back as NaN.
 float floatAt(const json &object, const char *key)
@@ -214,7 +209,8 @@ float floatAt(const json &object, const char *key)
         return std::nanf("");
     const double number = value.get<double>();
     if (std::abs(number) > double(std::numeric_limits<float>::max()))
-        throw json::out_of_range::create(406, "number " + value.dump() + " is out of range", nullptr);
+        throw json::out_of_range::create(406, std::string("\"") + key + "\": the number " + value.dump()
+                                                  + " is out of range", nullptr);
     return float(number);
 }
 
@@ -439,48 +435,48 @@ LogSession readLogMetadata(const QString &path)
 
     LogHeader h;
     std::memset(&h, 0, sizeof h);
-    h.time = numberAt<std::uint32_t>(metadata, logkey::time);
-    h.date = numberAt<std::uint32_t>(metadata, logkey::date);
+    h.time = logMetadataNumberAt<std::uint32_t>(metadata, logkey::time);
+    h.date = logMetadataNumberAt<std::uint32_t>(metadata, logkey::date);
 
     const json &head = metadata.at(logkey::head);
-    h.head.header = numberAt<std::uint32_t>(head, logkey::header);
-    h.head.sessionNumber = numberAt<std::uint32_t>(head, logkey::sessionNumber);
-    h.head.dotsCount = numberAt<std::uint32_t>(head, logkey::dotsCount);
-    h.head.previousSessionAddress = numberAt<std::uint32_t>(head, logkey::previousSessionAddress);
+    h.head.header = logMetadataNumberAt<std::uint32_t>(head, logkey::header);
+    h.head.sessionNumber = logMetadataNumberAt<std::uint32_t>(head, logkey::sessionNumber);
+    h.head.dotsCount = logMetadataNumberAt<std::uint32_t>(head, logkey::dotsCount);
+    h.head.previousSessionAddress = logMetadataNumberAt<std::uint32_t>(head, logkey::previousSessionAddress);
 
     const json &desc = metadata.at(logkey::parametersDesc);
-    const auto count = numberAt<std::uint64_t>(desc, logkey::parametersCount);
+    const auto count = logMetadataNumberAt<std::uint64_t>(desc, logkey::parametersCount);
     if (count > std::uint64_t(kMaxLogParameters))
         throw LogFileError("parametersCount is above " + std::to_string(kMaxLogParameters));
     h.parametersDesc.parametersCount = std::uint8_t(count);
-    h.parametersDesc.version = numberAt<std::uint8_t>(desc, logkey::version);
-    h.parametersDesc.logDotSize = numberAt<std::uint8_t>(desc, logkey::logDotSize);
+    h.parametersDesc.version = logMetadataNumberAt<std::uint8_t>(desc, logkey::version);
+    h.parametersDesc.logDotSize = logMetadataNumberAt<std::uint8_t>(desc, logkey::logDotSize);
     if (count != 0) {
         const json &parameters = desc.at(logkey::parameters);
         for (std::size_t i = 0; i < count; ++i) {
             const json &parameter = parameters.at(i);
             copyText(h.parametersDesc.parameterNames[i], parameter.at(0).get<std::string>(), 31);
-            const int type = logMetadataNumber<int>(parameter.at(1)) & 0x0F;
-            const int scale = logMetadataNumber<int>(parameter.at(2)) & 0x0F;
+            const int type = logMetadataNumber<int>(parameter.at(1), "type") & 0x0F;
+            const int scale = logMetadataNumber<int>(parameter.at(2), "scale") & 0x0F;
             h.parametersDesc.parameters[i] = std::uint8_t((scale << 4) | type);
         }
     }
 
     h.latitude = floatAt(metadata, logkey::latitude);
     h.longitude = floatAt(metadata, logkey::longitude);
-    h.hwVersion = numberAt<std::uint16_t>(metadata, logkey::hwVersion);
-    h.fwVersion = numberAt<std::uint16_t>(metadata, logkey::fwVersion);
-    h.blVersion = numberAt<std::uint16_t>(metadata, logkey::blVersion);
-    h.escVersion = numberAt<std::uint16_t>(metadata, logkey::escVersion);
+    h.hwVersion = logMetadataNumberAt<std::uint16_t>(metadata, logkey::hwVersion);
+    h.fwVersion = logMetadataNumberAt<std::uint16_t>(metadata, logkey::fwVersion);
+    h.blVersion = logMetadataNumberAt<std::uint16_t>(metadata, logkey::blVersion);
+    h.escVersion = logMetadataNumberAt<std::uint16_t>(metadata, logkey::escVersion);
     copyText(h.userName, metadata.at(logkey::userName).get<std::string>());
     const json &registration = metadata.at(logkey::userRegNum);
     copyText(h.userRegNum.country, registration.at(logkey::country).get<std::string>());
-    h.userRegNum.num = numberAt<std::uint16_t>(registration, logkey::num);
+    h.userRegNum.num = logMetadataNumberAt<std::uint16_t>(registration, logkey::num);
     copyText(h.settSetName, metadata.at(logkey::settSetName).get<std::string>());
-    h.settingsSet = numberAt<std::uint8_t>(metadata, logkey::settingsSet);
-    h.motorPoles = numberAt<std::uint8_t>(metadata, logkey::motorPoles);
-    h.energyRefJ = numberAt<std::uint32_t>(metadata, logkey::energyRefJ);
-    h.loggerFreqHz = numberAt<std::uint8_t>(metadata, logkey::loggerFreqHz);
+    h.settingsSet = logMetadataNumberAt<std::uint8_t>(metadata, logkey::settingsSet);
+    h.motorPoles = logMetadataNumberAt<std::uint8_t>(metadata, logkey::motorPoles);
+    h.energyRefJ = logMetadataNumberAt<std::uint32_t>(metadata, logkey::energyRefJ);
+    h.loggerFreqHz = logMetadataNumberAt<std::uint8_t>(metadata, logkey::loggerFreqHz);
     copyText(h.modelName, metadata.at(logkey::modelName).get<std::string>());
     copyText(h.motorName, metadata.at(logkey::motorName).get<std::string>());
     copyText(h.escName, metadata.at(logkey::escName).get<std::string>());

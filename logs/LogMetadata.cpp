@@ -66,11 +66,11 @@ json readLogMetadataDocument(const QString &path, LogEntries required)
     return json::parse(text, limitDepth, true, false);
 }
 
-QString logMetadataIntegerText(const json &value)
+QString logMetadataIntegerText(const json &value, const char *key)
 {
     if (value.is_number_unsigned())
         return QString::number(value.get<quint64>());
-    return QString::number(logMetadataNumber<qint64>(value));
+    return QString::number(logMetadataNumber<qint64>(value, key));
 }
 
 QString logSessionTitle(const json &metadata, const QString &noName)
@@ -79,8 +79,9 @@ QString logSessionTitle(const json &metadata, const QString &noName)
     const QString device = metadata.contains(logkey::deviceName) ? text(metadata.at(logkey::deviceName)) : noName;
     const json &registration = member(metadata, logkey::userRegNum);
     const QString country = text(member(registration, logkey::country));
-    const QString number = logMetadataIntegerText(member(registration, logkey::num));
-    const QString session = logMetadataIntegerText(member(member(metadata, logkey::head), logkey::sessionNumber));
+    const QString number = logMetadataIntegerText(member(registration, logkey::num), logkey::num);
+    const QString session
+        = logMetadataIntegerText(member(member(metadata, logkey::head), logkey::sessionNumber), logkey::sessionNumber);
     // One substitution for all parts: a "%1" in a name stays text.
     return QStringLiteral("%1 (%2-%3): %4").arg(device, country, number, session);
 }

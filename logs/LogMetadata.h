@@ -110,22 +110,31 @@ nlohmann::json readLogMetadataDocument(const QString &path, LogEntries required)
 // A number of the metadata converted to T by the JSON library's conversion
 // (integers, floating numbers and booleans are taken). A floating number whose
 // integer part T cannot hold is refused with the library's out-of-range error
-// instead of being converted with an undefined result; a value of another type
-// throws the library's type error.
+// instead of being converted with an undefined result (the error names `key`);
+// a value of another type throws the library's type error.
 template <typename T>
-T logMetadataNumber(const nlohmann::json &value)
+T logMetadataNumber(const nlohmann::json &value, const char *key)
 {
     if (value.is_number_float()) {
         const double whole = std::trunc(value.get<double>());
         if (!(whole >= double(std::numeric_limits<T>::lowest()) && whole < double(std::numeric_limits<T>::max()) + 1.0))
-            throw nlohmann::json::out_of_range::create(406, "number " + value.dump() + " is out of range", nullptr);
+            throw nlohmann::json::out_of_range::create(
+                406, std::string("\"") + key + "\": the number " + value.dump() + " is out of range", nullptr);
         return static_cast<T>(whole);
     }
     return value.get<T>();
 }
 
+// The number under `key` of `object` as logMetadataNumber converts it; the
+// library's out-of-range error for a missing key.
+template <typename T>
+T logMetadataNumberAt(const nlohmann::json &object, const char *key)
+{
+    return logMetadataNumber<T>(object.at(key), key);
+}
+
 // An integer of the metadata in decimal, without padding.
-QString logMetadataIntegerText(const nlohmann::json &value);
+QString logMetadataIntegerText(const nlohmann::json &value, const char *key);
 
 // The title of a logged session, "<device> (<country>-<number>): <session>",
 // with `noName` for a metadata without "deviceName". Throws the JSON library's

@@ -36,15 +36,15 @@ LogListRow logListRow(const QString &baseDir, const QString &filePath, const nlo
     row.session = relativeFolder(baseDir, filePath)
                   + logSessionTitle(metadata, QCoreApplication::translate("MainWindow", "No Name",
                                                                           "The name of the device for the log"));
-    if (static_cast<qint32>(logMetadataNumber<qint64>(metadata.at(logkey::head).at(logkey::dotsCount))) == -1)
+    if (static_cast<qint32>(logMetadataNumberAt<qint64>(metadata.at(logkey::head), logkey::dotsCount)) == -1)
         row.session += QCoreApplication::translate("MainWindow", " (not complete race)",
                                                    "Added to the log name if the log is not complete");
     row.user = text(metadata.at(logkey::userName));
     row.settingsSet = text(metadata.at(logkey::settSetName));
 
     const QDateTime logged
-        = loggedCreationTime(static_cast<quint32>(logMetadataNumber<qint64>(metadata.at(logkey::date))),
-                             static_cast<quint32>(logMetadataNumber<qint64>(metadata.at(logkey::time))));
+        = loggedCreationTime(static_cast<quint32>(logMetadataNumberAt<qint64>(metadata, logkey::date)),
+                             static_cast<quint32>(logMetadataNumberAt<qint64>(metadata, logkey::time)));
     row.createdAt = (logged.isValid() ? logged : fileTime).toString(QString::fromLatin1(kCreatedAtFormat));
     return row;
 }

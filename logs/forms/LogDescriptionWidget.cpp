@@ -113,14 +113,14 @@ void LogDescriptionWidget::fillFromMetadata(nlohmann::json &metadata)
     // turns out missing or mistyped.
     int step = 1;
     try {
-        const auto number = [&metadata](const char *key) { return logMetadataNumber<qint32>(metadata[key]); };
+        const auto number = [&metadata](const char *key) { return logMetadataNumber<qint32>(metadata[key], key); };
         const auto text = [](const nlohmann::json &value) { return QString::fromStdString(value.get<std::string>()); };
 
         auto &regNum = metadata[logkey::userRegNum];
         const QString country = text(regNum[logkey::country]);
         const QString user = text(metadata[logkey::userName]);
         ui->leUser->setText(QStringLiteral("%1 [%2-%3]")
-                                .arg(user, country, QString::number(logMetadataNumber<qint32>(regNum[logkey::num]))));
+                                .arg(user, country, QString::number(logMetadataNumber<qint32>(regNum[logkey::num], logkey::num))));
 
         step = 2;
         const double latitude = metadata[logkey::latitude].get<double>();

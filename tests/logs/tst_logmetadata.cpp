@@ -159,14 +159,15 @@ private slots:
         qint64 got = 0;
         try {
             if (type == "uint32")
-                got = logMetadataNumber<quint32>(number);
+                got = logMetadataNumber<quint32>(number, "n");
             else if (type == "int32")
-                got = logMetadataNumber<qint32>(number);
+                got = logMetadataNumber<qint32>(number, "n");
             else if (type == "uint8")
-                got = logMetadataNumber<quint8>(number);
+                got = logMetadataNumber<quint8>(number, "n");
             else
-                got = logMetadataNumber<qint64>(number);
-        } catch (const json::out_of_range &) {
+                got = logMetadataNumber<qint64>(number, "n");
+        } catch (const json::out_of_range &e) {
+            QVERIFY2(QByteArray(e.what()).contains("\"n\": the number "), e.what());
             what = "range";
         } catch (const json::type_error &) {
             what = "type";
