@@ -55,11 +55,15 @@ def main():
     out = sys.argv[1]
     os.makedirs(out, exist_ok=True)
     parameters = [["P%d" % i, 1, 5] for i in range(2000)]
+    # Within the size a log's metadata may have, still more parameters than
+    # a log can hold.
+    many = [["P%d" % i, 1, 5] for i in range(500)]
     files = {
         "nested-100000": [with_parameters("[" * 100000 + "]" * 100000)],
         "blanks-1GiB": [text(METADATA)] + [" " * (1 << 20)] * 1024,
         "open-brackets-5M": ["[" * 5000000],
         "parameters-2000": [changed(parametersDesc__parameters=parameters, parametersDesc__parametersCount=2000)],
+        "parameters-500": [changed(parametersDesc__parameters=many)],
         "parametersCount-1e300": [changed(parametersDesc__parametersCount=1e300)],
         "time-1e300": [changed(time=1e300)],
         "num-1e300": [changed(userRegNum__num=1e300)],
