@@ -64,7 +64,7 @@ inline constexpr char country[] = "country";
 inline constexpr char num[] = "num";
 } // namespace logkey
 
-// A written "metadata.json" takes about 2.3 KB, at most some 8 KB with 32
+// A written "metadata.json" takes about 2.3 KB, at most some 11 KB with 32
 // parameters of escaped names; anything beyond this is no log's metadata.
 inline constexpr std::size_t kMaxLogMetadataSize = 64 * 1024;
 
