@@ -205,13 +205,7 @@ void copyText(char (&field)[N], const std::string &text, std::size_t limit = N)
 float floatAt(const json &object, const char *key)
 {
     const json &value = object.at(key);
-    if (value.is_null())
-        return std::nanf("");
-    const double number = value.get<double>();
-    if (std::abs(number) > double(std::numeric_limits<float>::max()))
-        throw json::out_of_range::create(406, std::string("\"") + key + "\": the number " + value.dump()
-                                                  + " is out of range", nullptr);
-    return float(number);
+    return value.is_null() ? std::nanf("") : logMetadataFloat(value, key);
 }
 
 } // namespace

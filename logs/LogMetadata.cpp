@@ -66,6 +66,15 @@ json readLogMetadataDocument(const QString &path, LogEntries required)
     return json::parse(text, limitDepth, true, false);
 }
 
+float logMetadataFloat(const json &value, const char *key)
+{
+    const double number = value.get<double>();
+    if (std::abs(number) > double(std::numeric_limits<float>::max()))
+        throw json::out_of_range::create(
+            406, std::string("\"") + key + "\": the number " + value.dump() + " is out of range", nullptr);
+    return float(number);
+}
+
 QString logMetadataIntegerText(const json &value, const char *key)
 {
     if (value.is_number_unsigned())

@@ -133,6 +133,10 @@ T logMetadataNumberAt(const nlohmann::json &object, const char *key)
     return logMetadataNumber<T>(object.at(key), key);
 }
 
+// A number of the metadata in single precision; beyond the range of a float
+// it is refused with the library's out-of-range error naming `key`.
+float logMetadataFloat(const nlohmann::json &value, const char *key);
+
 // An integer of the metadata in decimal, without padding.
 QString logMetadataIntegerText(const nlohmann::json &value, const char *key);
 

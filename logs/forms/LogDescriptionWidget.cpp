@@ -125,7 +125,8 @@ void LogDescriptionWidget::fillFromMetadata(nlohmann::json &metadata)
         step = 2;
         const double latitude = metadata[logkey::latitude].get<double>();
         const double longitude = metadata[logkey::longitude].get<double>();
-        setCoordinates(static_cast<float>(latitude), static_cast<float>(longitude));
+        setCoordinates(logMetadataFloat(metadata[logkey::latitude], logkey::latitude),
+                       logMetadataFloat(metadata[logkey::longitude], logkey::longitude));
         const bool known = latitude != kUnknownPosition && longitude != kUnknownPosition;
         ui->leCoordinates->setText(known ? QStringLiteral("[ %1; %2 ]")
                                                .arg(QString::number(latitude, 'f', 4), QString::number(longitude, 'f', 4))

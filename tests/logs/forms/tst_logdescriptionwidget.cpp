@@ -286,6 +286,8 @@ private slots:
         QTest::newRow("array") << "[1, 2]";
         QTest::newRow("number as text") << R"({"userName": "Ivan", "userRegNum": {"country": "RUS", "num": "7"}})";
         QTest::newRow("number 1e300") << R"({"userName": "Ivan", "userRegNum": {"country": "RUS", "num": 1e300}})";
+        QTest::newRow("latitude beyond a float")
+            << R"({"userName": "Ivan", "userRegNum": {"country": "RUS", "num": 7}, "latitude": 1e300, "longitude": 1})";
     }
 
     void metadataOfWrongShape()
