@@ -6,8 +6,6 @@
 #include <QThread>
 #include <QTimer>
 
-Q_LOGGING_CATEGORY(lcScanner, "ble.scanner")
-
 namespace {
 constexpr QBluetoothDeviceInfo::Fields kAllFields = QBluetoothDeviceInfo::Field::All; // 0x7fff
 constexpr qint16 kNoSignal = -127;

@@ -16,12 +16,6 @@ using namespace DeviceProtocol;
 
 namespace {
 
-LimiterDevice::ErrorPresenter &errorPresenter()
-{
-    static LimiterDevice::ErrorPresenter presenter;
-    return presenter;
-}
-
 QVersionNumber versionOfWord(quint16 word)
 {
     return QVersionNumber(word >> 8, word & 0xFF);
@@ -31,7 +25,8 @@ QVersionNumber versionOfWord(quint16 word)
 
 // --- construction ---------------------------------------------------------
 
-LimiterDevice::LimiterDevice(const QBluetoothDeviceInfo &info) : m_deviceInfo(info)
+LimiterDevice::LimiterDevice(const QBluetoothDeviceInfo &info, BleBackend *backend)
+    : m_deviceInfo(info), m_givenBackend(backend)
 {
     qCDebug(lcDevice) << "cst ctor";
 }
@@ -41,22 +36,19 @@ LimiterDevice::LimiterDevice()
     qCDebug(lcDevice) << "def ctor";
 }
 
-LimiterDevice::LimiterDevice(const LimiterDevice &other) : QObject(), m_deviceInfo(other.m_deviceInfo)
+LimiterDevice::LimiterDevice(const LimiterDevice &other)
+    : QObject(), m_deviceInfo(other.m_deviceInfo), m_givenBackend(other.m_givenBackend)
 {
     qCDebug(lcDevice) << "cpy ctor";
 }
 
-LimiterDevice::LimiterDevice(LimiterDevice &&other) noexcept : QObject(), m_deviceInfo(std::move(other.m_deviceInfo))
+LimiterDevice::LimiterDevice(LimiterDevice &&other) noexcept
+    : QObject(), m_deviceInfo(std::move(other.m_deviceInfo)), m_givenBackend(other.m_givenBackend)
 {
     qCDebug(lcDevice) << "mov ctor";
 }
 
 LimiterDevice::~LimiterDevice() = default;
-
-void LimiterDevice::setErrorPresenter(ErrorPresenter presenter)
-{
-    errorPresenter() = std::move(presenter);
-}
 
 QString LimiterDevice::nameOf(const BleCharacteristic &characteristic)
 {
@@ -76,7 +68,7 @@ void LimiterDevice::connectToDevice()
             return;
         releaseController();
     }
-    m_backend = BleBackend::instance();
+    m_backend = m_givenBackend ? m_givenBackend : BleBackend::instance();
     m_controller = m_backend->createCentral(m_deviceInfo, this);
     connect(m_controller, &BleController::serviceDiscovered, this, &LimiterDevice::onServiceDiscovered);
     connect(m_controller, &BleController::discoveryFinished, this, &LimiterDevice::onDiscoveryFinished);
@@ -203,8 +195,7 @@ void LimiterDevice::setUpSettingsService()
         m_settingsService->discoverDetails();
     } catch (const std::exception &e) {
         qCCritical(lcDevice) << "Connection Error:" << e.what();
-        if (errorPresenter())
-            errorPresenter()(tr("Connection Error"), tr("Failed to connect to the device. Please try again."));
+        emit connectionErrorOccurred(tr("Connection Error"), tr("Failed to connect to the device. Please try again."));
     }
 }
 

@@ -11,8 +11,6 @@
 #include <QObject>
 #include <QVersionNumber>
 
-#include <functional>
-
 class BleBackend;
 class BleController;
 class BleService;
@@ -39,9 +37,12 @@ class LimiterDevice : public QObject
 {
     Q_OBJECT
 public:
-    explicit LimiterDevice(const QBluetoothDeviceInfo &info);
+    // backend: the BLE stack to connect through, which must outlive this
+    // object; nullptr: the process' one (BleBackend::instance()) at the time
+    // of connecting.
+    explicit LimiterDevice(const QBluetoothDeviceInfo &info, BleBackend *backend = nullptr);
     LimiterDevice();
-    // Copies take over the device info only.
+    // Copies take over the device info and the backend only.
     LimiterDevice(const LimiterDevice &other);
     LimiterDevice(LimiterDevice &&other) noexcept;
     LimiterDevice &operator=(const LimiterDevice &) = delete;
@@ -117,12 +118,10 @@ public:
     void enterDFUMode();
     void sendTerminalData(const QByteArray &data);
 
-    // Shows a failure of the service set-up to the user ("Connection Error");
-    // the shell installs a message box. Without one the failure is logged only.
-    using ErrorPresenter = std::function<void(const QString &title, const QString &text)>;
-    static void setErrorPresenter(ErrorPresenter presenter);
-
 signals:
+    // The service set-up failed; title and text are for the user ("Connection
+    // Error"), whom the device's panel shows them in a message box.
+    void connectionErrorOccurred(const QString &title, const QString &text);
     void authorizationRequired();
     void statusChanged(LimiterConnectionStatus status);
     void telemetryUpdated();
@@ -204,6 +203,8 @@ private:
     s_LimitSettBle m_userLimitSettings[8]{};
     s_LimitSettBle m_defaultLimitSettings[6]{};
     s_TimingTableBle m_timingTable{};
+    // The backend given at construction, if any.
+    BleBackend *m_givenBackend = nullptr;
     // The backend the controller came from (its clock runs the set-up delay).
     BleBackend *m_backend = nullptr;
 };

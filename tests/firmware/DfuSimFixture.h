@@ -2,6 +2,7 @@
 
 #include "DFUUpdater.h"
 #include "Firmware.h"
+#include "ScopedBleBackend.h"
 #include "SimBackend.h"
 #include "SimDfuBootloader.h"
 #include "SimRadio.h"
@@ -13,8 +14,9 @@
 
 #include <memory>
 
-// A simulated radio on the fast clock with one DFU bootloader on it, made
-// the BLE backend of the test, and what the updater and the air say.
+// A simulated radio on the fast clock with one DFU bootloader on it, the
+// updater on its backend (also the process' one while the fixture lives),
+// and what the updater and the air say.
 class DfuSimFixture : public QObject
 {
     Q_OBJECT
@@ -27,8 +29,9 @@ public:
 
     SimRadio radio{SimClock::Mode::Fast};
     SimBackend backend{&radio};
+    ScopedBleBackend scope{&backend};
     std::shared_ptr<SimDfuBootloader> bootloader;
-    DFUUpdater updater;
+    DFUUpdater updater{&backend};
 
     // A package of image (with its own init packet unless init is given),
     // loaded and handed to the updater.

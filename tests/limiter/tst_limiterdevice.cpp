@@ -1,12 +1,10 @@
 // LimiterDevice against simulated devices: connection, set-up order,
 // authorisation, records, writes, logs, DFU, link loss and the final
 // disconnect.
-#include "BleBackend.h"
 #include "DeviceProtocol.h"
 #include "LimiterDevice.h"
-#include "SimBackend.h"
-#include "SimLimiter.h"
-#include "SimRadio.h"
+#include "LogCapture.h"
+#include "SimRig.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -20,83 +18,34 @@ Q_DECLARE_METATYPE(Operation)
 
 namespace {
 
-const QBluetoothAddress kAddress(QStringLiteral("C0:DE:00:00:00:11"));
+const QBluetoothAddress kAddress = SimRig::kLimiterAddress;
 
-QStringList &deviceLog()
+// The device link's diagnostics, kept for the whole run.
+LogCapture &deviceLog()
 {
-    static QStringList lines;
-    return lines;
+    static LogCapture capture({QStringLiteral("device")});
+    return capture;
 }
 
-QtMessageHandler previousHandler = nullptr;
-
-// Keeps the device link's diagnostics for the tests, passes the rest on.
-void captureDeviceLog(QtMsgType type, const QMessageLogContext &context, const QString &message)
+bool logged(const QString &line)
 {
-    if (context.category && qstrcmp(context.category, "device") == 0) {
-        deviceLog().append(message);
-        if (type == QtDebugMsg)
-            return;
-    }
-    previousHandler(type, context, message);
+    return deviceLog().messages().contains(line);
 }
 
-// One simulated device, the sim backend as the seam's instance, and the
-// LimiterDevice under test, with every exchange that reached the device.
-class Rig
+// One simulated device on the rig's radio and the LimiterDevice under test.
+class Rig : public SimRig
 {
 public:
     explicit Rig(SimLimiter::Kind kind = SimLimiter::Kind::Limiter, const QString &password = QString())
-        : device(std::make_shared<SimLimiter>(kind, kAddress, QStringLiteral("QVR Test")))
+        : device(addLimiter(kind, password)), limiter(client(*device))
     {
-        device->setPassword(password);
-        radio.addPeripheral(device);
-        BleBackend::setInstance(&backend);
-        QObject::connect(&radio, &SimRadio::traffic, &radio, [this](const SimAttEvent &e) { traffic.append(e); });
-        limiter = std::make_unique<LimiterDevice>(QBluetoothDeviceInfo(kAddress, QStringLiteral("QVR Test"), 0));
         deviceLog().clear();
     }
-    ~Rig()
-    {
-        limiter.reset();
-        BleBackend::setInstance(nullptr);
-    }
 
-    // Values of the exchanges of one kind to one characteristic, in order.
-    QList<QByteArray> values(SimAttEvent::Kind kind, const QBluetoothUuid &characteristic) const
-    {
-        QList<QByteArray> result;
-        for (const SimAttEvent &e : traffic) {
-            if (e.kind == kind && e.characteristic == characteristic)
-                result.append(e.value);
-        }
-        return result;
-    }
-    QList<QBluetoothUuid> characteristics(SimAttEvent::Kind kind) const
-    {
-        QList<QBluetoothUuid> result;
-        for (const SimAttEvent &e : traffic) {
-            if (e.kind == kind)
-                result.append(e.characteristic);
-        }
-        return result;
-    }
+    bool connectAndSetUp() { return SimRig::connectAndSetUp(*limiter); }
 
-    // Connects and waits for the whole authorised set-up.
-    bool connectAndSetUp()
-    {
-        QSignalSpy logger(limiter.get(), &LimiterDevice::loggerServiceDiscovered);
-        QSignalSpy table(limiter.get(), &LimiterDevice::timingTableUpdated);
-        QSignalSpy telemetry(limiter.get(), &LimiterDevice::telemetryUpdated);
-        limiter->connectToDevice();
-        return QTest::qWaitFor([&] { return logger.count() && table.count() && telemetry.count(); });
-    }
-
-    SimRadio radio;
-    SimBackend backend{&radio};
     std::shared_ptr<SimLimiter> device;
-    std::unique_ptr<LimiterDevice> limiter;
-    QList<SimAttEvent> traffic;
+    std::shared_ptr<LimiterDevice> limiter;
 };
 
 QList<int> statuses(const QSignalSpy &spy)
@@ -143,7 +92,7 @@ private slots:
 
 void tst_LimiterDevice::initTestCase()
 {
-    previousHandler = qInstallMessageHandler(captureDeviceLog);
+    deviceLog();
 }
 
 void tst_LimiterDevice::wholeSession_data()
@@ -307,7 +256,7 @@ void tst_LimiterDevice::linkLossReconnects()
         limiter.readLog(3);
     }
     QTRY_VERIFY(logger.count() == setUps);
-    QVERIFY(deviceLog().contains(QStringLiteral("Trying to reconnect")));
+    QVERIFY(logged(QStringLiteral("Trying to reconnect")));
     if (moment != 1)
         QCOMPARE(statuses(status), (QList<int>{1, 2, 3}));
     else
@@ -339,12 +288,12 @@ void tst_LimiterDevice::userDisconnectEndsForGood()
     QCoreApplication::processEvents();
     QCOMPARE(statuses(status), QList<int>{0});
     QVERIFY(rig.device->connections().isEmpty());
-    QVERIFY(!deviceLog().contains(QStringLiteral("Trying to reconnect")));
+    QVERIFY(!logged(QStringLiteral("Trying to reconnect")));
     // Writes do nothing once the session is over.
     rig.traffic.clear();
     limiter.writeCommonSettings(limiter.commonSettings());
     limiter.sendSetStopPosition();
-    QTest::qWait(20);
+    rig.settle();
     QVERIFY(rig.characteristics(SimAttEvent::Write).isEmpty());
 
     // A new connect runs again, but without reconnecting after a link loss.
@@ -357,7 +306,7 @@ void tst_LimiterDevice::userDisconnectEndsForGood()
     rig.radio.clock().advanceMs(10000);
     QCoreApplication::processEvents();
     QVERIFY(rig.device->connections().isEmpty());
-    QVERIFY(!deviceLog().contains(QStringLiteral("Trying to reconnect")));
+    QVERIFY(!logged(QStringLiteral("Trying to reconnect")));
 }
 
 void tst_LimiterDevice::secondConnectOfATabIsIgnored()
@@ -435,7 +384,7 @@ void tst_LimiterDevice::writes()
     rig.traffic.clear();
     operation(*rig.limiter);
     if (characteristic.isNull()) {
-        QTest::qWait(20);
+        rig.settle();
         QVERIFY(rig.characteristics(SimAttEvent::Write).isEmpty());
         return;
     }
@@ -588,7 +537,7 @@ void tst_LimiterDevice::shortValuesAreIgnored()
     limiter.readLog(1);
     limiter.enterDFUMode();
     QTRY_VERIFY(rig.device->isInBootloader());
-    QTest::qWait(20);
+    rig.settle();
     const QString row = QString::fromLatin1(QTest::currentDataTag());
     QCOMPARE(telemetry.isEmpty(), row.startsWith("telemetry"));
     QCOMPARE(readStatus.isEmpty(), row.startsWith("read status"));
@@ -602,8 +551,7 @@ void tst_LimiterDevice::missingPartsAreLoggedAndTheRestIsSetUp()
 {
     // A device with an unlocked settings service and little else: common
     // settings without a notify descriptor, one user limit set, nothing more.
-    SimRadio radio;
-    SimBackend backend{&radio};
+    SimRig rig;
     auto device = std::make_shared<SimPeripheral>(kAddress, QStringLiteral("QVR Sparse"));
     const QBluetoothUuid settings = settingsServiceUuid();
     device->gatt().addService(settings);
@@ -617,15 +565,9 @@ void tst_LimiterDevice::missingPartsAreLoggedAndTheRestIsSetUp()
                                      QLowEnergyCharacteristic::PropertyTypes(QLowEnergyCharacteristic::Read)
                                          | QLowEnergyCharacteristic::Write | QLowEnergyCharacteristic::Notify,
                                      recordBytes(only));
-    radio.addPeripheral(device);
-    BleBackend::setInstance(&backend);
-    QList<SimAttEvent> writes;
-    QObject::connect(&radio, &SimRadio::traffic, &radio, [&](const SimAttEvent &e) {
-        if (e.kind == SimAttEvent::Write)
-            writes.append(e);
-    });
+    rig.radio.addPeripheral(device);
     {
-        LimiterDevice limiter(QBluetoothDeviceInfo(kAddress, QStringLiteral("QVR Sparse"), 0));
+        LimiterDevice limiter(QBluetoothDeviceInfo(kAddress, QStringLiteral("QVR Sparse"), 0), &rig.backend);
         QSignalSpy common(&limiter, &LimiterDevice::commonSettingsUpdated);
         QSignalSpy users(&limiter, &LimiterDevice::userLimitSettingsUpdated);
         deviceLog().clear();
@@ -649,16 +591,15 @@ void tst_LimiterDevice::missingPartsAreLoggedAndTheRestIsSetUp()
             "Settings failed to get characteristic BLE_UUID_MOTOR_TIMING_TABLE2_UUID",
         };
         for (const QString &line : expected)
-            QVERIFY2(deviceLog().contains(line), qPrintable(line));
+            QVERIFY2(logged(line), qPrintable(line));
 
         // The lists keep their places: set 6 (user set 0) is written, set 7
         // (user set 1, absent) is not.
         limiter.writeLimitSettings(7, only);
         limiter.writeLimitSettings(6, only);
-        QTRY_COMPARE(writes.size(), 1);
-        QCOMPARE(writes.at(0).characteristic, settingsUuid(kUserLimitSet0Id));
+        QTRY_COMPARE(rig.characteristics(SimAttEvent::Write).size(), 1);
+        QCOMPARE(rig.characteristics(SimAttEvent::Write).at(0), settingsUuid(kUserLimitSet0Id));
     }
-    BleBackend::setInstance(nullptr);
 }
 
 QTEST_GUILESS_MAIN(tst_LimiterDevice)
