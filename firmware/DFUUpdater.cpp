@@ -165,7 +165,7 @@ void DFUUpdater::onControllerConnected()
 
 void DFUUpdater::onServiceDiscovered(const QBluetoothUuid &newService)
 {
-    qCDebug(lcDfu).noquote() << "serivce discovered " + newService.toString();
+    qCDebug(lcDfu).noquote() << QStringLiteral("serivce discovered ") + newService.toString();
 }
 
 void DFUUpdater::onServiceDiscoveryFinished()
@@ -536,7 +536,7 @@ void DFUUpdater::setState(StateM state)
 
 void DFUUpdater::sendData(ObjectType type, uint32_t offset)
 {
-    qCDebug(lcDfu).noquote() << "transferring data. Start at: " + QString::number(offset, 16);
+    qCDebug(lcDfu).noquote() << QStringLiteral("transferring data. Start at: ") + QString::number(offset, 16);
     const PrefixCrc &local = type == CommandObject ? m_init : m_image;
     const QByteArray &data = local.data();
     if (type == CommandObject) {

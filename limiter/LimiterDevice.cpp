@@ -220,13 +220,13 @@ BleCharacteristic LimiterDevice::takeSettingsCharacteristic(quint16 id, bool rea
     const QBluetoothUuid uuid = settingsUuid(id);
     const BleCharacteristic characteristic = m_settingsService->characteristic(uuid);
     if (!characteristic.isValid()) {
-        qCWarning(lcDevice).noquote() << "Settings failed to get characteristic " + characteristicName(uuid);
+        qCWarning(lcDevice).noquote() << QStringLiteral("Settings failed to get characteristic ") + characteristicName(uuid);
         return characteristic;
     }
     if (read)
         m_settingsService->readCharacteristic(characteristic);
     if (lookUpCccd && !characteristic.clientCharacteristicConfiguration().isValid())
-        qCWarning(lcDevice).noquote() << "Settings failed to get notify descriptor for " + characteristicName(uuid);
+        qCWarning(lcDevice).noquote() << QStringLiteral("Settings failed to get notify descriptor for ") + characteristicName(uuid);
     return characteristic;
 }
 
@@ -508,7 +508,7 @@ void LimiterDevice::handleSettingsValue(const BleCharacteristic &characteristic,
 void LimiterDevice::onCharacteristicWritten(const BleCharacteristic &characteristic, const QByteArray &value)
 {
     qCDebug(lcDevice) << "=====================Characteristic written" << nameOf(characteristic);
-    qCDebug(lcDevice).noquote() << "value" << hexBytes(value) << "(" + QString::fromLatin1(value.toHex()) + ")";
+    qCDebug(lcDevice).noquote() << "value" << hexBytes(value) << QLatin1Char('(') + QString::fromLatin1(value.toHex()) + QLatin1Char(')');
     if (characteristic == m_authorisationCharacteristic) {
         if (m_settingsService && m_deviceInfoCharacteristic.isValid())
             m_settingsService->readCharacteristic(m_deviceInfoCharacteristic);

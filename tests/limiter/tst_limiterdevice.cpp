@@ -1,6 +1,7 @@
 // LimiterDevice against simulated devices: connection, set-up order,
 // authorisation, records, writes, logs, DFU, link loss and the final
 // disconnect.
+#include "BleBackend.h"
 #include "DeviceProtocol.h"
 #include "LimiterDevice.h"
 #include "LogCapture.h"
@@ -88,6 +89,7 @@ private slots:
     void shortValuesAreIgnored_data();
     void shortValuesAreIgnored();
     void missingPartsAreLoggedAndTheRestIsSetUp();
+    void connectsThroughTheBackendItWasGiven();
 };
 
 void tst_LimiterDevice::initTestCase()
@@ -600,6 +602,20 @@ void tst_LimiterDevice::missingPartsAreLoggedAndTheRestIsSetUp()
         QTRY_COMPARE(rig.characteristics(SimAttEvent::Write).size(), 1);
         QCOMPARE(rig.characteristics(SimAttEvent::Write).at(0), settingsUuid(kUserLimitSet0Id));
     }
+}
+
+void tst_LimiterDevice::connectsThroughTheBackendItWasGiven()
+{
+    // No rig: the process' backend stays Qt Bluetooth, and the device
+    // reaches the simulated radio only through the backend it was made with.
+    SimRadio radio;
+    SimBackend backend(&radio);
+    auto device = std::make_shared<SimLimiter>(SimLimiter::Kind::Limiter, kAddress, QStringLiteral("QVR Test"));
+    radio.addPeripheral(device);
+    QVERIFY(BleBackend::instance() != &backend);
+    LimiterDevice limiter(QBluetoothDeviceInfo(kAddress, QStringLiteral("QVR Test"), 0), &backend);
+    QVERIFY(SimRig::connectAndSetUp(limiter));
+    QCOMPARE(device->connections().size(), 1);
 }
 
 QTEST_GUILESS_MAIN(tst_LimiterDevice)

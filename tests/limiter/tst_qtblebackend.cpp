@@ -3,6 +3,8 @@
 // Where there is an adapter, those tests skip themselves.
 #include "BleBackend.h"
 #include "BluetoothAdapter.h"
+#include "QtBleBackend.h"
+#include "ScopedBleBackend.h"
 #include "BleDeviceDiscovery.h"
 #include "LimiterDevice.h"
 
@@ -14,6 +16,7 @@ class tst_QtBleBackend : public QObject
     Q_OBJECT
 private slots:
     void environmentPicksTheBackend();
+    void scopedBackendsRestoreWhatTheyReplaced();
     void connectEndsInStatusOneWithTheAdapterError();
     void discoveryFailsCleanly();
 };
@@ -29,6 +32,23 @@ void tst_QtBleBackend::environmentPicksTheBackend()
     QCOMPARE(BleBackend::instance(), backend);
     QVERIFY(BleBackend::backendNames().contains(QStringLiteral("qt")));
     QVERIFY(!BleBackend::create(QStringLiteral("no-such-stack")));
+}
+
+void tst_QtBleBackend::scopedBackendsRestoreWhatTheyReplaced()
+{
+    BleBackend *process = BleBackend::instance();
+    QtBleBackend outer;
+    QtBleBackend inner;
+    {
+        ScopedBleBackend first(&outer);
+        QCOMPARE(BleBackend::instance(), &outer);
+        {
+            ScopedBleBackend second(&inner);
+            QCOMPARE(BleBackend::instance(), &inner);
+        }
+        QCOMPARE(BleBackend::instance(), &outer);
+    }
+    QCOMPARE(BleBackend::instance(), process);
 }
 
 void tst_QtBleBackend::connectEndsInStatusOneWithTheAdapterError()

@@ -1,6 +1,7 @@
 // Advertising of the simulated devices, heard through the real scanner
 // (agent, discovery) and listed by the device models.
 #include "AdvertisedStatus.h"
+#include "BleBackend.h"
 #include "BluetoothDeviceDiscoveryAgent_UWP.h"
 #include "BluetoothDeviceModel.h"
 #include "BluetoothDiscovery.h"
@@ -9,6 +10,7 @@
 #include "LimiterDevice.h"
 #include "SimLimiter.h"
 #include "SimRadio.h"
+#include "SimBackend.h"
 #include "SimRig.h"
 #include "SimStatusAdvertiser.h"
 
@@ -239,6 +241,28 @@ private slots:
             QCOMPARE(status.last().at(0).value<LimiterConnectionStatus>(), LimiterDisconnected);
         }
         QCOMPARE(tab.use_count(), 1);
+    }
+
+    // Without a process-wide simulator: the scan and the listed devices use
+    // the backend the discovery was made with.
+    void listedDevicesConnectThroughTheScansBackend()
+    {
+        SimRadio radio(SimClock::Mode::Fast);
+        SimBackend backend(&radio);
+        auto device = std::make_shared<SimLimiter>(SimLimiter::Kind::Limiter, kLimiterAddress,
+                                                   QStringLiteral("QVR-Sim 1"));
+        radio.addPeripheral(device);
+        QVERIFY(BleBackend::instance() != &backend);
+        BluetoothDiscovery discovery(&backend);
+        QCOMPARE(discovery.backend(), &backend);
+        BluetoothDeviceModel limiters(&discovery);
+        discovery.onDiscoveryFinished();
+        QTRY_COMPARE(limiters.rowCount(), 1);
+        const std::shared_ptr<LimiterDevice> listed = limiters.findDevice(kLimiterAddress.toString());
+        QVERIFY(listed);
+        listed->connectToDevice();
+        QTRY_COMPARE(listed->status(), LimiterServicesDiscovered);
+        QCOMPARE(device->connections().size(), 1);
     }
 
     void firstManufacturerEntryOnly()
