@@ -2,10 +2,8 @@
 
 #include "DFUUpdater.h"
 #include "Firmware.h"
-#include "ScopedBleBackend.h"
-#include "SimBackend.h"
 #include "SimDfuBootloader.h"
-#include "SimRadio.h"
+#include "SimRig.h"
 
 #include <QByteArray>
 #include <QList>
@@ -14,10 +12,9 @@
 
 #include <memory>
 
-// A simulated radio on the fast clock with one DFU bootloader on it, the
-// updater on its backend (also the process' one while the fixture lives),
-// and what the updater and the air say.
-class DfuSimFixture : public QObject
+// A simulator rig with one DFU bootloader on its radio, the updater on the
+// rig's backend, and what the updater and the air say.
+class DfuSimFixture : public QObject, public SimRig
 {
     Q_OBJECT
 public:
@@ -27,9 +24,6 @@ public:
     DfuSimFixture();
     ~DfuSimFixture() override;
 
-    SimRadio radio{SimClock::Mode::Fast};
-    SimBackend backend{&radio};
-    ScopedBleBackend scope{&backend};
     std::shared_ptr<SimDfuBootloader> bootloader;
     DFUUpdater updater{&backend};
 
