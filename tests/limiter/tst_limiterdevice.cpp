@@ -5,12 +5,14 @@
 #include "DeviceProtocol.h"
 #include "LimiterDevice.h"
 #include "LogCapture.h"
+#include "SimController.h"
 #include "SimRig.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
 #include <functional>
+#include <stdexcept>
 
 using namespace DeviceProtocol;
 
@@ -47,6 +49,27 @@ public:
 
     std::shared_ptr<SimLimiter> device;
     std::shared_ptr<LimiterDevice> limiter;
+};
+
+// A radio whose controllers fail with an exception when asked for a service
+// object, as an allocation can.
+class FailingServicesBackend : public SimBackend
+{
+public:
+    using SimBackend::SimBackend;
+    BleController *createCentral(const QBluetoothDeviceInfo &remoteDevice, QObject *parent) override
+    {
+        class Controller : public SimController
+        {
+        public:
+            using SimController::SimController;
+            BleService *createServiceObject(const QBluetoothUuid &, QObject *) override
+            {
+                throw std::runtime_error("out of memory");
+            }
+        };
+        return new Controller(radio(), remoteDevice, parent);
+    }
 };
 
 QList<int> statuses(const QSignalSpy &spy)
@@ -90,6 +113,7 @@ private slots:
     void shortValuesAreIgnored();
     void missingPartsAreLoggedAndTheRestIsSetUp();
     void connectsThroughTheBackendItWasGiven();
+    void failedSetUpIsReportedForTheUser();
 };
 
 void tst_LimiterDevice::initTestCase()
@@ -616,6 +640,21 @@ void tst_LimiterDevice::connectsThroughTheBackendItWasGiven()
     LimiterDevice limiter(QBluetoothDeviceInfo(kAddress, QStringLiteral("QVR Test"), 0), &backend);
     QVERIFY(SimRig::connectAndSetUp(limiter));
     QCOMPARE(device->connections().size(), 1);
+}
+
+void tst_LimiterDevice::failedSetUpIsReportedForTheUser()
+{
+    SimRadio radio;
+    FailingServicesBackend backend(&radio);
+    radio.addPeripheral(std::make_shared<SimLimiter>(SimLimiter::Kind::Limiter, kAddress, QStringLiteral("QVR Test")));
+    LimiterDevice limiter(QBluetoothDeviceInfo(kAddress, QStringLiteral("QVR Test"), 0), &backend);
+    QSignalSpy failures(&limiter, &LimiterDevice::connectionErrorOccurred);
+    deviceLog().clear();
+    limiter.connectToDevice();
+    QTRY_COMPARE(failures.count(), 1);
+    QCOMPARE(failures.at(0).at(0).toString(), QStringLiteral("Connection Error"));
+    QCOMPARE(failures.at(0).at(1).toString(), QStringLiteral("Failed to connect to the device. Please try again."));
+    QVERIFY(logged(QStringLiteral("Connection Error: out of memory")));
 }
 
 QTEST_GUILESS_MAIN(tst_LimiterDevice)
