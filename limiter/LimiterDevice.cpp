@@ -1,5 +1,6 @@
 #include "LimiterDevice.h"
 
+#include "AdvertisementProtocol.h"
 #include "BleBackend.h"
 #include "BleController.h"
 #include "BleService.h"
@@ -556,10 +557,10 @@ QVersionNumber LimiterDevice::bootloaderVersion() const
 
 void LimiterDevice::parseAdvertisement()
 {
-    // The scanner keeps one manufacturer entry per advertisement.
-    const QList<quint16> ids = m_deviceInfo.manufacturerIds();
-    if (!ids.isEmpty())
-        m_advertisedStatus.parse(m_deviceInfo.manufacturerData(ids.first()));
+    // Only the devices' own company entry carries a status record; an
+    // advertisement without one (another company's data) changes nothing.
+    if (m_deviceInfo.manufacturerIds().contains(advertisement::kCompanyId))
+        m_advertisedStatus.parse(m_deviceInfo.manufacturerData(advertisement::kCompanyId));
 }
 
 // --- writes ---------------------------------------------------------------

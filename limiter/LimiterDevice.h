@@ -63,8 +63,9 @@ public:
     AdvertisedStatus &advertisedStatus() { return m_advertisedStatus; }
     const AdvertisedStatus &advertisedStatus() const { return m_advertisedStatus; }
 
-    // The advertised status: parseAdvertisement decodes the first
-    // manufacturer data entry of the device info into it; the rest reads it.
+    // The advertised status: parseAdvertisement decodes the device info's
+    // manufacturer data of company 0x0059 into it (nothing without one); the
+    // rest reads it.
     void parseAdvertisement();
     qint16 rssi() const { return m_deviceInfo.rssi(); }
     QString userName() const { return m_advertisedStatus.userName(); }
