@@ -98,6 +98,7 @@ void LimiterDevice::disconnectFromDevice()
 
 void LimiterDevice::releaseController()
 {
+    ++m_link;
     if (m_controller) {
         disconnect(m_controller, nullptr, this, nullptr);
         if (m_controller->state() != QLowEnergyController::UnconnectedState)
@@ -134,6 +135,7 @@ void LimiterDevice::onControllerConnected()
 void LimiterDevice::onControllerDisconnected()
 {
     qCDebug(lcDevice) << "LowEnergy controller disconnected";
+    ++m_link;
     if (m_advertisedStatus.isUserDisconnected()) {
         releaseController();
         m_status = LimiterDisconnected;
@@ -158,7 +160,12 @@ void LimiterDevice::onDiscoveryFinished()
         return;
     qCDebug(lcDevice) << "Service discovery finished";
     m_status = LimiterServicesDiscovered;
-    m_backend->singleShot(1000, this, [this]() {
+    // The set-up belongs to this link of this controller: a disconnect (by
+    // the user or a link loss) inside the delay drops it.
+    const quint64 link = m_link;
+    m_backend->singleShot(1000, m_controller, [this, link]() {
+        if (link != m_link)
+            return;
         emit statusChanged(LimiterConnectionStatus(m_status));
         setUpSettingsService();
     });

@@ -207,6 +207,9 @@ private:
     s_TimingTableBle m_timingTable{};
     // The backend the controller came from (its clock runs the set-up delay).
     BleBackend *m_backend = nullptr;
+    // Counts the links: raised by every disconnect, so that what was started
+    // for one link (the set-up delay) knows when it is gone.
+    quint64 m_link = 0;
 };
 
 Q_DECLARE_METATYPE(LimiterConnectionStatus)

@@ -128,6 +128,8 @@ private slots:
     void linkLossReconnects_data();
     void linkLossReconnects();
     void userDisconnectEndsForGood();
+    void setUpDelayEndsWithItsLink_data();
+    void setUpDelayEndsWithItsLink();
     void secondConnectOfATabIsIgnored();
     void writes_data();
     void writes();
@@ -358,6 +360,50 @@ void tst_LimiterDevice::userDisconnectEndsForGood()
     QCoreApplication::processEvents();
     QVERIFY(rig.device->connections().isEmpty());
     QVERIFY(!deviceLog().contains(QStringLiteral("Trying to reconnect")));
+}
+
+void tst_LimiterDevice::setUpDelayEndsWithItsLink_data()
+{
+    QTest::addColumn<bool>("userDisconnect");
+    QTest::addColumn<QList<int>>("expected");
+    QTest::addColumn<int>("setUps");
+    QTest::newRow("user disconnect") << true << QList<int>{2, 0} << 0;
+    QTest::newRow("link loss") << false << QList<int>{2, 1, 2, 3} << 1;
+}
+
+// The link ends while the set-up waits its second after service discovery:
+// the waiting set-up is dropped with it, so the status is reported once and
+// one settings service is set up, on the new link only.
+void tst_LimiterDevice::setUpDelayEndsWithItsLink()
+{
+    QFETCH(bool, userDisconnect);
+    QFETCH(QList<int>, expected);
+    QFETCH(int, setUps);
+    Rig rig;
+    SimClock &clock = rig.radio.clock();
+    rig.radio.setSupervisionTimeoutUs(100000);
+    clock.setMode(SimClock::Mode::Manual);
+    LimiterDevice &limiter = *rig.limiter;
+    QSignalSpy status(&limiter, &LimiterDevice::statusChanged);
+    QSignalSpy logger(&limiter, &LimiterDevice::loggerServiceDiscovered);
+    limiter.connectToDevice();
+    for (int ms = 0; ms < 5000 && !deviceLog().contains(QStringLiteral("Service discovery finished")); ++ms) {
+        clock.advanceMs(1);
+        QCoreApplication::processEvents();
+    }
+    QVERIFY(deviceLog().contains(QStringLiteral("Service discovery finished")));
+    if (userDisconnect)
+        limiter.disconnectFromDevice();
+    else
+        rig.radio.dropLinks(kAddress);
+    clock.setMode(SimClock::Mode::Fast);
+    QTRY_COMPARE(statuses(status), expected);
+    QTRY_COMPARE(logger.count(), setUps);
+    clock.advanceMs(5000);
+    QCoreApplication::processEvents();
+    QCOMPARE(statuses(status), expected);
+    QCOMPARE(logger.count(), setUps);
+    QCOMPARE(rig.characteristics(SimAttEvent::Read).count(settingsUuid(kDeviceInfoId)), setUps);
 }
 
 void tst_LimiterDevice::secondConnectOfATabIsIgnored()
