@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QMetaEnum>
 
 #include <cstring>
 #include <exception>
@@ -99,6 +100,7 @@ void LimiterDevice::disconnectFromDevice()
 void LimiterDevice::releaseController()
 {
     ++m_link;
+    m_pendingWrites.clear();
     if (m_controller) {
         disconnect(m_controller, nullptr, this, nullptr);
         if (m_controller->state() != QLowEnergyController::UnconnectedState)
@@ -136,6 +138,7 @@ void LimiterDevice::onControllerDisconnected()
 {
     qCDebug(lcDevice) << "LowEnergy controller disconnected";
     ++m_link;
+    m_pendingWrites.clear();
     if (m_advertisedStatus.isUserDisconnected()) {
         releaseController();
         m_status = LimiterDisconnected;
@@ -189,6 +192,8 @@ BleService *LimiterDevice::createService(const QBluetoothUuid &uuid,
     if (!service)
         return nullptr;
     connect(service, &BleService::stateChanged, this, stateSlot);
+    connect(service, &BleService::errorOccurred, this,
+            [this, service](QLowEnergyService::ServiceError error) { onServiceError(service, error); });
     connect(service, &BleService::characteristicChanged, this, &LimiterDevice::onCharacteristicChanged);
     connect(service, &BleService::descriptorWritten, this, &LimiterDevice::onDescriptorWritten);
     if (allValueSignals) {
@@ -526,7 +531,14 @@ void LimiterDevice::onCharacteristicWritten(const BleCharacteristic &characteris
 {
     qCDebug(lcDevice) << "=====================Characteristic written" << nameOf(characteristic);
     qCDebug(lcDevice).noquote() << "value" << hexBytes(value) << "(" + QString::fromLatin1(value.toHex()) + ")";
-    if (characteristic == m_authorisationCharacteristic) {
+    if (auto *service = qobject_cast<BleService *>(sender()))
+        takePendingWrite(service, false);
+    if (characteristic == m_flagsCharacteristic) {
+        // The device changed records of its own: read them again so that
+        // the cache and the pages show what it now holds.
+        for (quint16 id : settingsChangedByFlags(value))
+            readSettings(id);
+    } else if (characteristic == m_authorisationCharacteristic) {
         if (m_settingsService && m_deviceInfoCharacteristic.isValid())
             m_settingsService->readCharacteristic(m_deviceInfoCharacteristic);
     } else if (characteristic == m_logReadRequestCharacteristic) {
@@ -575,7 +587,67 @@ void LimiterDevice::parseAdvertisement()
 void LimiterDevice::write(BleService *service, const BleCharacteristic &characteristic, const QByteArray &value)
 {
     qCDebug(lcDevice) << "write" << nameOf(characteristic) << hexBytes(value);
+    m_pendingWrites[service].append(characteristic);
+    m_writingTo = service;
     service->writeCharacteristic(characteristic, value, QLowEnergyService::WriteWithResponse);
+    m_writingTo = nullptr;
+}
+
+BleCharacteristic LimiterDevice::takePendingWrite(BleService *service, bool latest)
+{
+    const auto it = m_pendingWrites.find(service);
+    if (it == m_pendingWrites.end() || it->isEmpty())
+        return BleCharacteristic();
+    return latest ? it->takeLast() : it->takeFirst();
+}
+
+void LimiterDevice::onServiceError(BleService *service, QLowEnergyService::ServiceError error)
+{
+    // A write the service turns down at once fails inside write(); one the
+    // device refuses fails in turn, as the writes with response are answered
+    // in the order they were sent.
+    BleCharacteristic characteristic;
+    if (service == m_writingTo)
+        characteristic = takePendingWrite(service, true);
+    else if (error == QLowEnergyService::CharacteristicWriteError)
+        characteristic = takePendingWrite(service, false);
+    if (!characteristic.isValid()) {
+        qCWarning(lcDevice) << "service error" << error;
+        return;
+    }
+    qCWarning(lcDevice).noquote() << "Characteristic write failed" << nameOf(characteristic)
+                                  << QString::fromLatin1(QMetaEnum::fromType<QLowEnergyService::ServiceError>().valueToKey(error));
+    emit writeFailed(characteristic.uuid());
+    // The cached copy was replaced before the write; take the device's own.
+    if (isCachedRecord(characteristic))
+        service->readCharacteristic(characteristic);
+}
+
+bool LimiterDevice::isCachedRecord(const BleCharacteristic &characteristic) const
+{
+    return characteristic == m_commonSettingsCharacteristic || characteristic == m_motorSettingsCharacteristic
+        || characteristic == m_motorDriveSettingsCharacteristic
+        || m_userLimitSettingsCharacteristics.contains(characteristic)
+        || m_defaultLimitSettingsCharacteristics.contains(characteristic);
+}
+
+void LimiterDevice::readSettings(quint16 id)
+{
+    BleCharacteristic characteristic;
+    switch (id) {
+    case kCommonSettingsId: characteristic = m_commonSettingsCharacteristic; break;
+    case kMotorSettingsId: characteristic = m_motorSettingsCharacteristic; break;
+    case kMotorDriveSettingsId: characteristic = m_motorDriveSettingsCharacteristic; break;
+    case kTimingTable1Id: characteristic = m_timingTable1Characteristic; break;
+    case kTimingTable2Id: characteristic = m_timingTable2Characteristic; break;
+    default:
+        if (id >= kUserLimitSet0Id && id < kUserLimitSet0Id + m_userLimitSettingsCharacteristics.size())
+            characteristic = m_userLimitSettingsCharacteristics.at(id - kUserLimitSet0Id);
+        else if (id >= kDefaultLimitSet0Id && id < kDefaultLimitSet0Id + m_defaultLimitSettingsCharacteristics.size())
+            characteristic = m_defaultLimitSettingsCharacteristics.at(id - kDefaultLimitSet0Id);
+    }
+    if (m_settingsService && characteristic.isValid())
+        m_settingsService->readCharacteristic(characteristic);
 }
 
 void LimiterDevice::writeCommonSettings(const s_CommonSettBle &settings)

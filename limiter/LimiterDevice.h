@@ -5,6 +5,7 @@
 #include "DeviceRecords.h"
 
 #include <QBluetoothDeviceInfo>
+#include <QHash>
 #include <QList>
 #include <QLowEnergyController>
 #include <QLowEnergyService>
@@ -140,6 +141,10 @@ signals:
     void logReadStatusReceived(s_LogReadStatus status);
     void logSessionNumberReceived(s_LogSessionNum sessionNumber);
     void deviceInformationUpdated();
+    // A write was refused by the device (or could not be sent); where the
+    // characteristic holds a cached record, it is read again, so the record's
+    // ...Updated signal follows with what the device holds.
+    void writeFailed(const QBluetoothUuid &characteristic);
 
 public slots:
     void onCharacteristicChanged(const BleCharacteristic &characteristic, const QByteArray &value);
@@ -166,6 +171,11 @@ private:
     void handleSettingsValue(const BleCharacteristic &characteristic, const QByteArray &value);
     void releaseController();
     void write(BleService *service, const BleCharacteristic &characteristic, const QByteArray &value);
+    BleCharacteristic takePendingWrite(BleService *service, bool latest);
+    void onServiceError(BleService *service, QLowEnergyService::ServiceError error);
+    bool isCachedRecord(const BleCharacteristic &characteristic) const;
+    // Reads a settings characteristic (by its identifier) again.
+    void readSettings(quint16 id);
     void writeFlags(int byte, quint8 value);
     void writeLogRequest(const QByteArray &request);
     static QString nameOf(const BleCharacteristic &characteristic);
@@ -210,6 +220,11 @@ private:
     // Counts the links: raised by every disconnect, so that what was started
     // for one link (the set-up delay) knows when it is gone.
     quint64 m_link = 0;
+    // Writes with response sent and not yet answered, per service, in order.
+    QHash<BleService *, QList<BleCharacteristic>> m_pendingWrites;
+    // The service inside a writeCharacteristic call (a failure there is
+    // that write's).
+    BleService *m_writingTo = nullptr;
 };
 
 Q_DECLARE_METATYPE(LimiterConnectionStatus)

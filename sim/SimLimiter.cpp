@@ -444,6 +444,7 @@ quint8 SimLimiter::writeFlags(const QByteArray &value)
     if (flag(FlagResetEscSettings)) {
         m_motorSettings = defaultMotorSettings();
         m_motorDriveSettings = defaultMotorDriveSettings();
+        m_timingTable = defaultTimingTable();
         notifyRecord(m_motorHandle, recordBytes(m_motorSettings));
         notifyRecord(m_motorDriveHandle, recordBytes(m_motorDriveSettings));
     }

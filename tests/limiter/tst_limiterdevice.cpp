@@ -17,6 +17,12 @@ using namespace DeviceProtocol;
 
 using Operation = std::function<void(LimiterDevice &)>;
 Q_DECLARE_METATYPE(Operation)
+// One record as the program caches it and as the device holds it.
+struct RecordPair {
+    std::function<QByteArray(const LimiterDevice &)> cached;
+    std::function<QByteArray(const SimLimiter &)> held;
+};
+Q_DECLARE_METATYPE(RecordPair)
 
 namespace {
 
@@ -115,6 +121,38 @@ QByteArray counting(int size)
     return value;
 }
 
+// Records a user has changed from the simulated device's defaults.
+struct ChangedRecords {
+    s_CommonSettBle common;
+    s_MotorSettBle motor;
+    s_MotorDriveSettBle drive;
+    s_TimingTableBle table;
+    s_LimitSettBle limitSet;
+};
+
+ChangedRecords changedRecords()
+{
+    ChangedRecords r;
+    r.common = SimLimiter::defaultCommonSettings(SimLimiter::Kind::Limiter);
+    setRecordText(r.common.userName, 32, QStringLiteral("Changed"));
+    r.common.motorPoles = 12;
+    r.motor = SimLimiter::defaultMotorSettings();
+    r.motor.poles = 14;
+    r.drive = SimLimiter::defaultMotorDriveSettings();
+    r.drive.fullThrottlePosition = 2.0f;
+    r.drive.stopPosition = 1.0f;
+    r.drive.failSafePosition = 0.9f;
+    r.drive.maxTimingPosition = 1.8f;
+    r.drive.minTimingPosition = 1.1f;
+    r.drive.maxRefDcCurr = 77.0f;
+    r.table = SimLimiter::defaultTimingTable();
+    r.table.cells[9][3] = 44;
+    r.limitSet = SimLimiter::defaultLimitSet(7);
+    setRecordText(r.limitSet.settingsName, 32, QStringLiteral("Edited"));
+    r.limitSet.energyRef = 55 * 3600;
+    return r;
+}
+
 } // namespace
 
 class tst_LimiterDevice : public QObject
@@ -134,6 +172,10 @@ private slots:
     void writes_data();
     void writes();
     void recordsGoBackAsTheyCame();
+    void refusedWriteIsReportedAndReadAgain_data();
+    void refusedWriteIsReportedAndReadAgain();
+    void flagsCommandsRefreshWhatTheyChange_data();
+    void flagsCommandsRefreshWhatTheyChange();
     void logRequestsNeedTheLogService();
     void timingTableHalfOneAloneEmitsNothing();
     void dfuIndication_data();
@@ -531,6 +573,194 @@ void tst_LimiterDevice::recordsGoBackAsTheyCame()
     QCOMPARE(sentMotor.mid(38), QByteArray(2, '\0'));
     // The cached copies were replaced by what was written.
     QCOMPARE(recordBytes(limiter.commonSettings()), sentCommon);
+}
+
+void tst_LimiterDevice::refusedWriteIsReportedAndReadAgain_data()
+{
+    QTest::addColumn<QBluetoothUuid>("refused");
+    QTest::addColumn<Operation>("operation");
+    QTest::addColumn<RecordPair>("record");
+    QTest::addColumn<QByteArray>("updated"); // the record's signal
+
+    // Each operation also writes the common settings after the refused
+    // write: that one goes through and is not the one reported.
+    const auto andCommon = [](LimiterDevice &d) {
+        s_CommonSettBle c = d.commonSettings();
+        c.regNum = 4321;
+        d.writeCommonSettings(c);
+    };
+    QTest::newRow("motor settings") << settingsUuid(kMotorSettingsId) << Operation([andCommon](LimiterDevice &d) {
+        s_MotorSettBle m = d.motorSettings();
+        m.poles = 14;
+        d.writeMotorSettings(m);
+        andCommon(d);
+    }) << RecordPair{[](const LimiterDevice &d) { return recordBytes(d.motorSettings()); },
+                     [](const SimLimiter &s) { return recordBytes(s.motorSettings()); }}
+                                    << QByteArray(SIGNAL(motorSettingsUpdated()));
+    QTest::newRow("motor drive settings") << settingsUuid(kMotorDriveSettingsId) << Operation([andCommon](LimiterDevice &d) {
+        s_MotorDriveSettBle m = d.motorDriveSettings();
+        m.stopPosition = 1.9f;
+        d.writeMotorDriveSettings(m);
+        andCommon(d);
+    }) << RecordPair{[](const LimiterDevice &d) { return recordBytes(d.motorDriveSettings()); },
+                     [](const SimLimiter &s) { return recordBytes(s.motorDriveSettings()); }}
+                                          << QByteArray(SIGNAL(motorDriveSettingsUpdated()));
+    QTest::newRow("user limit set") << settingsUuid(kUserLimitSet0Id + 2) << Operation([andCommon](LimiterDevice &d) {
+        s_LimitSettBle l = d.userLimitSettings(2);
+        l.energyRef = 99 * 3600;
+        d.writeLimitSettings(8, l);
+        andCommon(d);
+    }) << RecordPair{[](const LimiterDevice &d) { return recordBytes(d.userLimitSettings(2)); },
+                     [](const SimLimiter &s) { return recordBytes(s.limitSet(8)); }}
+                                    << QByteArray(SIGNAL(userLimitSettingsUpdated(int)));
+    QTest::newRow("common settings") << settingsUuid(kCommonSettingsId) << Operation([](LimiterDevice &d) {
+        s_CommonSettBle c = d.commonSettings();
+        c.motorPoles = 14;
+        d.writeCommonSettings(c);
+    }) << RecordPair{[](const LimiterDevice &d) { return recordBytes(d.commonSettings()); },
+                     [](const SimLimiter &s) { return recordBytes(s.commonSettings()); }}
+                                     << QByteArray(SIGNAL(commonSettingsUpdated()));
+    QTest::newRow("flags command (nothing cached)") << settingsUuid(kFlagsId)
+                                                    << Operation([](LimiterDevice &d) { d.resetCommonSettings(); })
+                                                    << RecordPair{} << QByteArray();
+}
+
+// A write the device refuses is logged with its characteristic and reported
+// to the caller, and the record it was to change is read again, so the
+// cache holds what the device kept instead of what was sent.
+void tst_LimiterDevice::refusedWriteIsReportedAndReadAgain()
+{
+    QFETCH(QBluetoothUuid, refused);
+    QFETCH(Operation, operation);
+    QFETCH(RecordPair, record);
+    QFETCH(QByteArray, updated);
+    Rig rig;
+    QVERIFY(rig.connectAndSetUp());
+    LimiterDevice &limiter = *rig.limiter;
+    rig.device->addFaultFilter(SimFaults::refuse(SimAttEvent::Write, refused));
+    const QByteArray heldBefore = record.held ? record.held(*rig.device) : QByteArray();
+    QSignalSpy failed(&limiter, &LimiterDevice::writeFailed);
+    std::unique_ptr<QSignalSpy> updates;
+    if (!updated.isEmpty())
+        updates = std::make_unique<QSignalSpy>(&limiter, updated.constData());
+    rig.traffic.clear();
+    operation(limiter);
+
+    QTRY_COMPARE(failed.count(), 1);
+    QCOMPARE(failed.at(0).at(0).value<QBluetoothUuid>(), refused);
+    const QString line = QStringLiteral("Characteristic write failed %1 CharacteristicWriteError")
+                             .arg(characteristicName(refused));
+    QVERIFY2(deviceLog().contains(line), qPrintable(deviceLog().join('\n')));
+    if (record.cached) {
+        QTRY_COMPARE(updates->count(), 1);
+        QCOMPARE(record.held(*rig.device), heldBefore);
+        QCOMPARE(record.cached(limiter).toHex(' '), heldBefore.toHex(' '));
+        QCOMPARE(rig.characteristics(SimAttEvent::Read), QList<QBluetoothUuid>{refused});
+    } else {
+        rig.radio.clock().advanceMs(1000);
+        QCoreApplication::processEvents();
+        QVERIFY(rig.characteristics(SimAttEvent::Read).isEmpty());
+    }
+    // The write behind it went through unreported.
+    if (refused != settingsUuid(kCommonSettingsId) && refused != settingsUuid(kFlagsId))
+        QTRY_COMPARE(rig.device->commonSettings().regNum, quint16(4321));
+    QCOMPARE(failed.count(), 1);
+}
+
+void tst_LimiterDevice::flagsCommandsRefreshWhatTheyChange_data()
+{
+    QTest::addColumn<Operation>("operation");
+    QTest::addColumn<RecordPair>("record");
+    QTest::addColumn<QByteArray>("expected"); // the record the device now holds
+    QTest::addColumn<QByteArray>("updated");
+
+    const RecordPair common{[](const LimiterDevice &d) { return recordBytes(d.commonSettings()); },
+                            [](const SimLimiter &s) { return recordBytes(s.commonSettings()); }};
+    const RecordPair drive{[](const LimiterDevice &d) { return recordBytes(d.motorDriveSettings()); },
+                           [](const SimLimiter &s) { return recordBytes(s.motorDriveSettings()); }};
+    const RecordPair esc{[](const LimiterDevice &d) {
+                             return recordBytes(d.motorSettings()) + recordBytes(d.motorDriveSettings())
+                                 + recordBytes(d.timingTable());
+                         },
+                         [](const SimLimiter &s) {
+                             return recordBytes(s.motorSettings()) + recordBytes(s.motorDriveSettings())
+                                 + recordBytes(s.timingTable());
+                         }};
+
+    s_CommonSettBle commonDefaults = SimLimiter::defaultCommonSettings(SimLimiter::Kind::Limiter);
+    QTest::newRow("common reset") << Operation([](LimiterDevice &d) { d.resetCommonSettings(); }) << common
+                                  << recordBytes(commonDefaults) << QByteArray(SIGNAL(commonSettingsUpdated()));
+    QTest::newRow("ESC reset") << Operation([](LimiterDevice &d) { d.resetEscSettings(); }) << esc
+                               << recordBytes(SimLimiter::defaultMotorSettings())
+            + recordBytes(SimLimiter::defaultMotorDriveSettings()) + recordBytes(SimLimiter::defaultTimingTable())
+                               << QByteArray(SIGNAL(timingTableUpdated()));
+    QTest::newRow("reset of default set 3")
+        << Operation([](LimiterDevice &d) { d.resetLimitSettings(3); })
+        << RecordPair{[](const LimiterDevice &d) { return recordBytes(d.defaultLimitSettings(3)); },
+                      [](const SimLimiter &s) { return recordBytes(s.limitSet(3)); }}
+        << recordBytes(SimLimiter::defaultLimitSet(3)) << QByteArray(SIGNAL(defaultLimitSettingsUpdated(int)));
+    QTest::newRow("reset of user set 7 (set 13)")
+        << Operation([](LimiterDevice &d) { d.resetLimitSettings(13); })
+        << RecordPair{[](const LimiterDevice &d) { return recordBytes(d.userLimitSettings(7)); },
+                      [](const SimLimiter &s) { return recordBytes(s.limitSet(13)); }}
+        << recordBytes(SimLimiter::defaultLimitSet(13)) << QByteArray(SIGNAL(userLimitSettingsUpdated(int)));
+
+    // The position commands store the PPM input (1.25 ms) in their field.
+    const struct {
+        const char *name;
+        Operation operation;
+        float s_MotorDriveSettBle::*field;
+    } positions[] = {
+        {"full throttle", [](LimiterDevice &d) { d.sendSetFullThrottle(); }, &s_MotorDriveSettBle::fullThrottlePosition},
+        {"stop", [](LimiterDevice &d) { d.sendSetStopPosition(); }, &s_MotorDriveSettBle::stopPosition},
+        {"failsafe", [](LimiterDevice &d) { d.sendSetFailsafePosition(); }, &s_MotorDriveSettBle::failSafePosition},
+        {"max timing", [](LimiterDevice &d) { d.sendSetMaxTimingPosition(); }, &s_MotorDriveSettBle::maxTimingPosition},
+        {"min timing", [](LimiterDevice &d) { d.sendSetMinTimingPosition(); }, &s_MotorDriveSettBle::minTimingPosition},
+    };
+    for (const auto &position : positions) {
+        s_MotorDriveSettBle learned = changedRecords().drive;
+        learned.*position.field = 1.25f;
+        QTest::newRow(position.name) << position.operation << drive << recordBytes(learned)
+                                     << QByteArray(SIGNAL(motorDriveSettingsUpdated()));
+    }
+}
+
+// After a flags command is acknowledged the records it changed on the
+// device are read again: the cache and the record's signal show the
+// defaults or the learned position, and writing the cached record back
+// keeps them.
+void tst_LimiterDevice::flagsCommandsRefreshWhatTheyChange()
+{
+    QFETCH(Operation, operation);
+    QFETCH(RecordPair, record);
+    QFETCH(QByteArray, expected);
+    QFETCH(QByteArray, updated);
+    Rig rig;
+    const ChangedRecords changed = changedRecords();
+    rig.device->setCommonSettings(changed.common);
+    rig.device->setMotorSettings(changed.motor);
+    rig.device->setMotorDriveSettings(changed.drive);
+    rig.device->setTimingTable(changed.table);
+    for (int set = 0; set < kLimitSetCount; ++set)
+        rig.device->setLimitSet(set, changed.limitSet);
+    rig.device->setPpmInputMs(1.25f);
+    QVERIFY(rig.connectAndSetUp());
+    LimiterDevice &limiter = *rig.limiter;
+    QVERIFY(record.cached(limiter) != expected);
+
+    QSignalSpy updates(&limiter, updated.constData());
+    operation(limiter);
+    QTRY_COMPARE(updates.count(), 1);
+    QCOMPARE(record.held(*rig.device).toHex(' '), expected.toHex(' '));
+    QCOMPARE(record.cached(limiter).toHex(' '), expected.toHex(' '));
+
+    rig.traffic.clear();
+    limiter.writeCommonSettings(limiter.commonSettings());
+    limiter.writeMotorDriveSettings(limiter.motorDriveSettings());
+    limiter.writeLimitSettings(3, limiter.defaultLimitSettings(3));
+    limiter.writeLimitSettings(13, limiter.userLimitSettings(7));
+    QTRY_COMPARE(rig.characteristics(SimAttEvent::Write).size(), 4);
+    QCOMPARE(record.held(*rig.device).toHex(' '), expected.toHex(' '));
 }
 
 void tst_LimiterDevice::logRequestsNeedTheLogService()
