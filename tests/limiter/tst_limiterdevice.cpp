@@ -183,6 +183,8 @@ private slots:
     void shortValuesAreIgnored_data();
     void shortValuesAreIgnored();
     void missingPartsAreLoggedAndTheRestIsSetUp();
+    void incompleteServicesStopWhereTheyBreak_data();
+    void incompleteServicesStopWhereTheyBreak();
 };
 
 void tst_LimiterDevice::initTestCase()
@@ -933,6 +935,136 @@ void tst_LimiterDevice::missingPartsAreLoggedAndTheRestIsSetUp()
         limiter.writeLimitSettings(6, only);
         QTRY_COMPARE(writes.size(), 1);
         QCOMPARE(writes.at(0).characteristic, settingsUuid(kUserLimitSet0Id));
+    }
+    BleBackend::setInstance(nullptr);
+}
+
+// How far each notifying service of a device goes: the number of its
+// set-up steps present, in the order the set-up takes them.
+struct ServiceDepths {
+    int rtm;      // 0 no characteristic, 1 no descriptor, 2 complete
+    int terminal; // 0 nothing, 1 RX only, 2 TX without descriptor, 3 complete
+    int dfu;      // 0 nothing, 1 no descriptor, 2 complete
+    int log;      // 0 nothing, 1 data without descriptor, 2 data, 3 + request, 4 + session numbers without
+                  // descriptor, 5 + session numbers, 6 + read status without descriptor, 7 complete
+};
+Q_DECLARE_METATYPE(ServiceDepths)
+
+void tst_LimiterDevice::incompleteServicesStopWhereTheyBreak_data()
+{
+    QTest::addColumn<ServiceDepths>("depths");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("descriptorWrites");
+    QTest::addColumn<bool>("loggerReady");
+    QTest::newRow("empty services") << ServiceDepths{0, 0, 0, 0}
+                                    << QStringList{"RTM failed to get characteristic  \"{04920000-645d-51bc-4c47-68ef788d23fb}\"",
+                                                   "Terminal TX failed to get characteristic BLE_UUID_NUS_TX_CHARACTERISTIC",
+                                                   "DFU failed to get Buttonless characteristic",
+                                                   "LOG DATA failed to get characteristic  \"{04920000-645d-51bc-4c47-68ef788d22fb}\""}
+                                    << 0 << false;
+    QTest::newRow("no descriptors") << ServiceDepths{1, 1, 1, 1}
+                                    << QStringList{"RTM failed to get notify descriptor  \"{04920000-645d-51bc-4c47-68ef788d23fb}\"",
+                                                   "Terminal RX failed to get characteristic BLE_UUID_NUS_TX_CHARACTERISTIC",
+                                                   "Buttonless DFU failed to get notify descriptor for DFU_BUTTONLESS_WO_BONDS_UUID",
+                                                   "LOG DATA failed to get notify descriptor  \"{04920000-645d-51bc-4c47-68ef788d22fb}\""}
+                                    << 0 << false;
+    QTest::newRow("terminal TX without descriptor, log without request")
+        << ServiceDepths{2, 2, 2, 2}
+        << QStringList{"Terminal RX failed to get notify descriptor for BLE_UUID_NUS_TX_CHARACTERISTIC",
+                       "LOG READ REQ failed to get characteristic"}
+        << 3 << false;
+    QTest::newRow("log without session numbers") << ServiceDepths{2, 3, 2, 3}
+                                                 << QStringList{"LOG SESSION NUMBER failed to get characteristic"} << 4 << false;
+    QTest::newRow("log session numbers without descriptor")
+        << ServiceDepths{2, 3, 2, 4}
+        << QStringList{"LOG SESSION NUMBER failed to get notify descriptor for BLE_UUID_LOGDATA_SESSIONNUM_CHARACTERISTIC"} << 4
+        << false;
+    QTest::newRow("log without read status") << ServiceDepths{2, 3, 2, 5}
+                                             << QStringList{"LOG READ STATUS failed to get characteristic"} << 5 << false;
+    QTest::newRow("log read status without descriptor")
+        << ServiceDepths{2, 3, 2, 6}
+        << QStringList{"LOG READ STATUS failed to get notify descriptor for BLE_UUID_LOGDATA_READ_STATUS_UUID"} << 5 << false;
+    QTest::newRow("complete") << ServiceDepths{2, 3, 2, 7} << QStringList{} << 6 << true;
+}
+
+// Each notifying service stops its set-up at the first missing piece, with
+// that piece's diagnostics line, and writes no descriptor after it.
+void tst_LimiterDevice::incompleteServicesStopWhereTheyBreak()
+{
+    QFETCH(ServiceDepths, depths);
+    QFETCH(QStringList, lines);
+    QFETCH(int, descriptorWrites);
+    QFETCH(bool, loggerReady);
+    using Props = QLowEnergyCharacteristic::PropertyTypes;
+    const Props read(QLowEnergyCharacteristic::Read);
+    const Props notify(QLowEnergyCharacteristic::Notify);
+    const Props write(QLowEnergyCharacteristic::Write);
+    SimRadio radio;
+    SimBackend backend{&radio};
+    auto device = std::make_shared<SimPeripheral>(kAddress, QStringLiteral("QVR Parts"));
+    SimGattDatabase &db = device->gatt();
+    db.addService(settingsServiceUuid());
+    // A complete settings service: only the notifying services are cut.
+    const struct {
+        quint16 first, count;
+        Props properties;
+        int size;
+    } settings[] = {
+        {kDeviceInfoId, 1, read, int(sizeof(s_DeviceInfoBle))},
+        {kAuthorisationId, 1, write, 0},
+        {kDefaultLimitSet0Id, quint16(kLimitSetCount), read | notify, int(sizeof(s_LimitSettBle))},
+        {kCommonSettingsId, 1, read | notify, int(sizeof(s_CommonSettBle))},
+        {kPasswordSetId, 1, write, 0},
+        {kMotorDriveSettingsId, 1, read, int(sizeof(s_MotorDriveSettBle))},
+        {kMotorSettingsId, 1, read, int(sizeof(s_MotorSettBle))},
+        {kTimingTable1Id, 2, read, s_TimingTableBle::kHalfSize},
+        {kFlagsId, 1, write, 0},
+    };
+    for (const auto &entry : settings) {
+        for (quint16 id = entry.first; id < entry.first + entry.count; ++id)
+            db.addCharacteristic(settingsServiceUuid(), settingsUuid(id), entry.properties, QByteArray(entry.size, '\0'));
+    }
+    db.addService(telemetryServiceUuid());
+    if (depths.rtm >= 1)
+        db.addCharacteristic(telemetryServiceUuid(), telemetryUuid(kTelemetryId), depths.rtm >= 2 ? notify : read);
+    db.addService(terminalServiceUuid());
+    if (depths.terminal >= 1)
+        db.addCharacteristic(terminalServiceUuid(), terminalUuid(kNusRxId), write);
+    if (depths.terminal >= 2)
+        db.addCharacteristic(terminalServiceUuid(), terminalUuid(kNusTxId), depths.terminal >= 3 ? notify : read);
+    db.addService(dfuServiceUuid());
+    if (depths.dfu >= 1)
+        db.addCharacteristic(dfuServiceUuid(), dfuUuid(kDfuButtonlessId),
+                             depths.dfu >= 2 ? Props(write) | QLowEnergyCharacteristic::Indicate : write);
+    db.addService(logServiceUuid());
+    if (depths.log >= 1)
+        db.addCharacteristic(logServiceUuid(), logUuid(kLogDataId), depths.log >= 2 ? notify : read);
+    if (depths.log >= 3)
+        db.addCharacteristic(logServiceUuid(), logUuid(kLogReadRequestId), write);
+    if (depths.log >= 4)
+        db.addCharacteristic(logServiceUuid(), logUuid(kLogSessionNumberId), depths.log >= 5 ? notify : read);
+    if (depths.log >= 6)
+        db.addCharacteristic(logServiceUuid(), logUuid(kLogReadStatusId), depths.log >= 7 ? notify : read);
+    radio.addPeripheral(device);
+    BleBackend::setInstance(&backend);
+    int written = 0;
+    QObject::connect(&radio, &SimRadio::traffic, &radio, [&](const SimAttEvent &e) {
+        written += e.kind == SimAttEvent::DescriptorWrite ? 1 : 0;
+    });
+    {
+        LimiterDevice limiter(QBluetoothDeviceInfo(kAddress, QStringLiteral("QVR Parts"), 0));
+        QSignalSpy logger(&limiter, &LimiterDevice::loggerServiceDiscovered);
+        deviceLog().clear();
+        limiter.connectToDevice();
+        QTRY_VERIFY(deviceLog().contains(QStringLiteral("Log service discovered")));
+        radio.clock().advanceMs(2000);
+        QCoreApplication::processEvents();
+        const QStringList failures = deviceLog().filter(QStringLiteral("failed to get"));
+        for (const QString &line : lines)
+            QVERIFY2(deviceLog().contains(line), qPrintable(line + QLatin1String("\n--- log:\n") + deviceLog().join('\n')));
+        QCOMPARE(failures.size(), lines.size());
+        QCOMPARE(written, descriptorWrites);
+        QCOMPARE(logger.count(), loggerReady ? 1 : 0);
     }
     BleBackend::setInstance(nullptr);
 }
