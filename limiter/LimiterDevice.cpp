@@ -184,23 +184,179 @@ void LimiterDevice::onControllerError(QLowEnergyController::Error error)
 
 // --- service set-up -------------------------------------------------------
 
-BleService *LimiterDevice::createService(const QBluetoothUuid &uuid,
-                                         void (LimiterDevice::*stateSlot)(QLowEnergyService::ServiceState),
-                                         bool allValueSignals)
+// A line for a missing piece of a service: the text, followed by the
+// characteristic's UUID where withUuid is set. No text: nothing is logged.
+struct LimiterDevice::MissingLine {
+    const char *text = nullptr;
+    bool withUuid = false;
+};
+
+// One characteristic of a service's set-up, in the order the set-up takes
+// them: where it is kept, whether it is read, what its CCCD receives (none
+// when empty) and the lines for a missing characteristic or CCCD.
+struct LimiterDevice::CharacteristicStep {
+    QBluetoothUuid uuid;
+    BleCharacteristic LimiterDevice::*kept = nullptr;
+    bool read = false;
+    QByteArray cccdValue;
+    BleDescriptor LimiterDevice::*keptCccd = nullptr;
+    MissingLine missing;
+    MissingLine missingCccd = {};
+};
+
+// How one of the five services is set up: created from its UUID (with its
+// state slot and the value signals it delivers), then, once its details are
+// discovered, its characteristics step by step. Where chained, a missing
+// piece ends the set-up; otherwise it is logged and the next step runs.
+struct LimiterDevice::ServiceSetUp {
+    BleService *LimiterDevice::*service;
+    QBluetoothUuid uuid;
+    void (LimiterDevice::*stateSlot)(QLowEnergyService::ServiceState);
+    bool allValueSignals;
+    const char *notFound; // nullptr: a device without the service is not logged
+    const char *stateChanged;
+    const char *discovered;
+    bool chained;
+    QList<CharacteristicStep> steps;
+    void (LimiterDevice::*whenDone)() = nullptr;
+};
+
+const LimiterDevice::ServiceSetUp &LimiterDevice::settingsSetUp()
 {
-    BleService *service = m_controller ? m_controller->createServiceObject(uuid, this) : nullptr;
-    if (!service)
-        return nullptr;
-    connect(service, &BleService::stateChanged, this, stateSlot);
+    static const ServiceSetUp setUp{
+        &LimiterDevice::m_settingsService, settingsServiceUuid(), &LimiterDevice::onSettingsServiceStateChanged, true,
+        "Settings service not found", "state changed", "Settings service discovered", false,
+        {
+            {settingsUuid(kDeviceInfoId), &LimiterDevice::m_deviceInfoCharacteristic, true, {}, nullptr,
+             {"Settings failed to get characteristic BLE_UUID_DEVICE_INFO_UUID"}},
+            {settingsUuid(kAuthorisationId), &LimiterDevice::m_authorisationCharacteristic, false, {}, nullptr,
+             {"Settings failed to get characteristic BLE_UUID_AUTHORISATION_REQ_UUID"}},
+        }};
+    return setUp;
+}
+
+const LimiterDevice::ServiceSetUp &LimiterDevice::rtmSetUp()
+{
+    static const ServiceSetUp setUp{
+        &LimiterDevice::m_rtmService, telemetryServiceUuid(), &LimiterDevice::onRTMServiceStateChanged, false,
+        "Telemetry service not found", "state changed", "RTM service discovered", true,
+        {
+            {telemetryUuid(kTelemetryId), nullptr, false, enableNotifications(), nullptr,
+             {"RTM failed to get characteristic ", true}, {"RTM failed to get notify descriptor ", true}},
+        }};
+    return setUp;
+}
+
+const LimiterDevice::ServiceSetUp &LimiterDevice::terminalSetUp()
+{
+    static const ServiceSetUp setUp{
+        &LimiterDevice::m_terminalService, terminalServiceUuid(), &LimiterDevice::onTerminalServiceStateChanged, true,
+        "Terminal service not found", "state changed", "Terminal service discovered", true,
+        {
+            {terminalUuid(kNusRxId), &LimiterDevice::m_nusRxCharacteristic, false, {}, nullptr,
+             {"Terminal TX failed to get characteristic BLE_UUID_NUS_TX_CHARACTERISTIC"}},
+            {terminalUuid(kNusTxId), nullptr, false, enableNotifications(), nullptr,
+             {"Terminal RX failed to get characteristic BLE_UUID_NUS_TX_CHARACTERISTIC"},
+             {"Terminal RX failed to get notify descriptor for BLE_UUID_NUS_TX_CHARACTERISTIC"}},
+        }};
+    return setUp;
+}
+
+const LimiterDevice::ServiceSetUp &LimiterDevice::dfuSetUp()
+{
+    static const ServiceSetUp setUp{
+        &LimiterDevice::m_dfuService, dfuServiceUuid(), &LimiterDevice::onDFUServiceStateChanged, true, nullptr,
+        "DFU state changed", "DFU service discovered", true,
+        {
+            {dfuUuid(kDfuButtonlessId), &LimiterDevice::m_buttonlessDfuCharacteristic, false, enableIndications(),
+             &LimiterDevice::m_buttonlessDfuCccd, {"DFU failed to get Buttonless characteristic"},
+             {"Buttonless DFU failed to get notify descriptor for DFU_BUTTONLESS_WO_BONDS_UUID"}},
+        }};
+    return setUp;
+}
+
+const LimiterDevice::ServiceSetUp &LimiterDevice::logSetUp()
+{
+    static const ServiceSetUp setUp{
+        &LimiterDevice::m_logService, logServiceUuid(), &LimiterDevice::onLogServiceStateChanged, true, nullptr,
+        "state changed", "Log service discovered", true,
+        {
+            {logUuid(kLogDataId), &LimiterDevice::m_logDataCharacteristic, false, enableNotifications(), nullptr,
+             {"LOG DATA failed to get characteristic ", true}, {"LOG DATA failed to get notify descriptor ", true}},
+            {logUuid(kLogReadRequestId), &LimiterDevice::m_logReadRequestCharacteristic, false, {}, nullptr,
+             {"LOG READ REQ failed to get characteristic"}},
+            {logUuid(kLogSessionNumberId), &LimiterDevice::m_logSessionNumberCharacteristic, false,
+             enableNotifications(), nullptr, {"LOG SESSION NUMBER failed to get characteristic"},
+             {"LOG SESSION NUMBER failed to get notify descriptor for BLE_UUID_LOGDATA_SESSIONNUM_CHARACTERISTIC"}},
+            {logUuid(kLogReadStatusId), &LimiterDevice::m_logReadStatusCharacteristic, false, enableNotifications(),
+             nullptr, {"LOG READ STATUS failed to get characteristic"},
+             {"LOG READ STATUS failed to get notify descriptor for BLE_UUID_LOGDATA_READ_STATUS_UUID"}},
+        },
+        &LimiterDevice::loggerServiceDiscovered};
+    return setUp;
+}
+
+void LimiterDevice::startService(const ServiceSetUp &setUp)
+{
+    BleService *service = m_controller ? m_controller->createServiceObject(setUp.uuid, this) : nullptr;
+    this->*setUp.service = service;
+    if (!service) {
+        if (setUp.notFound)
+            qCWarning(lcDevice) << setUp.notFound;
+        return;
+    }
+    connect(service, &BleService::stateChanged, this, setUp.stateSlot);
     connect(service, &BleService::errorOccurred, this,
             [this, service](QLowEnergyService::ServiceError error) { onServiceError(service, error); });
     connect(service, &BleService::characteristicChanged, this, &LimiterDevice::onCharacteristicChanged);
     connect(service, &BleService::descriptorWritten, this, &LimiterDevice::onDescriptorWritten);
-    if (allValueSignals) {
+    if (setUp.allValueSignals) {
         connect(service, &BleService::characteristicRead, this, &LimiterDevice::onCharacteristicRead);
         connect(service, &BleService::characteristicWritten, this, &LimiterDevice::onCharacteristicWritten);
     }
-    return service;
+    service->discoverDetails();
+}
+
+void LimiterDevice::serviceStateChanged(const ServiceSetUp &setUp, QLowEnergyService::ServiceState state)
+{
+    qCDebug(lcDevice) << setUp.stateChanged << state;
+    BleService *service = this->*setUp.service;
+    if (!service || sender() != service || state != QLowEnergyService::RemoteServiceDiscovered)
+        return;
+    qCDebug(lcDevice) << setUp.discovered;
+    const auto log = [](const MissingLine &line, const QBluetoothUuid &uuid) {
+        if (line.text && line.withUuid)
+            qCWarning(lcDevice) << line.text << uuid;
+        else if (line.text)
+            qCWarning(lcDevice) << line.text;
+    };
+    for (const CharacteristicStep &step : setUp.steps) {
+        const BleCharacteristic characteristic = service->characteristic(step.uuid);
+        if (step.kept)
+            this->*step.kept = characteristic;
+        if (!characteristic.isValid()) {
+            log(step.missing, step.uuid);
+            if (setUp.chained)
+                return;
+            continue;
+        }
+        if (step.read)
+            service->readCharacteristic(characteristic);
+        if (step.cccdValue.isEmpty())
+            continue;
+        const BleDescriptor cccd = characteristic.clientCharacteristicConfiguration();
+        if (step.keptCccd)
+            this->*step.keptCccd = cccd;
+        if (!cccd.isValid()) {
+            log(step.missingCccd, step.uuid);
+            if (setUp.chained)
+                return;
+            continue;
+        }
+        service->writeDescriptor(cccd, step.cccdValue);
+    }
+    if (setUp.whenDone)
+        emit(this->*setUp.whenDone)();
 }
 
 void LimiterDevice::setUpSettingsService()
@@ -208,12 +364,7 @@ void LimiterDevice::setUpSettingsService()
     try {
         if (!m_controller)
             return;
-        m_settingsService = createService(settingsServiceUuid(), &LimiterDevice::onSettingsServiceStateChanged, true);
-        if (!m_settingsService) {
-            qCWarning(lcDevice) << "Settings service not found";
-            return;
-        }
-        m_settingsService->discoverDetails();
+        startService(settingsSetUp());
     } catch (const std::exception &e) {
         qCCritical(lcDevice) << "Connection Error:" << e.what();
         if (errorPresenter())
@@ -223,18 +374,27 @@ void LimiterDevice::setUpSettingsService()
 
 void LimiterDevice::onSettingsServiceStateChanged(QLowEnergyService::ServiceState state)
 {
-    qCDebug(lcDevice) << "state changed" << state;
-    if (sender() != m_settingsService || state != QLowEnergyService::RemoteServiceDiscovered)
-        return;
-    qCDebug(lcDevice) << "Settings service discovered";
-    m_deviceInfoCharacteristic = m_settingsService->characteristic(settingsUuid(kDeviceInfoId));
-    if (m_deviceInfoCharacteristic.isValid())
-        m_settingsService->readCharacteristic(m_deviceInfoCharacteristic);
-    else
-        qCWarning(lcDevice) << "Settings failed to get characteristic BLE_UUID_DEVICE_INFO_UUID";
-    m_authorisationCharacteristic = m_settingsService->characteristic(settingsUuid(kAuthorisationId));
-    if (!m_authorisationCharacteristic.isValid())
-        qCWarning(lcDevice) << "Settings failed to get characteristic BLE_UUID_AUTHORISATION_REQ_UUID";
+    serviceStateChanged(settingsSetUp(), state);
+}
+
+void LimiterDevice::onRTMServiceStateChanged(QLowEnergyService::ServiceState state)
+{
+    serviceStateChanged(rtmSetUp(), state);
+}
+
+void LimiterDevice::onTerminalServiceStateChanged(QLowEnergyService::ServiceState state)
+{
+    serviceStateChanged(terminalSetUp(), state);
+}
+
+void LimiterDevice::onDFUServiceStateChanged(QLowEnergyService::ServiceState state)
+{
+    serviceStateChanged(dfuSetUp(), state);
+}
+
+void LimiterDevice::onLogServiceStateChanged(QLowEnergyService::ServiceState state)
+{
+    serviceStateChanged(logSetUp(), state);
 }
 
 BleCharacteristic LimiterDevice::takeSettingsCharacteristic(quint16 id, bool read, bool lookUpCccd)
@@ -254,17 +414,8 @@ BleCharacteristic LimiterDevice::takeSettingsCharacteristic(quint16 id, bool rea
 
 void LimiterDevice::onAuthorizationSuccess()
 {
-    m_rtmService = createService(telemetryServiceUuid(), &LimiterDevice::onRTMServiceStateChanged, false);
-    if (m_rtmService)
-        m_rtmService->discoverDetails();
-    else
-        qCWarning(lcDevice) << "Telemetry service not found";
-
-    m_terminalService = createService(terminalServiceUuid(), &LimiterDevice::onTerminalServiceStateChanged, true);
-    if (m_terminalService)
-        m_terminalService->discoverDetails();
-    else
-        qCWarning(lcDevice) << "Terminal service not found";
+    startService(rtmSetUp());
+    startService(terminalSetUp());
 
     if (m_settingsService) {
         m_commonSettingsCharacteristic = takeSettingsCharacteristic(kCommonSettingsId, true, true);
@@ -283,126 +434,8 @@ void LimiterDevice::onAuthorizationSuccess()
         m_timingTable2Characteristic = takeSettingsCharacteristic(kTimingTable2Id, true, false);
     }
 
-    m_dfuService = createService(dfuServiceUuid(), &LimiterDevice::onDFUServiceStateChanged, true);
-    if (m_dfuService)
-        m_dfuService->discoverDetails();
-
-    m_logService = createService(logServiceUuid(), &LimiterDevice::onLogServiceStateChanged, true);
-    if (m_logService)
-        m_logService->discoverDetails();
-}
-
-void LimiterDevice::onRTMServiceStateChanged(QLowEnergyService::ServiceState state)
-{
-    qCDebug(lcDevice) << "state changed" << state;
-    if (sender() != m_rtmService || state != QLowEnergyService::RemoteServiceDiscovered)
-        return;
-    qCDebug(lcDevice) << "RTM service discovered";
-    const BleCharacteristic telemetry = m_rtmService->characteristic(telemetryUuid(kTelemetryId));
-    if (!telemetry.isValid()) {
-        qCWarning(lcDevice) << "RTM failed to get characteristic " << telemetryUuid(kTelemetryId);
-        return;
-    }
-    const BleDescriptor cccd = telemetry.clientCharacteristicConfiguration();
-    if (!cccd.isValid()) {
-        qCWarning(lcDevice) << "RTM failed to get notify descriptor " << telemetry.uuid();
-        return;
-    }
-    m_rtmService->writeDescriptor(cccd, enableNotifications());
-}
-
-void LimiterDevice::onTerminalServiceStateChanged(QLowEnergyService::ServiceState state)
-{
-    qCDebug(lcDevice) << "state changed" << state;
-    if (sender() != m_terminalService || state != QLowEnergyService::RemoteServiceDiscovered)
-        return;
-    qCDebug(lcDevice) << "Terminal service discovered";
-    m_nusRxCharacteristic = m_terminalService->characteristic(terminalUuid(kNusRxId));
-    if (!m_nusRxCharacteristic.isValid()) {
-        qCWarning(lcDevice) << "Terminal TX failed to get characteristic BLE_UUID_NUS_TX_CHARACTERISTIC";
-        return;
-    }
-    const BleCharacteristic tx = m_terminalService->characteristic(terminalUuid(kNusTxId));
-    if (!tx.isValid()) {
-        qCWarning(lcDevice) << "Terminal RX failed to get characteristic BLE_UUID_NUS_TX_CHARACTERISTIC";
-        return;
-    }
-    const BleDescriptor cccd = tx.clientCharacteristicConfiguration();
-    if (!cccd.isValid()) {
-        qCWarning(lcDevice) << "Terminal RX failed to get notify descriptor for BLE_UUID_NUS_TX_CHARACTERISTIC";
-        return;
-    }
-    m_terminalService->writeDescriptor(cccd, enableNotifications());
-}
-
-void LimiterDevice::onDFUServiceStateChanged(QLowEnergyService::ServiceState state)
-{
-    qCDebug(lcDevice) << "DFU state changed" << state;
-    if (sender() != m_dfuService || state != QLowEnergyService::RemoteServiceDiscovered)
-        return;
-    qCDebug(lcDevice) << "DFU service discovered";
-    m_buttonlessDfuCharacteristic = m_dfuService->characteristic(dfuUuid(kDfuButtonlessId));
-    if (!m_buttonlessDfuCharacteristic.isValid()) {
-        qCWarning(lcDevice) << "DFU failed to get Buttonless characteristic";
-        return;
-    }
-    m_buttonlessDfuCccd = m_buttonlessDfuCharacteristic.clientCharacteristicConfiguration();
-    if (!m_buttonlessDfuCccd.isValid()) {
-        qCWarning(lcDevice) << "Buttonless DFU failed to get notify descriptor for DFU_BUTTONLESS_WO_BONDS_UUID";
-        return;
-    }
-    m_dfuService->writeDescriptor(m_buttonlessDfuCccd, enableIndications());
-}
-
-void LimiterDevice::onLogServiceStateChanged(QLowEnergyService::ServiceState state)
-{
-    qCDebug(lcDevice) << "state changed" << state;
-    if (sender() != m_logService || state != QLowEnergyService::RemoteServiceDiscovered)
-        return;
-    qCDebug(lcDevice) << "Log service discovered";
-    m_logDataCharacteristic = m_logService->characteristic(logUuid(kLogDataId));
-    if (!m_logDataCharacteristic.isValid()) {
-        qCWarning(lcDevice) << "LOG DATA failed to get characteristic " << logUuid(kLogDataId);
-        return;
-    }
-    const BleDescriptor dataCccd = m_logDataCharacteristic.clientCharacteristicConfiguration();
-    if (!dataCccd.isValid()) {
-        qCWarning(lcDevice) << "LOG DATA failed to get notify descriptor " << logUuid(kLogDataId);
-        return;
-    }
-    m_logService->writeDescriptor(dataCccd, enableNotifications());
-
-    m_logReadRequestCharacteristic = m_logService->characteristic(logUuid(kLogReadRequestId));
-    if (!m_logReadRequestCharacteristic.isValid()) {
-        qCWarning(lcDevice) << "LOG READ REQ failed to get characteristic";
-        return;
-    }
-
-    m_logSessionNumberCharacteristic = m_logService->characteristic(logUuid(kLogSessionNumberId));
-    if (!m_logSessionNumberCharacteristic.isValid()) {
-        qCWarning(lcDevice) << "LOG SESSION NUMBER failed to get characteristic";
-        return;
-    }
-    const BleDescriptor sessionCccd = m_logSessionNumberCharacteristic.clientCharacteristicConfiguration();
-    if (!sessionCccd.isValid()) {
-        qCWarning(lcDevice)
-            << "LOG SESSION NUMBER failed to get notify descriptor for BLE_UUID_LOGDATA_SESSIONNUM_CHARACTERISTIC";
-        return;
-    }
-    m_logService->writeDescriptor(sessionCccd, enableNotifications());
-
-    m_logReadStatusCharacteristic = m_logService->characteristic(logUuid(kLogReadStatusId));
-    if (!m_logReadStatusCharacteristic.isValid()) {
-        qCWarning(lcDevice) << "LOG READ STATUS failed to get characteristic";
-        return;
-    }
-    const BleDescriptor statusCccd = m_logReadStatusCharacteristic.clientCharacteristicConfiguration();
-    if (!statusCccd.isValid()) {
-        qCWarning(lcDevice) << "LOG READ STATUS failed to get notify descriptor for BLE_UUID_LOGDATA_READ_STATUS_UUID";
-        return;
-    }
-    m_logService->writeDescriptor(statusCccd, enableNotifications());
-    emit loggerServiceDiscovered();
+    startService(dfuSetUp());
+    startService(logSetUp());
 }
 
 void LimiterDevice::onDescriptorWritten(const BleDescriptor &descriptor, const QByteArray &value)

@@ -164,9 +164,20 @@ public slots:
     void onAuthorizationSuccess();
 
 private:
+    struct MissingLine;
+    struct CharacteristicStep;
+    struct ServiceSetUp;
+    static const ServiceSetUp &settingsSetUp();
+    static const ServiceSetUp &rtmSetUp();
+    static const ServiceSetUp &terminalSetUp();
+    static const ServiceSetUp &dfuSetUp();
+    static const ServiceSetUp &logSetUp();
+    // Creates the service and starts its detail discovery.
+    void startService(const ServiceSetUp &setUp);
+    // Once the details are discovered: the characteristics, reads and
+    // subscriptions of the service's set-up.
+    void serviceStateChanged(const ServiceSetUp &setUp, QLowEnergyService::ServiceState state);
     void setUpSettingsService();
-    BleService *createService(const QBluetoothUuid &uuid, void (LimiterDevice::*stateSlot)(QLowEnergyService::ServiceState),
-                              bool allValueSignals);
     BleCharacteristic takeSettingsCharacteristic(quint16 id, bool read, bool lookUpCccd);
     void handleSettingsValue(const BleCharacteristic &characteristic, const QByteArray &value);
     void releaseController();
