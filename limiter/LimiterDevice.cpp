@@ -593,15 +593,14 @@ s_LimitSettBle LimiterDevice::userLimitSettings(int index) const
 
 QVersionNumber LimiterDevice::escFirmwareVersion() const
 {
-    return versionOfWord(m_deviceInformation.block[2].versionWord62);
+    return versionOfWord(m_deviceInformation.block[2].version);
 }
 
 QVersionNumber LimiterDevice::bootloaderVersion() const
 {
-    const char *text = m_deviceInformation.block[0].text4 + 32; // offset 36, up to 8 bytes
-    const auto length = std::find(text, text + 8, '\0') - text;
-    if (length >= 7)
-        return versionOfWord(m_deviceInformation.block[0].versionWord62);
+    const s_DeviceInfoBlock &bootloader = m_deviceInformation.block[0];
+    if (qstrnlen(bootloader.versionText, sizeof bootloader.versionText) >= 7)
+        return versionOfWord(m_deviceInformation.block[0].version);
     return versionOfWord(m_advertisedStatus.auxiliaryVersionWord());
 }
 

@@ -93,19 +93,19 @@ s_DeviceInfoBle SimLimiter::defaultDeviceInformation(Kind kind)
     s_DeviceInfoBle info{};
     const bool dov = kind == Kind::DovLogger;
     info.block[0].word0 = 1;
-    setText(info.block[0].text4, 32, dov ? "DOV logger" : "Energy limiter");
-    setText(info.block[0].text4 + 32, 8, "Boot1.2");
+    setText(info.block[0].name, 32, dov ? "DOV logger" : "Energy limiter");
+    setText(info.block[0].versionText, 8, "Boot1.2");
     setText(info.block[0].text48, 8, "secure");
     info.block[0].versionWord60 = 0x0300;
-    info.block[0].versionWord62 = 0x0102; // bootloader 1.2
-    setText(info.block[1].text4, 32, dov ? "DOV-17" : "QVR-L4");
-    setText(info.block[1].text4 + 32, 8, "Main fw");
+    info.block[0].version = 0x0102; // bootloader 1.2
+    setText(info.block[1].name, 32, dov ? "DOV-17" : "QVR-L4");
+    setText(info.block[1].versionText, 8, "Main fw");
     setText(info.block[1].text48, 8, "release");
     info.block[1].versionWord60 = dov ? 0x1100 : 0x0410; // hardware 17.0.0 / 4.1.0
-    info.block[1].versionWord62 = 0x1901;                // firmware 25.1
-    setText(info.block[2].text4, 32, "ESC");
-    setText(info.block[2].text4 + 32, 8, "ESC fw");
-    info.block[2].versionWord62 = 0x0105; // ESC firmware 1.5
+    info.block[1].version = 0x1901;                // firmware 25.1
+    setText(info.block[2].name, 32, "ESC");
+    setText(info.block[2].versionText, 8, "ESC fw");
+    info.block[2].version = 0x0105; // ESC firmware 1.5
     setText(info.text312, 8, "20250315");
     setText(info.text324, 8, "CAL-0042");
     return info;
@@ -216,7 +216,7 @@ SimAdvertisedStatus SimLimiter::advertisedStatus() const
     status.registrationNumber = m_commonSettings.regNum;
     status.hardwareVersion = hardwareVersionWord();
     status.firmwareVersion = firmwareVersionWord();
-    status.auxiliaryVersion = m_deviceInformation.block[0].versionWord62;
+    status.auxiliaryVersion = m_deviceInformation.block[0].version;
     status.battery = t.voltage > 0.0f ? qBound(0, int((t.voltage - 12.0f) / 4.8f * 100.0f), 100) : 95;
     status.settingsSet = m_commonSettings.settingsSet;
     // Racing, limited, and the AEC state (1 disabled, 2 enabled) in bits 4 and 5.

@@ -66,8 +66,8 @@ public:
 
     // Version words (high byte major): hardware, firmware, bootloader, ESC.
     quint16 hardwareVersionWord() const { return m_deviceInformation.block[1].versionWord60; }
-    quint16 firmwareVersionWord() const { return m_deviceInformation.block[1].versionWord62; }
-    void setFirmwareVersionWord(quint16 word) { m_deviceInformation.block[1].versionWord62 = word; }
+    quint16 firmwareVersionWord() const { return m_deviceInformation.block[1].version; }
+    void setFirmwareVersionWord(quint16 word) { m_deviceInformation.block[1].version = word; }
 
     // The pulse width (ms) at the PPM input the position commands take.
     float ppmInputMs() const { return m_ppmInputMs; }
