@@ -96,7 +96,9 @@ public:
     QVersionNumber bootloaderVersion() const;
 
     // Writes, all with response; the cached copy (where there is one) is
-    // replaced first. Nothing happens before the target is set up.
+    // replaced first. Nothing happens before the target is set up. A write
+    // the device refuses ends in writeFailed (and a read of the record); a
+    // flags command, once acknowledged, reads the records it changed again.
     void writeCommonSettings(const s_CommonSettBle &settings);
     void writeMotorSettings(const s_MotorSettBle &settings);
     void writeMotorDriveSettings(const s_MotorDriveSettBle &settings);
