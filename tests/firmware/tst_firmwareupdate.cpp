@@ -138,7 +138,7 @@ void TestFirmwareUpdate::downloadedPackageRunsOnTheLimiter()
 
     LimiterDevice again(QBluetoothDeviceInfo(kDevice, QStringLiteral("QVR Test"), 0), &rig.backend);
     QVERIFY(connectAndSetUp(again));
-    QCOMPARE(again.deviceInformation().block[1].versionWord62, quint16(0x0302));
+    QCOMPARE(again.deviceInformation().block[1].version, quint16(0x0302));
 }
 
 void TestFirmwareUpdate::deviceStuckInItsBootloader()

@@ -148,7 +148,7 @@ private slots:
         const QList<LogLine> lines = scannerLines();
         QCOMPARE(lines.size(), 2);
         QCOMPARE(lines[0].message, QStringLiteral("Init BLE Scanner"));
-        QCOMPARE(lines[1].message, QStringLiteral("Scanner start result: 0x00000000"));
+        QCOMPARE(lines[1].message, QStringLiteral("HRESULT: 0x00000000"));
         for (const LogLine &line : lines)
             QCOMPARE(line.thread, agentThread);
 
@@ -278,7 +278,7 @@ private slots:
         discovery.onDiscoveryFinished();
         QTRY_COMPARE(scannerLines().size(), 3);
         const QList<LogLine> lines = scannerLines();
-        QCOMPARE(lines[1].message, QStringLiteral("Scanner start result: 0x80000003"));
+        QCOMPARE(lines[1].message, QStringLiteral("HRESULT: 0x80000003"));
         QCOMPARE(lines[2].type, QtWarningMsg);
         QCOMPARE(lines[2].message, QStringLiteral("BLE scanner cannot be activated: radio is switched off"));
         QVERIFY(!m_air.handler);
@@ -305,7 +305,7 @@ private slots:
         discovery.onDiscoveryFinished();
         QTRY_COMPARE(scannerLines().size(), 3);
         const QList<LogLine> lines = scannerLines();
-        QVERIFY(lines[1].message.startsWith(QLatin1String("Scanner start result: 0x8")));
+        QVERIFY(lines[1].message.startsWith(QLatin1String("HRESULT: 0x8")));
         QCOMPARE(lines[2].type, QtWarningMsg);
         QVERIFY(lines[2].message.startsWith(QLatin1String("BLE scanner cannot be activated: ")));
         QVERIFY(lines[2].message.size() > int(qstrlen("BLE scanner cannot be activated: ")));
