@@ -655,7 +655,8 @@ void DFUUpdater::sendData(ObjectType type, uint32_t offset)
                                  << QStringLiteral("%1@%2").arg(data.size()).arg(offset);
         // The rest of the init packet in writes as long as the link carries;
         // the bootloader appends them to the one command object.
-        const int mtu = m_controller ? m_controller->mtu() : 23;
+        // An MTU the platform does not report counts as the smallest, 23.
+        const int mtu = qMax(m_controller ? m_controller->mtu() : 0, 23);
         const qsizetype chunk = qMax(1, mtu - kAttWriteHeader);
         for (qsizetype at = offset; at < data.size(); at += chunk)
             writePacket(data.mid(at, chunk));
