@@ -270,6 +270,13 @@ void SimLimiter::addSession(const SimLogSessionSpec &spec)
         m_sessions.insert(spec.number, bytes);
 }
 
+void SimLimiter::setReportedSessionRange(quint32 first, quint32 last)
+{
+    m_reportedRange.firstSession = first;
+    m_reportedRange.lastSession = last;
+    m_hasReportedRange = true;
+}
+
 void SimLimiter::addSessionBytes(quint32 number, const QByteArray &bytes)
 {
     m_sessions.insert(number, bytes);
@@ -480,7 +487,9 @@ quint8 SimLimiter::writeLogRequest(SimConnection *connection, const QByteArray &
             if (!c)
                 return;
             s_LogSessionNum numbers{};
-            if (!m_sessions.isEmpty()) {
+            if (m_hasReportedRange) {
+                numbers = m_reportedRange;
+            } else if (!m_sessions.isEmpty()) {
                 numbers.firstSession = m_sessions.firstKey();
                 numbers.lastSession = m_sessions.lastKey();
             }
@@ -488,6 +497,8 @@ quint8 SimLimiter::writeLogRequest(SimConnection *connection, const QByteArray &
         });
         return SimAtt::Success;
     }
+    if (!m_answersSessionReads)
+        return SimAtt::Success;
     Stream stream;
     stream.session = session;
     stream.bytes = m_sessions.value(session);

@@ -81,6 +81,12 @@ public:
     void clearSessions() { m_sessions.clear(); }
     // Notifications per connection interval of a session stream.
     void setLogPacketsPerInterval(int packets) { m_packetsPerInterval = qMax(1, packets); }
+    // Answers the session-number request with this range instead of the
+    // stored sessions' (a device whose numbering differs from its memory).
+    void setReportedSessionRange(quint32 first, quint32 last);
+    void clearReportedSessionRange() { m_hasReportedRange = false; }
+    // A device that takes session requests but never streams (firmware hung).
+    void setAnswersSessionReads(bool answers) { m_answersSessionReads = answers; }
 
     // The device is in its bootloader (after the buttonless DFU command).
     bool isInBootloader() const { return m_inBootloader; }
@@ -145,6 +151,9 @@ private:
     QMap<quint32, QByteArray> m_sessions;
     QHash<quint64, Stream> m_streams;
     int m_packetsPerInterval = 4;
+    bool m_hasReportedRange = false;
+    s_LogSessionNum m_reportedRange{};
+    bool m_answersSessionReads = true;
     bool m_telemetryRunning = false;
     qint64 m_raceStartMs = 0;
     double m_capacityMah = 0.0;
