@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -118,6 +119,8 @@ private slots:
     void noAnswerEndsTheRead();
     void statusesWithNoRequestAreIgnored();
     void descriptionAndOpeningOfTheSelectedFile();
+    void folderDialog_data();
+    void folderDialog();
     void csvExportSettingIsKept();
 };
 
@@ -450,6 +453,43 @@ void tst_LoggerWidget::descriptionAndOpeningOfTheSelectedFile()
 
     folder->clearSelection();
     QVERIFY(createdAt->text().isEmpty());
+}
+
+void tst_LoggerWidget::folderDialog_data()
+{
+    QTest::addColumn<bool>("picked");
+    QTest::newRow("folder picked") << true;
+    QTest::newRow("dialog cancelled") << false;
+}
+
+void tst_LoggerWidget::folderDialog()
+{
+    QFETCH(bool, picked);
+    LoggerRig rig;
+    QTemporaryDir other;
+    touch(other.path() + "/" + savedName(12));
+    QVERIFY(rig.connect());
+    bool seen = false;
+    QTimer::singleShot(0, rig.page.get(), [&]() {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        seen = true;
+        if (picked) {
+            dialog->setDirectory(other.path());
+            QMetaObject::invokeMethod(dialog, "accept");
+        } else {
+            dialog->reject();
+        }
+    });
+    QTest::mouseClick(child<QPushButton>(rig, "pbSelectDirectory"), Qt::LeftButton);
+    QVERIFY(seen);
+
+    const QString expected = picked ? other.path() : rig.logsPath;
+    QCOMPARE(rig.page->logsDirectory(), expected);
+    QCOMPARE(child<QLineEdit>(rig, "leLogDir")->text(), QDir::toNativeSeparators(expected));
+    QCOMPARE(QSettings("Velmora", "RADEvadazo").value("logs_dir").toString(), expected);
+    QCOMPARE(texts(child<QListWidget>(rig, "lwReadLogs")), picked ? QStringList{"12"} : QStringList{});
 }
 
 void tst_LoggerWidget::csvExportSettingIsKept()
