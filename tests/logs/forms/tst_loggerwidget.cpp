@@ -122,6 +122,7 @@ private slots:
     void folderDialog_data();
     void folderDialog();
     void csvExportSettingIsKept();
+    void languageChangeKeepsWhatThePageShows();
 };
 
 void tst_LoggerWidget::initTestCase()
@@ -511,6 +512,24 @@ void tst_LoggerWidget::csvExportSettingIsKept()
     QCOMPARE(page.logsDirectory(),
              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/ZIDIrezud/logs");
     QVERIFY(!shared.contains("logs_dir"));
+}
+
+void tst_LoggerWidget::languageChangeKeepsWhatThePageShows()
+{
+    LoggerRig rig;
+    touch(rig.logsPath + "/" + savedName(3, true));
+    QVERIFY(rig.connect());
+    QEvent change(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(rig.page.get(), &change);
+    QCOMPARE(child<QLineEdit>(rig, "leLogDir")->text(), QDir::toNativeSeparators(rig.logsPath));
+    QCOMPARE(texts(child<QListWidget>(rig, "lwDeviceLogs")), QStringList{"Click \"Read what's on the device\""});
+    QCOMPARE(texts(child<QListWidget>(rig, "lwReadLogs")), QStringList{"3 (not complete race)"});
+
+    // Once the device's sessions are listed they stay through a change.
+    rig.device->addSession(sessionSpec(3));
+    QVERIFY(rig.askSessions(child<QPushButton>(rig, "pbReadLogCount")));
+    QCoreApplication::sendEvent(rig.page.get(), &change);
+    QCOMPARE(texts(child<QListWidget>(rig, "lwDeviceLogs")), QStringList{"3"});
 }
 
 QTEST_MAIN(tst_LoggerWidget)
