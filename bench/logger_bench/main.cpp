@@ -6,8 +6,8 @@
 //   logger_bench [--kib N] [--realtime] [--show [--language CODE]]
 //
 // --realtime runs the simulated radio in real time (the link time is then
-// wall time as well). --show leaves the page open after a read of five
-// sessions, one of them damaged on the way, to look at it (screenshots).
+// wall time as well). --show shows the page while it reads five sessions,
+// one of them damaged on the way, and leaves it open (screenshots).
 
 #include "LimiterDevice.h"
 #include "LoggerWidget.h"
@@ -80,7 +80,7 @@ int main(int argc, char **argv)
     const qint64 bytes = parser.value("kib").toLongLong() * 1024;
     spec.dots = quint32(std::max<qint64>(1, (bytes - SimLogSession::kHeaderSize) / dotSize));
     if (show) {
-        spec.dots = 600;
+        spec.dots = 6000;
         for (quint32 n = 1; n <= 5; ++n) {
             spec.number = n;
             spec.incomplete = n == 5;
@@ -106,6 +106,8 @@ int main(int argc, char **argv)
     waitFor([&] { return numbers.count() > 0; }, 10000);
 
     if (show) {
+        page.resize(1141, 707);
+        page.show();
         page.findChild<QPushButton *>("pbReadAllLogs")->click();
         waitFor([&] { return !page.isReading() && page.logSessions().size() == 5; }, 120000);
         for (QWidget *w : QApplication::topLevelWidgets()) {
@@ -115,8 +117,6 @@ int main(int argc, char **argv)
         auto *folder = page.findChild<QListWidget *>("lwReadLogs");
         if (folder->count() > 1)
             folder->setCurrentRow(1);
-        page.resize(1141, 707);
-        page.show();
         return app.exec();
     }
 
