@@ -112,6 +112,7 @@ private slots:
     void sessionList();
     void folderListAndNewLogs();
     void wholeQueueIsSavedAsTheDeviceSentIt();
+    void readSelectedReadsOnlyTheSelection();
     void corruptedSessionIsSavedAndShownAsFailed();
     void unwritableFolderIsReportedAndTheQueueGoesOn();
     void linkLossEndsTheRead();
@@ -264,6 +265,31 @@ print('ok')
     box->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(box.isNull());
+}
+
+void tst_LoggerWidget::readSelectedReadsOnlyTheSelection()
+{
+    LoggerRig rig;
+    for (quint32 n = 1; n <= 4; ++n)
+        rig.device->addSession(sessionSpec(n));
+    QVERIFY(rig.connect());
+    QVERIFY(rig.askSessions(child<QPushButton>(rig, "pbReadLogCount")));
+    rig.page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(rig.page.get()));
+    auto *list = child<QListWidget>(rig, "lwDeviceLogs");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(deviceItem(rig, "3")).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      list->visualItemRect(deviceItem(rig, "1")).center());
+    QSignalSpy requests(rig.page.get(), &LoggerWidget::readLog);
+    QVERIFY(readQueue(rig, "pbReadSelected"));
+
+    QCOMPARE(requests.size(), 2);
+    QCOMPARE(requests.at(0).at(0).value<uint32_t>(), 3u);
+    QCOMPARE(requests.at(1).at(0).value<uint32_t>(), 1u);
+    QCOMPARE(logFiles(rig.logsPath), (QStringList{savedName(1), savedName(3)}));
+    QCOMPARE(background(rig, "4"), QColor(Qt::white));
+    QCOMPARE(background(rig, "2"), QColor(Qt::white));
+    QCOMPARE(background(rig, "3"), QColor(Qt::green));
 }
 
 void tst_LoggerWidget::corruptedSessionIsSavedAndShownAsFailed()
