@@ -47,6 +47,10 @@ bool waitFor(const std::function<bool()> &done, int timeoutMs)
 
 int main(int argc, char **argv)
 {
+    // The shared settings scope gets this run's logs folder: keep it away
+    // from the user's own.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
