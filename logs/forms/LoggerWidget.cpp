@@ -117,8 +117,11 @@ void LoggerWidget::changeEvent(QEvent *event)
         ui->retranslateUi(this);
         if (m_showingPlaceholder)
             showPlaceholder();
-        if (!m_fileFilter.isNull())
-            readLogDirectory(m_logsDir);
+        // The folder list's texts again, in place, so the selection stays.
+        for (int row = 0; row < ui->lwReadLogs->count(); ++row) {
+            QListWidgetItem *item = ui->lwReadLogs->item(row);
+            item->setText(LoggerQueue::folderItemText(item->data(kFileNameRole).toString(), m_fileFilter));
+        }
     }
     QWidget::changeEvent(event);
 }

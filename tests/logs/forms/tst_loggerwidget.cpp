@@ -545,11 +545,14 @@ void tst_LoggerWidget::languageChangeKeepsWhatThePageShows()
     LoggerRig rig;
     touch(rig.logsPath + "/" + savedName(3, true));
     QVERIFY(rig.connect());
+    auto *folder = child<QListWidget>(rig, "lwReadLogs");
+    folder->setCurrentRow(0);
     QEvent change(QEvent::LanguageChange);
     QCoreApplication::sendEvent(rig.page.get(), &change);
     QCOMPARE(child<QLineEdit>(rig, "leLogDir")->text(), QDir::toNativeSeparators(rig.logsPath));
     QCOMPARE(texts(child<QListWidget>(rig, "lwDeviceLogs")), QStringList{"Click \"Read what's on the device\""});
-    QCOMPARE(texts(child<QListWidget>(rig, "lwReadLogs")), QStringList{"3 (not complete race)"});
+    QCOMPARE(texts(folder), QStringList{"3 (not complete race)"});
+    QCOMPARE(folder->selectedItems().size(), 1);
 
     // Once the device's sessions are listed they stay through a change.
     rig.device->addSession(sessionSpec(3));
