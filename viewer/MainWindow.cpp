@@ -134,7 +134,7 @@ bool MainWindow::openLogInTab(const QString &path)
     } else {
         try {
             // The build throws the zip layer's and the JSON library's errors.
-            auto *view = new PlotView(path, ui->plots);
+            auto *view = PlotView::open(path, ui->plots).release();
             const QString title = view->title();
             if (!title.isEmpty()) {
                 ui->plots->setCurrentIndex(ui->plots->addTab(view, title));
