@@ -2,6 +2,7 @@
 #include "ui_PlotView.h"
 
 #include "ControlPanel.h"
+#include "LevelGraph.h"
 #include "ProgressMessageBox.h"
 
 #include <qcustomplot.h>
@@ -94,7 +95,7 @@ void PlotView::buildPlot(LogPlot &plot)
         axis->setLabelPadding(-5);
         axis->setPadding(20);
 
-        QCPGraph *graph = new QCPGraph(customPlot->xAxis, axis);
+        QCPGraph *graph = new LevelGraph(customPlot->xAxis, axis);
         graph->setName(name);
         graph->setVisible(false);
         axis->setVisible(false);
@@ -130,6 +131,7 @@ void PlotView::buildPlot(LogPlot &plot)
             points.append(QCPGraphData(point.key, point.value));
         std::vector<PlotPoint>().swap(series); // its memory back before the next one is copied
         graph->data()->set(points, true);
+        static_cast<LevelGraph *>(graph)->rebuildLevels();
         bindTracers(parameters[i]);
 
         graph->rescaleValueAxis(true, false);
