@@ -700,12 +700,19 @@ void SampleStreamParser::run()
     if (c < 0)
         fail("attempting to parse an empty input; check that your input string or stream contains the expected JSON");
     if (c != '[') {
-        // Not a sample list. The rest is only checked, without being kept, so
-        // a broken document still reports its parse error first.
-        const char *type = skipValue();
-        c = skipWhitespace();
-        if (c >= 0)
-            failUnexpected(c, "value", "end of input");
+        // Not a sample list: refused at its first byte, however long the rest.
+        const char *type = nullptr;
+        switch (c) {
+        case '{': type = kObject; break;
+        case '"': type = kString; break;
+        case 't': case 'f': type = kBoolean; break;
+        case 'n': type = kNull; break;
+        default:
+            if (c == '-' || (c >= '0' && c <= '9'))
+                type = kNumber;
+            else
+                scalar(c, nullptr); // not the start of any value: the library's parse error
+        }
         throw json::type_error::create(302, std::string("type must be array, but is ") + type, nullptr);
     }
     ++m_p;

@@ -46,6 +46,6 @@ using TextSource = std::function<bool(const char *&begin, const char *&end)>;
 // Parses "data.json" from `source` and hands the elements of its sample list
 // to `sink` as they are read, without building the document. Accepts exactly
 // what the JSON library accepts and raises its parse and range errors at the
-// same places. A document that is valid but not an array is read to its end
-// without being kept and raises the library's type error.
+// same places. A document that does not start as an array is refused at its
+// first byte with the library's type error, the rest unread.
 void streamSamples(const TextSource &source, int capacity, SampleSink &sink);

@@ -100,6 +100,13 @@ struct Outcome
 Outcome viaDocument(const std::string &text, int capacity)
 {
     Outcome outcome;
+    // A text that starts a value other than an array is refused by its first
+    // byte (after a byte order mark at the very start), whatever follows.
+    const std::size_t first = text.find_first_not_of(" \t\r\n", text.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0);
+    if (first != std::string::npos && std::string("{\"tfn-0123456789").find(text[first]) != std::string::npos) {
+        outcome.error = "type";
+        return outcome;
+    }
     try {
         const json document = json::parse(text);
         if (!document.is_array()) {
@@ -196,13 +203,14 @@ private slots:
         row("document is null", "null", "type");
         row("document is a number", " 12 ", "type");
         row("document is a deep array in an object", QByteArray("{\"x\":") + QByteArray(100000, '[') + QByteArray(100000, ']') + "}", "type");
-        row("broken object", "{\"a\":", "parse");
-        row("object with trailing text", "{} x", "parse");
+        row("broken object", "{\"a\":", "type");
+        row("object with trailing text", "{} x", "type");
         row("NUL inside the list", QByteArray("[1,\0]", 5), "parse");
         row("NUL before the document", QByteArray("\0[]", 3), "parse");
         row("NUL in a string", QByteArray("[\"a\0\"]", 6), "parse");
         row("byte order mark after blanks", " \xEF\xBB\xBF[]", "parse");
         row("byte order mark after blanks before an object", "\n\xEF\xBB\xBF{}", "parse");
+        row("byte order mark before an object", "\xEF\xBB\xBF {}", "type");
         row("overflow followed by a stray minus", "[1e400-1]", "range");
         row("number followed by a stray minus", "[1-1]", "parse");
         row("underflow followed by a stray minus", "[1e-400-1]", "parse");
