@@ -72,7 +72,7 @@ private slots:
         QFETCH(int, ahead);
         // Several chunks and a part of one, compressed.
         QByteArray text;
-        for (int i = 0; text.size() < (5 << 20) / 2; ++i)
+        for (qint64 i = 0; text.size() < (5 << 20) / 2; ++i)
             text += QByteArray::number(i * 7919 % 100003) + ',';
         const QString path = dir.filePath("big.zip");
         int error = 0;

@@ -109,7 +109,10 @@ void LevelGraph::addPoint(std::size_t index, Column &column, QVector<QCPGraphDat
         out.append(point); // breaks the line
         return;
     }
-    const long long pixel = static_cast<long long>(std::floor(mKeyAxis->coordToPixel(point.key)));
+    // A key far outside the range (a point just beyond the visible ones) maps
+    // far away; the clamp keeps it a column of its own without overflowing.
+    constexpr double kFar = 1e9;
+    const long long pixel = static_cast<long long>(std::clamp(std::floor(mKeyAxis->coordToPixel(point.key)), -kFar, kFar));
     if (column.open && pixel != column.pixel)
         flushColumn(column, out);
     if (!column.open) {
