@@ -177,6 +177,19 @@ private slots:
         QCOMPARE(columnTexts(view, 0), QStringList({"0s 0ms", "-", "0s 0ms", "0s 0ms", "0s 0ms"}));
     }
 
+    void parameterNamedTimeIsShownAsOne()
+    {
+        const std::unique_ptr<PlotView> opened = PlotView::open(writeLog(fixture::metadata({"Time", "B"}), rampSamples()));
+        PlotView &view = *opened;
+        QVERIFY(panelOf(view)->isParameterEnabled("Time"));
+        QVERIFY(view.plotParameters()[0].graph->visible());
+        QVERIFY(qobject_cast<QPushButton *>(tableOf(view)->cellWidget(0, 1))->isEnabled());
+        QVERIFY(!qobject_cast<QPushButton *>(tableOf(view)->cellWidget(0, 0))->isEnabled());
+        // Its values, over the interval from key 0 to key 0, beside the time column.
+        QCOMPARE(columnTexts(view, 1), QStringList({"0", "0.25", "0.5", "0.5", "0"}));
+        QCOMPARE(columnTexts(view, 0), QStringList({"0s 0ms", "-", "0s 0ms", "0s 0ms", "0s 0ms"}));
+    }
+
     void savedLogOpens()
     {
         const QString path = savedlog::write(dir.path(), 60, [](int i) { return std::uint32_t(i < 30 ? i * 20 : 5000 + i * 20); });
