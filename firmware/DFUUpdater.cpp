@@ -35,10 +35,17 @@ const char *enumName(Enum value)
 
 } // namespace
 
-DFUUpdater::DFUUpdater(QObject *parent)
-    : QObject(parent)
+DFUUpdater::DFUUpdater(QObject *parent) : DFUUpdater(nullptr, parent) {}
+
+DFUUpdater::DFUUpdater(BleBackend *backend, QObject *parent)
+    : QObject(parent), m_givenBackend(backend)
 {
     qRegisterMetaType<StateM>();
+}
+
+BleBackend *DFUUpdater::backend() const
+{
+    return m_givenBackend ? m_givenBackend : BleBackend::instance();
 }
 
 DFUUpdater::~DFUUpdater() = default;
@@ -86,7 +93,7 @@ void DFUUpdater::startUpdate(const QString &address)
     m_offset = 0;
     qCDebug(lcDfu) << "looking for the bootloader at" << m_targetAddress;
 
-    m_discovery.reset(BleBackend::instance()->createDeviceDiscovery());
+    m_discovery.reset(backend()->createDeviceDiscovery());
     connect(m_discovery.get(), &BleDeviceDiscovery::deviceDiscovered, this, &DFUUpdater::onDeviceDiscovered);
     connect(m_discovery.get(), &BleDeviceDiscovery::finished, this, &DFUUpdater::onDeviceDiscoveryFinished);
     m_discovery->start();
@@ -109,7 +116,7 @@ void DFUUpdater::connectToDevice(const QBluetoothDeviceInfo &info)
     m_controlPoint = BleCharacteristic();
     m_packet = BleCharacteristic();
 
-    m_controller = BleBackend::instance()->createCentral(info, this);
+    m_controller = backend()->createCentral(info, this);
     connect(m_controller, &BleController::serviceDiscovered, this, &DFUUpdater::onServiceDiscovered);
     connect(m_controller, &BleController::discoveryFinished, this, &DFUUpdater::onServiceDiscoveryFinished);
     connect(m_controller, &BleController::errorOccurred, this, &DFUUpdater::onControllerError);
@@ -158,7 +165,7 @@ void DFUUpdater::onControllerConnected()
 
 void DFUUpdater::onServiceDiscovered(const QBluetoothUuid &newService)
 {
-    qCDebug(lcDfu).noquote() << "serivce discovered " + newService.toString();
+    qCDebug(lcDfu).noquote() << QStringLiteral("serivce discovered ") + newService.toString();
 }
 
 void DFUUpdater::onServiceDiscoveryFinished()
@@ -529,7 +536,7 @@ void DFUUpdater::setState(StateM state)
 
 void DFUUpdater::sendData(ObjectType type, uint32_t offset)
 {
-    qCDebug(lcDfu).noquote() << "transferring data. Start at: " + QString::number(offset, 16);
+    qCDebug(lcDfu).noquote() << QStringLiteral("transferring data. Start at: ") + QString::number(offset, 16);
     const PrefixCrc &local = type == CommandObject ? m_init : m_image;
     const QByteArray &data = local.data();
     if (type == CommandObject) {

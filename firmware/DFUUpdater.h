@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <memory>
 
+class BleBackend;
 class BleController;
 class BleDeviceDiscovery;
 class BleService;
@@ -45,7 +46,11 @@ class DFUUpdater : public QObject
     Q_OBJECT
 
 public:
+    // Talks through the process' BLE backend (BleBackend::instance()).
     explicit DFUUpdater(QObject *parent = nullptr);
+    // Talks through backend, which must outlive this object (nullptr: the
+    // process' one).
+    explicit DFUUpdater(BleBackend *backend, QObject *parent = nullptr);
     ~DFUUpdater() override;
 
     // Scans for the bootloader of the device at address and uploads the
@@ -93,6 +98,7 @@ private:
     void setState(StateM state);
     void sendData(dfu::ObjectType type, uint32_t offset);
 
+    BleBackend *backend() const;
     void writeControlPoint(const QByteArray &request);
     // False (with the error emitted) when value holds fewer than needed bytes.
     bool hasLength(const QByteArray &value, int needed, const char *request);
@@ -100,6 +106,7 @@ private:
     uint32_t progressOf(uint32_t offset) const;
     QString characteristicName(const BleCharacteristic &characteristic) const;
 
+    BleBackend *m_givenBackend = nullptr;
     BleCharacteristic m_controlPoint;
     BleCharacteristic m_packet;
     QString m_targetAddress;

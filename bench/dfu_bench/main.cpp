@@ -60,17 +60,15 @@ Result upload(const QString &package, SimClock::Mode mode, double latencyMs)
     radio.setRoundTripMs(latencyMs);
     radio.clock().setRealTimeSpinUs(2000);
     SimBackend backend(&radio);
-    BleBackend::setInstance(&backend);
     auto bootloader = std::make_shared<SimDfuBootloader>(kBootloader);
     radio.addPeripheral(bootloader);
 
     Result result;
-    DFUUpdater updater;
+    DFUUpdater updater(&backend);
     auto *firmware = new Firmware(package);
     if (!firmware->isLoaded()) {
         result.error = firmware->statusText();
         delete firmware;
-        BleBackend::setInstance(nullptr);
         return result;
     }
     updater.setFirmware(firmware);
@@ -103,7 +101,6 @@ Result upload(const QString &package, SimClock::Mode mode, double latencyMs)
     result.packets = bootloader->packetsReceived();
     if (result.ok && bootloader->receivedImage().size() + bootloader->activatedImage().size() == 0)
         result.error = QStringLiteral("the bootloader received nothing");
-    BleBackend::setInstance(nullptr);
     return result;
 }
 

@@ -228,7 +228,7 @@ void TestDFUUpdater::resumeAfterLinkLoss()
 
     sim.updater.startUpdate(DfuSimFixture::deviceAddress());
     QTRY_VERIFY(sim.radio.connections().isEmpty() && !sim.statuses.isEmpty());
-    QTest::qWait(50); // the updater only logs the lost link
+    sim.settle(10000); // the updater only logs the lost link
     QCOMPARE(sim.errors, QStringList());
     QCOMPARE(sim.bootloader->receivedImage().size(), offsetKept);
     QVERIFY(sim.bootloader->activatedInit() == std::nullopt);
@@ -380,7 +380,7 @@ void TestDFUUpdater::errors()
     // The transfer stops where it is.
     const qsizetype requests = sim.requests.size();
     const qsizetype packets = sim.packets.size();
-    QTest::qWait(50);
+    sim.settle(10000);
     QCOMPARE(sim.requests.size(), requests);
     QCOMPARE(sim.packets.size(), packets);
     QCOMPARE(sim.errors.size(), 1);

@@ -1,4 +1,4 @@
-#include "LogFixture.h"
+#include "LogArchives.h"
 #include "PlotLoader.h"
 
 #include <QTemporaryDir>
