@@ -50,7 +50,7 @@ ZipEntryStream::ZipEntryStream(const std::string &path, const std::string &entry
     const std::string duplicate = duplicateName(m_archive);
     if (!duplicate.empty()) {
         close();
-        throw ZipStreamError("The archive holds more than one entry named " + duplicate);
+        throw ZipStreamError("Entry name appears more than once: " + duplicate);
     }
     zip_stat_t stat;
     zip_stat_init(&stat);

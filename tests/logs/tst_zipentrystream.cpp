@@ -103,7 +103,7 @@ private slots:
         const QString twice = dir.filePath("twice.zip");
         QVERIFY(writeStored(twice, {{"data.json", "[1]"}, {"metadata.json", "{}"}, {"data.jsoX", "[2]"}}));
         QVERIFY(patch(twice, "data.jsoX", "data.json"));
-        QTest::newRow("two entries of one name") << twice << "more than one entry named data.json";
+        QTest::newRow("two entries of one name") << twice << "Entry name appears more than once: data.json";
 
         const QString damaged = dir.filePath("damaged.zip");
         QVERIFY(writeStored(damaged, {{"data.json", "[1,2,3,4,5,6,7,8,9]"}}));
