@@ -177,7 +177,7 @@ bool MainWindow::openLogInTab(const QString &path)
         ++m_loadingLogs;
         try {
             // The build throws the zip layer's and the JSON library's errors.
-            view = new PlotView(path, ui->plots);
+            view = PlotView::open(path, ui->plots).release();
         } catch (const std::exception &e) {
             reason = QString::fromLocal8Bit(e.what());
         } catch (...) {

@@ -32,8 +32,8 @@ QString readWith(const QString &reader, const QString &path)
         return QStringLiteral("%1 parameters").arg(logParameterCount(session.header()));
     }
     if (reader == QLatin1String("plot")) {
-        PlotView view(path);
-        return QStringLiteral("%1, %2 parameters").arg(view.title()).arg(view.plotParameters().size());
+        const std::unique_ptr<PlotView> view = PlotView::open(path);
+        return QStringLiteral("%1, %2 parameters").arg(view->title()).arg(view->plotParameters().size());
     }
     nlohmann::json metadata;
     if (!readCatalogueMetadata(path, metadata))
