@@ -371,6 +371,78 @@ Přijato: %2</translation>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Nesprávný výsledek odpovědi Execute: %1 místo 1</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>neplatný operační kód</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>úspěch</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>nepodporovaný operační kód</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>neplatný parametr</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>nedostatek prostředků</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>neplatný objekt</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>nepodporovaný typ</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>operace není povolena</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>operace selhala</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>rozšířená chyba</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>neznámý výsledek</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>Spojení se zavaděčem selhalo během „%1“: %2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>Spojení se zavaděčem bylo ztraceno během „%1“</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>Zavaděč neodpověděl do %1 s během „%2“</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>Odpověď Select hlásí maximální velikost objektu 0</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>Zavaděč odmítl Set PRN: %1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>Zavaděč odmítl paket: %1</translation>
+    </message>
+    <message>
+        <source>The bootloader %1 was not found</source>
+        <translation>Zavaděč %1 nebyl nalezen</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -470,6 +542,187 @@ Očekáváno pole.</translation>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>Soubor firmwaru je poškozen, aktualizace není možná</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareRecoveryDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Název</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Select firmware file...</source>
+        <translation>Vyberte soubor firmwaru...</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Procházet...</translation>
+    </message>
+    <message>
+        <source>Recovering:</source>
+        <translation>Obnova:</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Hledat</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Obnovit</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Hledat znovu</translation>
+    </message>
+    <message>
+        <source>Stop scanning</source>
+        <translation>Zastavit hledání</translation>
+    </message>
+    <message>
+        <source>%1dBi</source>
+        <translation>%1 dBi</translation>
+    </message>
+    <message>
+        <source>Device was recovered successully. You can close this window now.</source>
+        <translation>Zařízení bylo úspěšně obnoveno. Nyní můžete toto okno zavřít.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateCheckRequestWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Refresh firmware update information for connected devices?</source>
+        <translation>Načíst informace o aktualizacích firmwaru pro připojená zařízení?</translation>
+    </message>
+    <message>
+        <source>Always check at startup</source>
+        <translation>Vždy kontrolovat při spuštění</translation>
+    </message>
+    <message>
+        <source>Check once</source>
+        <translation>Zkontrolovat jednou</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Device info</source>
+        <translation>Informace o zařízení</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>Verze hardwaru:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Current limiter firmware:</source>
+        <translation>Aktuální firmware omezovače:</translation>
+    </message>
+    <message>
+        <source>Current ESC firmware:</source>
+        <translation>Aktuální firmware regulátoru:</translation>
+    </message>
+    <message>
+        <source>Current bootloader firmware:</source>
+        <translation>Aktuální zavaděč:</translation>
+    </message>
+    <message>
+        <source>Calibration date:</source>
+        <translation>Datum kalibrace:</translation>
+    </message>
+    <message>
+        <source>Update status</source>
+        <translation>Stav aktualizace</translation>
+    </message>
+    <message>
+        <source>Update state</source>
+        <translation>Fáze aktualizace</translation>
+    </message>
+    <message>
+        <source>Firmware update</source>
+        <translation>Aktualizace firmwaru</translation>
+    </message>
+    <message>
+        <source>Main firmware</source>
+        <translation>Hlavní firmware</translation>
+    </message>
+    <message>
+        <source>Refresh information</source>
+        <translation>Obnovit informace</translation>
+    </message>
+    <message>
+        <source>Install from local file</source>
+        <translation>Instalovat z místního souboru</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Verze</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Popis</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Instalovat</translation>
+    </message>
+    <message>
+        <source>Bootloader firmware</source>
+        <translation>Zavaděč</translation>
+    </message>
+    <message>
+        <source>ESC firmware</source>
+        <translation>Firmware regulátoru</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nenalezeno</translation>
+    </message>
+    <message>
+        <source>Firmware was uploaded successully. Please reconnect to device.</source>
+        <translation>Firmware byl úspěšně nahrán. Připojte se znovu k zařízení.</translation>
+    </message>
+    <message>
+        <source>Bootloader firnware was uploaded successully. Reinstall main firmware?</source>
+        <translation>Zavaděč byl úspěšně nahrán. Znovu nainstalovat hlavní firmware?</translation>
+    </message>
+    <message>
+        <source>Please select firmware update file</source>
+        <translation>Vyberte soubor s aktualizací firmwaru</translation>
+    </message>
+    <message>
+        <source>Error loading firmware update file</source>
+        <translation>Chyba při načítání souboru s aktualizací firmwaru</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Chyba: %1</translation>
     </message>
 </context>
 <context>
@@ -751,6 +1004,97 @@ Očekáváno pole.</translation>
     <message>
         <source>Cannot write the CSV file %1: %2</source>
         <translation>Soubor CSV %1 nelze zapsat: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LoggerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Read what's on the device</source>
+        <translation>Načíst, co je v zařízení</translation>
+    </message>
+    <message>
+        <source>Read All Logs</source>
+        <translation>Načíst všechny záznamy</translation>
+    </message>
+    <message>
+        <source>Read New Logs</source>
+        <translation>Načíst nové záznamy</translation>
+    </message>
+    <message>
+        <source>Read selected</source>
+        <translation>Načíst vybrané</translation>
+    </message>
+    <message>
+        <source>Clear logs</source>
+        <translation>Vymazat záznamy</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Složka</translation>
+    </message>
+    <message>
+        <source>Additionaly export as CSV</source>
+        <translation>Navíc exportovat jako CSV</translation>
+    </message>
+    <message>
+        <source>Logs on device</source>
+        <translation>Záznamy v zařízení</translation>
+    </message>
+    <message>
+        <source>Logs already read - what is in the directory</source>
+        <translation>Již načtené záznamy - obsah složky</translation>
+    </message>
+    <message>
+        <source>Log read speed: 0 kbit/s</source>
+        <translation>Rychlost čtení: 0 kbit/s</translation>
+    </message>
+    <message>
+        <source>%1 (not complete race)</source>
+        <translation>%1 (nedokončený závod)</translation>
+    </message>
+    <message>
+        <source>Log read speed: %1 kbit/s</source>
+        <translation>Rychlost čtení: %1 kbit/s</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>Zařízení přestalo odpovídat během čtení relace %1.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>Zařízení neodpovědělo na požadavek na relaci %1.</translation>
+    </message>
+    <message>
+        <source>Click "Read what's on the device"</source>
+        <translation>Klikněte na „Načíst, co je v zařízení“</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>neznámá chyba</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2</source>
+        <translation>Relaci %1 nelze uložit: %2</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>Relace %1 neprošla kontrolním součtem: byla uložena, ale její data mohou být poškozená.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
+        <translation>Spojení se zařízením se přerušilo během čtení relace %1. Načtěte ji znovu, až bude zařízení připojeno.</translation>
+    </message>
+    <message>
+        <source>Finish reading logs</source>
+        <translation>Načítání záznamů dokončeno</translation>
+    </message>
+    <message>
+        <source>Select logs directory</source>
+        <translation>Vyberte složku záznamů</translation>
     </message>
 </context>
 <context>

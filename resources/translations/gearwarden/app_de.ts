@@ -371,6 +371,78 @@ Empfangen: %2</translation>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Falsches Ergebnis der Execute-Antwort: %1 statt 1</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>ungültiger Opcode</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>Erfolg</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>Opcode nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>ungültiger Parameter</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>unzureichende Ressourcen</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>ungültiges Objekt</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>nicht unterstützter Typ</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>Vorgang nicht zulässig</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>Vorgang fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>erweiterter Fehler</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>unbekanntes Ergebnis</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>Verbindung zum Bootloader bei „%1“ fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>Verbindung zum Bootloader bei „%1“ verloren</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>Keine Antwort des Bootloaders innerhalb von %1 s bei „%2“</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>Select-Antwort meldet eine maximale Objektgröße von 0</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>Set PRN vom Bootloader abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>Paket vom Bootloader abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>The bootloader %1 was not found</source>
+        <translation>Der Bootloader %1 wurde nicht gefunden</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -470,6 +542,187 @@ Array erwartet.</translation>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>Firmware-Datei beschädigt, Aktualisierung nicht möglich</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareRecoveryDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Select firmware file...</source>
+        <translation>Firmware-Datei auswählen...</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Recovering:</source>
+        <translation>Wiederherstellung:</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Erneut suchen</translation>
+    </message>
+    <message>
+        <source>Stop scanning</source>
+        <translation>Suche beenden</translation>
+    </message>
+    <message>
+        <source>%1dBi</source>
+        <translation>%1 dBi</translation>
+    </message>
+    <message>
+        <source>Device was recovered successully. You can close this window now.</source>
+        <translation>Das Gerät wurde erfolgreich wiederhergestellt. Sie können dieses Fenster jetzt schließen.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateCheckRequestWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Refresh firmware update information for connected devices?</source>
+        <translation>Informationen zu Firmware-Aktualisierungen für verbundene Geräte abrufen?</translation>
+    </message>
+    <message>
+        <source>Always check at startup</source>
+        <translation>Beim Start immer prüfen</translation>
+    </message>
+    <message>
+        <source>Check once</source>
+        <translation>Einmal prüfen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Device info</source>
+        <translation>Geräteinformationen</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>Hardware-Version:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Current limiter firmware:</source>
+        <translation>Aktuelle Limiter-Firmware:</translation>
+    </message>
+    <message>
+        <source>Current ESC firmware:</source>
+        <translation>Aktuelle Regler-Firmware:</translation>
+    </message>
+    <message>
+        <source>Current bootloader firmware:</source>
+        <translation>Aktueller Bootloader:</translation>
+    </message>
+    <message>
+        <source>Calibration date:</source>
+        <translation>Kalibrierdatum:</translation>
+    </message>
+    <message>
+        <source>Update status</source>
+        <translation>Aktualisierungsstatus</translation>
+    </message>
+    <message>
+        <source>Update state</source>
+        <translation>Aktualisierungsschritt</translation>
+    </message>
+    <message>
+        <source>Firmware update</source>
+        <translation>Firmware-Aktualisierung</translation>
+    </message>
+    <message>
+        <source>Main firmware</source>
+        <translation>Hauptfirmware</translation>
+    </message>
+    <message>
+        <source>Refresh information</source>
+        <translation>Informationen aktualisieren</translation>
+    </message>
+    <message>
+        <source>Install from local file</source>
+        <translation>Aus lokaler Datei installieren</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installieren</translation>
+    </message>
+    <message>
+        <source>Bootloader firmware</source>
+        <translation>Bootloader</translation>
+    </message>
+    <message>
+        <source>ESC firmware</source>
+        <translation>Regler-Firmware</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Firmware was uploaded successully. Please reconnect to device.</source>
+        <translation>Die Firmware wurde erfolgreich übertragen. Bitte verbinden Sie sich erneut mit dem Gerät.</translation>
+    </message>
+    <message>
+        <source>Bootloader firnware was uploaded successully. Reinstall main firmware?</source>
+        <translation>Der Bootloader wurde erfolgreich übertragen. Hauptfirmware neu installieren?</translation>
+    </message>
+    <message>
+        <source>Please select firmware update file</source>
+        <translation>Bitte wählen Sie die Firmware-Aktualisierungsdatei</translation>
+    </message>
+    <message>
+        <source>Error loading firmware update file</source>
+        <translation>Fehler beim Laden der Firmware-Aktualisierungsdatei</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Fehler: %1</translation>
     </message>
 </context>
 <context>
@@ -751,6 +1004,97 @@ Array erwartet.</translation>
     <message>
         <source>Cannot write the CSV file %1: %2</source>
         <translation>Die CSV-Datei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LoggerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Read what's on the device</source>
+        <translation>Lesen, was auf dem Gerät ist</translation>
+    </message>
+    <message>
+        <source>Read All Logs</source>
+        <translation>Alle Logs lesen</translation>
+    </message>
+    <message>
+        <source>Read New Logs</source>
+        <translation>Neue Logs lesen</translation>
+    </message>
+    <message>
+        <source>Read selected</source>
+        <translation>Auswahl lesen</translation>
+    </message>
+    <message>
+        <source>Clear logs</source>
+        <translation>Logs löschen</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Additionaly export as CSV</source>
+        <translation>Zusätzlich als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Logs on device</source>
+        <translation>Logs auf dem Gerät</translation>
+    </message>
+    <message>
+        <source>Logs already read - what is in the directory</source>
+        <translation>Bereits gelesene Logs – was im Ordner liegt</translation>
+    </message>
+    <message>
+        <source>Log read speed: 0 kbit/s</source>
+        <translation>Lesegeschwindigkeit: 0 kbit/s</translation>
+    </message>
+    <message>
+        <source>%1 (not complete race)</source>
+        <translation>%1 (Rennen nicht beendet)</translation>
+    </message>
+    <message>
+        <source>Log read speed: %1 kbit/s</source>
+        <translation>Lesegeschwindigkeit: %1 kbit/s</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>Das Gerät antwortete nicht mehr, während Sitzung %1 gelesen wurde.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>Das Gerät hat auf die Anfrage nach Sitzung %1 nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>Click "Read what's on the device"</source>
+        <translation>Klicken Sie auf „Lesen, was auf dem Gerät ist“</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2</source>
+        <translation>Sitzung %1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>Sitzung %1 hat die Prüfsumme nicht bestanden: Sie wurde gespeichert, aber ihre Daten können beschädigt sein.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
+        <translation>Die Verbindung zum Gerät ging verloren, während Sitzung %1 gelesen wurde. Lesen Sie sie erneut, sobald das Gerät verbunden ist.</translation>
+    </message>
+    <message>
+        <source>Finish reading logs</source>
+        <translation>Lesen der Logs beendet</translation>
+    </message>
+    <message>
+        <source>Select logs directory</source>
+        <translation>Log-Ordner wählen</translation>
     </message>
 </context>
 <context>

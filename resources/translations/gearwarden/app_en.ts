@@ -371,6 +371,78 @@ Received: %2</translation>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Execute response incorrect result: %1 instead of 1</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>invalid opcode</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>success</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>opcode not supported</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>invalid parameter</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>insufficient resources</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>invalid object</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>unsupported type</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>operation not permitted</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>operation failed</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>extended error</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>unknown result</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>Connection to the bootloader failed during "%1": %2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>Connection to the bootloader lost during "%1"</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>No answer from the bootloader within %1 s during "%2"</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>Select response reports a maximum object size of 0</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>Set PRN refused by the bootloader: %1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>Packet refused by the bootloader: %1</translation>
+    </message>
+    <message>
+        <source>The bootloader %1 was not found</source>
+        <translation>The bootloader %1 was not found</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -470,6 +542,187 @@ Expected array.</translation>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>Firmware file corrupted, can't update</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareRecoveryDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Select firmware file...</source>
+        <translation>Select firmware file...</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>Recovering:</source>
+        <translation>Recovering:</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Recover</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Rescan</translation>
+    </message>
+    <message>
+        <source>Stop scanning</source>
+        <translation>Stop scanning</translation>
+    </message>
+    <message>
+        <source>%1dBi</source>
+        <translation>%1dBi</translation>
+    </message>
+    <message>
+        <source>Device was recovered successully. You can close this window now.</source>
+        <translation>Device was recovered successully. You can close this window now.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateCheckRequestWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Refresh firmware update information for connected devices?</source>
+        <translation>Refresh firmware update information for connected devices?</translation>
+    </message>
+    <message>
+        <source>Always check at startup</source>
+        <translation>Always check at startup</translation>
+    </message>
+    <message>
+        <source>Check once</source>
+        <translation>Check once</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Device info</source>
+        <translation>Device info</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>Hardware version:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Current limiter firmware:</source>
+        <translation>Current limiter firmware:</translation>
+    </message>
+    <message>
+        <source>Current ESC firmware:</source>
+        <translation>Current ESC firmware:</translation>
+    </message>
+    <message>
+        <source>Current bootloader firmware:</source>
+        <translation>Current bootloader firmware:</translation>
+    </message>
+    <message>
+        <source>Calibration date:</source>
+        <translation>Calibration date:</translation>
+    </message>
+    <message>
+        <source>Update status</source>
+        <translation>Update status</translation>
+    </message>
+    <message>
+        <source>Update state</source>
+        <translation>Update state</translation>
+    </message>
+    <message>
+        <source>Firmware update</source>
+        <translation>Firmware update</translation>
+    </message>
+    <message>
+        <source>Main firmware</source>
+        <translation>Main firmware</translation>
+    </message>
+    <message>
+        <source>Refresh information</source>
+        <translation>Refresh information</translation>
+    </message>
+    <message>
+        <source>Install from local file</source>
+        <translation>Install from local file</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Install</translation>
+    </message>
+    <message>
+        <source>Bootloader firmware</source>
+        <translation>Bootloader firmware</translation>
+    </message>
+    <message>
+        <source>ESC firmware</source>
+        <translation>ESC firmware</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Not found</translation>
+    </message>
+    <message>
+        <source>Firmware was uploaded successully. Please reconnect to device.</source>
+        <translation>Firmware was uploaded successully. Please reconnect to device.</translation>
+    </message>
+    <message>
+        <source>Bootloader firnware was uploaded successully. Reinstall main firmware?</source>
+        <translation>Bootloader firnware was uploaded successully. Reinstall main firmware?</translation>
+    </message>
+    <message>
+        <source>Please select firmware update file</source>
+        <translation>Please select firmware update file</translation>
+    </message>
+    <message>
+        <source>Error loading firmware update file</source>
+        <translation>Error loading firmware update file</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Error: %1</translation>
     </message>
 </context>
 <context>
@@ -751,6 +1004,97 @@ Expected array.</translation>
     <message>
         <source>Cannot write the CSV file %1: %2</source>
         <translation>Cannot write the CSV file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LoggerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Read what's on the device</source>
+        <translation>Read what's on the device</translation>
+    </message>
+    <message>
+        <source>Read All Logs</source>
+        <translation>Read All Logs</translation>
+    </message>
+    <message>
+        <source>Read New Logs</source>
+        <translation>Read New Logs</translation>
+    </message>
+    <message>
+        <source>Read selected</source>
+        <translation>Read selected</translation>
+    </message>
+    <message>
+        <source>Clear logs</source>
+        <translation>Clear logs</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Additionaly export as CSV</source>
+        <translation>Additionaly export as CSV</translation>
+    </message>
+    <message>
+        <source>Logs on device</source>
+        <translation>Logs on device</translation>
+    </message>
+    <message>
+        <source>Logs already read - what is in the directory</source>
+        <translation>Logs already read - what is in the directory</translation>
+    </message>
+    <message>
+        <source>Log read speed: 0 kbit/s</source>
+        <translation>Log read speed: 0 kbit/s</translation>
+    </message>
+    <message>
+        <source>%1 (not complete race)</source>
+        <translation>%1 (not complete race)</translation>
+    </message>
+    <message>
+        <source>Log read speed: %1 kbit/s</source>
+        <translation>Log read speed: %1 kbit/s</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>The device stopped answering while session %1 was being read.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>The device did not answer the request for session %1.</translation>
+    </message>
+    <message>
+        <source>Click "Read what's on the device"</source>
+        <translation>Click "Read what's on the device"</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unknown error</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2</source>
+        <translation>Session %1 could not be saved: %2</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>Session %1 failed its checksum: it was saved, but its data may be damaged.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
+        <translation>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</translation>
+    </message>
+    <message>
+        <source>Finish reading logs</source>
+        <translation>Finish reading logs</translation>
+    </message>
+    <message>
+        <source>Select logs directory</source>
+        <translation>Select logs directory</translation>
     </message>
 </context>
 <context>

@@ -371,6 +371,78 @@ Received: %2</source>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Execute 応答の結果が正しくありません: %1 (1 が必要)</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>無効なオペコード</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>サポートされていないオペコード</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>無効なパラメーター</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>リソース不足</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>無効なオブジェクト</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>サポートされていない種類</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>許可されていない操作</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>操作に失敗しました</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>拡張エラー</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>不明な結果</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>「%1」の実行中にブートローダーとの接続に失敗しました: %2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>「%1」の実行中にブートローダーとの接続が切れました</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>「%2」の実行中、ブートローダーから %1 秒以内に応答がありません</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>Select 応答の最大オブジェクトサイズが 0 です</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>ブートローダーが Set PRN を拒否しました: %1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>ブートローダーがパケットを拒否しました: %1</translation>
+    </message>
+    <message>
+        <source>The bootloader %1 was not found</source>
+        <translation>ブートローダー %1 が見つかりません</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -470,6 +542,187 @@ Expected array.</source>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>ファームウェアファイルが破損しているため、更新できません</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareRecoveryDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Select firmware file...</source>
+        <translation>ファームウェアファイルを選択...</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>参照...</translation>
+    </message>
+    <message>
+        <source>Recovering:</source>
+        <translation>復旧中:</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>スキャン</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>復旧</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>再スキャン</translation>
+    </message>
+    <message>
+        <source>Stop scanning</source>
+        <translation>スキャンを停止</translation>
+    </message>
+    <message>
+        <source>%1dBi</source>
+        <translation>%1dBi</translation>
+    </message>
+    <message>
+        <source>Device was recovered successully. You can close this window now.</source>
+        <translation>デバイスは正常に復旧しました。このウィンドウを閉じてかまいません。</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateCheckRequestWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Refresh firmware update information for connected devices?</source>
+        <translation>接続するデバイスのファームウェア更新情報を確認しますか?</translation>
+    </message>
+    <message>
+        <source>Always check at startup</source>
+        <translation>起動時に常に確認</translation>
+    </message>
+    <message>
+        <source>Check once</source>
+        <translation>今回だけ確認</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Device info</source>
+        <translation>デバイス情報</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>ハードウェアバージョン:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Current limiter firmware:</source>
+        <translation>現在のリミッターファームウェア:</translation>
+    </message>
+    <message>
+        <source>Current ESC firmware:</source>
+        <translation>現在の ESC ファームウェア:</translation>
+    </message>
+    <message>
+        <source>Current bootloader firmware:</source>
+        <translation>現在のブートローダー:</translation>
+    </message>
+    <message>
+        <source>Calibration date:</source>
+        <translation>校正日:</translation>
+    </message>
+    <message>
+        <source>Update status</source>
+        <translation>更新状況</translation>
+    </message>
+    <message>
+        <source>Update state</source>
+        <translation>更新段階</translation>
+    </message>
+    <message>
+        <source>Firmware update</source>
+        <translation>ファームウェア更新</translation>
+    </message>
+    <message>
+        <source>Main firmware</source>
+        <translation>メインファームウェア</translation>
+    </message>
+    <message>
+        <source>Refresh information</source>
+        <translation>情報を更新</translation>
+    </message>
+    <message>
+        <source>Install from local file</source>
+        <translation>ローカルファイルからインストール</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>バージョン</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>説明</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>インストール</translation>
+    </message>
+    <message>
+        <source>Bootloader firmware</source>
+        <translation>ブートローダー</translation>
+    </message>
+    <message>
+        <source>ESC firmware</source>
+        <translation>ESC ファームウェア</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>見つかりません</translation>
+    </message>
+    <message>
+        <source>Firmware was uploaded successully. Please reconnect to device.</source>
+        <translation>ファームウェアのアップロードが完了しました。デバイスに再接続してください。</translation>
+    </message>
+    <message>
+        <source>Bootloader firnware was uploaded successully. Reinstall main firmware?</source>
+        <translation>ブートローダーのアップロードが完了しました。メインファームウェアを再インストールしますか?</translation>
+    </message>
+    <message>
+        <source>Please select firmware update file</source>
+        <translation>ファームウェア更新ファイルを選択してください</translation>
+    </message>
+    <message>
+        <source>Error loading firmware update file</source>
+        <translation>ファームウェア更新ファイルの読み込みエラー</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>エラー: %1</translation>
     </message>
 </context>
 <context>
@@ -751,6 +1004,97 @@ Expected array.</source>
     <message>
         <source>Cannot write the CSV file %1: %2</source>
         <translation>CSV ファイル %1 を書き込めません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LoggerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Read what's on the device</source>
+        <translation>デバイスの内容を読み取る</translation>
+    </message>
+    <message>
+        <source>Read All Logs</source>
+        <translation>すべてのログを読み取る</translation>
+    </message>
+    <message>
+        <source>Read New Logs</source>
+        <translation>新しいログを読み取る</translation>
+    </message>
+    <message>
+        <source>Read selected</source>
+        <translation>選択を読み取る</translation>
+    </message>
+    <message>
+        <source>Clear logs</source>
+        <translation>ログを消去</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>Additionaly export as CSV</source>
+        <translation>CSV としても書き出す</translation>
+    </message>
+    <message>
+        <source>Logs on device</source>
+        <translation>デバイス上のログ</translation>
+    </message>
+    <message>
+        <source>Logs already read - what is in the directory</source>
+        <translation>読み取り済みのログ - フォルダーの内容</translation>
+    </message>
+    <message>
+        <source>Log read speed: 0 kbit/s</source>
+        <translation>ログ読み取り速度: 0 kbit/s</translation>
+    </message>
+    <message>
+        <source>%1 (not complete race)</source>
+        <translation>%1 (未完了のレース)</translation>
+    </message>
+    <message>
+        <source>Log read speed: %1 kbit/s</source>
+        <translation>ログ読み取り速度: %1 kbit/s</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>セッション %1 の読み取り中にデバイスが応答しなくなりました。</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>デバイスはセッション %1 の要求に応答しませんでした。</translation>
+    </message>
+    <message>
+        <source>Click "Read what's on the device"</source>
+        <translation>「デバイスの内容を読み取る」をクリックしてください</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>不明なエラー</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2</source>
+        <translation>セッション %1 を保存できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>セッション %1 はチェックサムが一致しません: 保存されましたが、データが破損している可能性があります。</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
+        <translation>セッション %1 の読み取り中にデバイスとの接続が切れました。デバイスが接続されたら再度読み取ってください。</translation>
+    </message>
+    <message>
+        <source>Finish reading logs</source>
+        <translation>ログの読み取りが完了しました</translation>
+    </message>
+    <message>
+        <source>Select logs directory</source>
+        <translation>ログフォルダーを選択</translation>
     </message>
 </context>
 <context>

@@ -371,6 +371,78 @@ Otrzymano: %2</translation>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Nieprawidłowy wynik odpowiedzi Execute: %1 zamiast 1</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>nieprawidłowy kod operacji</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>sukces</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>nieobsługiwany kod operacji</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>nieprawidłowy parametr</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>niewystarczające zasoby</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>nieprawidłowy obiekt</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>nieobsługiwany typ</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>operacja niedozwolona</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>operacja nie powiodła się</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>błąd rozszerzony</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>nieznany wynik</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>Połączenie z programem rozruchowym nie powiodło się podczas „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>Utracono połączenie z programem rozruchowym podczas „%1”</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>Brak odpowiedzi programu rozruchowego w ciągu %1 s podczas „%2”</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>Odpowiedź Select podaje maksymalny rozmiar obiektu 0</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>Program rozruchowy odrzucił Set PRN: %1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>Program rozruchowy odrzucił pakiet: %1</translation>
+    </message>
+    <message>
+        <source>The bootloader %1 was not found</source>
+        <translation>Nie znaleziono programu rozruchowego %1</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -470,6 +542,187 @@ Oczekiwano tablicy.</translation>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>Plik oprogramowania jest uszkodzony, nie można zaktualizować</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareRecoveryDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Okno dialogowe</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Select firmware file...</source>
+        <translation>Wybierz plik oprogramowania...</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Przeglądaj...</translation>
+    </message>
+    <message>
+        <source>Recovering:</source>
+        <translation>Odzyskiwanie:</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Skanuj</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Odzyskaj</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Skanuj ponownie</translation>
+    </message>
+    <message>
+        <source>Stop scanning</source>
+        <translation>Zatrzymaj skanowanie</translation>
+    </message>
+    <message>
+        <source>%1dBi</source>
+        <translation>%1 dBi</translation>
+    </message>
+    <message>
+        <source>Device was recovered successully. You can close this window now.</source>
+        <translation>Urządzenie zostało odzyskane. Możesz teraz zamknąć to okno.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateCheckRequestWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Okno dialogowe</translation>
+    </message>
+    <message>
+        <source>Refresh firmware update information for connected devices?</source>
+        <translation>Odświeżyć informacje o aktualizacjach oprogramowania dla podłączonych urządzeń?</translation>
+    </message>
+    <message>
+        <source>Always check at startup</source>
+        <translation>Zawsze sprawdzaj przy uruchomieniu</translation>
+    </message>
+    <message>
+        <source>Check once</source>
+        <translation>Sprawdź raz</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Device info</source>
+        <translation>Informacje o urządzeniu</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>Wersja sprzętu:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Current limiter firmware:</source>
+        <translation>Bieżące oprogramowanie ogranicznika:</translation>
+    </message>
+    <message>
+        <source>Current ESC firmware:</source>
+        <translation>Bieżące oprogramowanie regulatora:</translation>
+    </message>
+    <message>
+        <source>Current bootloader firmware:</source>
+        <translation>Bieżący program rozruchowy:</translation>
+    </message>
+    <message>
+        <source>Calibration date:</source>
+        <translation>Data kalibracji:</translation>
+    </message>
+    <message>
+        <source>Update status</source>
+        <translation>Stan aktualizacji</translation>
+    </message>
+    <message>
+        <source>Update state</source>
+        <translation>Etap aktualizacji</translation>
+    </message>
+    <message>
+        <source>Firmware update</source>
+        <translation>Aktualizacja oprogramowania</translation>
+    </message>
+    <message>
+        <source>Main firmware</source>
+        <translation>Główne oprogramowanie</translation>
+    </message>
+    <message>
+        <source>Refresh information</source>
+        <translation>Odśwież informacje</translation>
+    </message>
+    <message>
+        <source>Install from local file</source>
+        <translation>Zainstaluj z pliku lokalnego</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Wersja</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Opis</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Zainstaluj</translation>
+    </message>
+    <message>
+        <source>Bootloader firmware</source>
+        <translation>Program rozruchowy</translation>
+    </message>
+    <message>
+        <source>ESC firmware</source>
+        <translation>Oprogramowanie regulatora</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nie znaleziono</translation>
+    </message>
+    <message>
+        <source>Firmware was uploaded successully. Please reconnect to device.</source>
+        <translation>Oprogramowanie zostało przesłane. Połącz się ponownie z urządzeniem.</translation>
+    </message>
+    <message>
+        <source>Bootloader firnware was uploaded successully. Reinstall main firmware?</source>
+        <translation>Program rozruchowy został przesłany. Zainstalować ponownie główne oprogramowanie?</translation>
+    </message>
+    <message>
+        <source>Please select firmware update file</source>
+        <translation>Wybierz plik aktualizacji oprogramowania</translation>
+    </message>
+    <message>
+        <source>Error loading firmware update file</source>
+        <translation>Błąd wczytywania pliku aktualizacji oprogramowania</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Błąd: %1</translation>
     </message>
 </context>
 <context>
@@ -751,6 +1004,97 @@ Oczekiwano tablicy.</translation>
     <message>
         <source>Cannot write the CSV file %1: %2</source>
         <translation>Nie można zapisać pliku CSV %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LoggerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Read what's on the device</source>
+        <translation>Odczytaj, co jest na urządzeniu</translation>
+    </message>
+    <message>
+        <source>Read All Logs</source>
+        <translation>Odczytaj wszystkie logi</translation>
+    </message>
+    <message>
+        <source>Read New Logs</source>
+        <translation>Odczytaj nowe logi</translation>
+    </message>
+    <message>
+        <source>Read selected</source>
+        <translation>Odczytaj zaznaczone</translation>
+    </message>
+    <message>
+        <source>Clear logs</source>
+        <translation>Wyczyść logi</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Additionaly export as CSV</source>
+        <translation>Dodatkowo eksportuj jako CSV</translation>
+    </message>
+    <message>
+        <source>Logs on device</source>
+        <translation>Logi na urządzeniu</translation>
+    </message>
+    <message>
+        <source>Logs already read - what is in the directory</source>
+        <translation>Już odczytane logi - zawartość folderu</translation>
+    </message>
+    <message>
+        <source>Log read speed: 0 kbit/s</source>
+        <translation>Prędkość odczytu: 0 kbit/s</translation>
+    </message>
+    <message>
+        <source>%1 (not complete race)</source>
+        <translation>%1 (wyścig niezakończony)</translation>
+    </message>
+    <message>
+        <source>Log read speed: %1 kbit/s</source>
+        <translation>Prędkość odczytu: %1 kbit/s</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>Urządzenie przestało odpowiadać podczas odczytu sesji %1.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>Urządzenie nie odpowiedziało na żądanie sesji %1.</translation>
+    </message>
+    <message>
+        <source>Click "Read what's on the device"</source>
+        <translation>Kliknij „Odczytaj, co jest na urządzeniu”</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>nieznany błąd</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2</source>
+        <translation>Nie można zapisać sesji %1: %2</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>Sesja %1 nie przeszła kontroli sumy: została zapisana, ale jej dane mogą być uszkodzone.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
+        <translation>Połączenie z urządzeniem zostało utracone podczas odczytu sesji %1. Odczytaj ją ponownie, gdy urządzenie się połączy.</translation>
+    </message>
+    <message>
+        <source>Finish reading logs</source>
+        <translation>Odczyt logów zakończony</translation>
+    </message>
+    <message>
+        <source>Select logs directory</source>
+        <translation>Wybierz folder logów</translation>
     </message>
 </context>
 <context>

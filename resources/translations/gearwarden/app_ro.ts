@@ -371,6 +371,78 @@ Primit: %2</translation>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Rezultat incorect al răspunsului Execute: %1 în loc de 1</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>cod de operație nevalid</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>succes</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>cod de operație neacceptat</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>parametru nevalid</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>resurse insuficiente</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>obiect nevalid</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>tip neacceptat</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>operație nepermisă</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>operația a eșuat</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>eroare extinsă</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>rezultat necunoscut</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>Conexiunea cu bootloaderul a eșuat în timpul „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>Conexiunea cu bootloaderul s-a pierdut în timpul „%1”</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>Niciun răspuns de la bootloader în %1 s în timpul „%2”</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>Răspunsul Select raportează o dimensiune maximă a obiectului de 0</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>Set PRN refuzat de bootloader: %1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>Pachet refuzat de bootloader: %1</translation>
+    </message>
+    <message>
+        <source>The bootloader %1 was not found</source>
+        <translation>Bootloaderul %1 nu a fost găsit</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -470,6 +542,187 @@ Se aștepta o listă.</translation>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>Fișierul de firmware este corupt, actualizarea nu este posibilă</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareRecoveryDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nume</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Select firmware file...</source>
+        <translation>Selectați fișierul de firmware...</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Răsfoire...</translation>
+    </message>
+    <message>
+        <source>Recovering:</source>
+        <translation>Recuperare:</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scanare</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Recuperare</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Scanare din nou</translation>
+    </message>
+    <message>
+        <source>Stop scanning</source>
+        <translation>Oprire scanare</translation>
+    </message>
+    <message>
+        <source>%1dBi</source>
+        <translation>%1 dBi</translation>
+    </message>
+    <message>
+        <source>Device was recovered successully. You can close this window now.</source>
+        <translation>Dispozitivul a fost recuperat cu succes. Acum puteți închide această fereastră.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateCheckRequestWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Refresh firmware update information for connected devices?</source>
+        <translation>Actualizați informațiile despre actualizările de firmware pentru dispozitivele conectate?</translation>
+    </message>
+    <message>
+        <source>Always check at startup</source>
+        <translation>Verifică întotdeauna la pornire</translation>
+    </message>
+    <message>
+        <source>Check once</source>
+        <translation>Verifică o dată</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anulare</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Device info</source>
+        <translation>Informații despre dispozitiv</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>Versiune hardware:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Current limiter firmware:</source>
+        <translation>Firmware actual al limitatorului:</translation>
+    </message>
+    <message>
+        <source>Current ESC firmware:</source>
+        <translation>Firmware ESC actual:</translation>
+    </message>
+    <message>
+        <source>Current bootloader firmware:</source>
+        <translation>Bootloader actual:</translation>
+    </message>
+    <message>
+        <source>Calibration date:</source>
+        <translation>Data calibrării:</translation>
+    </message>
+    <message>
+        <source>Update status</source>
+        <translation>Starea actualizării</translation>
+    </message>
+    <message>
+        <source>Update state</source>
+        <translation>Etapa actualizării</translation>
+    </message>
+    <message>
+        <source>Firmware update</source>
+        <translation>Actualizare firmware</translation>
+    </message>
+    <message>
+        <source>Main firmware</source>
+        <translation>Firmware principal</translation>
+    </message>
+    <message>
+        <source>Refresh information</source>
+        <translation>Actualizare informații</translation>
+    </message>
+    <message>
+        <source>Install from local file</source>
+        <translation>Instalare din fișier local</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versiune</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descriere</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Instalare</translation>
+    </message>
+    <message>
+        <source>Bootloader firmware</source>
+        <translation>Firmware bootloader</translation>
+    </message>
+    <message>
+        <source>ESC firmware</source>
+        <translation>Firmware ESC</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Negăsit</translation>
+    </message>
+    <message>
+        <source>Firmware was uploaded successully. Please reconnect to device.</source>
+        <translation>Firmware-ul a fost încărcat cu succes. Reconectați-vă la dispozitiv.</translation>
+    </message>
+    <message>
+        <source>Bootloader firnware was uploaded successully. Reinstall main firmware?</source>
+        <translation>Bootloaderul a fost încărcat cu succes. Reinstalați firmware-ul principal?</translation>
+    </message>
+    <message>
+        <source>Please select firmware update file</source>
+        <translation>Selectați fișierul de actualizare a firmware-ului</translation>
+    </message>
+    <message>
+        <source>Error loading firmware update file</source>
+        <translation>Eroare la încărcarea fișierului de actualizare</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Eroare: %1</translation>
     </message>
 </context>
 <context>
@@ -751,6 +1004,97 @@ Se aștepta o listă.</translation>
     <message>
         <source>Cannot write the CSV file %1: %2</source>
         <translation>Nu se poate scrie fișierul CSV %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LoggerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Read what's on the device</source>
+        <translation>Citește ce este pe dispozitiv</translation>
+    </message>
+    <message>
+        <source>Read All Logs</source>
+        <translation>Citește toate jurnalele</translation>
+    </message>
+    <message>
+        <source>Read New Logs</source>
+        <translation>Citește jurnalele noi</translation>
+    </message>
+    <message>
+        <source>Read selected</source>
+        <translation>Citește selecția</translation>
+    </message>
+    <message>
+        <source>Clear logs</source>
+        <translation>Șterge jurnalele</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dosar</translation>
+    </message>
+    <message>
+        <source>Additionaly export as CSV</source>
+        <translation>Exportă și ca CSV</translation>
+    </message>
+    <message>
+        <source>Logs on device</source>
+        <translation>Jurnale pe dispozitiv</translation>
+    </message>
+    <message>
+        <source>Logs already read - what is in the directory</source>
+        <translation>Jurnale deja citite - ce este în dosar</translation>
+    </message>
+    <message>
+        <source>Log read speed: 0 kbit/s</source>
+        <translation>Viteză de citire: 0 kbit/s</translation>
+    </message>
+    <message>
+        <source>%1 (not complete race)</source>
+        <translation>%1 (cursă neterminată)</translation>
+    </message>
+    <message>
+        <source>Log read speed: %1 kbit/s</source>
+        <translation>Viteză de citire: %1 kbit/s</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>Dispozitivul a încetat să răspundă în timpul citirii sesiunii %1.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>Dispozitivul nu a răspuns la cererea pentru sesiunea %1.</translation>
+    </message>
+    <message>
+        <source>Click "Read what's on the device"</source>
+        <translation>Apăsați „Citește ce este pe dispozitiv”</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>eroare necunoscută</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2</source>
+        <translation>Sesiunea %1 nu a putut fi salvată: %2</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>Sesiunea %1 nu a trecut verificarea sumei de control: a fost salvată, dar datele pot fi deteriorate.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
+        <translation>Conexiunea cu dispozitivul s-a pierdut în timpul citirii sesiunii %1. Citiți-o din nou după ce dispozitivul se conectează.</translation>
+    </message>
+    <message>
+        <source>Finish reading logs</source>
+        <translation>Citirea jurnalelor s-a încheiat</translation>
+    </message>
+    <message>
+        <source>Select logs directory</source>
+        <translation>Selectați dosarul jurnalelor</translation>
     </message>
 </context>
 <context>

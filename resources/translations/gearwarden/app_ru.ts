@@ -371,6 +371,78 @@ Received: %2</source>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Неверный результат ответа Execute: %1 вместо 1</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>неверный код операции</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>успешно</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>код операции не поддерживается</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>неверный параметр</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>недостаточно ресурсов</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>неверный объект</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>неподдерживаемый тип</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>операция не разрешена</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>операция не выполнена</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>расширенная ошибка</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>неизвестный результат</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>Ошибка соединения с загрузчиком на шаге «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>Соединение с загрузчиком потеряно на шаге «%1»</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>Загрузчик не ответил за %1 с на шаге «%2»</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>Ответ Select сообщает максимальный размер объекта 0</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>Загрузчик отклонил Set PRN: %1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>Загрузчик отклонил пакет: %1</translation>
+    </message>
+    <message>
+        <source>The bootloader %1 was not found</source>
+        <translation>Загрузчик %1 не найден</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -470,6 +542,187 @@ Expected array.</source>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>Файл прошивки повреждён, обновление невозможно</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareRecoveryDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалог</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Select firmware file...</source>
+        <translation>Выберите файл прошивки...</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Обзор...</translation>
+    </message>
+    <message>
+        <source>Recovering:</source>
+        <translation>Восстановление:</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Восстановить</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Повторить поиск</translation>
+    </message>
+    <message>
+        <source>Stop scanning</source>
+        <translation>Остановить поиск</translation>
+    </message>
+    <message>
+        <source>%1dBi</source>
+        <translation>%1 дБи</translation>
+    </message>
+    <message>
+        <source>Device was recovered successully. You can close this window now.</source>
+        <translation>Устройство успешно восстановлено. Теперь это окно можно закрыть.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateCheckRequestWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалог</translation>
+    </message>
+    <message>
+        <source>Refresh firmware update information for connected devices?</source>
+        <translation>Обновить сведения об обновлениях прошивки для подключаемых устройств?</translation>
+    </message>
+    <message>
+        <source>Always check at startup</source>
+        <translation>Всегда проверять при запуске</translation>
+    </message>
+    <message>
+        <source>Check once</source>
+        <translation>Проверить один раз</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Device info</source>
+        <translation>Сведения об устройстве</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>Версия оборудования:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Current limiter firmware:</source>
+        <translation>Текущая прошивка лимитера:</translation>
+    </message>
+    <message>
+        <source>Current ESC firmware:</source>
+        <translation>Текущая прошивка регулятора:</translation>
+    </message>
+    <message>
+        <source>Current bootloader firmware:</source>
+        <translation>Текущий загрузчик:</translation>
+    </message>
+    <message>
+        <source>Calibration date:</source>
+        <translation>Дата калибровки:</translation>
+    </message>
+    <message>
+        <source>Update status</source>
+        <translation>Состояние обновления</translation>
+    </message>
+    <message>
+        <source>Update state</source>
+        <translation>Этап обновления</translation>
+    </message>
+    <message>
+        <source>Firmware update</source>
+        <translation>Обновление прошивки</translation>
+    </message>
+    <message>
+        <source>Main firmware</source>
+        <translation>Основная прошивка</translation>
+    </message>
+    <message>
+        <source>Refresh information</source>
+        <translation>Обновить сведения</translation>
+    </message>
+    <message>
+        <source>Install from local file</source>
+        <translation>Установить из файла</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Версия</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Описание</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Установить</translation>
+    </message>
+    <message>
+        <source>Bootloader firmware</source>
+        <translation>Загрузчик</translation>
+    </message>
+    <message>
+        <source>ESC firmware</source>
+        <translation>Прошивка регулятора</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Не найдено</translation>
+    </message>
+    <message>
+        <source>Firmware was uploaded successully. Please reconnect to device.</source>
+        <translation>Прошивка успешно загружена. Подключитесь к устройству заново.</translation>
+    </message>
+    <message>
+        <source>Bootloader firnware was uploaded successully. Reinstall main firmware?</source>
+        <translation>Загрузчик успешно загружен. Установить основную прошивку заново?</translation>
+    </message>
+    <message>
+        <source>Please select firmware update file</source>
+        <translation>Выберите файл обновления прошивки</translation>
+    </message>
+    <message>
+        <source>Error loading firmware update file</source>
+        <translation>Ошибка загрузки файла обновления прошивки</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Ошибка: %1</translation>
     </message>
 </context>
 <context>
@@ -751,6 +1004,97 @@ Expected array.</source>
     <message>
         <source>Cannot write the CSV file %1: %2</source>
         <translation>Не удалось записать файл CSV %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LoggerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Read what's on the device</source>
+        <translation>Прочитать, что есть на устройстве</translation>
+    </message>
+    <message>
+        <source>Read All Logs</source>
+        <translation>Прочитать все логи</translation>
+    </message>
+    <message>
+        <source>Read New Logs</source>
+        <translation>Прочитать новые логи</translation>
+    </message>
+    <message>
+        <source>Read selected</source>
+        <translation>Прочитать выбранные</translation>
+    </message>
+    <message>
+        <source>Clear logs</source>
+        <translation>Очистить логи</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Папка</translation>
+    </message>
+    <message>
+        <source>Additionaly export as CSV</source>
+        <translation>Дополнительно экспортировать в CSV</translation>
+    </message>
+    <message>
+        <source>Logs on device</source>
+        <translation>Логи на устройстве</translation>
+    </message>
+    <message>
+        <source>Logs already read - what is in the directory</source>
+        <translation>Уже прочитанные логи — что есть в папке</translation>
+    </message>
+    <message>
+        <source>Log read speed: 0 kbit/s</source>
+        <translation>Скорость чтения лога: 0 кбит/с</translation>
+    </message>
+    <message>
+        <source>%1 (not complete race)</source>
+        <translation>%1 (незавершённая гонка)</translation>
+    </message>
+    <message>
+        <source>Log read speed: %1 kbit/s</source>
+        <translation>Скорость чтения лога: %1 кбит/с</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>Устройство перестало отвечать во время чтения сессии %1.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>Устройство не ответило на запрос сессии %1.</translation>
+    </message>
+    <message>
+        <source>Click "Read what's on the device"</source>
+        <translation>Нажмите «Прочитать, что есть на устройстве»</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>неизвестная ошибка</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2</source>
+        <translation>Не удалось сохранить сессию %1: %2</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>Сессия %1 не прошла проверку контрольной суммы: она сохранена, но данные могут быть повреждены.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
+        <translation>Связь с устройством потеряна во время чтения сессии %1. Прочитайте её снова, когда устройство подключится.</translation>
+    </message>
+    <message>
+        <source>Finish reading logs</source>
+        <translation>Чтение логов завершено</translation>
+    </message>
+    <message>
+        <source>Select logs directory</source>
+        <translation>Выберите папку логов</translation>
     </message>
 </context>
 <context>
