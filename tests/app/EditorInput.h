@@ -1,0 +1,54 @@
+#pragma once
+
+#include "DeviceRecords.h"
+
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <QWidget>
+
+// Typing into the editors' widgets the way a user does.
+namespace EditorInput {
+
+template<typename T>
+T *child(QWidget *form, const char *name)
+{
+    T *widget = form->findChild<T *>(QLatin1String(name));
+    if (!widget)
+        qFatal("no widget %s", name);
+    return widget;
+}
+
+// Replaces the text of a line edit or spin box and confirms it.
+inline void typeInto(QWidget *widget, const QString &text)
+{
+    widget->setFocus();
+    QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(widget, Qt::Key_Delete);
+    for (const QChar ch : text) {
+        if (ch.unicode() < 0x80)
+            QTest::keyClick(widget, char(ch.unicode()));
+        else // beyond the test library's key table: the character as typed text
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+    QTest::keyClick(widget, Qt::Key_Return);
+}
+
+// Picks an item of a combo box with the keyboard.
+inline void pick(QComboBox *box, int index)
+{
+    box->setFocus();
+    while (box->currentIndex() < index)
+        QTest::keyClick(box, Qt::Key_Down);
+    while (box->currentIndex() > index)
+        QTest::keyClick(box, Qt::Key_Up);
+}
+
+template<typename Record>
+QByteArray bytes(const Record &record)
+{
+    return recordBytes(record).toHex(' ');
+}
+
+} // namespace EditorInput
