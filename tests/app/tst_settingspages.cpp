@@ -1,0 +1,205 @@
+// The settings pages against simulated devices through the real
+// LimiterDevice, wired as the device panel wires them: records the device
+// delivers reach the forms, edits go back with the device's writes and the
+// device then holds exactly what the forms returned.
+#include "CommonSettingsWidget.h"
+#include "EditorInput.h"
+#include "EscSettings.h"
+#include "LimitSettingsWidget.h"
+#include "SimDeviceRig.h"
+#include "../viewer/MessageBoxAnswerer.h"
+
+#include <QDoubleSpinBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QtTest>
+
+using namespace EditorInput;
+
+namespace {
+
+// The common settings page of one device tab, fed as the panel feeds it.
+struct CommonPage {
+    explicit CommonPage(SimDeviceRig &rig)
+    {
+        QObject::connect(rig.limiter.get(), &LimiterDevice::commonSettingsUpdated, &form,
+                         [this, device = rig.limiter.get()] { form.setCommonSettings(device->commonSettings()); });
+        form.show();
+    }
+    CommonSettingsWidget form;
+};
+
+} // namespace
+
+class tst_SettingsPages : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void commonSettingsOfBothKinds_data();
+    void commonSettingsOfBothKinds();
+    void passwordSave_data();
+    void passwordSave();
+    void limitSetRoundTrip();
+    void escSettingsRoundTrip();
+};
+
+void tst_SettingsPages::initTestCase()
+{
+    QLocale::setDefault(QLocale::c());
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
+}
+
+void tst_SettingsPages::commonSettingsOfBothKinds_data()
+{
+    QTest::addColumn<SimLimiter::Kind>("kind");
+    QTest::addColumn<bool>("dov");
+    QTest::newRow("limiter") << SimLimiter::Kind::Limiter << false;
+    QTest::newRow("DOV logger") << SimLimiter::Kind::DovLogger << true;
+}
+
+void tst_SettingsPages::commonSettingsOfBothKinds()
+{
+    QFETCH(SimLimiter::Kind, kind);
+    QFETCH(bool, dov);
+    SimDeviceRig rig(kind);
+    s_CommonSettBle held = rig.device->commonSettings();
+    held.motorPoles = 14;
+    rig.device->setCommonSettings(held);
+    CommonPage page(rig);
+    QVERIFY(rig.connectAndWait([&] { page.form.setDevice(rig.limiter); }));
+
+    CommonSettingsWidget &form = page.form;
+    auto *poles = child<QComboBox>(&form, "cbMotorPoles");
+    QCOMPARE(child<QGroupBox>(&form, "gbDovResonance")->isVisibleTo(&form), dov);
+    QCOMPARE(child<QComboBox>(&form, "cbLimiterSettSet")->isVisibleTo(&form), !dov);
+    QCOMPARE(child<QLabel>(&form, "lMotorPoles")->text(), dov ? QStringLiteral("Magnets count:") : QStringLiteral("Motor poles:"));
+    QCOMPARE(poles->currentText(), dov ? QStringLiteral("7") : QStringLiteral("14"));
+
+    // A language change keeps the device kind's texts.
+    QEvent change(QEvent::LanguageChange);
+    QApplication::sendEvent(&form, &change);
+    QCOMPARE(child<QLabel>(&form, "lMotorPoles")->text(), dov ? QStringLiteral("Magnets count:") : QStringLiteral("Motor poles:"));
+    QCOMPARE(poles->itemText(0), dov ? QStringLiteral("1") : QStringLiteral("2"));
+
+    // Magnets "3" are six poles; on a limiter the item "6" is six too.
+    pick(poles, 2);
+    typeInto(child<QLineEdit>(&form, "leUserName"), "Pit crew");
+    const s_CommonSettBle written = form.commonSettings();
+    QVERIFY(form.writeToDevice());
+    QTRY_COMPARE(rig.device->commonSettings().motorPoles, quint16(6));
+    QCOMPARE(recordText(rig.device->commonSettings().userName, 32), QStringLiteral("Pit crew"));
+    // The device holds what the form returned; the bytes the device link
+    // does not carry are zero in it.
+    s_CommonSettBle expected = rig.device->commonSettings();
+    std::memset(expected.reserved32, 0, sizeof expected.reserved32);
+    expected.reserved63 = 0;
+    std::memset(expected.reserved92, 0, sizeof expected.reserved92);
+    QCOMPARE(bytes(written), bytes(expected));
+}
+
+void tst_SettingsPages::passwordSave_data()
+{
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("repeat");
+    QTest::addColumn<QString>("held");  // the device's password afterwards
+    QTest::addColumn<bool>("settings"); // whether the settings were written
+    QTest::newRow("equal") << true << "pit-lane" << "pit-lane" << "pit-lane" << true;
+    QTest::newRow("different") << true << "pit-lane" << "pit-lame" << "old" << false;
+    QTest::newRow("both empty reset it") << true << "" << "" << "" << true;
+    QTest::newRow("group unchecked") << false << "pit-lane" << "other" << "old" << true;
+}
+
+void tst_SettingsPages::passwordSave()
+{
+    QFETCH(bool, checked);
+    QFETCH(QString, password);
+    QFETCH(QString, repeat);
+    QFETCH(QString, held);
+    QFETCH(bool, settings);
+    SimDeviceRig rig;
+    CommonPage page(rig);
+    QVERIFY(rig.connectAndWait([&] { page.form.setDevice(rig.limiter); }));
+    // The device gets a password while this connection is authorised.
+    rig.limiter->setPassword(QStringLiteral("old"));
+    QTRY_COMPARE(rig.device->password(), QByteArray("old"));
+
+    CommonSettingsWidget &form = page.form;
+    child<QGroupBox>(&form, "gbPassword")->setChecked(checked);
+    typeInto(child<QLineEdit>(&form, "lePassword"), password);
+    typeInto(child<QLineEdit>(&form, "lePasswordRepeat"), repeat);
+    typeInto(child<QSpinBox>(&form, "sbRegNum"), "777");
+    MessageBoxAnswerer answerer;
+    QCOMPARE(form.writeToDevice(), settings);
+    QTest::qWait(300);
+    QCOMPARE(QString::fromUtf8(rig.device->password()), held);
+    QCOMPARE(rig.device->commonSettings().regNum == 777, settings);
+    QCOMPARE(answerer.seen.size(), settings ? 0 : 1);
+    if (!settings)
+        QVERIFY(answerer.seen.constFirst().endsWith(CommonSettingsWidget::passwordMismatchText()));
+}
+
+void tst_SettingsPages::limitSetRoundTrip()
+{
+    SimDeviceRig rig;
+    s_LimitSettBle held = rig.device->limitSet(8);
+    held.energyRef = 75000; // 20.83 Wh
+    held.startLimitCurrent = 2.5f;
+    held.raceTime = 90;
+    rig.device->setLimitSet(8, held);
+    LimitSettingsWidget form;
+    form.show();
+    QObject::connect(rig.limiter.get(), &LimiterDevice::userLimitSettingsUpdated, &form,
+                     [&](int index) {
+                         if (index == 2)
+                             form.setLimitSettings(rig.limiter->userLimitSettings(2), 8, rig.limiter->deviceInformation());
+                     });
+    QVERIFY(rig.connectAndWait());
+    QTRY_COMPARE(child<QDoubleSpinBox>(&form, "dbEnergyRef")->text(), QStringLiteral("20.83"));
+
+    typeInto(child<QLineEdit>(&form, "leSettingsName"), QStringLiteral("Heat 3"));
+    const s_LimitSettBle written = form.limitSettings();
+    rig.limiter->writeLimitSettings(8, written);
+    QTRY_COMPARE(recordText(rig.device->limitSet(8).settingsName, 32), QStringLiteral("Heat 3"));
+    QCOMPARE(bytes(rig.device->limitSet(8)), bytes(written));
+    QCOMPARE(rig.device->limitSet(8).energyRef, 75000u);
+    QCOMPARE(rig.device->limitSet(8).startLimitCurrent, 2.5f);
+}
+
+void tst_SettingsPages::escSettingsRoundTrip()
+{
+    SimDeviceRig rig;
+    s_MotorDriveSettBle drive = rig.device->motorDriveSettings();
+    drive.maxRefRpm = 45000.5f;
+    drive.stopPosition = 1.234f;
+    std::memcpy(drive.reserved20, "\x01\x02\x03\x04", 4);
+    rig.device->setMotorDriveSettings(drive);
+    EscSettings page;
+    page.show();
+    LimiterDevice *device = rig.limiter.get();
+    QObject::connect(device, &LimiterDevice::motorDriveSettingsUpdated, &page,
+                     [&] { page.setMotorDriveSettings(device->motorDriveSettings()); });
+    QObject::connect(device, &LimiterDevice::motorSettingsUpdated, &page,
+                     [&] { page.setMotorSettings(device->motorSettings()); });
+    QObject::connect(device, &LimiterDevice::timingTableUpdated, &page,
+                     [&] { page.setTimingTable(device->timingTable()); });
+    QVERIFY(rig.connectAndWait());
+
+    typeInto(child<QWidget>(&page, "sbFullThrottlePosition"), "1.95");
+    typeInto(child<QWidget>(&page, "sbRpmToVolt"), "1200");
+    const s_MotorSettBle motor = page.motorSettings();
+    const s_MotorDriveSettBle written = page.motorDriveSettings();
+    device->writeMotorSettings(motor);
+    device->writeMotorDriveSettings(written);
+    QTRY_COMPARE(rig.device->motorDriveSettings().fullThrottlePosition, 1.95f);
+    QCOMPARE(bytes(rig.device->motorDriveSettings()), bytes(written));
+    QCOMPARE(rig.device->motorDriveSettings().maxRefRpm, 45000.5f);
+    QCOMPARE(rig.device->motorDriveSettings().stopPosition, 1.234f);
+    QCOMPARE(bytes(rig.device->motorSettings()), bytes(motor));
+    QCOMPARE(rig.device->motorSettings().rpmToVolt, quint16(1200));
+}
+
+QTEST_MAIN(tst_SettingsPages)
+#include "tst_settingspages.moc"
