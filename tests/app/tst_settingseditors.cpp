@@ -62,6 +62,20 @@ Edit toggling(const char *name)
     };
 }
 
+// Applies the row's edit to a filled form and compares what the form gives
+// back, twice (reading back keeps the record), with the row's change of
+// expected.
+template<typename Record, typename Read>
+void expectReadBack(QWidget *form, Record expected, const Read &read)
+{
+    QFETCH(Edit, edit);
+    QFETCH(Change<Record>, change);
+    edit(form);
+    change(expected);
+    QCOMPARE(bytes(read()), bytes(expected));
+    QCOMPARE(bytes(read()), bytes(expected));
+}
+
 void fillReserved(quint8 *bytes, int size, quint8 first)
 {
     for (int i = 0; i < size; ++i)
@@ -241,19 +255,13 @@ void tst_SettingsEditors::limitSet_data()
 
 void tst_SettingsEditors::limitSet()
 {
-    QFETCH(Edit, edit);
-    QFETCH(Change<s_LimitSettBle>, change);
     LimitSettingsWidget form;
     form.show();
     const s_LimitSettBle delivered = awkwardLimitSet();
     form.setLimitSettings(delivered, 6, infoWithVersion(0x0300));
-    edit(&form);
-
     s_LimitSettBle expected = delivered;
     std::memset(expected.reserved55, 0, 9); // 55 to 63; 64 to 67 stay
-    change(expected);
-    QCOMPARE(bytes(form.limitSettings()), bytes(expected));
-    QCOMPARE(bytes(form.limitSettings()), bytes(expected));
+    expectReadBack(&form, expected, [&] { return form.limitSettings(); });
 }
 
 void tst_SettingsEditors::limitSetShowsTheRecord()
@@ -318,16 +326,11 @@ void tst_SettingsEditors::commonSettings_data()
 
 void tst_SettingsEditors::commonSettings()
 {
-    QFETCH(Edit, edit);
-    QFETCH(Change<s_CommonSettBle>, change);
     CommonSettingsWidget form;
     form.show();
     const s_CommonSettBle delivered = awkwardCommonSettings();
     form.setCommonSettings(delivered);
-    edit(&form);
-    s_CommonSettBle expected = delivered;
-    change(expected);
-    QCOMPARE(bytes(form.commonSettings()), bytes(expected));
+    expectReadBack(&form, delivered, [&] { return form.commonSettings(); });
 }
 
 void tst_SettingsEditors::commonWriteTime_data()
@@ -459,17 +462,12 @@ void tst_SettingsEditors::motorDrive_data()
 
 void tst_SettingsEditors::motorDrive()
 {
-    QFETCH(Edit, edit);
-    QFETCH(Change<s_MotorDriveSettBle>, change);
     MotorDriveSettWidget form;
     form.show();
     const s_MotorDriveSettBle delivered = awkwardMotorDrive();
     form.setMotorDriveSettings(delivered);
     QCOMPARE(child<QComboBox>(&form, "cbMotorDriveMode")->currentIndex(), -1);
-    edit(&form);
-    s_MotorDriveSettBle expected = delivered;
-    change(expected);
-    QCOMPARE(bytes(form.motorDriveSettings()), bytes(expected));
+    expectReadBack(&form, delivered, [&] { return form.motorDriveSettings(); });
 }
 
 void tst_SettingsEditors::motorDriveDefaultsWithoutRecord()
@@ -508,19 +506,13 @@ void tst_SettingsEditors::motor()
 {
     QFETCH(quint16, poles);
     QFETCH(QString, shown);
-    QFETCH(Edit, edit);
-    QFETCH(Change<s_MotorSettBle>, change);
     MotorSettingsWidget form;
     form.show();
     s_MotorSettBle delivered = awkwardMotor();
     delivered.poles = poles;
     form.setMotorSettings(delivered);
     QCOMPARE(child<QComboBox>(&form, "cbPoles")->currentText(), shown);
-    edit(&form);
-    s_MotorSettBle expected = delivered;
-    change(expected);
-    QCOMPARE(bytes(form.motorSettings()), bytes(expected));
-    QCOMPARE(bytes(form.motorSettings()), bytes(expected));
+    expectReadBack(&form, delivered, [&] { return form.motorSettings(); });
 }
 
 void tst_SettingsEditors::ppmPositionsThroughTheEscPage_data()
@@ -543,8 +535,6 @@ void tst_SettingsEditors::ppmPositionsThroughTheEscPage_data()
 
 void tst_SettingsEditors::ppmPositionsThroughTheEscPage()
 {
-    QFETCH(Edit, edit);
-    QFETCH(Change<s_MotorDriveSettBle>, change);
     EscSettings page;
     page.show();
     const s_MotorDriveSettBle delivered = awkwardMotorDrive();
@@ -556,10 +546,7 @@ void tst_SettingsEditors::ppmPositionsThroughTheEscPage()
         std::memset(other.reserved20, 0xEE, 4);
         return other;
     }());
-    edit(&page);
-    s_MotorDriveSettBle expected = delivered;
-    change(expected);
-    QCOMPARE(bytes(page.motorDriveSettings()), bytes(expected));
+    expectReadBack(&page, delivered, [&] { return page.motorDriveSettings(); });
 }
 
 void tst_SettingsEditors::ppmButtonsAreRelayed_data()
