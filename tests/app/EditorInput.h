@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DeviceRecords.h"
+#include "PageRig.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -26,12 +27,7 @@ inline void typeInto(QWidget *widget, const QString &text)
     widget->setFocus();
     QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(widget, Qt::Key_Delete);
-    for (const QChar ch : text) {
-        if (ch.unicode() < 0x80)
-            QTest::keyClick(widget, char(ch.unicode()));
-        else // beyond the test library's key table: the character as typed text
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-    }
+    typeText(widget, text);
     QTest::keyClick(widget, Qt::Key_Return);
 }
 

@@ -6,25 +6,49 @@
 #include "EditorInput.h"
 #include "EscSettings.h"
 #include "LimitSettingsWidget.h"
-#include "SimDeviceRig.h"
-#include "../viewer/MessageBoxAnswerer.h"
+#include "AdvertisementProtocol.h"
+#include "PageRig.h"
+#include "SimStatusAdvertiser.h"
 
 #include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLoggingCategory>
+#include <QMessageBox>
 #include <QtTest>
 
 using namespace EditorInput;
 
 namespace {
 
+// The device tab's device as the device list hands it over: with the
+// advertised status, so its hardware version tells the device kind.
+void advertise(PageRig &rig)
+{
+    const quint8 versions = rig.sim->kind() == SimLimiter::Kind::DovLogger ? advertisement::LoggerVersions
+                                                                            : advertisement::LimiterVersions;
+    rig.device->advertisedStatus().parse(SimStatusAdvertiser::onAir(versions, rig.sim->advertisedStatus()));
+}
+
+// Runs connect (by default the device's own connectToDevice) and waits
+// until the device link has read every settings record.
+bool connectAndWait(PageRig &rig, const std::function<void()> &connect = {})
+{
+    QSignalSpy table(rig.device.get(), &LimiterDevice::timingTableUpdated);
+    QSignalSpy sets(rig.device.get(), &LimiterDevice::defaultLimitSettingsUpdated);
+    if (connect)
+        connect();
+    else
+        rig.device->connectToDevice();
+    return QTest::qWaitFor([&] { return table.count() && sets.count() == 6; }, 10000);
+}
+
 // The common settings page of one device tab, fed as the panel feeds it.
 struct CommonPage {
-    explicit CommonPage(SimDeviceRig &rig)
+    explicit CommonPage(PageRig &rig)
     {
-        QObject::connect(rig.limiter.get(), &LimiterDevice::commonSettingsUpdated, &form,
-                         [this, device = rig.limiter.get()] { form.setCommonSettings(device->commonSettings()); });
+        QObject::connect(rig.device.get(), &LimiterDevice::commonSettingsUpdated, &form,
+                         [this, device = rig.device.get()] { form.setCommonSettings(device->commonSettings()); });
         form.show();
     }
     CommonSettingsWidget form;
@@ -63,12 +87,13 @@ void tst_SettingsPages::commonSettingsOfBothKinds()
 {
     QFETCH(SimLimiter::Kind, kind);
     QFETCH(bool, dov);
-    SimDeviceRig rig(kind);
-    s_CommonSettBle held = rig.device->commonSettings();
+    PageRig rig(kind);
+    advertise(rig);
+    s_CommonSettBle held = rig.sim->commonSettings();
     held.motorPoles = 14;
-    rig.device->setCommonSettings(held);
+    rig.sim->setCommonSettings(held);
     CommonPage page(rig);
-    QVERIFY(rig.connectAndWait([&] { page.form.setDevice(rig.limiter); }));
+    QVERIFY(connectAndWait(rig, [&] { page.form.setDevice(rig.device); }));
 
     CommonSettingsWidget &form = page.form;
     auto *poles = child<QComboBox>(&form, "cbMotorPoles");
@@ -88,11 +113,11 @@ void tst_SettingsPages::commonSettingsOfBothKinds()
     typeInto(child<QLineEdit>(&form, "leUserName"), "Pit crew");
     const s_CommonSettBle written = form.commonSettings();
     QVERIFY(form.writeToDevice());
-    QTRY_COMPARE(rig.device->commonSettings().motorPoles, quint16(6));
-    QCOMPARE(recordText(rig.device->commonSettings().userName, 32), QStringLiteral("Pit crew"));
+    QTRY_COMPARE(rig.sim->commonSettings().motorPoles, quint16(6));
+    QCOMPARE(recordText(rig.sim->commonSettings().userName, 32), QStringLiteral("Pit crew"));
     // The device holds what the form returned; the bytes the device link
     // does not carry are zero in it.
-    s_CommonSettBle expected = rig.device->commonSettings();
+    s_CommonSettBle expected = rig.sim->commonSettings();
     std::memset(expected.reserved32, 0, sizeof expected.reserved32);
     expected.reserved63 = 0;
     std::memset(expected.reserved92, 0, sizeof expected.reserved92);
@@ -119,73 +144,77 @@ void tst_SettingsPages::passwordSave()
     QFETCH(QString, repeat);
     QFETCH(QString, held);
     QFETCH(bool, settings);
-    SimDeviceRig rig;
+    PageRig rig;
     CommonPage page(rig);
-    QVERIFY(rig.connectAndWait([&] { page.form.setDevice(rig.limiter); }));
+    QVERIFY(connectAndWait(rig, [&] { page.form.setDevice(rig.device); }));
     // The device gets a password while this connection is authorised.
-    rig.limiter->setPassword(QStringLiteral("old"));
-    QTRY_COMPARE(rig.device->password(), QByteArray("old"));
+    rig.device->setPassword(QStringLiteral("old"));
+    QTRY_COMPARE(rig.sim->password(), QByteArray("old"));
 
     CommonSettingsWidget &form = page.form;
     child<QGroupBox>(&form, "gbPassword")->setChecked(checked);
     typeInto(child<QLineEdit>(&form, "lePassword"), password);
     typeInto(child<QLineEdit>(&form, "lePasswordRepeat"), repeat);
     typeInto(child<QSpinBox>(&form, "sbRegNum"), "777");
-    MessageBoxAnswerer answerer;
+    QStringList seen;
+    ModalAnswerer<QMessageBox> answerer([&](QMessageBox *box) {
+        seen << box->text();
+        box->accept();
+    });
     QCOMPARE(form.writeToDevice(), settings);
     QTest::qWait(300);
-    QCOMPARE(QString::fromUtf8(rig.device->password()), held);
-    QCOMPARE(rig.device->commonSettings().regNum == 777, settings);
-    QCOMPARE(answerer.seen.size(), settings ? 0 : 1);
+    QCOMPARE(QString::fromUtf8(rig.sim->password()), held);
+    QCOMPARE(rig.sim->commonSettings().regNum == 777, settings);
+    QCOMPARE(seen.size(), settings ? 0 : 1);
     if (!settings)
-        QVERIFY(answerer.seen.constFirst().endsWith(CommonSettingsWidget::passwordMismatchText()));
+        QCOMPARE(seen.constFirst(), CommonSettingsWidget::passwordMismatchText());
 }
 
 void tst_SettingsPages::limitSetRoundTrip()
 {
-    SimDeviceRig rig;
-    s_LimitSettBle held = rig.device->limitSet(8);
+    PageRig rig;
+    s_LimitSettBle held = rig.sim->limitSet(8);
     held.energyRef = 75000; // 20.83 Wh
     held.startLimitCurrent = 2.5f;
     held.raceTime = 90;
-    rig.device->setLimitSet(8, held);
+    rig.sim->setLimitSet(8, held);
     LimitSettingsWidget form;
     form.show();
-    QObject::connect(rig.limiter.get(), &LimiterDevice::userLimitSettingsUpdated, &form,
+    QObject::connect(rig.device.get(), &LimiterDevice::userLimitSettingsUpdated, &form,
                      [&](int index) {
                          if (index == 2)
-                             form.setLimitSettings(rig.limiter->userLimitSettings(2), 8, rig.limiter->deviceInformation());
+                             form.setLimitSettings(rig.device->userLimitSettings(2), 8, rig.device->deviceInformation());
                      });
-    QVERIFY(rig.connectAndWait());
+    QVERIFY(connectAndWait(rig));
     QTRY_COMPARE(child<QDoubleSpinBox>(&form, "dbEnergyRef")->text(), QStringLiteral("20.83"));
 
     typeInto(child<QLineEdit>(&form, "leSettingsName"), QStringLiteral("Heat 3"));
     const s_LimitSettBle written = form.limitSettings();
-    rig.limiter->writeLimitSettings(8, written);
-    QTRY_COMPARE(recordText(rig.device->limitSet(8).settingsName, 32), QStringLiteral("Heat 3"));
-    QCOMPARE(bytes(rig.device->limitSet(8)), bytes(written));
-    QCOMPARE(rig.device->limitSet(8).energyRef, 75000u);
-    QCOMPARE(rig.device->limitSet(8).startLimitCurrent, 2.5f);
+    rig.device->writeLimitSettings(8, written);
+    QTRY_COMPARE(recordText(rig.sim->limitSet(8).settingsName, 32), QStringLiteral("Heat 3"));
+    QCOMPARE(bytes(rig.sim->limitSet(8)), bytes(written));
+    QCOMPARE(rig.sim->limitSet(8).energyRef, 75000u);
+    QCOMPARE(rig.sim->limitSet(8).startLimitCurrent, 2.5f);
 }
 
 void tst_SettingsPages::escSettingsRoundTrip()
 {
-    SimDeviceRig rig;
-    s_MotorDriveSettBle drive = rig.device->motorDriveSettings();
+    PageRig rig;
+    s_MotorDriveSettBle drive = rig.sim->motorDriveSettings();
     drive.maxRefRpm = 45000.5f;
     drive.stopPosition = 1.234f;
     std::memcpy(drive.reserved20, "\x01\x02\x03\x04", 4);
-    rig.device->setMotorDriveSettings(drive);
+    rig.sim->setMotorDriveSettings(drive);
     EscSettings page;
     page.show();
-    LimiterDevice *device = rig.limiter.get();
+    LimiterDevice *device = rig.device.get();
     QObject::connect(device, &LimiterDevice::motorDriveSettingsUpdated, &page,
                      [&] { page.setMotorDriveSettings(device->motorDriveSettings()); });
     QObject::connect(device, &LimiterDevice::motorSettingsUpdated, &page,
                      [&] { page.setMotorSettings(device->motorSettings()); });
     QObject::connect(device, &LimiterDevice::timingTableUpdated, &page,
                      [&] { page.setTimingTable(device->timingTable()); });
-    QVERIFY(rig.connectAndWait());
+    QVERIFY(connectAndWait(rig));
 
     typeInto(child<QWidget>(&page, "sbFullThrottlePosition"), "1.95");
     typeInto(child<QWidget>(&page, "sbRpmToVolt"), "1200");
@@ -193,12 +222,12 @@ void tst_SettingsPages::escSettingsRoundTrip()
     const s_MotorDriveSettBle written = page.motorDriveSettings();
     device->writeMotorSettings(motor);
     device->writeMotorDriveSettings(written);
-    QTRY_COMPARE(rig.device->motorDriveSettings().fullThrottlePosition, 1.95f);
-    QCOMPARE(bytes(rig.device->motorDriveSettings()), bytes(written));
-    QCOMPARE(rig.device->motorDriveSettings().maxRefRpm, 45000.5f);
-    QCOMPARE(rig.device->motorDriveSettings().stopPosition, 1.234f);
-    QCOMPARE(bytes(rig.device->motorSettings()), bytes(motor));
-    QCOMPARE(rig.device->motorSettings().rpmToVolt, quint16(1200));
+    QTRY_COMPARE(rig.sim->motorDriveSettings().fullThrottlePosition, 1.95f);
+    QCOMPARE(bytes(rig.sim->motorDriveSettings()), bytes(written));
+    QCOMPARE(rig.sim->motorDriveSettings().maxRefRpm, 45000.5f);
+    QCOMPARE(rig.sim->motorDriveSettings().stopPosition, 1.234f);
+    QCOMPARE(bytes(rig.sim->motorSettings()), bytes(motor));
+    QCOMPARE(rig.sim->motorSettings().rpmToVolt, quint16(1200));
 }
 
 QTEST_MAIN(tst_SettingsPages)

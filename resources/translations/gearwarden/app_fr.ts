@@ -125,6 +125,21 @@
     </message>
 </context>
 <context>
+    <name>AuthorizationDialog</name>
+    <message>
+        <source>Password request</source>
+        <translation>Demande de mot de passe</translation>
+    </message>
+    <message>
+        <source>Please enter limiter access password</source>
+        <translation>Veuillez saisir le mot de passe d'accès du limiteur</translation>
+    </message>
+    <message>
+        <source>👁</source>
+        <translation>👁</translation>
+    </message>
+</context>
+<context>
     <name>BluetoothDeviceModel</name>
     <message>
         <source>Unique ID</source>
@@ -545,6 +560,81 @@ Reçu : %2</translation>
     </message>
 </context>
 <context>
+    <name>DovLoggerTelemetryWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Connexion :</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>État :</translation>
+    </message>
+    <message>
+        <source>Race time (s):</source>
+        <translation>Temps de course (s) :</translation>
+    </message>
+    <message>
+        <source>Temperature (C):</source>
+        <translation>Température (°C) :</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Rotation :</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Vitesse :</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>Satellites :</translation>
+    </message>
+    <message>
+        <source>Throttle:</source>
+        <translation>Gaz :</translation>
+    </message>
+    <message>
+        <source>Session number:</source>
+        <translation>Numéro de session :</translation>
+    </message>
+    <message>
+        <source>Reserved 0:</source>
+        <translation>Réservé 0 :</translation>
+    </message>
+    <message>
+        <source>Reserved 1:</source>
+        <translation>Réservé 1 :</translation>
+    </message>
+    <message>
+        <source>Reserved 2:</source>
+        <translation>Réservé 2 :</translation>
+    </message>
+    <message>
+        <source>Reserved 3:</source>
+        <translation>Réservé 3 :</translation>
+    </message>
+    <message>
+        <source>Reserved 4:</source>
+        <translation>Réservé 4 :</translation>
+    </message>
+    <message>
+        <source>Reserved 5:</source>
+        <translation>Réservé 5 :</translation>
+    </message>
+    <message>
+        <source>Reserved 6:</source>
+        <translation>Réservé 6 :</translation>
+    </message>
+</context>
+<context>
     <name>EscSettings</name>
     <message>
         <source>Form</source>
@@ -668,6 +758,182 @@ Tableau attendu.</translation>
     <message>
         <source>Failed to connect to the device. Please try again.</source>
         <translation>Impossible de se connecter à l'appareil. Veuillez réessayer.</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterTelemetryWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Connexion :</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>État :</translation>
+    </message>
+    <message>
+        <source>Energy limit (Wh):</source>
+        <translation>Limite d'énergie (Wh) :</translation>
+    </message>
+    <message>
+        <source>Race time (s):</source>
+        <translation>Temps de course (s) :</translation>
+    </message>
+    <message>
+        <source>Relative energy consumption (%):</source>
+        <translation>Consommation d'énergie relative (%) :</translation>
+    </message>
+    <message>
+        <source>Average current (10sec):</source>
+        <translation>Courant moyen (10 s) :</translation>
+    </message>
+    <message>
+        <source>Current (A):</source>
+        <translation>Courant (A) :</translation>
+    </message>
+    <message>
+        <source>Voltage (V):</source>
+        <translation>Tension (V) :</translation>
+    </message>
+    <message>
+        <source>Energy (Wh):</source>
+        <translation>Énergie (Wh) :</translation>
+    </message>
+    <message>
+        <source>Power:</source>
+        <translation>Puissance :</translation>
+    </message>
+    <message>
+        <source>Power avg</source>
+        <translation>Puissance moyenne</translation>
+    </message>
+    <message>
+        <source>Power to speed</source>
+        <translation>Puissance par vitesse</translation>
+    </message>
+    <message>
+        <source>Capacity (mAh):</source>
+        <translation>Capacité (mAh) :</translation>
+    </message>
+    <message>
+        <source>Temperature (C):</source>
+        <translation>Température (°C) :</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Rotation :</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Vitesse :</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>Satellites :</translation>
+    </message>
+    <message>
+        <source>KV:</source>
+        <translation>KV :</translation>
+    </message>
+    <message>
+        <source>Throttle:</source>
+        <translation>Gaz :</translation>
+    </message>
+    <message>
+        <source>Timing:</source>
+        <translation>Avance :</translation>
+    </message>
+    <message>
+        <source>Session number:</source>
+        <translation>Numéro de session :</translation>
+    </message>
+    <message>
+        <source>Reserved 0 (TriggerRaceStarted):</source>
+        <translation>Réservé 0 (TriggerRaceStarted) :</translation>
+    </message>
+    <message>
+        <source>Reserved 1 (aecConsRef):</source>
+        <translation>Réservé 1 (aecConsRef) :</translation>
+    </message>
+    <message>
+        <source>Reserved 2 (aecConsFdb):</source>
+        <translation>Réservé 2 (aecConsFdb) :</translation>
+    </message>
+    <message>
+        <source>Reserved 3 (aecOut):</source>
+        <translation>Réservé 3 (aecOut) :</translation>
+    </message>
+    <message>
+        <source>Reserved 4 (refMaxPpm):</source>
+        <translation>Réservé 4 (refMaxPpm) :</translation>
+    </message>
+    <message>
+        <source>Reserved 5 (raceTimeRelative):</source>
+        <translation>Réservé 5 (raceTimeRelative) :</translation>
+    </message>
+    <message>
+        <source>Reserved 6:</source>
+        <translation>Réservé 6 :</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Déconnecté</translation>
+    </message>
+    <message>
+        <source>Cannot connect to device. Error code: %1
+%2</source>
+        <translation>Impossible de se connecter à l'appareil. Code d'erreur : %1
+%2</translation>
+    </message>
+    <message>
+        <source>Connected. Reading data</source>
+        <translation>Connecté. Lecture des données</translation>
+    </message>
+    <message>
+        <source>Services discovered</source>
+        <translation>Services découverts</translation>
+    </message>
+    <message>
+        <source>Limiting complete</source>
+        <translation>Limitation terminée</translation>
+    </message>
+    <message>
+        <source>Limiting engaged</source>
+        <translation>Limitation active</translation>
+    </message>
+    <message>
+        <source>Rampdown</source>
+        <translation>Rampe de descente</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>Course</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>%1 rpm</source>
+        <translation>%1 tr/min</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterTerminal</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
     </message>
 </context>
 <context>
