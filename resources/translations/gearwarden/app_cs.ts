@@ -558,6 +558,74 @@ Přijato: %2</translation>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Nesprávný výsledek odpovědi Execute: %1 místo 1</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>neplatný operační kód</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>úspěch</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>nepodporovaný operační kód</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>neplatný parametr</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>nedostatek prostředků</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>neplatný objekt</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>nepodporovaný typ</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>operace není povolena</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>operace selhala</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>rozšířená chyba</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>neznámý výsledek</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>Spojení se zavaděčem selhalo během „%1“: %2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>Spojení se zavaděčem bylo ztraceno během „%1“</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>Zavaděč neodpověděl do %1 s během „%2“</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>Odpověď Select hlásí maximální velikost objektu 0</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>Zavaděč odmítl Set PRN: %1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>Zavaděč odmítl paket: %1</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>

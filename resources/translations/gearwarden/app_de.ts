@@ -558,6 +558,74 @@ Empfangen: %2</translation>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Falsches Ergebnis der Execute-Antwort: %1 statt 1</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>ungültiger Opcode</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>Erfolg</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>Opcode nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>ungültiger Parameter</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>unzureichende Ressourcen</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>ungültiges Objekt</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>nicht unterstützter Typ</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>Vorgang nicht zulässig</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>Vorgang fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>erweiterter Fehler</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>unbekanntes Ergebnis</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>Verbindung zum Bootloader bei „%1“ fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>Verbindung zum Bootloader bei „%1“ verloren</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>Keine Antwort des Bootloaders innerhalb von %1 s bei „%2“</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>Select-Antwort meldet eine maximale Objektgröße von 0</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>Set PRN vom Bootloader abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>Paket vom Bootloader abgelehnt: %1</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>

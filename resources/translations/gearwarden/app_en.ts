@@ -558,6 +558,74 @@ Received: %2</translation>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Execute response incorrect result: %1 instead of 1</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>invalid opcode</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>success</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>opcode not supported</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>invalid parameter</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>insufficient resources</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>invalid object</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>unsupported type</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>operation not permitted</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>operation failed</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>extended error</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>unknown result</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>Connection to the bootloader failed during "%1": %2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>Connection to the bootloader lost during "%1"</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>No answer from the bootloader within %1 s during "%2"</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>Select response reports a maximum object size of 0</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>Set PRN refused by the bootloader: %1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>Packet refused by the bootloader: %1</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>

@@ -558,6 +558,74 @@ Recibido: %2</translation>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Resultado de respuesta Execute incorrecto: %1 en lugar de 1</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>código de operación no válido</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>éxito</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>código de operación no admitido</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>parámetro no válido</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>recursos insuficientes</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>objeto no válido</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>tipo no admitido</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>operación no permitida</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>la operación falló</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>error extendido</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>resultado desconocido</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>Falló la conexión con el cargador de arranque durante «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>Se perdió la conexión con el cargador de arranque durante «%1»</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>Sin respuesta del cargador de arranque en %1 s durante «%2»</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>La respuesta Select indica un tamaño máximo de objeto de 0</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>El cargador de arranque rechazó Set PRN: %1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>El cargador de arranque rechazó el paquete: %1</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>

@@ -558,6 +558,74 @@ Reçu : %2</translation>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Résultat de la réponse Execute incorrect : %1 au lieu de 1</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>code d'opération non valide</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>succès</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>code d'opération non pris en charge</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>paramètre non valide</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>ressources insuffisantes</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>objet non valide</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>type non pris en charge</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>opération non autorisée</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>échec de l'opération</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>erreur étendue</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>résultat inconnu</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>Échec de la connexion au chargeur d'amorçage pendant « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>Connexion au chargeur d'amorçage perdue pendant « %1 »</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>Aucune réponse du chargeur d'amorçage en %1 s pendant « %2 »</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>La réponse Select indique une taille d'objet maximale de 0</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>Set PRN refusé par le chargeur d'amorçage : %1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>Paquet refusé par le chargeur d'amorçage : %1</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>

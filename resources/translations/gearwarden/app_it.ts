@@ -558,6 +558,74 @@ Ricevuto: %2</translation>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Risultato della risposta Execute errato: %1 invece di 1</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>codice operativo non valido</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>successo</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>codice operativo non supportato</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>parametro non valido</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>risorse insufficienti</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>oggetto non valido</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>tipo non supportato</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>operazione non consentita</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>operazione non riuscita</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>errore esteso</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>risultato sconosciuto</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>Connessione al bootloader non riuscita durante «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>Connessione al bootloader persa durante «%1»</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>Nessuna risposta dal bootloader entro %1 s durante «%2»</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>La risposta Select indica una dimensione massima dell'oggetto pari a 0</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>Set PRN rifiutato dal bootloader: %1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>Pacchetto rifiutato dal bootloader: %1</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>

@@ -558,6 +558,74 @@ Received: %2</source>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Execute 応答の結果が正しくありません: %1 (1 が必要)</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>無効なオペコード</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>サポートされていないオペコード</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>無効なパラメーター</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>リソース不足</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>無効なオブジェクト</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>サポートされていない種類</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>許可されていない操作</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>操作に失敗しました</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>拡張エラー</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>不明な結果</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>「%1」の実行中にブートローダーとの接続に失敗しました: %2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>「%1」の実行中にブートローダーとの接続が切れました</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>「%2」の実行中、ブートローダーから %1 秒以内に応答がありません</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>Select 応答の最大オブジェクトサイズが 0 です</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>ブートローダーが Set PRN を拒否しました: %1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>ブートローダーがパケットを拒否しました: %1</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>

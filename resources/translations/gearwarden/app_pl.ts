@@ -558,6 +558,74 @@ Otrzymano: %2</translation>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Nieprawidłowy wynik odpowiedzi Execute: %1 zamiast 1</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>nieprawidłowy kod operacji</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>sukces</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>nieobsługiwany kod operacji</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>nieprawidłowy parametr</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>niewystarczające zasoby</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>nieprawidłowy obiekt</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>nieobsługiwany typ</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>operacja niedozwolona</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>operacja nie powiodła się</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>błąd rozszerzony</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>nieznany wynik</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>Połączenie z programem rozruchowym nie powiodło się podczas „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>Utracono połączenie z programem rozruchowym podczas „%1”</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>Brak odpowiedzi programu rozruchowego w ciągu %1 s podczas „%2”</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>Odpowiedź Select podaje maksymalny rozmiar obiektu 0</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>Program rozruchowy odrzucił Set PRN: %1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>Program rozruchowy odrzucił pakiet: %1</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>

@@ -558,6 +558,74 @@ Primit: %2</translation>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Rezultat incorect al răspunsului Execute: %1 în loc de 1</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>cod de operație nevalid</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>succes</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>cod de operație neacceptat</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>parametru nevalid</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>resurse insuficiente</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>obiect nevalid</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>tip neacceptat</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>operație nepermisă</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>operația a eșuat</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>eroare extinsă</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>rezultat necunoscut</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>Conexiunea cu bootloaderul a eșuat în timpul „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>Conexiunea cu bootloaderul s-a pierdut în timpul „%1”</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>Niciun răspuns de la bootloader în %1 s în timpul „%2”</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>Răspunsul Select raportează o dimensiune maximă a obiectului de 0</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>Set PRN refuzat de bootloader: %1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>Pachet refuzat de bootloader: %1</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>

@@ -558,6 +558,74 @@ Received: %2</source>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Неверный результат ответа Execute: %1 вместо 1</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>неверный код операции</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>успешно</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>код операции не поддерживается</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>неверный параметр</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>недостаточно ресурсов</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>неверный объект</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>неподдерживаемый тип</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>операция не разрешена</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>операция не выполнена</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>расширенная ошибка</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>неизвестный результат</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>Ошибка соединения с загрузчиком на шаге «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>Соединение с загрузчиком потеряно на шаге «%1»</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>Загрузчик не ответил за %1 с на шаге «%2»</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>Ответ Select сообщает максимальный размер объекта 0</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>Загрузчик отклонил Set PRN: %1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>Загрузчик отклонил пакет: %1</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>

@@ -558,6 +558,74 @@ Received: %2</source>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Execute 回應結果不正確：%1，應為 1</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>無效的操作碼</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>不支援的操作碼</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>無效的參數</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>資源不足</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>無效的物件</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>不支援的類型</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>不允許的操作</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>操作失敗</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>延伸錯誤</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>未知的結果</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>在「%1」期間與開機載入程式的連線失敗：%2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>在「%1」期間與開機載入程式的連線中斷</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>在「%2」期間，開機載入程式於 %1 秒內沒有回應</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>Select 回應回報的最大物件大小為 0</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>開機載入程式拒絕了 Set PRN：%1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>開機載入程式拒絕了封包：%1</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
