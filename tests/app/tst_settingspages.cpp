@@ -15,6 +15,8 @@
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QtTest>
 
 using namespace EditorInput;
@@ -67,6 +69,7 @@ private slots:
     void passwordSave();
     void limitSetRoundTrip();
     void escSettingsRoundTrip();
+    void resetAndPositionShowWhatTheDeviceHolds();
 };
 
 void tst_SettingsPages::initTestCase()
@@ -162,7 +165,7 @@ void tst_SettingsPages::passwordSave()
         box->accept();
     });
     QCOMPARE(form.writeToDevice(), settings);
-    QTest::qWait(300);
+    rig.settle(300);
     QCOMPARE(QString::fromUtf8(rig.sim->password()), held);
     QCOMPARE(rig.sim->commonSettings().regNum == 777, settings);
     QCOMPARE(seen.size(), settings ? 0 : 1);
@@ -228,6 +231,64 @@ void tst_SettingsPages::escSettingsRoundTrip()
     QCOMPARE(rig.sim->motorDriveSettings().stopPosition, 1.234f);
     QCOMPARE(bytes(rig.sim->motorSettings()), bytes(motor));
     QCOMPARE(rig.sim->motorSettings().rpmToVolt, quint16(1200));
+}
+
+void tst_SettingsPages::resetAndPositionShowWhatTheDeviceHolds()
+{
+    PageRig rig;
+    s_CommonSettBle common = rig.sim->commonSettings();
+    setRecordText(common.userName, 32, QStringLiteral("Before reset"));
+    rig.sim->setCommonSettings(common);
+    s_LimitSettBle set = rig.sim->limitSet(6);
+    set.energyRef = 99 * 3600;
+    rig.sim->setLimitSet(6, set);
+    rig.sim->setPpmInputMs(1.85f);
+
+    // The pages, wired as the device panel wires them.
+    LimiterDevice *device = rig.device.get();
+    CommonPage commonPage(rig);
+    LimitSettingsWidget limitPage;
+    EscSettings escPage;
+    QObject::connect(device, &LimiterDevice::userLimitSettingsUpdated, &limitPage, [&](int index) {
+        if (index == 0)
+            limitPage.setLimitSettings(device->userLimitSettings(0), 6, device->deviceInformation());
+    });
+    QObject::connect(device, &LimiterDevice::motorDriveSettingsUpdated, &escPage,
+                     [&] { escPage.setMotorDriveSettings(device->motorDriveSettings()); });
+    QObject::connect(device, &LimiterDevice::motorSettingsUpdated, &escPage,
+                     [&] { escPage.setMotorSettings(device->motorSettings()); });
+    QObject::connect(&escPage, &EscSettings::setStopPosition, device, &LimiterDevice::sendSetStopPosition);
+    escPage.show();
+    QVERIFY(connectAndWait(rig, [&] { commonPage.form.setDevice(rig.device); }));
+    auto *userName = child<QLineEdit>(&commonPage.form, "leUserName");
+    auto *energy = child<QDoubleSpinBox>(&limitPage, "dbEnergyRef");
+    auto *stop = child<QDoubleSpinBox>(&escPage, "sbStopPosition");
+    QCOMPARE(userName->text(), QStringLiteral("Before reset"));
+    QCOMPARE(energy->value(), 99.0);
+
+    // "Load default settings" of the common page, then "Save settings": the
+    // device keeps its defaults.
+    device->resetCommonSettings();
+    QTRY_COMPARE(userName->text(), QStringLiteral("Sim Racer"));
+    QVERIFY(commonPage.form.writeToDevice());
+    rig.settle(200);
+    QCOMPARE(recordText(rig.sim->commonSettings().userName, 32), QStringLiteral("Sim Racer"));
+
+    // The same for a user limit set.
+    device->resetLimitSettings(6);
+    QTRY_COMPARE(energy->value(), double(float(SimLimiter::defaultLimitSet(6).energyRef) / 3600.0f));
+    device->writeLimitSettings(6, limitPage.limitSettings());
+    rig.settle(200);
+    QCOMPARE(rig.sim->limitSet(6).energyRef, SimLimiter::defaultLimitSet(6).energyRef);
+
+    // "Set current position" shows the learned position, and saving keeps it.
+    child<QTabWidget>(&escPage, "tabWidget")->setCurrentIndex(1);
+    QTest::mouseClick(child<QPushButton>(&escPage, "pbSetStopPosition"), Qt::LeftButton);
+    QTRY_COMPARE(stop->value(), 1.85);
+    device->writeMotorSettings(escPage.motorSettings());
+    device->writeMotorDriveSettings(escPage.motorDriveSettings());
+    rig.settle(200);
+    QCOMPARE(rig.sim->motorDriveSettings().stopPosition, 1.85f);
 }
 
 QTEST_MAIN(tst_SettingsPages)
