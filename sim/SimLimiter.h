@@ -85,6 +85,12 @@ public:
     // Notifications per connection interval of a session stream.
     void setLogPacketsPerInterval(int packets) { m_logStream.setPacketsPerInterval(packets); }
     const SimLogStream &logStream() const { return m_logStream; }
+    // Answers the session-number request with this range instead of the
+    // stored sessions' (a device whose numbering differs from its memory).
+    void setReportedSessionRange(quint32 first, quint32 last) { m_logStream.setReportedSessionRange(first, last); }
+    void clearReportedSessionRange() { m_logStream.clearReportedSessionRange(); }
+    // A device that takes session requests but never streams (firmware hung).
+    void setAnswersSessionReads(bool answers) { m_logStream.setAnswersSessionReads(answers); }
 
     // The device is in its bootloader (after the buttonless DFU command).
     bool isInBootloader() const { return m_inBootloader; }

@@ -54,7 +54,9 @@ quint8 SimLogStream::request(SimConnection *connection, const QByteArray &value)
             if (!c)
                 return;
             s_LogSessionNum numbers{};
-            if (!m_sessions.isEmpty()) {
+            if (m_hasReportedRange) {
+                numbers = m_reportedRange;
+            } else if (!m_sessions.isEmpty()) {
                 numbers.firstSession = m_sessions.firstKey();
                 numbers.lastSession = m_sessions.lastKey();
             }
@@ -62,6 +64,8 @@ quint8 SimLogStream::request(SimConnection *connection, const QByteArray &value)
         });
         return SimAtt::Success;
     }
+    if (!m_answersSessionReads)
+        return SimAtt::Success;
     Stream stream;
     stream.session = session;
     stream.bytes = m_sessions.value(session);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DeviceRecords.h"
 #include "SimLogSession.h"
 
 #include <QByteArray>
@@ -29,6 +30,13 @@ public:
     quint32 lastSession() const { return m_sessions.isEmpty() ? 0 : m_sessions.lastKey(); }
     void clearSessions() { m_sessions.clear(); }
     void setPacketsPerInterval(int packets) { m_packetsPerInterval = qMax(1, packets); }
+    void setReportedSessionRange(quint32 first, quint32 last)
+    {
+        m_reportedRange = {first, last};
+        m_hasReportedRange = true;
+    }
+    void clearReportedSessionRange() { m_hasReportedRange = false; }
+    void setAnswersSessionReads(bool answers) { m_answersSessionReads = answers; }
 
     // A write to the log read request characteristic; returns the ATT result.
     quint8 request(SimConnection *connection, const QByteArray &value);
@@ -53,4 +61,7 @@ private:
     QMap<quint32, QByteArray> m_sessions;
     QHash<quint64, Stream> m_streams;
     int m_packetsPerInterval = 4;
+    bool m_hasReportedRange = false;
+    s_LogSessionNum m_reportedRange{};
+    bool m_answersSessionReads = true;
 };

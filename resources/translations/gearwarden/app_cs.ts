@@ -1099,6 +1099,97 @@ Očekáváno pole.</translation>
     </message>
 </context>
 <context>
+    <name>LoggerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Read what's on the device</source>
+        <translation>Načíst, co je v zařízení</translation>
+    </message>
+    <message>
+        <source>Read All Logs</source>
+        <translation>Načíst všechny záznamy</translation>
+    </message>
+    <message>
+        <source>Read New Logs</source>
+        <translation>Načíst nové záznamy</translation>
+    </message>
+    <message>
+        <source>Read selected</source>
+        <translation>Načíst vybrané</translation>
+    </message>
+    <message>
+        <source>Clear logs</source>
+        <translation>Vymazat záznamy</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Složka</translation>
+    </message>
+    <message>
+        <source>Additionaly export as CSV</source>
+        <translation>Navíc exportovat jako CSV</translation>
+    </message>
+    <message>
+        <source>Logs on device</source>
+        <translation>Záznamy v zařízení</translation>
+    </message>
+    <message>
+        <source>Logs already read - what is in the directory</source>
+        <translation>Již načtené záznamy - obsah složky</translation>
+    </message>
+    <message>
+        <source>Log read speed: 0 kbit/s</source>
+        <translation>Rychlost čtení: 0 kbit/s</translation>
+    </message>
+    <message>
+        <source>%1 (not complete race)</source>
+        <translation>%1 (nedokončený závod)</translation>
+    </message>
+    <message>
+        <source>Log read speed: %1 kbit/s</source>
+        <translation>Rychlost čtení: %1 kbit/s</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>Zařízení přestalo odpovídat během čtení relace %1.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>Zařízení neodpovědělo na požadavek na relaci %1.</translation>
+    </message>
+    <message>
+        <source>Click "Read what's on the device"</source>
+        <translation>Klikněte na „Načíst, co je v zařízení“</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>neznámá chyba</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2</source>
+        <translation>Relaci %1 nelze uložit: %2</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>Relace %1 neprošla kontrolním součtem: byla uložena, ale její data mohou být poškozená.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
+        <translation>Spojení se zařízením se přerušilo během čtení relace %1. Načtěte ji znovu, až bude zařízení připojeno.</translation>
+    </message>
+    <message>
+        <source>Finish reading logs</source>
+        <translation>Načítání záznamů dokončeno</translation>
+    </message>
+    <message>
+        <source>Select logs directory</source>
+        <translation>Vyberte složku záznamů</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Gearwarden</source>

@@ -1099,6 +1099,97 @@ Array erwartet.</translation>
     </message>
 </context>
 <context>
+    <name>LoggerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Read what's on the device</source>
+        <translation>Lesen, was auf dem Gerät ist</translation>
+    </message>
+    <message>
+        <source>Read All Logs</source>
+        <translation>Alle Logs lesen</translation>
+    </message>
+    <message>
+        <source>Read New Logs</source>
+        <translation>Neue Logs lesen</translation>
+    </message>
+    <message>
+        <source>Read selected</source>
+        <translation>Auswahl lesen</translation>
+    </message>
+    <message>
+        <source>Clear logs</source>
+        <translation>Logs löschen</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Additionaly export as CSV</source>
+        <translation>Zusätzlich als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Logs on device</source>
+        <translation>Logs auf dem Gerät</translation>
+    </message>
+    <message>
+        <source>Logs already read - what is in the directory</source>
+        <translation>Bereits gelesene Logs – was im Ordner liegt</translation>
+    </message>
+    <message>
+        <source>Log read speed: 0 kbit/s</source>
+        <translation>Lesegeschwindigkeit: 0 kbit/s</translation>
+    </message>
+    <message>
+        <source>%1 (not complete race)</source>
+        <translation>%1 (Rennen nicht beendet)</translation>
+    </message>
+    <message>
+        <source>Log read speed: %1 kbit/s</source>
+        <translation>Lesegeschwindigkeit: %1 kbit/s</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>Das Gerät antwortete nicht mehr, während Sitzung %1 gelesen wurde.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>Das Gerät hat auf die Anfrage nach Sitzung %1 nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>Click "Read what's on the device"</source>
+        <translation>Klicken Sie auf „Lesen, was auf dem Gerät ist“</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2</source>
+        <translation>Sitzung %1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>Sitzung %1 hat die Prüfsumme nicht bestanden: Sie wurde gespeichert, aber ihre Daten können beschädigt sein.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
+        <translation>Die Verbindung zum Gerät ging verloren, während Sitzung %1 gelesen wurde. Lesen Sie sie erneut, sobald das Gerät verbunden ist.</translation>
+    </message>
+    <message>
+        <source>Finish reading logs</source>
+        <translation>Lesen der Logs beendet</translation>
+    </message>
+    <message>
+        <source>Select logs directory</source>
+        <translation>Log-Ordner wählen</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Gearwarden</source>

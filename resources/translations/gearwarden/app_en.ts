@@ -1099,6 +1099,97 @@ Expected array.</translation>
     </message>
 </context>
 <context>
+    <name>LoggerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Read what's on the device</source>
+        <translation>Read what's on the device</translation>
+    </message>
+    <message>
+        <source>Read All Logs</source>
+        <translation>Read All Logs</translation>
+    </message>
+    <message>
+        <source>Read New Logs</source>
+        <translation>Read New Logs</translation>
+    </message>
+    <message>
+        <source>Read selected</source>
+        <translation>Read selected</translation>
+    </message>
+    <message>
+        <source>Clear logs</source>
+        <translation>Clear logs</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Additionaly export as CSV</source>
+        <translation>Additionaly export as CSV</translation>
+    </message>
+    <message>
+        <source>Logs on device</source>
+        <translation>Logs on device</translation>
+    </message>
+    <message>
+        <source>Logs already read - what is in the directory</source>
+        <translation>Logs already read - what is in the directory</translation>
+    </message>
+    <message>
+        <source>Log read speed: 0 kbit/s</source>
+        <translation>Log read speed: 0 kbit/s</translation>
+    </message>
+    <message>
+        <source>%1 (not complete race)</source>
+        <translation>%1 (not complete race)</translation>
+    </message>
+    <message>
+        <source>Log read speed: %1 kbit/s</source>
+        <translation>Log read speed: %1 kbit/s</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>The device stopped answering while session %1 was being read.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>The device did not answer the request for session %1.</translation>
+    </message>
+    <message>
+        <source>Click "Read what's on the device"</source>
+        <translation>Click "Read what's on the device"</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unknown error</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2</source>
+        <translation>Session %1 could not be saved: %2</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>Session %1 failed its checksum: it was saved, but its data may be damaged.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
+        <translation>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</translation>
+    </message>
+    <message>
+        <source>Finish reading logs</source>
+        <translation>Finish reading logs</translation>
+    </message>
+    <message>
+        <source>Select logs directory</source>
+        <translation>Select logs directory</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Gearwarden</source>

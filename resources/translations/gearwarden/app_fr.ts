@@ -1099,6 +1099,97 @@ Tableau attendu.</translation>
     </message>
 </context>
 <context>
+    <name>LoggerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Read what's on the device</source>
+        <translation>Lire ce qui est sur l'appareil</translation>
+    </message>
+    <message>
+        <source>Read All Logs</source>
+        <translation>Lire tous les journaux</translation>
+    </message>
+    <message>
+        <source>Read New Logs</source>
+        <translation>Lire les nouveaux journaux</translation>
+    </message>
+    <message>
+        <source>Read selected</source>
+        <translation>Lire la sélection</translation>
+    </message>
+    <message>
+        <source>Clear logs</source>
+        <translation>Effacer les journaux</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Additionaly export as CSV</source>
+        <translation>Exporter aussi en CSV</translation>
+    </message>
+    <message>
+        <source>Logs on device</source>
+        <translation>Journaux sur l'appareil</translation>
+    </message>
+    <message>
+        <source>Logs already read - what is in the directory</source>
+        <translation>Journaux déjà lus - ce qui est dans le dossier</translation>
+    </message>
+    <message>
+        <source>Log read speed: 0 kbit/s</source>
+        <translation>Vitesse de lecture : 0 kbit/s</translation>
+    </message>
+    <message>
+        <source>%1 (not complete race)</source>
+        <translation>%1 (course incomplète)</translation>
+    </message>
+    <message>
+        <source>Log read speed: %1 kbit/s</source>
+        <translation>Vitesse de lecture : %1 kbit/s</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>L'appareil a cessé de répondre pendant la lecture de la session %1.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>L'appareil n'a pas répondu à la demande de la session %1.</translation>
+    </message>
+    <message>
+        <source>Click "Read what's on the device"</source>
+        <translation>Cliquez sur « Lire ce qui est sur l'appareil »</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>erreur inconnue</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2</source>
+        <translation>Impossible d'enregistrer la session %1 : %2</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>La session %1 a échoué au contrôle de somme : elle a été enregistrée, mais ses données peuvent être endommagées.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
+        <translation>La connexion à l'appareil a été perdue pendant la lecture de la session %1. Relisez-la une fois l'appareil connecté.</translation>
+    </message>
+    <message>
+        <source>Finish reading logs</source>
+        <translation>Lecture des journaux terminée</translation>
+    </message>
+    <message>
+        <source>Select logs directory</source>
+        <translation>Choisir le dossier des journaux</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Gearwarden</source>

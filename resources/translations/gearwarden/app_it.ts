@@ -1099,6 +1099,97 @@ Atteso un array.</translation>
     </message>
 </context>
 <context>
+    <name>LoggerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Read what's on the device</source>
+        <translation>Leggi cosa c'è sul dispositivo</translation>
+    </message>
+    <message>
+        <source>Read All Logs</source>
+        <translation>Leggi tutti i log</translation>
+    </message>
+    <message>
+        <source>Read New Logs</source>
+        <translation>Leggi i nuovi log</translation>
+    </message>
+    <message>
+        <source>Read selected</source>
+        <translation>Leggi selezionati</translation>
+    </message>
+    <message>
+        <source>Clear logs</source>
+        <translation>Cancella log</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Cartella</translation>
+    </message>
+    <message>
+        <source>Additionaly export as CSV</source>
+        <translation>Esporta anche come CSV</translation>
+    </message>
+    <message>
+        <source>Logs on device</source>
+        <translation>Log sul dispositivo</translation>
+    </message>
+    <message>
+        <source>Logs already read - what is in the directory</source>
+        <translation>Log già letti - cosa c'è nella cartella</translation>
+    </message>
+    <message>
+        <source>Log read speed: 0 kbit/s</source>
+        <translation>Velocità di lettura: 0 kbit/s</translation>
+    </message>
+    <message>
+        <source>%1 (not complete race)</source>
+        <translation>%1 (gara non completa)</translation>
+    </message>
+    <message>
+        <source>Log read speed: %1 kbit/s</source>
+        <translation>Velocità di lettura: %1 kbit/s</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>Il dispositivo ha smesso di rispondere durante la lettura della sessione %1.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>Il dispositivo non ha risposto alla richiesta della sessione %1.</translation>
+    </message>
+    <message>
+        <source>Click "Read what's on the device"</source>
+        <translation>Fai clic su «Leggi cosa c'è sul dispositivo»</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>errore sconosciuto</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2</source>
+        <translation>Impossibile salvare la sessione %1: %2</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>La sessione %1 non ha superato il checksum: è stata salvata, ma i dati potrebbero essere danneggiati.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
+        <translation>La connessione con il dispositivo si è interrotta durante la lettura della sessione %1. Rileggila quando il dispositivo è connesso.</translation>
+    </message>
+    <message>
+        <source>Finish reading logs</source>
+        <translation>Lettura dei log terminata</translation>
+    </message>
+    <message>
+        <source>Select logs directory</source>
+        <translation>Seleziona la cartella dei log</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Gearwarden</source>

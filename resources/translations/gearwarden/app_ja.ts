@@ -1099,6 +1099,97 @@ Expected array.</source>
     </message>
 </context>
 <context>
+    <name>LoggerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Read what's on the device</source>
+        <translation>デバイスの内容を読み取る</translation>
+    </message>
+    <message>
+        <source>Read All Logs</source>
+        <translation>すべてのログを読み取る</translation>
+    </message>
+    <message>
+        <source>Read New Logs</source>
+        <translation>新しいログを読み取る</translation>
+    </message>
+    <message>
+        <source>Read selected</source>
+        <translation>選択を読み取る</translation>
+    </message>
+    <message>
+        <source>Clear logs</source>
+        <translation>ログを消去</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>Additionaly export as CSV</source>
+        <translation>CSV としても書き出す</translation>
+    </message>
+    <message>
+        <source>Logs on device</source>
+        <translation>デバイス上のログ</translation>
+    </message>
+    <message>
+        <source>Logs already read - what is in the directory</source>
+        <translation>読み取り済みのログ - フォルダーの内容</translation>
+    </message>
+    <message>
+        <source>Log read speed: 0 kbit/s</source>
+        <translation>ログ読み取り速度: 0 kbit/s</translation>
+    </message>
+    <message>
+        <source>%1 (not complete race)</source>
+        <translation>%1 (未完了のレース)</translation>
+    </message>
+    <message>
+        <source>Log read speed: %1 kbit/s</source>
+        <translation>ログ読み取り速度: %1 kbit/s</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>セッション %1 の読み取り中にデバイスが応答しなくなりました。</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>デバイスはセッション %1 の要求に応答しませんでした。</translation>
+    </message>
+    <message>
+        <source>Click "Read what's on the device"</source>
+        <translation>「デバイスの内容を読み取る」をクリックしてください</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>不明なエラー</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2</source>
+        <translation>セッション %1 を保存できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>セッション %1 はチェックサムが一致しません: 保存されましたが、データが破損している可能性があります。</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
+        <translation>セッション %1 の読み取り中にデバイスとの接続が切れました。デバイスが接続されたら再度読み取ってください。</translation>
+    </message>
+    <message>
+        <source>Finish reading logs</source>
+        <translation>ログの読み取りが完了しました</translation>
+    </message>
+    <message>
+        <source>Select logs directory</source>
+        <translation>ログフォルダーを選択</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Gearwarden</source>

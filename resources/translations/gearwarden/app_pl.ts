@@ -1099,6 +1099,97 @@ Oczekiwano tablicy.</translation>
     </message>
 </context>
 <context>
+    <name>LoggerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Read what's on the device</source>
+        <translation>Odczytaj, co jest na urządzeniu</translation>
+    </message>
+    <message>
+        <source>Read All Logs</source>
+        <translation>Odczytaj wszystkie logi</translation>
+    </message>
+    <message>
+        <source>Read New Logs</source>
+        <translation>Odczytaj nowe logi</translation>
+    </message>
+    <message>
+        <source>Read selected</source>
+        <translation>Odczytaj zaznaczone</translation>
+    </message>
+    <message>
+        <source>Clear logs</source>
+        <translation>Wyczyść logi</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Additionaly export as CSV</source>
+        <translation>Dodatkowo eksportuj jako CSV</translation>
+    </message>
+    <message>
+        <source>Logs on device</source>
+        <translation>Logi na urządzeniu</translation>
+    </message>
+    <message>
+        <source>Logs already read - what is in the directory</source>
+        <translation>Już odczytane logi - zawartość folderu</translation>
+    </message>
+    <message>
+        <source>Log read speed: 0 kbit/s</source>
+        <translation>Prędkość odczytu: 0 kbit/s</translation>
+    </message>
+    <message>
+        <source>%1 (not complete race)</source>
+        <translation>%1 (wyścig niezakończony)</translation>
+    </message>
+    <message>
+        <source>Log read speed: %1 kbit/s</source>
+        <translation>Prędkość odczytu: %1 kbit/s</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>Urządzenie przestało odpowiadać podczas odczytu sesji %1.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>Urządzenie nie odpowiedziało na żądanie sesji %1.</translation>
+    </message>
+    <message>
+        <source>Click "Read what's on the device"</source>
+        <translation>Kliknij „Odczytaj, co jest na urządzeniu”</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>nieznany błąd</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2</source>
+        <translation>Nie można zapisać sesji %1: %2</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>Sesja %1 nie przeszła kontroli sumy: została zapisana, ale jej dane mogą być uszkodzone.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
+        <translation>Połączenie z urządzeniem zostało utracone podczas odczytu sesji %1. Odczytaj ją ponownie, gdy urządzenie się połączy.</translation>
+    </message>
+    <message>
+        <source>Finish reading logs</source>
+        <translation>Odczyt logów zakończony</translation>
+    </message>
+    <message>
+        <source>Select logs directory</source>
+        <translation>Wybierz folder logów</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Gearwarden</source>

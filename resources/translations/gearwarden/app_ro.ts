@@ -1099,6 +1099,97 @@ Se aștepta o listă.</translation>
     </message>
 </context>
 <context>
+    <name>LoggerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Read what's on the device</source>
+        <translation>Citește ce este pe dispozitiv</translation>
+    </message>
+    <message>
+        <source>Read All Logs</source>
+        <translation>Citește toate jurnalele</translation>
+    </message>
+    <message>
+        <source>Read New Logs</source>
+        <translation>Citește jurnalele noi</translation>
+    </message>
+    <message>
+        <source>Read selected</source>
+        <translation>Citește selecția</translation>
+    </message>
+    <message>
+        <source>Clear logs</source>
+        <translation>Șterge jurnalele</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dosar</translation>
+    </message>
+    <message>
+        <source>Additionaly export as CSV</source>
+        <translation>Exportă și ca CSV</translation>
+    </message>
+    <message>
+        <source>Logs on device</source>
+        <translation>Jurnale pe dispozitiv</translation>
+    </message>
+    <message>
+        <source>Logs already read - what is in the directory</source>
+        <translation>Jurnale deja citite - ce este în dosar</translation>
+    </message>
+    <message>
+        <source>Log read speed: 0 kbit/s</source>
+        <translation>Viteză de citire: 0 kbit/s</translation>
+    </message>
+    <message>
+        <source>%1 (not complete race)</source>
+        <translation>%1 (cursă neterminată)</translation>
+    </message>
+    <message>
+        <source>Log read speed: %1 kbit/s</source>
+        <translation>Viteză de citire: %1 kbit/s</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>Dispozitivul a încetat să răspundă în timpul citirii sesiunii %1.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>Dispozitivul nu a răspuns la cererea pentru sesiunea %1.</translation>
+    </message>
+    <message>
+        <source>Click "Read what's on the device"</source>
+        <translation>Apăsați „Citește ce este pe dispozitiv”</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>eroare necunoscută</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2</source>
+        <translation>Sesiunea %1 nu a putut fi salvată: %2</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>Sesiunea %1 nu a trecut verificarea sumei de control: a fost salvată, dar datele pot fi deteriorate.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
+        <translation>Conexiunea cu dispozitivul s-a pierdut în timpul citirii sesiunii %1. Citiți-o din nou după ce dispozitivul se conectează.</translation>
+    </message>
+    <message>
+        <source>Finish reading logs</source>
+        <translation>Citirea jurnalelor s-a încheiat</translation>
+    </message>
+    <message>
+        <source>Select logs directory</source>
+        <translation>Selectați dosarul jurnalelor</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Gearwarden</source>

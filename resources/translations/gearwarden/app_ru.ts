@@ -1099,6 +1099,97 @@ Expected array.</source>
     </message>
 </context>
 <context>
+    <name>LoggerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Read what's on the device</source>
+        <translation>Прочитать, что есть на устройстве</translation>
+    </message>
+    <message>
+        <source>Read All Logs</source>
+        <translation>Прочитать все логи</translation>
+    </message>
+    <message>
+        <source>Read New Logs</source>
+        <translation>Прочитать новые логи</translation>
+    </message>
+    <message>
+        <source>Read selected</source>
+        <translation>Прочитать выбранные</translation>
+    </message>
+    <message>
+        <source>Clear logs</source>
+        <translation>Очистить логи</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Папка</translation>
+    </message>
+    <message>
+        <source>Additionaly export as CSV</source>
+        <translation>Дополнительно экспортировать в CSV</translation>
+    </message>
+    <message>
+        <source>Logs on device</source>
+        <translation>Логи на устройстве</translation>
+    </message>
+    <message>
+        <source>Logs already read - what is in the directory</source>
+        <translation>Уже прочитанные логи — что есть в папке</translation>
+    </message>
+    <message>
+        <source>Log read speed: 0 kbit/s</source>
+        <translation>Скорость чтения лога: 0 кбит/с</translation>
+    </message>
+    <message>
+        <source>%1 (not complete race)</source>
+        <translation>%1 (незавершённая гонка)</translation>
+    </message>
+    <message>
+        <source>Log read speed: %1 kbit/s</source>
+        <translation>Скорость чтения лога: %1 кбит/с</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>Устройство перестало отвечать во время чтения сессии %1.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>Устройство не ответило на запрос сессии %1.</translation>
+    </message>
+    <message>
+        <source>Click "Read what's on the device"</source>
+        <translation>Нажмите «Прочитать, что есть на устройстве»</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>неизвестная ошибка</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2</source>
+        <translation>Не удалось сохранить сессию %1: %2</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>Сессия %1 не прошла проверку контрольной суммы: она сохранена, но данные могут быть повреждены.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
+        <translation>Связь с устройством потеряна во время чтения сессии %1. Прочитайте её снова, когда устройство подключится.</translation>
+    </message>
+    <message>
+        <source>Finish reading logs</source>
+        <translation>Чтение логов завершено</translation>
+    </message>
+    <message>
+        <source>Select logs directory</source>
+        <translation>Выберите папку логов</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Gearwarden</source>

@@ -1099,6 +1099,97 @@ Expected array.</source>
     </message>
 </context>
 <context>
+    <name>LoggerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Read what's on the device</source>
+        <translation>讀取裝置上的內容</translation>
+    </message>
+    <message>
+        <source>Read All Logs</source>
+        <translation>讀取所有記錄</translation>
+    </message>
+    <message>
+        <source>Read New Logs</source>
+        <translation>讀取新記錄</translation>
+    </message>
+    <message>
+        <source>Read selected</source>
+        <translation>讀取所選</translation>
+    </message>
+    <message>
+        <source>Clear logs</source>
+        <translation>清除記錄</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>資料夾</translation>
+    </message>
+    <message>
+        <source>Additionaly export as CSV</source>
+        <translation>另外匯出為 CSV</translation>
+    </message>
+    <message>
+        <source>Logs on device</source>
+        <translation>裝置上的記錄</translation>
+    </message>
+    <message>
+        <source>Logs already read - what is in the directory</source>
+        <translation>已讀取的記錄 - 資料夾中的內容</translation>
+    </message>
+    <message>
+        <source>Log read speed: 0 kbit/s</source>
+        <translation>記錄讀取速度：0 kbit/s</translation>
+    </message>
+    <message>
+        <source>%1 (not complete race)</source>
+        <translation>%1 (比賽未完成)</translation>
+    </message>
+    <message>
+        <source>Log read speed: %1 kbit/s</source>
+        <translation>記錄讀取速度：%1 kbit/s</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>讀取工作階段 %1 時裝置停止回應。</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>裝置未回應工作階段 %1 的請求。</translation>
+    </message>
+    <message>
+        <source>Click "Read what's on the device"</source>
+        <translation>請按「讀取裝置上的內容」</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>未知的錯誤</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2</source>
+        <translation>無法儲存工作階段 %1：%2</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>工作階段 %1 的檢查碼不符：已儲存，但資料可能已損壞。</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
+        <translation>讀取工作階段 %1 時與裝置的連線中斷。裝置連線後請再讀取一次。</translation>
+    </message>
+    <message>
+        <source>Finish reading logs</source>
+        <translation>記錄讀取完成</translation>
+    </message>
+    <message>
+        <source>Select logs directory</source>
+        <translation>選擇記錄資料夾</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Gearwarden</source>
