@@ -3,6 +3,10 @@
 #include <zip.h>
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_set>
+
+namespace Zippy {
 
 namespace {
 
@@ -15,31 +19,55 @@ std::string archiveErrorText(int code)
     return text;
 }
 
+// The name of an entry that the archive holds twice, empty when every name is
+// unique. Which of two such entries a reader gets is up to the reader, so such
+// an archive is not read at all.
+std::string duplicateName(zip *archive)
+{
+    const zip_int64_t count = zip_get_num_entries(archive, 0);
+    std::unordered_set<std::string_view> names;
+    names.reserve(static_cast<std::size_t>(std::max<zip_int64_t>(count, 0)));
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const char *name = zip_get_name(archive, static_cast<zip_uint64_t>(i), ZIP_FL_ENC_RAW);
+        if (name && !names.insert(name).second)
+            return name;
+    }
+    return {};
+}
+
 } // namespace
 
-ZipEntryStream::ZipEntryStream(const std::string &path, const std::string &entry, int aheadChunks)
-    : m_aheadChunks(std::max(aheadChunks, 0))
+ZipEntryStream::ZipEntryStream(const std::string &path, const std::string &entry)
 {
     int code = 0;
     m_archive = zip_open(path.c_str(), ZIP_RDONLY, &code);
     if (!m_archive)
         throw ZipStreamError(archiveErrorText(code));
+    auto fail = [this, &entry](const std::string &reason) {
+        close();
+        throw ZipStreamError(entry + ": " + reason);
+    };
+    const std::string duplicate = duplicateName(m_archive);
+    if (!duplicate.empty()) {
+        close();
+        throw ZipStreamError("Entry name appears more than once: " + duplicate);
+    }
     zip_stat_t stat;
     zip_stat_init(&stat);
-    if (zip_stat(m_archive, entry.c_str(), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE)) {
-        const std::string text = zip_strerror(m_archive);
-        close();
-        throw ZipStreamError(text);
-    }
+    if (zip_stat(m_archive, entry.c_str(), ZIP_FL_ENC_RAW, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE))
+        fail(zip_strerror(m_archive));
     m_size = stat.size;
-    m_file = zip_fopen(m_archive, entry.c_str(), 0);
-    if (!m_file) {
-        const std::string text = zip_strerror(m_archive);
-        close();
-        throw ZipStreamError(text);
-    }
-    if (m_aheadChunks > 0)
-        m_thread = std::thread(&ZipEntryStream::run, this);
+    m_file = zip_fopen(m_archive, entry.c_str(), ZIP_FL_ENC_RAW);
+    if (!m_file)
+        fail(zip_strerror(m_archive));
+}
+
+void ZipEntryStream::readAhead(int chunks)
+{
+    if (m_thread.joinable() || m_current || chunks <= 0)
+        return;
+    m_aheadChunks = chunks;
+    m_thread = std::thread(&ZipEntryStream::run, this);
 }
 
 ZipEntryStream::~ZipEntryStream()
@@ -154,3 +182,5 @@ bool ZipEntryStream::next(const char *&begin, const char *&end)
     end = begin + m_current->used;
     return true;
 }
+
+} // namespace Zippy
