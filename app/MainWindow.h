@@ -1,5 +1,9 @@
 #pragma once
 
+#include "BluetoothDeviceModel.h"
+#include "BluetoothDiscovery.h"
+#include "BluetoothDovLoggerModel.h"
+#include "FirmwareDownloader.h"
 #include "Languages.h"
 
 #include <QMainWindow>
@@ -7,9 +11,14 @@
 namespace Ui {
 class MainWindow;
 }
+class ProgressBarDelegate;
+class QComboBox;
 class QPlainTextEdit;
+class QSortFilterProxyModel;
 
-// The device program's main window.
+// The device program's window: the device table of the chosen family on the
+// "Scanner" tab, one tab per connected device, the diagnostics dock, the
+// language box and the update check at start.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -18,14 +27,31 @@ public:
     explicit MainWindow(const TranslatorList &translators, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Switches the interface language to `code` (see languages::switchLanguage).
+    // 1 limiter, 2 DOV logger; any value but 2 shows the limiters.
+    void setDevicesFamilyMode(int mode);
+    // Switches the interface language to `code`.
     void changeLanguage(const QString &code);
 
+public slots:
+    void connectToSelected();
+    void disconnectFromLimiter(int index);
+    void recoverDevice();
+
 protected:
+    void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
+    void checkForUpdates();
+
     Ui::MainWindow *ui;
+    BluetoothDiscovery m_discovery;
+    BluetoothDeviceModel m_deviceModel;
+    BluetoothDovLoggerModel m_dovLoggerModel;
+    FirmwareDownloader m_downloader;
+    QSortFilterProxyModel *m_proxy = nullptr;
+    ProgressBarDelegate *m_progressBarDelegate = nullptr;
     TranslatorList m_translators;
+    QComboBox *m_languageBox = nullptr;
     QPlainTextEdit *m_logView = nullptr;
 };

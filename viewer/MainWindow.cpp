@@ -5,6 +5,7 @@
 #include "ViewerDiagnostics.h"
 
 #include "PlotView.h"
+#include "ShellWidgets.h"
 
 #include <nlohmann/json.hpp>
 
@@ -137,30 +138,13 @@ void MainWindow::changeEvent(QEvent *event)
 
 void MainWindow::buildLanguageMenu()
 {
-    m_languageBox = new QComboBox(ui->menubar);
-    m_languageBox->setObjectName(QStringLiteral("cbLanguage"));
-    for (const QString &code : languages::languageCodes()) {
-        m_languageBox->addItem(QIcon(QStringLiteral(":/res/%1.png").arg(code)), languages::nativeLanguageLabel(code),
-                               code);
-    }
-    // The list shows every name whole, however narrow the box is.
-    QAbstractItemView *list = m_languageBox->view();
-    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth()
-                          + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
-    ui->menubar->setCornerWidget(m_languageBox, Qt::TopRightCorner);
-    connect(m_languageBox, &QComboBox::currentTextChanged, this, &MainWindow::setLanguage);
-
-    QSettings settings;
-    const QString label = languages::nativeLanguageLabel(languages::storedLanguageCode(settings));
-    const int index = label.isEmpty() ? -1 : m_languageBox->findText(label);
-    if (index >= 0)
-        m_languageBox->setCurrentIndex(index);
+    m_languageBox = shell::addLanguageBox(ui->menubar, [this](const QString &code) { setLanguage(code); });
 }
 
-void MainWindow::setLanguage()
+void MainWindow::setLanguage(const QString &requested)
 {
     QSettings settings;
-    const QString code = languages::switchLanguage(m_translators, m_languageBox->currentData().toString(), settings,
+    const QString code = languages::switchLanguage(m_translators, requested, settings,
                                                    languages::SwitchOrder::ProgramFirst);
     qCDebug(lcViewer) << "Language" << code;
 }

@@ -47,7 +47,7 @@ protected:
 
 private:
     void buildLanguageMenu();
-    void setLanguage();
+    void setLanguage(const QString &requested);
 
     // Columns take 3, 5, 5 and 3 parts of 21 of the table's width.
     void shareOutColumns();

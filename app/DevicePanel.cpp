@@ -1,0 +1,64 @@
+#include "DevicePanel.h"
+
+#include "CommonSettingsWidget.h"
+#include "Diagnostics.h"
+#include "FirmwareUpdateWidget.h"
+#include "LimiterDevice.h"
+#include "LoggerWidget.h"
+
+#include <QListWidget>
+#include <QMessageBox>
+#include <QStackedWidget>
+
+namespace devicepanel {
+
+namespace {
+
+QString rowText(QListWidget *list, int row)
+{
+    const QListWidgetItem *item = list->item(row);
+    return item ? item->text() : QString();
+}
+
+} // namespace
+
+void changePage(QListWidget *list, QStackedWidget *stack, int currentPage)
+{
+    qCDebug(lcUi) << "Settings page changed";
+    qCDebug(lcUi) << "previous page" << rowText(list, stack->currentIndex());
+    stack->setCurrentIndex(currentPage);
+    qCDebug(lcUi) << "current page" << rowText(list, stack->currentIndex());
+}
+
+void enablePageRow(QListWidget *list, QStackedWidget *stack, QWidget *page)
+{
+    if (QListWidgetItem *item = list->item(stack->indexOf(page)))
+        item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+}
+
+QString limitSetName(const s_LimitSettBle &set)
+{
+    return recordText(set.settingsName, static_cast<int>(sizeof(set.settingsName)));
+}
+
+void connectCommonPages(const CommonPages &pages, const std::shared_ptr<LimiterDevice> &device)
+{
+    LimiterDevice *d = device.get();
+    pages.commonSettings->setDevice(device);
+    pages.firmware->setDevice(device);
+    // The logger page makes its own connections to the device.
+    pages.logger->setDevice(device);
+
+    QObject::connect(pages.firmware, &FirmwareUpdateWidget::enterDFUMode, d, &LimiterDevice::enterDFUMode);
+    QObject::connect(d, &LimiterDevice::enteredDFUMode, pages.firmware, &FirmwareUpdateWidget::onDFUModeEntered);
+    QObject::connect(d, &LimiterDevice::loggerServiceDiscovered, pages.panel,
+                     [list = pages.list, stack = pages.stack, logger = pages.logger] {
+                         enablePageRow(list, stack, logger);
+                     });
+    QObject::connect(d, &LimiterDevice::connectionErrorOccurred, pages.panel,
+                     [panel = pages.panel](const QString &title, const QString &text) {
+                         QMessageBox::critical(panel, title, text);
+                     });
+}
+
+} // namespace devicepanel
