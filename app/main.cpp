@@ -3,11 +3,15 @@
 #include "Startup.h"
 
 #ifdef GW_WITH_SIMULATOR
+#include "BleBackend.h"
 #include "SimBackend.h"
 #include "SimDfu.h"
 #endif
 
 #include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char *argv[])
 {
@@ -23,6 +27,13 @@ int main(int argc, char *argv[])
     // GEARWARDEN_BLE_BACKEND=sim runs the program against simulated devices.
     registerSimBackend();
     SimDfu::registerSimDfu();
+    if (qEnvironmentVariable(BleBackend::kEnvironmentVariable) == QLatin1String("sim")) {
+        QString error;
+        if (!simDevicesDescriptionLoads(&error)) {
+            std::fprintf(stderr, "%s: %s\n", kSimDevicesEnvironmentVariable, qPrintable(error));
+            return EXIT_FAILURE;
+        }
+    }
 #endif
 
     qCDebug(lcUi) << "Aplication started: " << QCoreApplication::applicationName()

@@ -57,3 +57,12 @@ void registerSimBackend()
         return std::make_unique<SimBackend>(std::move(radio));
     });
 }
+
+bool simDevicesDescriptionLoads(QString *error)
+{
+    const QString path = qEnvironmentVariable(kSimDevicesEnvironmentVariable);
+    if (path.isEmpty())
+        return true;
+    SimRadio radio;
+    return SimDescription::loadFile(radio, path, error);
+}

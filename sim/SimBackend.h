@@ -3,6 +3,8 @@
 #include "AdvertisementSource.h"
 #include "BleBackend.h"
 
+#include <QString>
+
 #include <memory>
 
 class SimRadio;
@@ -39,3 +41,9 @@ inline constexpr const char kSimDevicesEnvironmentVariable[] = "GEARWARDEN_SIM_D
 // real time with the devices of the description file that
 // GEARWARDEN_SIM_DEVICES names, or a built-in set without it.
 void registerSimBackend();
+
+// Whether the description file GEARWARDEN_SIM_DEVICES names (if any) loads
+// whole; otherwise error says which file and what is wrong with it. A
+// program checks this before it starts on the simulator, so a mistyped file
+// does not leave it running with no devices.
+bool simDevicesDescriptionLoads(QString *error);

@@ -204,13 +204,29 @@ bool SimDescription::load(SimRadio &radio, const QByteArray &json, QString *erro
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
-        if (error)
-            *error = parseError.error != QJsonParseError::NoError
-                         ? QStringLiteral("not JSON: %1 at %2").arg(parseError.errorString()).arg(parseError.offset)
-                         : QStringLiteral("the description is not a JSON object");
+        if (error) {
+            if (parseError.error != QJsonParseError::NoError) {
+                // The parser's offset lies just past the character it
+                // stumbled on; name that character's line and column.
+                const QByteArray before = json.left(qMax(0, parseError.offset - 1));
+                const int line = int(before.count('\n')) + 1;
+                const int column = int(before.size() - (before.lastIndexOf('\n') + 1)) + 1;
+                *error = QStringLiteral("line %1, column %2: not JSON: %3")
+                             .arg(line)
+                             .arg(column)
+                             .arg(parseError.errorString());
+            } else {
+                *error = QStringLiteral("the description is not a JSON object");
+            }
+        }
         return false;
     }
     const QJsonObject root = document.object();
+    if (!root.value(QLatin1String("devices")).isArray()) {
+        if (error)
+            *error = QStringLiteral("no \"devices\" list");
+        return false;
+    }
     if (root.contains(QLatin1String("seed")))
         radio.setSeed(quint32(root.value(QLatin1String("seed")).toInteger()));
     if (root.contains(QLatin1String("roundTripMs")))
@@ -263,7 +279,12 @@ bool SimDescription::loadFile(SimRadio &radio, const QString &path, QString *err
             *error = QStringLiteral("%1: %2").arg(path, file.errorString());
         return false;
     }
-    return load(radio, file.readAll(), error);
+    if (!load(radio, file.readAll(), error)) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(path, *error);
+        return false;
+    }
+    return true;
 }
 
 QByteArray SimDescription::builtInDescription()

@@ -3,12 +3,14 @@
 // LimiterDevice as the client).
 #include "DeviceProtocol.h"
 #include "LimiterDevice.h"
+#include "SimBackend.h"
 #include "SimDescription.h"
 #include "SimLimiter.h"
 #include "SimLogSession.h"
 #include "SimRig.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 
@@ -37,6 +39,8 @@ private slots:
     void description();
     void badDescriptions_data();
     void badDescriptions();
+    void descriptionFileNamedByTheEnvironment_data();
+    void descriptionFileNamedByTheEnvironment();
     void generatedSessionLayout();
     void crc32();
     void passwordCanBeChanged();
@@ -115,6 +119,9 @@ void tst_SimDevices::badDescriptions_data()
     QTest::addColumn<QString>("problem");
     QTest::addColumn<int>("loaded");
     QTest::newRow("not JSON") << QByteArray("{ devices") << "not JSON" << 0;
+    QTest::newRow("not JSON, where") << QByteArray("{\n  \"devices\": [\n    { \"kind\": \"limiter\" ]\n}")
+                                     << "line 3, column 25: not JSON" << 0;
+    QTest::newRow("no device list") << QByteArray(R"({"device":[{"kind":"limiter"}]})") << "no \"devices\" list" << 0;
     QTest::newRow("not an object") << QByteArray("[]") << "not a JSON object" << 0;
     QTest::newRow("unknown kind") << QByteArray(R"({"devices":[{"kind":"toaster"},{"kind":"limiter"}]})")
                                   << "unknown kind \"toaster\"" << 1;
@@ -138,6 +145,40 @@ void tst_SimDevices::badDescriptions()
     QVERIFY(!SimDescription::load(radio, json, &error));
     QVERIFY2(error.contains(problem), qPrintable(error));
     QCOMPARE(radio.peripherals().size(), loaded);
+}
+
+void tst_SimDevices::descriptionFileNamedByTheEnvironment_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("good") << QByteArray(R"({"devices":[{"kind":"limiter"}]})") << QString();
+    QTest::newRow("malformed") << QByteArray("{\n\"devices\": [,]\n}") << "devices.json: line 2, column 13: not JSON";
+    QTest::newRow("bad device") << QByteArray(R"({"devices":[{"kind":"toaster"}]})")
+                                << "devices.json: device 0: unknown kind \"toaster\"";
+    QTest::newRow("missing") << QByteArray() << "devices.json: ";
+}
+
+void tst_SimDevices::descriptionFileNamedByTheEnvironment()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, problem);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("devices.json"));
+    if (!content.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    qputenv(kSimDevicesEnvironmentVariable, path.toUtf8());
+    QString error;
+    const bool loads = simDevicesDescriptionLoads(&error);
+    qunsetenv(kSimDevicesEnvironmentVariable);
+    QCOMPARE(loads, problem.isEmpty());
+    QVERIFY2(error.startsWith(path) || problem.isEmpty(), qPrintable(error));
+    QVERIFY2(error.contains(problem), qPrintable(error));
+
+    // Without a file named, the built-in devices are used.
+    QVERIFY(simDevicesDescriptionLoads(&error));
 }
 
 void tst_SimDevices::generatedSessionLayout()
