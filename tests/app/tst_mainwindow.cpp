@@ -1,0 +1,488 @@
+// The device program's window and its device panels against simulated
+// devices: start-up, the device families, connecting from the Scanner tab,
+// the panels' page rows and buttons, and one whole session from the scanner
+// to a closed tab.
+#include "AuthorizationDialog.h"
+#include "BluetoothDeviceModel.h"
+#include "DeviceProtocol.h"
+#include "DovLoggerSettingsWidget.h"
+#include "FirmwareDownloader.h"
+#include "FirmwareUpdateCheckRequestWidget.h"
+#include "LimitSettingsWidget.h"
+#include "LimiterSettingsWidget.h"
+#include "LogCapture.h"
+#include "LoggerWidget.h"
+#include "MainWindow.h"
+#include "PageRig.h"
+#include "SharedSettings.h"
+#include "SimLogSession.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QSortFilterProxyModel>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QBluetoothAddress kSecondAddress(QStringLiteral("C0:DE:00:00:00:22"));
+
+template <typename T>
+T *child(QObject *parent, const char *name)
+{
+    T *w = parent->findChild<T *>(QLatin1String(name));
+    if (!w)
+        qFatal("no %s", name);
+    return w;
+}
+
+QString labelText(QWidget *page, const char *name)
+{
+    return child<QLabel>(page, name)->text();
+}
+
+// Answers the update question at start with Cancel, counting it.
+class UpdateQuestionAnswerer : public ModalAnswerer<FirmwareUpdateCheckRequestWidget>
+{
+public:
+    UpdateQuestionAnswerer()
+        : ModalAnswerer<FirmwareUpdateCheckRequestWidget>(
+              [](FirmwareUpdateCheckRequestWidget *dialog) { child<QPushButton>(dialog, "pbCancel")->click(); })
+    {
+    }
+};
+
+QTabWidget *tabs(MainWindow &window)
+{
+    return child<QTabWidget>(&window, "tabWidget");
+}
+
+QTableView *table(MainWindow &window)
+{
+    return child<QTableView>(&window, "tableView");
+}
+
+// Selects the Scanner row of `address` once the device is listed and
+// double-clicks it.
+bool doubleClickDevice(MainWindow &window, const QBluetoothAddress &address)
+{
+    // The update question at start blocks the window while it is up.
+    if (!QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 5000))
+        return false;
+    QTableView *view = table(window);
+    QAbstractItemModel *model = view->model();
+    int row = -1;
+    const bool listed = QTest::qWaitFor(
+        [&] {
+            const int addressColumn = model->columnCount() - 1;
+            for (int r = 0; r < model->rowCount(); ++r) {
+                if (model->index(r, addressColumn).data().toString() == address.toString()) {
+                    row = r;
+                    return true;
+                }
+            }
+            return false;
+        },
+        10000);
+    if (!listed)
+        return false;
+    view->selectRow(row);
+    const QRect cell = view->visualRect(model->index(row, 0));
+    // A user's double-click: a click, then the second press that the
+    // system reports as a double-click.
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+    return true;
+}
+
+bool rowEnabled(QListWidget *list, int row)
+{
+    return list->item(row)->flags() == (Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+}
+
+// Clicks a page row of a panel (the row must be enabled).
+void choosePage(QWidget *panel, int row)
+{
+    auto *list = child<QListWidget>(panel, "lwSettingsCategories");
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+} // namespace
+
+class tst_MainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void firstStartWithoutSettings();
+    void checkAlwaysRefreshesAtOnceAndShowsItsError();
+    void storedLanguageIsShownAndKept();
+    void switchingFamilySwapsTheList();
+    void connectToSelectedNeedsAListedDevice();
+    void wholeSessionFromScannerToClosedTab();
+    void limitSetRowsByHardware_data();
+    void limitSetRowsByHardware();
+    void limitSetPagesSaveAndResetTheirSet();
+    void dovLoggerButtonsActOnlyOnItsCommonPage();
+    void windowCloseDisconnectsEveryTab();
+
+private:
+    QTemporaryDir m_logs;
+};
+
+void tst_MainWindow::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
+    QCoreApplication::setApplicationName(QStringLiteral("MainWindowTest"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.2.3"));
+    // Nothing listens here: an update check ends in an error at once.
+    qputenv(FirmwareDownloader::kUpdateServerVariable, "127.0.0.1:9");
+    QVERIFY(m_logs.isValid());
+}
+
+void tst_MainWindow::init()
+{
+    QSettings().clear();
+    QSettings().setValue(QStringLiteral("language"), QStringLiteral("en"));
+    storeLogsDirectory(m_logs.path());
+}
+
+void tst_MainWindow::firstStartWithoutSettings()
+{
+    QSettings().clear();
+    SimRig rig;
+    UpdateQuestionAnswerer question;
+    QElapsedTimer clock;
+    clock.start();
+    MainWindow window({});
+    QCOMPARE(window.size(), QSize(1060, 641));
+    QVERIFY(child<QAction>(&window, "actionLimiter")->isChecked());
+    QVERIFY(!child<QAction>(&window, "actionDov_Logger")->isChecked());
+    QCOMPARE(window.windowTitle(),
+             QStringLiteral("%1  v 1.2.3 (%2)  [Velmora]")
+                 .arg(QGuiApplication::applicationDisplayName(), QString::fromLatin1(__DATE__).simplified()));
+    QCOMPARE(tabs(window)->count(), 1);
+    QVERIFY(tabs(window)->tabBar()->tabButton(0, QTabBar::RightSide) == nullptr
+            || tabs(window)->tabBar()->tabButton(0, QTabBar::RightSide)->size() == QSize(0, 0));
+
+    QTRY_COMPARE(question.count, 1);
+    QVERIFY(clock.elapsed() >= 100);
+    QVERIFY(!QSettings().contains(QStringLiteral("devicesFamilyMode")));
+    QTest::qWait(200);
+    QCOMPARE(question.count, 1);
+}
+
+void tst_MainWindow::checkAlwaysRefreshesAtOnceAndShowsItsError()
+{
+    QSettings().setValue(QStringLiteral("firmware update"), QStringLiteral("check always"));
+    SimRig rig;
+    UpdateQuestionAnswerer question;
+    QString shown;
+    ModalAnswerer<QMessageBox> errors([&](QMessageBox *box) {
+        shown = box->text();
+        QCOMPARE(box->icon(), QMessageBox::Warning);
+        box->accept();
+    });
+    MainWindow window({});
+    QTRY_COMPARE_WITH_TIMEOUT(errors.count, 1, 10000);
+    QVERIFY(!shown.isEmpty());
+    QCOMPARE(question.count, 0);
+}
+
+void tst_MainWindow::storedLanguageIsShownAndKept()
+{
+    QSettings().setValue(QStringLiteral("language"), QStringLiteral("de"));
+    SimRig rig;
+    UpdateQuestionAnswerer question;
+    {
+        MainWindow window({});
+        QCOMPARE(child<QComboBox>(&window, "cbLanguage")->currentText(), QStringLiteral("Deutsch"));
+        QCOMPARE(QSettings().value(QStringLiteral("language")).toString(), QStringLiteral("de"));
+    }
+    // A code with no item leaves English current.
+    QSettings().setValue(QStringLiteral("language"), QStringLiteral("xx"));
+    MainWindow window({});
+    QCOMPARE(child<QComboBox>(&window, "cbLanguage")->currentText(), QStringLiteral("English"));
+}
+
+void tst_MainWindow::switchingFamilySwapsTheList()
+{
+    SimRig rig;
+    rig.addLimiter();
+    rig.addLimiter(SimLimiter::Kind::DovLogger, QString(), kSecondAddress, QStringLiteral("QVR Logger"));
+    UpdateQuestionAnswerer question;
+    MainWindow window({});
+    QTableView *view = table(window);
+    auto *proxy = qobject_cast<QSortFilterProxyModel *>(view->model());
+    QVERIFY(proxy);
+    QTRY_VERIFY_WITH_TIMEOUT(proxy->rowCount() == 1, 10000);
+    QCOMPARE(proxy->columnCount(), 19);
+    QVERIFY(view->itemDelegateForColumn(4) != nullptr);
+    view->selectRow(0);
+
+    child<QAction>(&window, "actionDov_Logger")->trigger();
+    QCOMPARE(QSettings().value(QStringLiteral("devicesFamilyMode")).toInt(), 2);
+    QVERIFY(!view->selectionModel()->hasSelection());
+    QCOMPARE(proxy->columnCount(), 14);
+    QVERIFY(view->itemDelegateForColumn(4) == nullptr);
+    QVERIFY(!child<QAction>(&window, "actionLimiter")->isChecked());
+    QTRY_VERIFY_WITH_TIMEOUT(proxy->rowCount() == 1, 10000);
+    QCOMPARE(proxy->index(0, 13).data().toString(), kSecondAddress.toString());
+
+    child<QAction>(&window, "actionLimiter")->trigger();
+    QCOMPARE(QSettings().value(QStringLiteral("devicesFamilyMode")).toInt(), 1);
+    QCOMPARE(proxy->columnCount(), 19);
+    QVERIFY(view->itemDelegateForColumn(4) != nullptr);
+}
+
+void tst_MainWindow::connectToSelectedNeedsAListedDevice()
+{
+    SimRig rig;
+    auto limiter = rig.addLimiter();
+    UpdateQuestionAnswerer question;
+    MainWindow window({});
+    QTRY_COMPARE(question.count, 1);
+
+    window.connectToSelected();
+    QCOMPARE(tabs(window)->count(), 1);
+
+    // Twice on one device: two tabs on the same device object.
+    QVERIFY(doubleClickDevice(window, SimRig::kLimiterAddress));
+    QVERIFY(doubleClickDevice(window, SimRig::kLimiterAddress));
+    QCOMPARE(tabs(window)->count(), 3);
+    auto *first = qobject_cast<LimiterSettingsWidget *>(tabs(window)->widget(1));
+    auto *second = qobject_cast<LimiterSettingsWidget *>(tabs(window)->widget(2));
+    QVERIFY(first && second);
+    QCOMPARE(first->device(), second->device());
+    QCOMPARE(tabs(window)->currentIndex(), 2);
+    QVERIFY(tabs(window)->tabText(1).startsWith(QStringLiteral("QVR Test (")));
+
+    // A device that left the list opens nothing.
+    QVERIFY(doubleClickDevice(window, SimRig::kLimiterAddress));
+    QCOMPARE(tabs(window)->count(), 4);
+    table(window)->clearSelection();
+    window.connectToSelected();
+    QCOMPARE(tabs(window)->count(), 4);
+}
+
+void tst_MainWindow::wholeSessionFromScannerToClosedTab()
+{
+    SimRig rig;
+    auto limiter = rig.addLimiter(SimLimiter::Kind::Limiter, QStringLiteral("1234"));
+    SimLogSessionSpec session;
+    session.number = 4;
+    session.dots = 60;
+    limiter->addSession(session);
+    UpdateQuestionAnswerer question;
+    ModalAnswerer<AuthorizationDialog> password([](AuthorizationDialog *dialog) {
+        QTest::keyClicks(child<QLineEdit>(dialog, "lePassword"), QStringLiteral("1234"));
+        dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    });
+    // The logger page says when a read has finished.
+    ModalAnswerer<QMessageBox> finished([](QMessageBox *box) { box->accept(); });
+    MainWindow window({});
+    window.show();
+    QTRY_COMPARE(question.count, 1);
+
+    // Scanner -> connect.
+    QVERIFY(doubleClickDevice(window, SimRig::kLimiterAddress));
+    QCOMPARE(tabs(window)->count(), 2);
+    auto *panel = qobject_cast<LimiterSettingsWidget *>(tabs(window)->widget(1));
+    QVERIFY(panel);
+    auto *list = child<QListWidget>(panel, "lwSettingsCategories");
+    // Before any record only the telemetry and the terminal can be chosen.
+    QVERIFY(!rowEnabled(list, 1));
+    QVERIFY(!rowEnabled(list, 4));
+    QVERIFY(list->isRowHidden(3));
+
+    // Password -> telemetry.
+    auto *telemetry = child<QWidget>(panel, "pageTelemetry");
+    QTRY_VERIFY_WITH_TIMEOUT(labelText(telemetry, "lblVoltage") != QStringLiteral("..."), 20000);
+    QCOMPARE(password.count, 1);
+    const QString firstVoltage = labelText(telemetry, "lblVoltage");
+    QTRY_VERIFY_WITH_TIMEOUT(labelText(telemetry, "lblVoltage") != firstVoltage, 20000);
+
+    // The rows come as their records arrive; the user sets name their rows.
+    QTRY_VERIFY_WITH_TIMEOUT(rowEnabled(list, 4) && rowEnabled(list, 19) && rowEnabled(list, 1), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(rowEnabled(list, 5) && rowEnabled(list, 18), 20000);
+    QVERIFY(list->item(11)->text().startsWith(QStringLiteral("User mode \"")));
+    QVERIFY(list->item(11)->text().endsWith(QStringLiteral("\" (6)")));
+
+    // A settings write, kept by the device.
+    choosePage(panel, 4);
+    QCOMPARE(child<QStackedWidget>(panel, "swSettingsPage")->currentIndex(), 4);
+    auto *regNum = child<QSpinBox>(panel, "sbRegNum");
+    regNum->selectAll();
+    QTest::keyClicks(regNum, QStringLiteral("4321"));
+    QTest::mouseClick(child<QPushButton>(panel, "pbSaveSettings"), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(int(limiter->commonSettings().regNum), 4321, 10000);
+
+    // A log read into the logs folder.
+    choosePage(panel, 1);
+    auto *logger = child<LoggerWidget>(panel, "pLogger");
+    QTest::mouseClick(child<QPushButton>(logger, "pbReadLogCount"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(child<QListWidget>(logger, "lwDeviceLogs")->count() > 0, 10000);
+    QTest::mouseClick(child<QPushButton>(logger, "pbReadAllLogs"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!QDir(m_logs.path()).entryList({QStringLiteral("*.verira")}, QDir::Files).isEmpty(),
+                             20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!logger->isReading(), 10000);
+
+    // Closing the tab disconnects for good.
+    const std::shared_ptr<LimiterDevice> device = panel->device();
+    QPointer<QWidget> closed(panel);
+    emit tabs(window)->tabCloseRequested(1);
+    QTRY_VERIFY(closed.isNull());
+    QCOMPARE(tabs(window)->count(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(limiter->connections().isEmpty(), 10000);
+    QTest::qWait(500);
+    QVERIFY(limiter->connections().isEmpty());
+    QCOMPARE(device->status(), LimiterDisconnected);
+}
+
+void tst_MainWindow::limitSetRowsByHardware_data()
+{
+    QTest::addColumn<quint16>("hardwareWord");
+    QTest::addColumn<bool>("setsShown");
+    QTest::newRow("17.0.0") << quint16(0x1100) << false;
+    QTest::newRow("18.0.0") << quint16(0x1200) << false;
+    QTest::newRow("17.0.1") << quint16(0x1101) << true;
+}
+
+void tst_MainWindow::limitSetRowsByHardware()
+{
+    QFETCH(quint16, hardwareWord);
+    QFETCH(bool, setsShown);
+    SimRig rig;
+    auto limiter = rig.addLimiter();
+    s_DeviceInfoBle information = limiter->deviceInformation();
+    information.block[1].versionWord60 = hardwareWord;
+    limiter->setDeviceInformation(information);
+    UpdateQuestionAnswerer question;
+    MainWindow window({});
+    QTRY_COMPARE(question.count, 1);
+
+    // The advertisements carry the hardware version in turns.
+    QVERIFY(doubleClickDevice(window, SimRig::kLimiterAddress));
+    auto *panel = qobject_cast<LimiterSettingsWidget *>(tabs(window)->widget(1));
+    QVERIFY(panel);
+    QTRY_VERIFY_WITH_TIMEOUT(!panel->device()->hardwareVersion().isNull(), 10000);
+    // The panel decides when it is handed the device: open a fresh tab now
+    // that the version is known.
+    QVERIFY(doubleClickDevice(window, SimRig::kLimiterAddress));
+    panel = qobject_cast<LimiterSettingsWidget *>(tabs(window)->widget(2));
+    auto *list = child<QListWidget>(panel, "lwSettingsCategories");
+    for (int row = 5; row <= 18; ++row)
+        QCOMPARE(list->isRowHidden(row), !setsShown);
+    QVERIFY(list->isRowHidden(3));
+    QVERIFY(!list->isRowHidden(19));
+}
+
+void tst_MainWindow::limitSetPagesSaveAndResetTheirSet()
+{
+    PageRig rig;
+    LogCapture log;
+    LimiterSettingsWidget panel;
+    panel.setDevice(rig.device);
+    panel.show();
+    auto *list = child<QListWidget>(&panel, "lwSettingsCategories");
+    QTRY_VERIFY_WITH_TIMEOUT(rowEnabled(list, 5) && rowEnabled(list, 18), 20000);
+
+    // Off a settings page nothing is written.
+    QTest::mouseClick(child<QPushButton>(&panel, "pbSaveSettings"), Qt::LeftButton);
+    QVERIFY(log.messages(QStringLiteral("ui")).contains(QStringLiteral("Unknown settings page selected")));
+
+    const QString userRow = list->item(18)->text();
+    QVERIFY(userRow.endsWith(QStringLiteral("\" (13)")));
+    QEvent languageChange(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(&panel, &languageChange);
+    QCOMPARE(list->item(18)->text(), userRow);
+    QCOMPARE(list->item(5)->text(), QStringLiteral("No Limits (telemetry only) (0)"));
+
+    // Row 5 is set 0 (the first default set), row 18 set 13 (the last user set).
+    const QList<QPair<int, quint16>> sets{{5, DeviceProtocol::kDefaultLimitSet0Id},
+                                          {18, quint16(DeviceProtocol::kUserLimitSet0Id + 7)}};
+    for (const auto &[row, characteristic] : sets) {
+        rig.traffic.clear();
+        choosePage(&panel, row);
+        QCOMPARE(child<QStackedWidget>(&panel, "swSettingsPage")->currentIndex(), row);
+        QTest::mouseClick(child<QPushButton>(&panel, "pbSaveSettings"), Qt::LeftButton);
+        rig.settle(200);
+        QCOMPARE(rig.characteristics(SimAttEvent::Write).size(), 1);
+        QCOMPARE(rig.written(DeviceProtocol::settingsServiceUuid(), characteristic).size(), 1);
+
+        rig.traffic.clear();
+        QTest::mouseClick(child<QPushButton>(&panel, "pbLoadDefaults"), Qt::LeftButton);
+        rig.settle(200);
+        QVERIFY(!rig.characteristics(SimAttEvent::Write).isEmpty());
+        QVERIFY(rig.written(DeviceProtocol::settingsServiceUuid(), DeviceProtocol::kCommonSettingsId).isEmpty());
+    }
+}
+
+void tst_MainWindow::dovLoggerButtonsActOnlyOnItsCommonPage()
+{
+    PageRig rig(SimLimiter::Kind::DovLogger);
+    LogCapture log;
+    DovLoggerSettingsWidget panel;
+    panel.setDevice(rig.device);
+    panel.show();
+    auto *list = child<QListWidget>(&panel, "lwSettingsCategories");
+    QTRY_VERIFY_WITH_TIMEOUT(rowEnabled(list, 1) && rowEnabled(list, 3) && rowEnabled(list, 4), 20000);
+    rig.settle(500);
+
+    for (const int row : {0, 1, 2, 4}) {
+        choosePage(&panel, row);
+        rig.traffic.clear();
+        QTest::mouseClick(child<QPushButton>(&panel, "pbSaveSettings"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&panel, "pbLoadDefaults"), Qt::LeftButton);
+        rig.settle(200);
+        QVERIFY2(rig.characteristics(SimAttEvent::Write).isEmpty(), qPrintable(QString::number(row)));
+    }
+    QVERIFY(!log.messages(QStringLiteral("ui")).contains(QStringLiteral("Unknown settings page selected")));
+
+    choosePage(&panel, 3);
+    rig.traffic.clear();
+    QTest::mouseClick(child<QPushButton>(&panel, "pbSaveSettings"), Qt::LeftButton);
+    rig.settle(200);
+    QCOMPARE(rig.written(DeviceProtocol::settingsServiceUuid(), DeviceProtocol::kCommonSettingsId).size(), 1);
+}
+
+void tst_MainWindow::windowCloseDisconnectsEveryTab()
+{
+    SimRig rig;
+    auto limiter = rig.addLimiter();
+    UpdateQuestionAnswerer question;
+    MainWindow window({});
+    QTRY_COMPARE(question.count, 1);
+    QVERIFY(doubleClickDevice(window, SimRig::kLimiterAddress));
+    auto *panel = qobject_cast<LimiterSettingsWidget *>(tabs(window)->widget(1));
+    QVERIFY(panel);
+    QTRY_VERIFY_WITH_TIMEOUT(panel->device()->status() == LimiterServicesDiscovered, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!limiter->connections().isEmpty(), 10000);
+
+    QVERIFY(window.close());
+    // The panels stay until the window goes.
+    QCOMPARE(tabs(window)->count(), 2);
+    QTRY_VERIFY_WITH_TIMEOUT(limiter->connections().isEmpty(), 10000);
+    QTest::qWait(500);
+    QVERIFY(limiter->connections().isEmpty());
+}
+
+QTEST_MAIN(tst_MainWindow)
+#include "tst_mainwindow.moc"
