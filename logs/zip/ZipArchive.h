@@ -140,6 +140,10 @@ public:
 private:
     Impl::ZipEntry *findEntry(const std::string &name);
     Impl::ZipEntry &appendEntry(Impl::ZipEntry entry);
+    // Adds the missing folders above name (and name itself when it is a
+    // folder), outermost first. The name is a copy: it may be that of an
+    // entry, which adding to the list moves.
+    void addParentDirectories(std::string name);
     void requireOpen(const char *operation) const;
     void readEntryData(Impl::ZipEntry &entry);
     void writeArchive(const std::string &tempPath);
@@ -149,8 +153,10 @@ private:
     std::string m_path;
     bool m_open = false;
     std::vector<Impl::ZipEntry> m_entries;
-    // Position of the first entry of each name.
+    // Position of the entry of each name.
     std::unordered_map<std::string, std::size_t> m_byName;
+    // Bytes of the names of the folder entries added in memory.
+    std::size_t m_directoryNameBytes = 0;
 };
 
 } // namespace Zippy
