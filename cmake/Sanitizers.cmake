@@ -7,3 +7,14 @@ if(GW_SANITIZE)
                       -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined,float-cast-overflow)
 endif()
+
+if(GW_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "GW_FUZZ needs clang (configure with CXX=clang++)")
+  endif()
+  # Coverage for the fuzzer in every library; the engine itself is linked
+  # into the fuzz targets only (-fsanitize=fuzzer there).
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
+                      -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()

@@ -15,6 +15,18 @@ std::string archiveErrorText(int code)
     return text;
 }
 
+// The index of the first entry whose stored name is `name`, -1 if none.
+zip_int64_t findEntry(zip_t *archive, const std::string &name)
+{
+    const zip_int64_t count = zip_get_num_entries(archive, 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const char *stored = zip_get_name(archive, zip_uint64_t(i), ZIP_FL_ENC_RAW);
+        if (stored && name == stored)
+            return i;
+    }
+    return -1;
+}
+
 } // namespace
 
 ZipEntryStream::ZipEntryStream(const std::string &path, const std::string &entry, int aheadChunks)
@@ -24,15 +36,18 @@ ZipEntryStream::ZipEntryStream(const std::string &path, const std::string &entry
     m_archive = zip_open(path.c_str(), ZIP_RDONLY, &code);
     if (!m_archive)
         throw ZipStreamError(archiveErrorText(code));
+    // Names are matched by their stored bytes, as the zip layer does (libzip's
+    // own look-up compares names converted from code page 437).
+    const zip_int64_t index = findEntry(m_archive, entry);
     zip_stat_t stat;
     zip_stat_init(&stat);
-    if (zip_stat(m_archive, entry.c_str(), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE)) {
-        const std::string text = zip_strerror(m_archive);
+    if (index < 0 || zip_stat_index(m_archive, zip_uint64_t(index), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE)) {
+        const std::string text = index < 0 ? archiveErrorText(ZIP_ER_NOENT) : zip_strerror(m_archive);
         close();
         throw ZipStreamError(text);
     }
     m_size = stat.size;
-    m_file = zip_fopen(m_archive, entry.c_str(), 0);
+    m_file = zip_fopen_index(m_archive, zip_uint64_t(index), 0);
     if (!m_file) {
         const std::string text = zip_strerror(m_archive);
         close();
