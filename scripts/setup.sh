@@ -15,6 +15,7 @@ PACKAGES=(
   libgl1-mesa-dri libglx-mesa0
   nlohmann-json3-dev libzip-dev unzip zip python3 openssl
   xvfb xauth x11-utils imagemagick fonts-noto-color-emoji fonts-dejavu-core
+  fonts-noto-cjk
   clang libclang-rt-dev
 )
 

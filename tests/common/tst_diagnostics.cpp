@@ -59,7 +59,7 @@ private slots:
         QCOMPARE(lines.size(), 2);
 
         static const QRegularExpression debugLine(QStringLiteral(
-            R"(^\[\d{8} \d{1,2}:\d{2}:\d{2}\.\d{3} D\] \{ui\} .*:.*:.* - Aplication started:  "Gearwarden" "26\.2"$)"));
+            R"(^\[\d{8} \d{1,2}:\d{2}:\d{2}\.\d{3} D\] \{ui\} \S*tst_diagnostics\.cpp:\d+:\S.*linesGoToStandardErrorBeforeThePane.* - Aplication started:  "Gearwarden" "26\.2"$)"));
         QVERIFY2(debugLine.match(lines.at(0)).hasMatch(), qPrintable(lines.at(0)));
         QVERIFY2(lines.at(1).contains(QStringLiteral(" W] {ui} ")), qPrintable(lines.at(1)));
         QVERIFY(lines.at(1).endsWith(QStringLiteral("- early warning")));

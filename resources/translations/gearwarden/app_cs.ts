@@ -125,6 +125,21 @@
     </message>
 </context>
 <context>
+    <name>AuthorizationDialog</name>
+    <message>
+        <source>Password request</source>
+        <translation>Žádost o heslo</translation>
+    </message>
+    <message>
+        <source>Please enter limiter access password</source>
+        <translation>Zadejte přístupové heslo omezovače</translation>
+    </message>
+    <message>
+        <source>👁</source>
+        <translation>👁</translation>
+    </message>
+</context>
+<context>
     <name>BluetoothDeviceModel</name>
     <message>
         <source>Unique ID</source>
@@ -358,6 +373,81 @@ Přijato: %2</translation>
     </message>
 </context>
 <context>
+    <name>DovLoggerTelemetryWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Připojení:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Stav:</translation>
+    </message>
+    <message>
+        <source>Race time (s):</source>
+        <translation>Čas závodu (s):</translation>
+    </message>
+    <message>
+        <source>Temperature (C):</source>
+        <translation>Teplota (°C):</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Otáčky:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Rychlost:</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>Satelity:</translation>
+    </message>
+    <message>
+        <source>Throttle:</source>
+        <translation>Plyn:</translation>
+    </message>
+    <message>
+        <source>Session number:</source>
+        <translation>Číslo relace:</translation>
+    </message>
+    <message>
+        <source>Reserved 0:</source>
+        <translation>Rezerva 0:</translation>
+    </message>
+    <message>
+        <source>Reserved 1:</source>
+        <translation>Rezerva 1:</translation>
+    </message>
+    <message>
+        <source>Reserved 2:</source>
+        <translation>Rezerva 2:</translation>
+    </message>
+    <message>
+        <source>Reserved 3:</source>
+        <translation>Rezerva 3:</translation>
+    </message>
+    <message>
+        <source>Reserved 4:</source>
+        <translation>Rezerva 4:</translation>
+    </message>
+    <message>
+        <source>Reserved 5:</source>
+        <translation>Rezerva 5:</translation>
+    </message>
+    <message>
+        <source>Reserved 6:</source>
+        <translation>Rezerva 6:</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareDownloader</name>
     <message>
         <source>Incorrect remote data format.
@@ -378,7 +468,7 @@ Očekáváno pole.</translation>
         <translation>Soubor firmwaru nelze uložit, stáhněte jej ručně</translation>
     </message>
     <message>
-        <source>Firmware file corrupted, can&apos;t update</source>
+        <source>Firmware file corrupted, can't update</source>
         <translation>Soubor firmwaru je poškozen, aktualizace není možná</translation>
     </message>
 </context>
@@ -391,6 +481,182 @@ Očekáváno pole.</translation>
     <message>
         <source>Failed to connect to the device. Please try again.</source>
         <translation>Nepodařilo se připojit k zařízení. Zkuste to prosím znovu.</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterTelemetryWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Připojení:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Stav:</translation>
+    </message>
+    <message>
+        <source>Energy limit (Wh):</source>
+        <translation>Limit energie (Wh):</translation>
+    </message>
+    <message>
+        <source>Race time (s):</source>
+        <translation>Čas závodu (s):</translation>
+    </message>
+    <message>
+        <source>Relative energy consumption (%):</source>
+        <translation>Relativní spotřeba energie (%):</translation>
+    </message>
+    <message>
+        <source>Average current (10sec):</source>
+        <translation>Průměrný proud (10 s):</translation>
+    </message>
+    <message>
+        <source>Current (A):</source>
+        <translation>Proud (A):</translation>
+    </message>
+    <message>
+        <source>Voltage (V):</source>
+        <translation>Napětí (V):</translation>
+    </message>
+    <message>
+        <source>Energy (Wh):</source>
+        <translation>Energie (Wh):</translation>
+    </message>
+    <message>
+        <source>Power:</source>
+        <translation>Výkon:</translation>
+    </message>
+    <message>
+        <source>Power avg</source>
+        <translation>Průměrný výkon</translation>
+    </message>
+    <message>
+        <source>Power to speed</source>
+        <translation>Výkon ku rychlosti</translation>
+    </message>
+    <message>
+        <source>Capacity (mAh):</source>
+        <translation>Kapacita (mAh):</translation>
+    </message>
+    <message>
+        <source>Temperature (C):</source>
+        <translation>Teplota (°C):</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Otáčky:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Rychlost:</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>Satelity:</translation>
+    </message>
+    <message>
+        <source>KV:</source>
+        <translation>KV:</translation>
+    </message>
+    <message>
+        <source>Throttle:</source>
+        <translation>Plyn:</translation>
+    </message>
+    <message>
+        <source>Timing:</source>
+        <translation>Časování:</translation>
+    </message>
+    <message>
+        <source>Session number:</source>
+        <translation>Číslo relace:</translation>
+    </message>
+    <message>
+        <source>Reserved 0 (TriggerRaceStarted):</source>
+        <translation>Rezerva 0 (TriggerRaceStarted):</translation>
+    </message>
+    <message>
+        <source>Reserved 1 (aecConsRef):</source>
+        <translation>Rezerva 1 (aecConsRef):</translation>
+    </message>
+    <message>
+        <source>Reserved 2 (aecConsFdb):</source>
+        <translation>Rezerva 2 (aecConsFdb):</translation>
+    </message>
+    <message>
+        <source>Reserved 3 (aecOut):</source>
+        <translation>Rezerva 3 (aecOut):</translation>
+    </message>
+    <message>
+        <source>Reserved 4 (refMaxPpm):</source>
+        <translation>Rezerva 4 (refMaxPpm):</translation>
+    </message>
+    <message>
+        <source>Reserved 5 (raceTimeRelative):</source>
+        <translation>Rezerva 5 (raceTimeRelative):</translation>
+    </message>
+    <message>
+        <source>Reserved 6:</source>
+        <translation>Rezerva 6:</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Odpojeno</translation>
+    </message>
+    <message>
+        <source>Cannot connect to device. Error code: %1
+%2</source>
+        <translation>Nelze se připojit k zařízení. Kód chyby: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Connected. Reading data</source>
+        <translation>Připojeno. Čtení dat</translation>
+    </message>
+    <message>
+        <source>Services discovered</source>
+        <translation>Služby nalezeny</translation>
+    </message>
+    <message>
+        <source>Limiting complete</source>
+        <translation>Omezení dokončeno</translation>
+    </message>
+    <message>
+        <source>Limiting engaged</source>
+        <translation>Omezení aktivní</translation>
+    </message>
+    <message>
+        <source>Rampdown</source>
+        <translation>Dobíhání</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>Závod</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Připraveno</translation>
+    </message>
+    <message>
+        <source>%1 rpm</source>
+        <translation>%1 ot/min</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterTerminal</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Odeslat</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,21 @@
     </message>
 </context>
 <context>
+    <name>AuthorizationDialog</name>
+    <message>
+        <source>Password request</source>
+        <translation>Passwortabfrage</translation>
+    </message>
+    <message>
+        <source>Please enter limiter access password</source>
+        <translation>Bitte das Zugangspasswort des Limiters eingeben</translation>
+    </message>
+    <message>
+        <source>👁</source>
+        <translation>👁</translation>
+    </message>
+</context>
+<context>
     <name>BluetoothDeviceModel</name>
     <message>
         <source>Unique ID</source>
@@ -358,6 +373,81 @@ Empfangen: %2</translation>
     </message>
 </context>
 <context>
+    <name>DovLoggerTelemetryWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Verbindung:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Status:</translation>
+    </message>
+    <message>
+        <source>Race time (s):</source>
+        <translation>Rennzeit (s):</translation>
+    </message>
+    <message>
+        <source>Temperature (C):</source>
+        <translation>Temperatur (°C):</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Drehzahl:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Geschwindigkeit:</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>Satelliten:</translation>
+    </message>
+    <message>
+        <source>Throttle:</source>
+        <translation>Gas:</translation>
+    </message>
+    <message>
+        <source>Session number:</source>
+        <translation>Sitzungsnummer:</translation>
+    </message>
+    <message>
+        <source>Reserved 0:</source>
+        <translation>Reserve 0:</translation>
+    </message>
+    <message>
+        <source>Reserved 1:</source>
+        <translation>Reserve 1:</translation>
+    </message>
+    <message>
+        <source>Reserved 2:</source>
+        <translation>Reserve 2:</translation>
+    </message>
+    <message>
+        <source>Reserved 3:</source>
+        <translation>Reserve 3:</translation>
+    </message>
+    <message>
+        <source>Reserved 4:</source>
+        <translation>Reserve 4:</translation>
+    </message>
+    <message>
+        <source>Reserved 5:</source>
+        <translation>Reserve 5:</translation>
+    </message>
+    <message>
+        <source>Reserved 6:</source>
+        <translation>Reserve 6:</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareDownloader</name>
     <message>
         <source>Incorrect remote data format.
@@ -378,7 +468,7 @@ Array erwartet.</translation>
         <translation>Die Firmware-Datei kann nicht gespeichert werden, bitte laden Sie sie manuell herunter</translation>
     </message>
     <message>
-        <source>Firmware file corrupted, can&apos;t update</source>
+        <source>Firmware file corrupted, can't update</source>
         <translation>Firmware-Datei beschädigt, Aktualisierung nicht möglich</translation>
     </message>
 </context>
@@ -391,6 +481,182 @@ Array erwartet.</translation>
     <message>
         <source>Failed to connect to the device. Please try again.</source>
         <translation>Die Verbindung zum Gerät ist fehlgeschlagen. Bitte versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterTelemetryWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Verbindung:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Status:</translation>
+    </message>
+    <message>
+        <source>Energy limit (Wh):</source>
+        <translation>Energielimit (Wh):</translation>
+    </message>
+    <message>
+        <source>Race time (s):</source>
+        <translation>Rennzeit (s):</translation>
+    </message>
+    <message>
+        <source>Relative energy consumption (%):</source>
+        <translation>Relativer Energieverbrauch (%):</translation>
+    </message>
+    <message>
+        <source>Average current (10sec):</source>
+        <translation>Mittlerer Strom (10 s):</translation>
+    </message>
+    <message>
+        <source>Current (A):</source>
+        <translation>Strom (A):</translation>
+    </message>
+    <message>
+        <source>Voltage (V):</source>
+        <translation>Spannung (V):</translation>
+    </message>
+    <message>
+        <source>Energy (Wh):</source>
+        <translation>Energie (Wh):</translation>
+    </message>
+    <message>
+        <source>Power:</source>
+        <translation>Leistung:</translation>
+    </message>
+    <message>
+        <source>Power avg</source>
+        <translation>Leistung Mittel</translation>
+    </message>
+    <message>
+        <source>Power to speed</source>
+        <translation>Leistung zu Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Capacity (mAh):</source>
+        <translation>Kapazität (mAh):</translation>
+    </message>
+    <message>
+        <source>Temperature (C):</source>
+        <translation>Temperatur (°C):</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Drehzahl:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Geschwindigkeit:</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>Satelliten:</translation>
+    </message>
+    <message>
+        <source>KV:</source>
+        <translation>KV:</translation>
+    </message>
+    <message>
+        <source>Throttle:</source>
+        <translation>Gas:</translation>
+    </message>
+    <message>
+        <source>Timing:</source>
+        <translation>Timing:</translation>
+    </message>
+    <message>
+        <source>Session number:</source>
+        <translation>Sitzungsnummer:</translation>
+    </message>
+    <message>
+        <source>Reserved 0 (TriggerRaceStarted):</source>
+        <translation>Reserve 0 (TriggerRaceStarted):</translation>
+    </message>
+    <message>
+        <source>Reserved 1 (aecConsRef):</source>
+        <translation>Reserve 1 (aecConsRef):</translation>
+    </message>
+    <message>
+        <source>Reserved 2 (aecConsFdb):</source>
+        <translation>Reserve 2 (aecConsFdb):</translation>
+    </message>
+    <message>
+        <source>Reserved 3 (aecOut):</source>
+        <translation>Reserve 3 (aecOut):</translation>
+    </message>
+    <message>
+        <source>Reserved 4 (refMaxPpm):</source>
+        <translation>Reserve 4 (refMaxPpm):</translation>
+    </message>
+    <message>
+        <source>Reserved 5 (raceTimeRelative):</source>
+        <translation>Reserve 5 (raceTimeRelative):</translation>
+    </message>
+    <message>
+        <source>Reserved 6:</source>
+        <translation>Reserve 6:</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Getrennt</translation>
+    </message>
+    <message>
+        <source>Cannot connect to device. Error code: %1
+%2</source>
+        <translation>Verbindung zum Gerät nicht möglich. Fehlercode: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Connected. Reading data</source>
+        <translation>Verbunden. Daten werden gelesen</translation>
+    </message>
+    <message>
+        <source>Services discovered</source>
+        <translation>Dienste gefunden</translation>
+    </message>
+    <message>
+        <source>Limiting complete</source>
+        <translation>Begrenzung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Limiting engaged</source>
+        <translation>Begrenzung aktiv</translation>
+    </message>
+    <message>
+        <source>Rampdown</source>
+        <translation>Rampdown</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>Rennen</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>%1 rpm</source>
+        <translation>%1 U/min</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterTerminal</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Senden</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,21 @@
     </message>
 </context>
 <context>
+    <name>AuthorizationDialog</name>
+    <message>
+        <source>Password request</source>
+        <translation>Password request</translation>
+    </message>
+    <message>
+        <source>Please enter limiter access password</source>
+        <translation>Please enter limiter access password</translation>
+    </message>
+    <message>
+        <source>👁</source>
+        <translation>👁</translation>
+    </message>
+</context>
+<context>
     <name>BluetoothDeviceModel</name>
     <message>
         <source>Unique ID</source>
@@ -358,6 +373,81 @@ Received: %2</translation>
     </message>
 </context>
 <context>
+    <name>DovLoggerTelemetryWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Connection:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Status:</translation>
+    </message>
+    <message>
+        <source>Race time (s):</source>
+        <translation>Race time (s):</translation>
+    </message>
+    <message>
+        <source>Temperature (C):</source>
+        <translation>Temperature (C):</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Rotation:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Speed:</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>Satellites:</translation>
+    </message>
+    <message>
+        <source>Throttle:</source>
+        <translation>Throttle:</translation>
+    </message>
+    <message>
+        <source>Session number:</source>
+        <translation>Session number:</translation>
+    </message>
+    <message>
+        <source>Reserved 0:</source>
+        <translation>Reserved 0:</translation>
+    </message>
+    <message>
+        <source>Reserved 1:</source>
+        <translation>Reserved 1:</translation>
+    </message>
+    <message>
+        <source>Reserved 2:</source>
+        <translation>Reserved 2:</translation>
+    </message>
+    <message>
+        <source>Reserved 3:</source>
+        <translation>Reserved 3:</translation>
+    </message>
+    <message>
+        <source>Reserved 4:</source>
+        <translation>Reserved 4:</translation>
+    </message>
+    <message>
+        <source>Reserved 5:</source>
+        <translation>Reserved 5:</translation>
+    </message>
+    <message>
+        <source>Reserved 6:</source>
+        <translation>Reserved 6:</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareDownloader</name>
     <message>
         <source>Incorrect remote data format.
@@ -378,8 +468,8 @@ Expected array.</translation>
         <translation>Cannot save firmware file, please download it manually</translation>
     </message>
     <message>
-        <source>Firmware file corrupted, can&apos;t update</source>
-        <translation>Firmware file corrupted, can&apos;t update</translation>
+        <source>Firmware file corrupted, can't update</source>
+        <translation>Firmware file corrupted, can't update</translation>
     </message>
 </context>
 <context>
@@ -391,6 +481,182 @@ Expected array.</translation>
     <message>
         <source>Failed to connect to the device. Please try again.</source>
         <translation>Failed to connect to the device. Please try again.</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterTelemetryWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Connection:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Status:</translation>
+    </message>
+    <message>
+        <source>Energy limit (Wh):</source>
+        <translation>Energy limit (Wh):</translation>
+    </message>
+    <message>
+        <source>Race time (s):</source>
+        <translation>Race time (s):</translation>
+    </message>
+    <message>
+        <source>Relative energy consumption (%):</source>
+        <translation>Relative energy consumption (%):</translation>
+    </message>
+    <message>
+        <source>Average current (10sec):</source>
+        <translation>Average current (10sec):</translation>
+    </message>
+    <message>
+        <source>Current (A):</source>
+        <translation>Current (A):</translation>
+    </message>
+    <message>
+        <source>Voltage (V):</source>
+        <translation>Voltage (V):</translation>
+    </message>
+    <message>
+        <source>Energy (Wh):</source>
+        <translation>Energy (Wh):</translation>
+    </message>
+    <message>
+        <source>Power:</source>
+        <translation>Power:</translation>
+    </message>
+    <message>
+        <source>Power avg</source>
+        <translation>Power avg</translation>
+    </message>
+    <message>
+        <source>Power to speed</source>
+        <translation>Power to speed</translation>
+    </message>
+    <message>
+        <source>Capacity (mAh):</source>
+        <translation>Capacity (mAh):</translation>
+    </message>
+    <message>
+        <source>Temperature (C):</source>
+        <translation>Temperature (C):</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Rotation:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Speed:</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>Satellites:</translation>
+    </message>
+    <message>
+        <source>KV:</source>
+        <translation>KV:</translation>
+    </message>
+    <message>
+        <source>Throttle:</source>
+        <translation>Throttle:</translation>
+    </message>
+    <message>
+        <source>Timing:</source>
+        <translation>Timing:</translation>
+    </message>
+    <message>
+        <source>Session number:</source>
+        <translation>Session number:</translation>
+    </message>
+    <message>
+        <source>Reserved 0 (TriggerRaceStarted):</source>
+        <translation>Reserved 0 (TriggerRaceStarted):</translation>
+    </message>
+    <message>
+        <source>Reserved 1 (aecConsRef):</source>
+        <translation>Reserved 1 (aecConsRef):</translation>
+    </message>
+    <message>
+        <source>Reserved 2 (aecConsFdb):</source>
+        <translation>Reserved 2 (aecConsFdb):</translation>
+    </message>
+    <message>
+        <source>Reserved 3 (aecOut):</source>
+        <translation>Reserved 3 (aecOut):</translation>
+    </message>
+    <message>
+        <source>Reserved 4 (refMaxPpm):</source>
+        <translation>Reserved 4 (refMaxPpm):</translation>
+    </message>
+    <message>
+        <source>Reserved 5 (raceTimeRelative):</source>
+        <translation>Reserved 5 (raceTimeRelative):</translation>
+    </message>
+    <message>
+        <source>Reserved 6:</source>
+        <translation>Reserved 6:</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Disconnected</translation>
+    </message>
+    <message>
+        <source>Cannot connect to device. Error code: %1
+%2</source>
+        <translation>Cannot connect to device. Error code: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Connected. Reading data</source>
+        <translation>Connected. Reading data</translation>
+    </message>
+    <message>
+        <source>Services discovered</source>
+        <translation>Services discovered</translation>
+    </message>
+    <message>
+        <source>Limiting complete</source>
+        <translation>Limiting complete</translation>
+    </message>
+    <message>
+        <source>Limiting engaged</source>
+        <translation>Limiting engaged</translation>
+    </message>
+    <message>
+        <source>Rampdown</source>
+        <translation>Rampdown</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>Race</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>%1 rpm</source>
+        <translation>%1 rpm</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterTerminal</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Send</translation>
     </message>
 </context>
 <context>

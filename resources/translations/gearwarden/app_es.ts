@@ -125,6 +125,21 @@
     </message>
 </context>
 <context>
+    <name>AuthorizationDialog</name>
+    <message>
+        <source>Password request</source>
+        <translation>Solicitud de contraseña</translation>
+    </message>
+    <message>
+        <source>Please enter limiter access password</source>
+        <translation>Introduzca la contraseña de acceso del limitador</translation>
+    </message>
+    <message>
+        <source>👁</source>
+        <translation>👁</translation>
+    </message>
+</context>
+<context>
     <name>BluetoothDeviceModel</name>
     <message>
         <source>Unique ID</source>
@@ -358,6 +373,81 @@ Recibido: %2</translation>
     </message>
 </context>
 <context>
+    <name>DovLoggerTelemetryWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Conexión:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Estado:</translation>
+    </message>
+    <message>
+        <source>Race time (s):</source>
+        <translation>Tiempo de carrera (s):</translation>
+    </message>
+    <message>
+        <source>Temperature (C):</source>
+        <translation>Temperatura (°C):</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Rotación:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocidad:</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>Satélites:</translation>
+    </message>
+    <message>
+        <source>Throttle:</source>
+        <translation>Acelerador:</translation>
+    </message>
+    <message>
+        <source>Session number:</source>
+        <translation>Número de sesión:</translation>
+    </message>
+    <message>
+        <source>Reserved 0:</source>
+        <translation>Reservado 0:</translation>
+    </message>
+    <message>
+        <source>Reserved 1:</source>
+        <translation>Reservado 1:</translation>
+    </message>
+    <message>
+        <source>Reserved 2:</source>
+        <translation>Reservado 2:</translation>
+    </message>
+    <message>
+        <source>Reserved 3:</source>
+        <translation>Reservado 3:</translation>
+    </message>
+    <message>
+        <source>Reserved 4:</source>
+        <translation>Reservado 4:</translation>
+    </message>
+    <message>
+        <source>Reserved 5:</source>
+        <translation>Reservado 5:</translation>
+    </message>
+    <message>
+        <source>Reserved 6:</source>
+        <translation>Reservado 6:</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareDownloader</name>
     <message>
         <source>Incorrect remote data format.
@@ -378,7 +468,7 @@ Se esperaba una matriz.</translation>
         <translation>No se puede guardar el archivo de firmware; descárguelo manualmente</translation>
     </message>
     <message>
-        <source>Firmware file corrupted, can&apos;t update</source>
+        <source>Firmware file corrupted, can't update</source>
         <translation>Archivo de firmware dañado, no se puede actualizar</translation>
     </message>
 </context>
@@ -391,6 +481,182 @@ Se esperaba una matriz.</translation>
     <message>
         <source>Failed to connect to the device. Please try again.</source>
         <translation>No se pudo conectar con el dispositivo. Inténtelo de nuevo.</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterTelemetryWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Conexión:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Estado:</translation>
+    </message>
+    <message>
+        <source>Energy limit (Wh):</source>
+        <translation>Límite de energía (Wh):</translation>
+    </message>
+    <message>
+        <source>Race time (s):</source>
+        <translation>Tiempo de carrera (s):</translation>
+    </message>
+    <message>
+        <source>Relative energy consumption (%):</source>
+        <translation>Consumo de energía relativo (%):</translation>
+    </message>
+    <message>
+        <source>Average current (10sec):</source>
+        <translation>Corriente media (10 s):</translation>
+    </message>
+    <message>
+        <source>Current (A):</source>
+        <translation>Corriente (A):</translation>
+    </message>
+    <message>
+        <source>Voltage (V):</source>
+        <translation>Tensión (V):</translation>
+    </message>
+    <message>
+        <source>Energy (Wh):</source>
+        <translation>Energía (Wh):</translation>
+    </message>
+    <message>
+        <source>Power:</source>
+        <translation>Potencia:</translation>
+    </message>
+    <message>
+        <source>Power avg</source>
+        <translation>Potencia media</translation>
+    </message>
+    <message>
+        <source>Power to speed</source>
+        <translation>Potencia por velocidad</translation>
+    </message>
+    <message>
+        <source>Capacity (mAh):</source>
+        <translation>Capacidad (mAh):</translation>
+    </message>
+    <message>
+        <source>Temperature (C):</source>
+        <translation>Temperatura (°C):</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Rotación:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocidad:</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>Satélites:</translation>
+    </message>
+    <message>
+        <source>KV:</source>
+        <translation>KV:</translation>
+    </message>
+    <message>
+        <source>Throttle:</source>
+        <translation>Acelerador:</translation>
+    </message>
+    <message>
+        <source>Timing:</source>
+        <translation>Avance:</translation>
+    </message>
+    <message>
+        <source>Session number:</source>
+        <translation>Número de sesión:</translation>
+    </message>
+    <message>
+        <source>Reserved 0 (TriggerRaceStarted):</source>
+        <translation>Reservado 0 (TriggerRaceStarted):</translation>
+    </message>
+    <message>
+        <source>Reserved 1 (aecConsRef):</source>
+        <translation>Reservado 1 (aecConsRef):</translation>
+    </message>
+    <message>
+        <source>Reserved 2 (aecConsFdb):</source>
+        <translation>Reservado 2 (aecConsFdb):</translation>
+    </message>
+    <message>
+        <source>Reserved 3 (aecOut):</source>
+        <translation>Reservado 3 (aecOut):</translation>
+    </message>
+    <message>
+        <source>Reserved 4 (refMaxPpm):</source>
+        <translation>Reservado 4 (refMaxPpm):</translation>
+    </message>
+    <message>
+        <source>Reserved 5 (raceTimeRelative):</source>
+        <translation>Reservado 5 (raceTimeRelative):</translation>
+    </message>
+    <message>
+        <source>Reserved 6:</source>
+        <translation>Reservado 6:</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Desconectado</translation>
+    </message>
+    <message>
+        <source>Cannot connect to device. Error code: %1
+%2</source>
+        <translation>No se puede conectar con el dispositivo. Código de error: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Connected. Reading data</source>
+        <translation>Conectado. Leyendo datos</translation>
+    </message>
+    <message>
+        <source>Services discovered</source>
+        <translation>Servicios detectados</translation>
+    </message>
+    <message>
+        <source>Limiting complete</source>
+        <translation>Limitación completada</translation>
+    </message>
+    <message>
+        <source>Limiting engaged</source>
+        <translation>Limitación activa</translation>
+    </message>
+    <message>
+        <source>Rampdown</source>
+        <translation>Rampa de bajada</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>Carrera</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>%1 rpm</source>
+        <translation>%1 rpm</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterTerminal</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,21 @@
     </message>
 </context>
 <context>
+    <name>AuthorizationDialog</name>
+    <message>
+        <source>Password request</source>
+        <translation>Demande de mot de passe</translation>
+    </message>
+    <message>
+        <source>Please enter limiter access password</source>
+        <translation>Veuillez saisir le mot de passe d'accès du limiteur</translation>
+    </message>
+    <message>
+        <source>👁</source>
+        <translation>👁</translation>
+    </message>
+</context>
+<context>
     <name>BluetoothDeviceModel</name>
     <message>
         <source>Unique ID</source>
@@ -266,11 +281,11 @@
     <name>DFUUpdater</name>
     <message>
         <source>Select init data partition</source>
-        <translation>Sélection de la partition des données d&apos;initialisation</translation>
+        <translation>Sélection de la partition des données d'initialisation</translation>
     </message>
     <message>
         <source>Create init data partition</source>
-        <translation>Création de la partition des données d&apos;initialisation</translation>
+        <translation>Création de la partition des données d'initialisation</translation>
     </message>
     <message>
         <source>Set PRN mode</source>
@@ -278,15 +293,15 @@
     </message>
     <message>
         <source>Upload init data</source>
-        <translation>Envoi des données d&apos;initialisation</translation>
+        <translation>Envoi des données d'initialisation</translation>
     </message>
     <message>
         <source>Check init data</source>
-        <translation>Vérification des données d&apos;initialisation</translation>
+        <translation>Vérification des données d'initialisation</translation>
     </message>
     <message>
         <source>Execute init update</source>
-        <translation>Exécution de la mise à jour d&apos;initialisation</translation>
+        <translation>Exécution de la mise à jour d'initialisation</translation>
     </message>
     <message>
         <source>Select main data partition</source>
@@ -314,7 +329,7 @@
     </message>
     <message>
         <source>Writing to the bootloader failed: %1</source>
-        <translation>Échec de l&apos;écriture dans le chargeur d&apos;amorçage : %1</translation>
+        <translation>Échec de l'écriture dans le chargeur d'amorçage : %1</translation>
     </message>
     <message>
         <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
@@ -338,7 +353,7 @@
     </message>
     <message>
         <source>Unexpected data in upload state: %1</source>
-        <translation>Données inattendues pendant l&apos;envoi : %1</translation>
+        <translation>Données inattendues pendant l'envoi : %1</translation>
     </message>
     <message>
         <source>CRC32 is incorrect
@@ -350,11 +365,86 @@ Reçu : %2</translation>
     </message>
     <message>
         <source>Unexpected response for execute state: %1</source>
-        <translation>Réponse inattendue à l&apos;étape d&apos;exécution : %1</translation>
+        <translation>Réponse inattendue à l'étape d'exécution : %1</translation>
     </message>
     <message>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Résultat de la réponse Execute incorrect : %1 au lieu de 1</translation>
+    </message>
+</context>
+<context>
+    <name>DovLoggerTelemetryWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Connexion :</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>État :</translation>
+    </message>
+    <message>
+        <source>Race time (s):</source>
+        <translation>Temps de course (s) :</translation>
+    </message>
+    <message>
+        <source>Temperature (C):</source>
+        <translation>Température (°C) :</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Rotation :</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Vitesse :</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>Satellites :</translation>
+    </message>
+    <message>
+        <source>Throttle:</source>
+        <translation>Gaz :</translation>
+    </message>
+    <message>
+        <source>Session number:</source>
+        <translation>Numéro de session :</translation>
+    </message>
+    <message>
+        <source>Reserved 0:</source>
+        <translation>Réservé 0 :</translation>
+    </message>
+    <message>
+        <source>Reserved 1:</source>
+        <translation>Réservé 1 :</translation>
+    </message>
+    <message>
+        <source>Reserved 2:</source>
+        <translation>Réservé 2 :</translation>
+    </message>
+    <message>
+        <source>Reserved 3:</source>
+        <translation>Réservé 3 :</translation>
+    </message>
+    <message>
+        <source>Reserved 4:</source>
+        <translation>Réservé 4 :</translation>
+    </message>
+    <message>
+        <source>Reserved 5:</source>
+        <translation>Réservé 5 :</translation>
+    </message>
+    <message>
+        <source>Reserved 6:</source>
+        <translation>Réservé 6 :</translation>
     </message>
 </context>
 <context>
@@ -375,10 +465,10 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Cannot save firmware file, please download it manually</source>
-        <translation>Impossible d&apos;enregistrer le fichier de micrologiciel, veuillez le télécharger manuellement</translation>
+        <translation>Impossible d'enregistrer le fichier de micrologiciel, veuillez le télécharger manuellement</translation>
     </message>
     <message>
-        <source>Firmware file corrupted, can&apos;t update</source>
+        <source>Firmware file corrupted, can't update</source>
         <translation>Fichier de micrologiciel corrompu, mise à jour impossible</translation>
     </message>
 </context>
@@ -390,7 +480,183 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Failed to connect to the device. Please try again.</source>
-        <translation>Impossible de se connecter à l&apos;appareil. Veuillez réessayer.</translation>
+        <translation>Impossible de se connecter à l'appareil. Veuillez réessayer.</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterTelemetryWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Connexion :</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>État :</translation>
+    </message>
+    <message>
+        <source>Energy limit (Wh):</source>
+        <translation>Limite d'énergie (Wh) :</translation>
+    </message>
+    <message>
+        <source>Race time (s):</source>
+        <translation>Temps de course (s) :</translation>
+    </message>
+    <message>
+        <source>Relative energy consumption (%):</source>
+        <translation>Consommation d'énergie relative (%) :</translation>
+    </message>
+    <message>
+        <source>Average current (10sec):</source>
+        <translation>Courant moyen (10 s) :</translation>
+    </message>
+    <message>
+        <source>Current (A):</source>
+        <translation>Courant (A) :</translation>
+    </message>
+    <message>
+        <source>Voltage (V):</source>
+        <translation>Tension (V) :</translation>
+    </message>
+    <message>
+        <source>Energy (Wh):</source>
+        <translation>Énergie (Wh) :</translation>
+    </message>
+    <message>
+        <source>Power:</source>
+        <translation>Puissance :</translation>
+    </message>
+    <message>
+        <source>Power avg</source>
+        <translation>Puissance moyenne</translation>
+    </message>
+    <message>
+        <source>Power to speed</source>
+        <translation>Puissance par vitesse</translation>
+    </message>
+    <message>
+        <source>Capacity (mAh):</source>
+        <translation>Capacité (mAh) :</translation>
+    </message>
+    <message>
+        <source>Temperature (C):</source>
+        <translation>Température (°C) :</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Rotation :</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Vitesse :</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>Satellites :</translation>
+    </message>
+    <message>
+        <source>KV:</source>
+        <translation>KV :</translation>
+    </message>
+    <message>
+        <source>Throttle:</source>
+        <translation>Gaz :</translation>
+    </message>
+    <message>
+        <source>Timing:</source>
+        <translation>Avance :</translation>
+    </message>
+    <message>
+        <source>Session number:</source>
+        <translation>Numéro de session :</translation>
+    </message>
+    <message>
+        <source>Reserved 0 (TriggerRaceStarted):</source>
+        <translation>Réservé 0 (TriggerRaceStarted) :</translation>
+    </message>
+    <message>
+        <source>Reserved 1 (aecConsRef):</source>
+        <translation>Réservé 1 (aecConsRef) :</translation>
+    </message>
+    <message>
+        <source>Reserved 2 (aecConsFdb):</source>
+        <translation>Réservé 2 (aecConsFdb) :</translation>
+    </message>
+    <message>
+        <source>Reserved 3 (aecOut):</source>
+        <translation>Réservé 3 (aecOut) :</translation>
+    </message>
+    <message>
+        <source>Reserved 4 (refMaxPpm):</source>
+        <translation>Réservé 4 (refMaxPpm) :</translation>
+    </message>
+    <message>
+        <source>Reserved 5 (raceTimeRelative):</source>
+        <translation>Réservé 5 (raceTimeRelative) :</translation>
+    </message>
+    <message>
+        <source>Reserved 6:</source>
+        <translation>Réservé 6 :</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Déconnecté</translation>
+    </message>
+    <message>
+        <source>Cannot connect to device. Error code: %1
+%2</source>
+        <translation>Impossible de se connecter à l'appareil. Code d'erreur : %1
+%2</translation>
+    </message>
+    <message>
+        <source>Connected. Reading data</source>
+        <translation>Connecté. Lecture des données</translation>
+    </message>
+    <message>
+        <source>Services discovered</source>
+        <translation>Services découverts</translation>
+    </message>
+    <message>
+        <source>Limiting complete</source>
+        <translation>Limitation terminée</translation>
+    </message>
+    <message>
+        <source>Limiting engaged</source>
+        <translation>Limitation active</translation>
+    </message>
+    <message>
+        <source>Rampdown</source>
+        <translation>Rampe de descente</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>Course</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>%1 rpm</source>
+        <translation>%1 tr/min</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterTerminal</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
     </message>
 </context>
 <context>
@@ -421,11 +687,11 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Energy reference:</source>
-        <translation>Référence d&apos;énergie :</translation>
+        <translation>Référence d'énergie :</translation>
     </message>
     <message>
         <source>Log frequency:</source>
-        <translation>Fréquence d&apos;enregistrement :</translation>
+        <translation>Fréquence d'enregistrement :</translation>
     </message>
     <message>
         <source>Hardware version:</source>
@@ -437,7 +703,7 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Booloader version:</source>
-        <translation>Version du chargeur d&apos;amorçage :</translation>
+        <translation>Version du chargeur d'amorçage :</translation>
     </message>
     <message>
         <source>esc fw version:</source>
@@ -499,7 +765,7 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Application log</source>
-        <translation>Journal de l&apos;application</translation>
+        <translation>Journal de l'application</translation>
     </message>
 </context>
 </TS>

@@ -125,6 +125,21 @@
     </message>
 </context>
 <context>
+    <name>AuthorizationDialog</name>
+    <message>
+        <source>Password request</source>
+        <translation>Richiesta password</translation>
+    </message>
+    <message>
+        <source>Please enter limiter access password</source>
+        <translation>Inserire la password di accesso del limitatore</translation>
+    </message>
+    <message>
+        <source>👁</source>
+        <translation>👁</translation>
+    </message>
+</context>
+<context>
     <name>BluetoothDeviceModel</name>
     <message>
         <source>Unique ID</source>
@@ -358,6 +373,81 @@ Ricevuto: %2</translation>
     </message>
 </context>
 <context>
+    <name>DovLoggerTelemetryWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Connessione:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Stato:</translation>
+    </message>
+    <message>
+        <source>Race time (s):</source>
+        <translation>Tempo di gara (s):</translation>
+    </message>
+    <message>
+        <source>Temperature (C):</source>
+        <translation>Temperatura (°C):</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Rotazione:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocità:</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>Satelliti:</translation>
+    </message>
+    <message>
+        <source>Throttle:</source>
+        <translation>Acceleratore:</translation>
+    </message>
+    <message>
+        <source>Session number:</source>
+        <translation>Numero di sessione:</translation>
+    </message>
+    <message>
+        <source>Reserved 0:</source>
+        <translation>Riservato 0:</translation>
+    </message>
+    <message>
+        <source>Reserved 1:</source>
+        <translation>Riservato 1:</translation>
+    </message>
+    <message>
+        <source>Reserved 2:</source>
+        <translation>Riservato 2:</translation>
+    </message>
+    <message>
+        <source>Reserved 3:</source>
+        <translation>Riservato 3:</translation>
+    </message>
+    <message>
+        <source>Reserved 4:</source>
+        <translation>Riservato 4:</translation>
+    </message>
+    <message>
+        <source>Reserved 5:</source>
+        <translation>Riservato 5:</translation>
+    </message>
+    <message>
+        <source>Reserved 6:</source>
+        <translation>Riservato 6:</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareDownloader</name>
     <message>
         <source>Incorrect remote data format.
@@ -378,7 +468,7 @@ Atteso un array.</translation>
         <translation>Impossibile salvare il file firmware, scaricarlo manualmente</translation>
     </message>
     <message>
-        <source>Firmware file corrupted, can&apos;t update</source>
+        <source>Firmware file corrupted, can't update</source>
         <translation>File firmware danneggiato, impossibile aggiornare</translation>
     </message>
 </context>
@@ -391,6 +481,182 @@ Atteso un array.</translation>
     <message>
         <source>Failed to connect to the device. Please try again.</source>
         <translation>Impossibile connettersi al dispositivo. Riprova.</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterTelemetryWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Connessione:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Stato:</translation>
+    </message>
+    <message>
+        <source>Energy limit (Wh):</source>
+        <translation>Limite di energia (Wh):</translation>
+    </message>
+    <message>
+        <source>Race time (s):</source>
+        <translation>Tempo di gara (s):</translation>
+    </message>
+    <message>
+        <source>Relative energy consumption (%):</source>
+        <translation>Consumo di energia relativo (%):</translation>
+    </message>
+    <message>
+        <source>Average current (10sec):</source>
+        <translation>Corrente media (10 s):</translation>
+    </message>
+    <message>
+        <source>Current (A):</source>
+        <translation>Corrente (A):</translation>
+    </message>
+    <message>
+        <source>Voltage (V):</source>
+        <translation>Tensione (V):</translation>
+    </message>
+    <message>
+        <source>Energy (Wh):</source>
+        <translation>Energia (Wh):</translation>
+    </message>
+    <message>
+        <source>Power:</source>
+        <translation>Potenza:</translation>
+    </message>
+    <message>
+        <source>Power avg</source>
+        <translation>Potenza media</translation>
+    </message>
+    <message>
+        <source>Power to speed</source>
+        <translation>Potenza su velocità</translation>
+    </message>
+    <message>
+        <source>Capacity (mAh):</source>
+        <translation>Capacità (mAh):</translation>
+    </message>
+    <message>
+        <source>Temperature (C):</source>
+        <translation>Temperatura (°C):</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Rotazione:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocità:</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>Satelliti:</translation>
+    </message>
+    <message>
+        <source>KV:</source>
+        <translation>KV:</translation>
+    </message>
+    <message>
+        <source>Throttle:</source>
+        <translation>Acceleratore:</translation>
+    </message>
+    <message>
+        <source>Timing:</source>
+        <translation>Anticipo:</translation>
+    </message>
+    <message>
+        <source>Session number:</source>
+        <translation>Numero di sessione:</translation>
+    </message>
+    <message>
+        <source>Reserved 0 (TriggerRaceStarted):</source>
+        <translation>Riservato 0 (TriggerRaceStarted):</translation>
+    </message>
+    <message>
+        <source>Reserved 1 (aecConsRef):</source>
+        <translation>Riservato 1 (aecConsRef):</translation>
+    </message>
+    <message>
+        <source>Reserved 2 (aecConsFdb):</source>
+        <translation>Riservato 2 (aecConsFdb):</translation>
+    </message>
+    <message>
+        <source>Reserved 3 (aecOut):</source>
+        <translation>Riservato 3 (aecOut):</translation>
+    </message>
+    <message>
+        <source>Reserved 4 (refMaxPpm):</source>
+        <translation>Riservato 4 (refMaxPpm):</translation>
+    </message>
+    <message>
+        <source>Reserved 5 (raceTimeRelative):</source>
+        <translation>Riservato 5 (raceTimeRelative):</translation>
+    </message>
+    <message>
+        <source>Reserved 6:</source>
+        <translation>Riservato 6:</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Disconnesso</translation>
+    </message>
+    <message>
+        <source>Cannot connect to device. Error code: %1
+%2</source>
+        <translation>Impossibile connettersi al dispositivo. Codice di errore: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Connected. Reading data</source>
+        <translation>Connesso. Lettura dei dati</translation>
+    </message>
+    <message>
+        <source>Services discovered</source>
+        <translation>Servizi rilevati</translation>
+    </message>
+    <message>
+        <source>Limiting complete</source>
+        <translation>Limitazione completata</translation>
+    </message>
+    <message>
+        <source>Limiting engaged</source>
+        <translation>Limitazione attiva</translation>
+    </message>
+    <message>
+        <source>Rampdown</source>
+        <translation>Rampa di discesa</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>Gara</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>%1 rpm</source>
+        <translation>%1 giri/min</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterTerminal</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Invia</translation>
     </message>
 </context>
 <context>

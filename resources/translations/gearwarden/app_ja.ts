@@ -125,6 +125,21 @@
     </message>
 </context>
 <context>
+    <name>AuthorizationDialog</name>
+    <message>
+        <source>Password request</source>
+        <translation>パスワードの入力</translation>
+    </message>
+    <message>
+        <source>Please enter limiter access password</source>
+        <translation>リミッターのアクセスパスワードを入力してください</translation>
+    </message>
+    <message>
+        <source>👁</source>
+        <translation>👁</translation>
+    </message>
+</context>
+<context>
     <name>BluetoothDeviceModel</name>
     <message>
         <source>Unique ID</source>
@@ -358,6 +373,81 @@ Received: %2</source>
     </message>
 </context>
 <context>
+    <name>DovLoggerTelemetryWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>接続:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>状態:</translation>
+    </message>
+    <message>
+        <source>Race time (s):</source>
+        <translation>レース時間 (秒):</translation>
+    </message>
+    <message>
+        <source>Temperature (C):</source>
+        <translation>温度 (°C):</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>回転数:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>速度:</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>衛星数:</translation>
+    </message>
+    <message>
+        <source>Throttle:</source>
+        <translation>スロットル:</translation>
+    </message>
+    <message>
+        <source>Session number:</source>
+        <translation>セッション番号:</translation>
+    </message>
+    <message>
+        <source>Reserved 0:</source>
+        <translation>予備 0:</translation>
+    </message>
+    <message>
+        <source>Reserved 1:</source>
+        <translation>予備 1:</translation>
+    </message>
+    <message>
+        <source>Reserved 2:</source>
+        <translation>予備 2:</translation>
+    </message>
+    <message>
+        <source>Reserved 3:</source>
+        <translation>予備 3:</translation>
+    </message>
+    <message>
+        <source>Reserved 4:</source>
+        <translation>予備 4:</translation>
+    </message>
+    <message>
+        <source>Reserved 5:</source>
+        <translation>予備 5:</translation>
+    </message>
+    <message>
+        <source>Reserved 6:</source>
+        <translation>予備 6:</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareDownloader</name>
     <message>
         <source>Incorrect remote data format.
@@ -378,7 +468,7 @@ Expected array.</source>
         <translation>ファームウェアファイルを保存できません。手動でダウンロードしてください</translation>
     </message>
     <message>
-        <source>Firmware file corrupted, can&apos;t update</source>
+        <source>Firmware file corrupted, can't update</source>
         <translation>ファームウェアファイルが破損しているため、更新できません</translation>
     </message>
 </context>
@@ -391,6 +481,182 @@ Expected array.</source>
     <message>
         <source>Failed to connect to the device. Please try again.</source>
         <translation>デバイスに接続できませんでした。もう一度お試しください。</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterTelemetryWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>接続:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>状態:</translation>
+    </message>
+    <message>
+        <source>Energy limit (Wh):</source>
+        <translation>エネルギー制限 (Wh):</translation>
+    </message>
+    <message>
+        <source>Race time (s):</source>
+        <translation>レース時間 (秒):</translation>
+    </message>
+    <message>
+        <source>Relative energy consumption (%):</source>
+        <translation>相対エネルギー消費 (%):</translation>
+    </message>
+    <message>
+        <source>Average current (10sec):</source>
+        <translation>平均電流 (10 秒):</translation>
+    </message>
+    <message>
+        <source>Current (A):</source>
+        <translation>電流 (A):</translation>
+    </message>
+    <message>
+        <source>Voltage (V):</source>
+        <translation>電圧 (V):</translation>
+    </message>
+    <message>
+        <source>Energy (Wh):</source>
+        <translation>エネルギー (Wh):</translation>
+    </message>
+    <message>
+        <source>Power:</source>
+        <translation>電力:</translation>
+    </message>
+    <message>
+        <source>Power avg</source>
+        <translation>平均電力</translation>
+    </message>
+    <message>
+        <source>Power to speed</source>
+        <translation>速度あたりの電力</translation>
+    </message>
+    <message>
+        <source>Capacity (mAh):</source>
+        <translation>容量 (mAh):</translation>
+    </message>
+    <message>
+        <source>Temperature (C):</source>
+        <translation>温度 (°C):</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>回転数:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>速度:</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>衛星数:</translation>
+    </message>
+    <message>
+        <source>KV:</source>
+        <translation>KV:</translation>
+    </message>
+    <message>
+        <source>Throttle:</source>
+        <translation>スロットル:</translation>
+    </message>
+    <message>
+        <source>Timing:</source>
+        <translation>進角:</translation>
+    </message>
+    <message>
+        <source>Session number:</source>
+        <translation>セッション番号:</translation>
+    </message>
+    <message>
+        <source>Reserved 0 (TriggerRaceStarted):</source>
+        <translation>予備 0 (TriggerRaceStarted):</translation>
+    </message>
+    <message>
+        <source>Reserved 1 (aecConsRef):</source>
+        <translation>予備 1 (aecConsRef):</translation>
+    </message>
+    <message>
+        <source>Reserved 2 (aecConsFdb):</source>
+        <translation>予備 2 (aecConsFdb):</translation>
+    </message>
+    <message>
+        <source>Reserved 3 (aecOut):</source>
+        <translation>予備 3 (aecOut):</translation>
+    </message>
+    <message>
+        <source>Reserved 4 (refMaxPpm):</source>
+        <translation>予備 4 (refMaxPpm):</translation>
+    </message>
+    <message>
+        <source>Reserved 5 (raceTimeRelative):</source>
+        <translation>予備 5 (raceTimeRelative):</translation>
+    </message>
+    <message>
+        <source>Reserved 6:</source>
+        <translation>予備 6:</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>切断</translation>
+    </message>
+    <message>
+        <source>Cannot connect to device. Error code: %1
+%2</source>
+        <translation>デバイスに接続できません。エラーコード: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Connected. Reading data</source>
+        <translation>接続済み。データを読み込み中</translation>
+    </message>
+    <message>
+        <source>Services discovered</source>
+        <translation>サービスを検出しました</translation>
+    </message>
+    <message>
+        <source>Limiting complete</source>
+        <translation>制限完了</translation>
+    </message>
+    <message>
+        <source>Limiting engaged</source>
+        <translation>制限中</translation>
+    </message>
+    <message>
+        <source>Rampdown</source>
+        <translation>ランプダウン</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>レース</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>準備完了</translation>
+    </message>
+    <message>
+        <source>%1 rpm</source>
+        <translation>%1 rpm</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterTerminal</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>送信</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,21 @@
     </message>
 </context>
 <context>
+    <name>AuthorizationDialog</name>
+    <message>
+        <source>Password request</source>
+        <translation>Żądanie hasła</translation>
+    </message>
+    <message>
+        <source>Please enter limiter access password</source>
+        <translation>Wprowadź hasło dostępu do ogranicznika</translation>
+    </message>
+    <message>
+        <source>👁</source>
+        <translation>👁</translation>
+    </message>
+</context>
+<context>
     <name>BluetoothDeviceModel</name>
     <message>
         <source>Unique ID</source>
@@ -358,6 +373,81 @@ Otrzymano: %2</translation>
     </message>
 </context>
 <context>
+    <name>DovLoggerTelemetryWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Połączenie:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Stan:</translation>
+    </message>
+    <message>
+        <source>Race time (s):</source>
+        <translation>Czas wyścigu (s):</translation>
+    </message>
+    <message>
+        <source>Temperature (C):</source>
+        <translation>Temperatura (°C):</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Obroty:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Prędkość:</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>Satelity:</translation>
+    </message>
+    <message>
+        <source>Throttle:</source>
+        <translation>Przepustnica:</translation>
+    </message>
+    <message>
+        <source>Session number:</source>
+        <translation>Numer sesji:</translation>
+    </message>
+    <message>
+        <source>Reserved 0:</source>
+        <translation>Zarezerwowane 0:</translation>
+    </message>
+    <message>
+        <source>Reserved 1:</source>
+        <translation>Zarezerwowane 1:</translation>
+    </message>
+    <message>
+        <source>Reserved 2:</source>
+        <translation>Zarezerwowane 2:</translation>
+    </message>
+    <message>
+        <source>Reserved 3:</source>
+        <translation>Zarezerwowane 3:</translation>
+    </message>
+    <message>
+        <source>Reserved 4:</source>
+        <translation>Zarezerwowane 4:</translation>
+    </message>
+    <message>
+        <source>Reserved 5:</source>
+        <translation>Zarezerwowane 5:</translation>
+    </message>
+    <message>
+        <source>Reserved 6:</source>
+        <translation>Zarezerwowane 6:</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareDownloader</name>
     <message>
         <source>Incorrect remote data format.
@@ -378,7 +468,7 @@ Oczekiwano tablicy.</translation>
         <translation>Nie można zapisać pliku oprogramowania, pobierz go ręcznie</translation>
     </message>
     <message>
-        <source>Firmware file corrupted, can&apos;t update</source>
+        <source>Firmware file corrupted, can't update</source>
         <translation>Plik oprogramowania jest uszkodzony, nie można zaktualizować</translation>
     </message>
 </context>
@@ -391,6 +481,182 @@ Oczekiwano tablicy.</translation>
     <message>
         <source>Failed to connect to the device. Please try again.</source>
         <translation>Nie udało się połączyć z urządzeniem. Spróbuj ponownie.</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterTelemetryWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Połączenie:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Stan:</translation>
+    </message>
+    <message>
+        <source>Energy limit (Wh):</source>
+        <translation>Limit energii (Wh):</translation>
+    </message>
+    <message>
+        <source>Race time (s):</source>
+        <translation>Czas wyścigu (s):</translation>
+    </message>
+    <message>
+        <source>Relative energy consumption (%):</source>
+        <translation>Względne zużycie energii (%):</translation>
+    </message>
+    <message>
+        <source>Average current (10sec):</source>
+        <translation>Średni prąd (10 s):</translation>
+    </message>
+    <message>
+        <source>Current (A):</source>
+        <translation>Prąd (A):</translation>
+    </message>
+    <message>
+        <source>Voltage (V):</source>
+        <translation>Napięcie (V):</translation>
+    </message>
+    <message>
+        <source>Energy (Wh):</source>
+        <translation>Energia (Wh):</translation>
+    </message>
+    <message>
+        <source>Power:</source>
+        <translation>Moc:</translation>
+    </message>
+    <message>
+        <source>Power avg</source>
+        <translation>Moc średnia</translation>
+    </message>
+    <message>
+        <source>Power to speed</source>
+        <translation>Moc do prędkości</translation>
+    </message>
+    <message>
+        <source>Capacity (mAh):</source>
+        <translation>Pojemność (mAh):</translation>
+    </message>
+    <message>
+        <source>Temperature (C):</source>
+        <translation>Temperatura (°C):</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Obroty:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Prędkość:</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>Satelity:</translation>
+    </message>
+    <message>
+        <source>KV:</source>
+        <translation>KV:</translation>
+    </message>
+    <message>
+        <source>Throttle:</source>
+        <translation>Przepustnica:</translation>
+    </message>
+    <message>
+        <source>Timing:</source>
+        <translation>Wyprzedzenie:</translation>
+    </message>
+    <message>
+        <source>Session number:</source>
+        <translation>Numer sesji:</translation>
+    </message>
+    <message>
+        <source>Reserved 0 (TriggerRaceStarted):</source>
+        <translation>Zarezerwowane 0 (TriggerRaceStarted):</translation>
+    </message>
+    <message>
+        <source>Reserved 1 (aecConsRef):</source>
+        <translation>Zarezerwowane 1 (aecConsRef):</translation>
+    </message>
+    <message>
+        <source>Reserved 2 (aecConsFdb):</source>
+        <translation>Zarezerwowane 2 (aecConsFdb):</translation>
+    </message>
+    <message>
+        <source>Reserved 3 (aecOut):</source>
+        <translation>Zarezerwowane 3 (aecOut):</translation>
+    </message>
+    <message>
+        <source>Reserved 4 (refMaxPpm):</source>
+        <translation>Zarezerwowane 4 (refMaxPpm):</translation>
+    </message>
+    <message>
+        <source>Reserved 5 (raceTimeRelative):</source>
+        <translation>Zarezerwowane 5 (raceTimeRelative):</translation>
+    </message>
+    <message>
+        <source>Reserved 6:</source>
+        <translation>Zarezerwowane 6:</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Rozłączono</translation>
+    </message>
+    <message>
+        <source>Cannot connect to device. Error code: %1
+%2</source>
+        <translation>Nie można połączyć się z urządzeniem. Kod błędu: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Connected. Reading data</source>
+        <translation>Połączono. Odczyt danych</translation>
+    </message>
+    <message>
+        <source>Services discovered</source>
+        <translation>Wykryto usługi</translation>
+    </message>
+    <message>
+        <source>Limiting complete</source>
+        <translation>Ograniczanie zakończone</translation>
+    </message>
+    <message>
+        <source>Limiting engaged</source>
+        <translation>Ograniczanie aktywne</translation>
+    </message>
+    <message>
+        <source>Rampdown</source>
+        <translation>Wygaszanie</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>Wyścig</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Gotowy</translation>
+    </message>
+    <message>
+        <source>%1 rpm</source>
+        <translation>%1 obr/min</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterTerminal</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Wyślij</translation>
     </message>
 </context>
 <context>

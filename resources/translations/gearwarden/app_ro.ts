@@ -125,6 +125,21 @@
     </message>
 </context>
 <context>
+    <name>AuthorizationDialog</name>
+    <message>
+        <source>Password request</source>
+        <translation>Solicitare parolă</translation>
+    </message>
+    <message>
+        <source>Please enter limiter access password</source>
+        <translation>Introduceți parola de acces a limitatorului</translation>
+    </message>
+    <message>
+        <source>👁</source>
+        <translation>👁</translation>
+    </message>
+</context>
+<context>
     <name>BluetoothDeviceModel</name>
     <message>
         <source>Unique ID</source>
@@ -358,6 +373,81 @@ Primit: %2</translation>
     </message>
 </context>
 <context>
+    <name>DovLoggerTelemetryWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Conexiune:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Stare:</translation>
+    </message>
+    <message>
+        <source>Race time (s):</source>
+        <translation>Timp de cursă (s):</translation>
+    </message>
+    <message>
+        <source>Temperature (C):</source>
+        <translation>Temperatură (°C):</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Turație:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Viteză:</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>Sateliți:</translation>
+    </message>
+    <message>
+        <source>Throttle:</source>
+        <translation>Accelerație:</translation>
+    </message>
+    <message>
+        <source>Session number:</source>
+        <translation>Număr sesiune:</translation>
+    </message>
+    <message>
+        <source>Reserved 0:</source>
+        <translation>Rezervat 0:</translation>
+    </message>
+    <message>
+        <source>Reserved 1:</source>
+        <translation>Rezervat 1:</translation>
+    </message>
+    <message>
+        <source>Reserved 2:</source>
+        <translation>Rezervat 2:</translation>
+    </message>
+    <message>
+        <source>Reserved 3:</source>
+        <translation>Rezervat 3:</translation>
+    </message>
+    <message>
+        <source>Reserved 4:</source>
+        <translation>Rezervat 4:</translation>
+    </message>
+    <message>
+        <source>Reserved 5:</source>
+        <translation>Rezervat 5:</translation>
+    </message>
+    <message>
+        <source>Reserved 6:</source>
+        <translation>Rezervat 6:</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareDownloader</name>
     <message>
         <source>Incorrect remote data format.
@@ -378,7 +468,7 @@ Se aștepta o listă.</translation>
         <translation>Fișierul de firmware nu poate fi salvat, descărcați-l manual</translation>
     </message>
     <message>
-        <source>Firmware file corrupted, can&apos;t update</source>
+        <source>Firmware file corrupted, can't update</source>
         <translation>Fișierul de firmware este corupt, actualizarea nu este posibilă</translation>
     </message>
 </context>
@@ -391,6 +481,182 @@ Se aștepta o listă.</translation>
     <message>
         <source>Failed to connect to the device. Please try again.</source>
         <translation>Conectarea la dispozitiv a eșuat. Vă rugăm să încercați din nou.</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterTelemetryWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Conexiune:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Stare:</translation>
+    </message>
+    <message>
+        <source>Energy limit (Wh):</source>
+        <translation>Limită de energie (Wh):</translation>
+    </message>
+    <message>
+        <source>Race time (s):</source>
+        <translation>Timp de cursă (s):</translation>
+    </message>
+    <message>
+        <source>Relative energy consumption (%):</source>
+        <translation>Consum relativ de energie (%):</translation>
+    </message>
+    <message>
+        <source>Average current (10sec):</source>
+        <translation>Curent mediu (10 s):</translation>
+    </message>
+    <message>
+        <source>Current (A):</source>
+        <translation>Curent (A):</translation>
+    </message>
+    <message>
+        <source>Voltage (V):</source>
+        <translation>Tensiune (V):</translation>
+    </message>
+    <message>
+        <source>Energy (Wh):</source>
+        <translation>Energie (Wh):</translation>
+    </message>
+    <message>
+        <source>Power:</source>
+        <translation>Putere:</translation>
+    </message>
+    <message>
+        <source>Power avg</source>
+        <translation>Putere medie</translation>
+    </message>
+    <message>
+        <source>Power to speed</source>
+        <translation>Putere raportată la viteză</translation>
+    </message>
+    <message>
+        <source>Capacity (mAh):</source>
+        <translation>Capacitate (mAh):</translation>
+    </message>
+    <message>
+        <source>Temperature (C):</source>
+        <translation>Temperatură (°C):</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Turație:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Viteză:</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>Sateliți:</translation>
+    </message>
+    <message>
+        <source>KV:</source>
+        <translation>KV:</translation>
+    </message>
+    <message>
+        <source>Throttle:</source>
+        <translation>Accelerație:</translation>
+    </message>
+    <message>
+        <source>Timing:</source>
+        <translation>Avans:</translation>
+    </message>
+    <message>
+        <source>Session number:</source>
+        <translation>Număr sesiune:</translation>
+    </message>
+    <message>
+        <source>Reserved 0 (TriggerRaceStarted):</source>
+        <translation>Rezervat 0 (TriggerRaceStarted):</translation>
+    </message>
+    <message>
+        <source>Reserved 1 (aecConsRef):</source>
+        <translation>Rezervat 1 (aecConsRef):</translation>
+    </message>
+    <message>
+        <source>Reserved 2 (aecConsFdb):</source>
+        <translation>Rezervat 2 (aecConsFdb):</translation>
+    </message>
+    <message>
+        <source>Reserved 3 (aecOut):</source>
+        <translation>Rezervat 3 (aecOut):</translation>
+    </message>
+    <message>
+        <source>Reserved 4 (refMaxPpm):</source>
+        <translation>Rezervat 4 (refMaxPpm):</translation>
+    </message>
+    <message>
+        <source>Reserved 5 (raceTimeRelative):</source>
+        <translation>Rezervat 5 (raceTimeRelative):</translation>
+    </message>
+    <message>
+        <source>Reserved 6:</source>
+        <translation>Rezervat 6:</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Deconectat</translation>
+    </message>
+    <message>
+        <source>Cannot connect to device. Error code: %1
+%2</source>
+        <translation>Nu se poate conecta la dispozitiv. Cod de eroare: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Connected. Reading data</source>
+        <translation>Conectat. Se citesc datele</translation>
+    </message>
+    <message>
+        <source>Services discovered</source>
+        <translation>Servicii descoperite</translation>
+    </message>
+    <message>
+        <source>Limiting complete</source>
+        <translation>Limitare încheiată</translation>
+    </message>
+    <message>
+        <source>Limiting engaged</source>
+        <translation>Limitare activă</translation>
+    </message>
+    <message>
+        <source>Rampdown</source>
+        <translation>Rampă de coborâre</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>Cursă</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Gata</translation>
+    </message>
+    <message>
+        <source>%1 rpm</source>
+        <translation>%1 rpm</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterTerminal</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Trimite</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,21 @@
     </message>
 </context>
 <context>
+    <name>AuthorizationDialog</name>
+    <message>
+        <source>Password request</source>
+        <translation>Запрос пароля</translation>
+    </message>
+    <message>
+        <source>Please enter limiter access password</source>
+        <translation>Введите пароль доступа к лимитеру</translation>
+    </message>
+    <message>
+        <source>👁</source>
+        <translation>👁</translation>
+    </message>
+</context>
+<context>
     <name>BluetoothDeviceModel</name>
     <message>
         <source>Unique ID</source>
@@ -358,6 +373,81 @@ Received: %2</source>
     </message>
 </context>
 <context>
+    <name>DovLoggerTelemetryWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Подключение:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Состояние:</translation>
+    </message>
+    <message>
+        <source>Race time (s):</source>
+        <translation>Время гонки (с):</translation>
+    </message>
+    <message>
+        <source>Temperature (C):</source>
+        <translation>Температура (°C):</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Обороты:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Скорость:</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>Спутники:</translation>
+    </message>
+    <message>
+        <source>Throttle:</source>
+        <translation>Газ:</translation>
+    </message>
+    <message>
+        <source>Session number:</source>
+        <translation>Номер сессии:</translation>
+    </message>
+    <message>
+        <source>Reserved 0:</source>
+        <translation>Резерв 0:</translation>
+    </message>
+    <message>
+        <source>Reserved 1:</source>
+        <translation>Резерв 1:</translation>
+    </message>
+    <message>
+        <source>Reserved 2:</source>
+        <translation>Резерв 2:</translation>
+    </message>
+    <message>
+        <source>Reserved 3:</source>
+        <translation>Резерв 3:</translation>
+    </message>
+    <message>
+        <source>Reserved 4:</source>
+        <translation>Резерв 4:</translation>
+    </message>
+    <message>
+        <source>Reserved 5:</source>
+        <translation>Резерв 5:</translation>
+    </message>
+    <message>
+        <source>Reserved 6:</source>
+        <translation>Резерв 6:</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareDownloader</name>
     <message>
         <source>Incorrect remote data format.
@@ -378,7 +468,7 @@ Expected array.</source>
         <translation>Не удаётся сохранить файл прошивки, загрузите его вручную</translation>
     </message>
     <message>
-        <source>Firmware file corrupted, can&apos;t update</source>
+        <source>Firmware file corrupted, can't update</source>
         <translation>Файл прошивки повреждён, обновление невозможно</translation>
     </message>
 </context>
@@ -391,6 +481,182 @@ Expected array.</source>
     <message>
         <source>Failed to connect to the device. Please try again.</source>
         <translation>Не удалось подключиться к устройству. Попробуйте ещё раз.</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterTelemetryWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Подключение:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Состояние:</translation>
+    </message>
+    <message>
+        <source>Energy limit (Wh):</source>
+        <translation>Лимит энергии (Вт·ч):</translation>
+    </message>
+    <message>
+        <source>Race time (s):</source>
+        <translation>Время гонки (с):</translation>
+    </message>
+    <message>
+        <source>Relative energy consumption (%):</source>
+        <translation>Относительный расход энергии (%):</translation>
+    </message>
+    <message>
+        <source>Average current (10sec):</source>
+        <translation>Средний ток (10 с):</translation>
+    </message>
+    <message>
+        <source>Current (A):</source>
+        <translation>Ток (А):</translation>
+    </message>
+    <message>
+        <source>Voltage (V):</source>
+        <translation>Напряжение (В):</translation>
+    </message>
+    <message>
+        <source>Energy (Wh):</source>
+        <translation>Энергия (Вт·ч):</translation>
+    </message>
+    <message>
+        <source>Power:</source>
+        <translation>Мощность:</translation>
+    </message>
+    <message>
+        <source>Power avg</source>
+        <translation>Средняя мощность</translation>
+    </message>
+    <message>
+        <source>Power to speed</source>
+        <translation>Мощность к скорости</translation>
+    </message>
+    <message>
+        <source>Capacity (mAh):</source>
+        <translation>Ёмкость (мА·ч):</translation>
+    </message>
+    <message>
+        <source>Temperature (C):</source>
+        <translation>Температура (°C):</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Обороты:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Скорость:</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>Спутники:</translation>
+    </message>
+    <message>
+        <source>KV:</source>
+        <translation>KV:</translation>
+    </message>
+    <message>
+        <source>Throttle:</source>
+        <translation>Газ:</translation>
+    </message>
+    <message>
+        <source>Timing:</source>
+        <translation>Тайминг:</translation>
+    </message>
+    <message>
+        <source>Session number:</source>
+        <translation>Номер сессии:</translation>
+    </message>
+    <message>
+        <source>Reserved 0 (TriggerRaceStarted):</source>
+        <translation>Резерв 0 (TriggerRaceStarted):</translation>
+    </message>
+    <message>
+        <source>Reserved 1 (aecConsRef):</source>
+        <translation>Резерв 1 (aecConsRef):</translation>
+    </message>
+    <message>
+        <source>Reserved 2 (aecConsFdb):</source>
+        <translation>Резерв 2 (aecConsFdb):</translation>
+    </message>
+    <message>
+        <source>Reserved 3 (aecOut):</source>
+        <translation>Резерв 3 (aecOut):</translation>
+    </message>
+    <message>
+        <source>Reserved 4 (refMaxPpm):</source>
+        <translation>Резерв 4 (refMaxPpm):</translation>
+    </message>
+    <message>
+        <source>Reserved 5 (raceTimeRelative):</source>
+        <translation>Резерв 5 (raceTimeRelative):</translation>
+    </message>
+    <message>
+        <source>Reserved 6:</source>
+        <translation>Резерв 6:</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Отключено</translation>
+    </message>
+    <message>
+        <source>Cannot connect to device. Error code: %1
+%2</source>
+        <translation>Не удаётся подключиться к устройству. Код ошибки: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Connected. Reading data</source>
+        <translation>Подключено. Чтение данных</translation>
+    </message>
+    <message>
+        <source>Services discovered</source>
+        <translation>Сервисы обнаружены</translation>
+    </message>
+    <message>
+        <source>Limiting complete</source>
+        <translation>Ограничение завершено</translation>
+    </message>
+    <message>
+        <source>Limiting engaged</source>
+        <translation>Ограничение активно</translation>
+    </message>
+    <message>
+        <source>Rampdown</source>
+        <translation>Снижение</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>Гонка</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Готов</translation>
+    </message>
+    <message>
+        <source>%1 rpm</source>
+        <translation>%1 об/мин</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterTerminal</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Отправить</translation>
     </message>
 </context>
 <context>

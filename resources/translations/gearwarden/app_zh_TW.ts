@@ -125,6 +125,21 @@
     </message>
 </context>
 <context>
+    <name>AuthorizationDialog</name>
+    <message>
+        <source>Password request</source>
+        <translation>密碼要求</translation>
+    </message>
+    <message>
+        <source>Please enter limiter access password</source>
+        <translation>請輸入限制器存取密碼</translation>
+    </message>
+    <message>
+        <source>👁</source>
+        <translation>👁</translation>
+    </message>
+</context>
+<context>
     <name>BluetoothDeviceModel</name>
     <message>
         <source>Unique ID</source>
@@ -358,6 +373,81 @@ Received: %2</source>
     </message>
 </context>
 <context>
+    <name>DovLoggerTelemetryWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>連線：</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>狀態：</translation>
+    </message>
+    <message>
+        <source>Race time (s):</source>
+        <translation>比賽時間 (秒)：</translation>
+    </message>
+    <message>
+        <source>Temperature (C):</source>
+        <translation>溫度 (°C)：</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>轉速：</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>速度：</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>衛星：</translation>
+    </message>
+    <message>
+        <source>Throttle:</source>
+        <translation>油門：</translation>
+    </message>
+    <message>
+        <source>Session number:</source>
+        <translation>場次編號：</translation>
+    </message>
+    <message>
+        <source>Reserved 0:</source>
+        <translation>保留 0：</translation>
+    </message>
+    <message>
+        <source>Reserved 1:</source>
+        <translation>保留 1：</translation>
+    </message>
+    <message>
+        <source>Reserved 2:</source>
+        <translation>保留 2：</translation>
+    </message>
+    <message>
+        <source>Reserved 3:</source>
+        <translation>保留 3：</translation>
+    </message>
+    <message>
+        <source>Reserved 4:</source>
+        <translation>保留 4：</translation>
+    </message>
+    <message>
+        <source>Reserved 5:</source>
+        <translation>保留 5：</translation>
+    </message>
+    <message>
+        <source>Reserved 6:</source>
+        <translation>保留 6：</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareDownloader</name>
     <message>
         <source>Incorrect remote data format.
@@ -378,7 +468,7 @@ Expected array.</source>
         <translation>無法儲存韌體檔案，請手動下載</translation>
     </message>
     <message>
-        <source>Firmware file corrupted, can&apos;t update</source>
+        <source>Firmware file corrupted, can't update</source>
         <translation>韌體檔案已損毀，無法更新</translation>
     </message>
 </context>
@@ -391,6 +481,182 @@ Expected array.</source>
     <message>
         <source>Failed to connect to the device. Please try again.</source>
         <translation>無法連線到裝置。請再試一次。</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterTelemetryWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>連線：</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>狀態：</translation>
+    </message>
+    <message>
+        <source>Energy limit (Wh):</source>
+        <translation>能量限制 (Wh)：</translation>
+    </message>
+    <message>
+        <source>Race time (s):</source>
+        <translation>比賽時間 (秒)：</translation>
+    </message>
+    <message>
+        <source>Relative energy consumption (%):</source>
+        <translation>相對能量消耗 (%)：</translation>
+    </message>
+    <message>
+        <source>Average current (10sec):</source>
+        <translation>平均電流 (10 秒)：</translation>
+    </message>
+    <message>
+        <source>Current (A):</source>
+        <translation>電流 (A)：</translation>
+    </message>
+    <message>
+        <source>Voltage (V):</source>
+        <translation>電壓 (V)：</translation>
+    </message>
+    <message>
+        <source>Energy (Wh):</source>
+        <translation>能量 (Wh)：</translation>
+    </message>
+    <message>
+        <source>Power:</source>
+        <translation>功率：</translation>
+    </message>
+    <message>
+        <source>Power avg</source>
+        <translation>平均功率</translation>
+    </message>
+    <message>
+        <source>Power to speed</source>
+        <translation>功率與速度比</translation>
+    </message>
+    <message>
+        <source>Capacity (mAh):</source>
+        <translation>容量 (mAh)：</translation>
+    </message>
+    <message>
+        <source>Temperature (C):</source>
+        <translation>溫度 (°C)：</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>轉速：</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>速度：</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>衛星：</translation>
+    </message>
+    <message>
+        <source>KV:</source>
+        <translation>KV：</translation>
+    </message>
+    <message>
+        <source>Throttle:</source>
+        <translation>油門：</translation>
+    </message>
+    <message>
+        <source>Timing:</source>
+        <translation>進角：</translation>
+    </message>
+    <message>
+        <source>Session number:</source>
+        <translation>場次編號：</translation>
+    </message>
+    <message>
+        <source>Reserved 0 (TriggerRaceStarted):</source>
+        <translation>保留 0 (TriggerRaceStarted)：</translation>
+    </message>
+    <message>
+        <source>Reserved 1 (aecConsRef):</source>
+        <translation>保留 1 (aecConsRef)：</translation>
+    </message>
+    <message>
+        <source>Reserved 2 (aecConsFdb):</source>
+        <translation>保留 2 (aecConsFdb)：</translation>
+    </message>
+    <message>
+        <source>Reserved 3 (aecOut):</source>
+        <translation>保留 3 (aecOut)：</translation>
+    </message>
+    <message>
+        <source>Reserved 4 (refMaxPpm):</source>
+        <translation>保留 4 (refMaxPpm)：</translation>
+    </message>
+    <message>
+        <source>Reserved 5 (raceTimeRelative):</source>
+        <translation>保留 5 (raceTimeRelative)：</translation>
+    </message>
+    <message>
+        <source>Reserved 6:</source>
+        <translation>保留 6：</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>已中斷連線</translation>
+    </message>
+    <message>
+        <source>Cannot connect to device. Error code: %1
+%2</source>
+        <translation>無法連線到裝置。錯誤代碼：%1
+%2</translation>
+    </message>
+    <message>
+        <source>Connected. Reading data</source>
+        <translation>已連線。正在讀取資料</translation>
+    </message>
+    <message>
+        <source>Services discovered</source>
+        <translation>已找到服務</translation>
+    </message>
+    <message>
+        <source>Limiting complete</source>
+        <translation>限制完成</translation>
+    </message>
+    <message>
+        <source>Limiting engaged</source>
+        <translation>限制中</translation>
+    </message>
+    <message>
+        <source>Rampdown</source>
+        <translation>降載</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>比賽中</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>就緒</translation>
+    </message>
+    <message>
+        <source>%1 rpm</source>
+        <translation>%1 rpm</translation>
+    </message>
+</context>
+<context>
+    <name>LimiterTerminal</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>傳送</translation>
     </message>
 </context>
 <context>

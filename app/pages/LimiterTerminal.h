@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class LimiterTerminal;
+}
+class LimiterDevice;
+
+// The terminal page of both device tabs: a command sent as raw UTF-8 bytes
+// over the device's UART service and a console of what went and came back.
+class LimiterTerminal : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit LimiterTerminal(QWidget *parent = nullptr);
+    ~LimiterTerminal() override;
+
+    void setDevice(std::shared_ptr<LimiterDevice> device);
+
+public slots:
+    void sendData();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void showReceivedData(const QByteArray &data);
+
+    Ui::LimiterTerminal *ui;
+    std::shared_ptr<LimiterDevice> m_device;
+};
