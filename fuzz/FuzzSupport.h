@@ -43,15 +43,20 @@ inline void startApplication()
     app = new App(argc, argv);
 }
 
-// A folder of this process's own, for files the targets write.
+// A folder of this process's own, for files the targets write: in memory
+// where the system has such a folder, as the log writer syncs every file it
+// saves. It is removed when the process ends normally.
 inline QString scratchDir()
 {
-    static const QString dir = [] {
-        const QString path = QDir::temp().filePath(QStringLiteral("gw-fuzz-%1").arg(QCoreApplication::applicationPid()));
-        QDir().mkpath(path);
+    // Never destroyed: the clean-up at exit still needs it.
+    static const QString *dir = [] {
+        const QDir base = QDir(QStringLiteral("/dev/shm")).exists() ? QDir(QStringLiteral("/dev/shm")) : QDir::temp();
+        auto *path = new QString(base.filePath(QStringLiteral("gw-fuzz-%1").arg(QCoreApplication::applicationPid())));
+        QDir().mkpath(*path);
+        std::atexit([] { QDir(scratchDir()).removeRecursively(); });
         return path;
     }();
-    return dir;
+    return *dir;
 }
 
 // Writes the input into the scratch file `name` and returns its path.
