@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 namespace fuzz {
 
@@ -48,15 +50,21 @@ inline void startApplication()
 // saves. It is removed when the process ends normally.
 inline QString scratchDir()
 {
-    // Never destroyed: the clean-up at exit still needs it.
-    static const QString *dir = [] {
+    // The clean-up at exit works on a plain buffer: objects of the heap
+    // may be gone by then.
+    static char path[1024];
+    static const QString dir = [] {
         const QDir base = QDir(QStringLiteral("/dev/shm")).exists() ? QDir(QStringLiteral("/dev/shm")) : QDir::temp();
-        auto *path = new QString(base.filePath(QStringLiteral("gw-fuzz-%1").arg(QCoreApplication::applicationPid())));
-        QDir().mkpath(*path);
-        std::atexit([] { QDir(scratchDir()).removeRecursively(); });
-        return path;
+        const QString name = base.filePath(QStringLiteral("gw-fuzz-%1").arg(QCoreApplication::applicationPid()));
+        QDir().mkpath(name);
+        std::snprintf(path, sizeof path, "%s", QFile::encodeName(name).constData());
+        std::atexit([] {
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
+        });
+        return name;
     }();
-    return *dir;
+    return dir;
 }
 
 // Writes the input into the scratch file `name` and returns its path.

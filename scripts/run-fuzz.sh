@@ -73,12 +73,12 @@ for t in "${targets[@]}"; do
     "$exe" -rss_limit_mb=$rss_limit -timeout=5 -max_total_time="$seconds" -print_final_stats=1 \
       -artifact_prefix="$findings/" "${dirs[@]}" >"$build/fuzz-$t.log" 2>&1
     status=$?
-    runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$build/fuzz-$t.log" | grep -o '[0-9]*$' | tail -n1)
+    runs=$(grep -ao 'stat::number_of_executed_units: *[0-9]*' "$build/fuzz-$t.log" | grep -o '[0-9]*$' | tail -n1)
     if [ $status -eq 0 ]; then
       echo "fuzz $t: ${runs:-?} executions in ${seconds} s, no failure"
     else
       echo "fuzz $t FAILED after ${runs:-?} executions (input in $findings):"
-      grep -m1 -E 'ERROR|MISMATCH|Qt fatal|SUMMARY' "$build/fuzz-$t.log"
+      grep -a -m1 -E 'ERROR|MISMATCH|Qt fatal|SUMMARY' "$build/fuzz-$t.log"
       failed+=("$t")
     fi
   fi
