@@ -1,4 +1,6 @@
-# Two commands on a fresh machine: `make run` and `make test`.
+# Two commands on a fresh machine: `make run` and `make test`. Both builds
+# carry the simulated devices (GEARWARDEN_BLE_BACKEND=sim make run); a release
+# build configures without -DGW_WITH_SIMULATOR=ON.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
@@ -14,7 +16,7 @@ setup:
 	@bash scripts/setup.sh
 
 configure: setup
-	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS) >/dev/null
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGW_WITH_SIMULATOR=ON $(CMAKE_ARGS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -26,7 +28,7 @@ viewer: build
 	./$(BUILD)/viewer/Tracelens
 
 asan: setup
-	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGW_SANITIZE=ON \
+	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGW_SANITIZE=ON -DGW_WITH_SIMULATOR=ON \
 	  -DQCUSTOMPLOT_SOURCE_DIR=$(CURDIR)/$(BUILD)/third_party/qcustomplot $(CMAKE_ARGS) >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 

@@ -1,12 +1,13 @@
 #include "Diagnostics.h"
-#include "LimiterDevice.h"
 #include "MainWindow.h"
-#include "SimBackend.h"
-#include "SimDfu.h"
 #include "Startup.h"
 
+#ifdef GW_WITH_SIMULATOR
+#include "SimBackend.h"
+#include "SimDfu.h"
+#endif
+
 #include <QApplication>
-#include <QMessageBox>
 
 int main(int argc, char *argv[])
 {
@@ -18,12 +19,11 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(applicationIcon());
 
     TranslatorList translators = loadTranslators();
+#ifdef GW_WITH_SIMULATOR
     // GEARWARDEN_BLE_BACKEND=sim runs the program against simulated devices.
     registerSimBackend();
     SimDfu::registerSimDfu();
-    LimiterDevice::setErrorPresenter([](const QString &title, const QString &text) {
-        QMessageBox::critical(nullptr, title, text, QMessageBox::Ok);
-    });
+#endif
 
     qCDebug(lcUi) << "Aplication started: " << QCoreApplication::applicationName()
                   << QCoreApplication::applicationVersion();

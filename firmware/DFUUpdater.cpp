@@ -6,10 +6,13 @@
 #include "BleService.h"
 #include "Firmware.h"
 #include "FirmwareLogging.h"
+#include "LinkDiagnostics.h"
 
 #include <QBluetoothAddress>
 #include <QCoreApplication>
 #include <QMetaEnum>
+
+#include <utility>
 
 using namespace dfu;
 
@@ -35,10 +38,20 @@ const char *enumName(Enum value)
 
 } // namespace
 
-DFUUpdater::DFUUpdater(QObject *parent)
-    : QObject(parent)
+DFUUpdater::DFUUpdater(QObject *parent) : DFUUpdater(nullptr, parent) {}
+
+DFUUpdater::DFUUpdater(BleBackend *backend, QObject *parent)
+    : QObject(parent), m_givenBackend(backend)
 {
     qRegisterMetaType<StateM>();
+    m_responseTimer.setSingleShot(true);
+    m_responseTimer.setInterval(kResponseTimeout);
+    connect(&m_responseTimer, &QTimer::timeout, this, &DFUUpdater::onResponseTimeout);
+}
+
+BleBackend *DFUUpdater::backend() const
+{
+    return m_givenBackend ? m_givenBackend : BleBackend::instance();
 }
 
 DFUUpdater::~DFUUpdater() = default;
@@ -79,6 +92,37 @@ QString DFUUpdater::stateText(int state)
     }
 }
 
+void DFUUpdater::setResponseTimeout(std::chrono::milliseconds timeout)
+{
+    m_responseTimer.setInterval(timeout);
+}
+
+QString DFUUpdater::resultText(uint8_t result)
+{
+    static const struct
+    {
+        uint8_t code;
+        const char *name;
+    } kResults[] = {
+        {ResultInvalidOpcode, QT_TRANSLATE_NOOP("DFUUpdater", "invalid opcode")},
+        {ResultSuccess, QT_TRANSLATE_NOOP("DFUUpdater", "success")},
+        {ResultOpcodeNotSupported, QT_TRANSLATE_NOOP("DFUUpdater", "opcode not supported")},
+        {ResultInvalidParameter, QT_TRANSLATE_NOOP("DFUUpdater", "invalid parameter")},
+        {ResultInsufficientResources, QT_TRANSLATE_NOOP("DFUUpdater", "insufficient resources")},
+        {ResultInvalidObject, QT_TRANSLATE_NOOP("DFUUpdater", "invalid object")},
+        {ResultUnsupportedType, QT_TRANSLATE_NOOP("DFUUpdater", "unsupported type")},
+        {ResultOperationNotPermitted, QT_TRANSLATE_NOOP("DFUUpdater", "operation not permitted")},
+        {ResultOperationFailed, QT_TRANSLATE_NOOP("DFUUpdater", "operation failed")},
+        {ResultExtendedError, QT_TRANSLATE_NOOP("DFUUpdater", "extended error")},
+    };
+    QString name = tr("unknown result");
+    for (const auto &known : kResults) {
+        if (known.code == result)
+            name = tr(known.name);
+    }
+    return QStringLiteral("%1 (%2)").arg(result).arg(name);
+}
+
 void DFUUpdater::startUpdate(const QString &address)
 {
     m_targetAddress = bootloaderAddress(address);
@@ -86,7 +130,7 @@ void DFUUpdater::startUpdate(const QString &address)
     m_offset = 0;
     qCDebug(lcDfu) << "looking for the bootloader at" << m_targetAddress;
 
-    m_discovery.reset(BleBackend::instance()->createDeviceDiscovery());
+    m_discovery.reset(backend()->createDeviceDiscovery());
     connect(m_discovery.get(), &BleDeviceDiscovery::deviceDiscovered, this, &DFUUpdater::onDeviceDiscovered);
     connect(m_discovery.get(), &BleDeviceDiscovery::finished, this, &DFUUpdater::onDeviceDiscoveryFinished);
     m_discovery->start();
@@ -108,8 +152,14 @@ void DFUUpdater::connectToDevice(const QBluetoothDeviceInfo &info)
     }
     m_controlPoint = BleCharacteristic();
     m_packet = BleCharacteristic();
+    m_running = true;
+    m_prnSet = false;
+    m_restarted = false;
+    m_resumeExecute = false;
+    m_dataObjectSize = kDataObjectSize;
+    m_responseTimer.start();
 
-    m_controller = BleBackend::instance()->createCentral(info, this);
+    m_controller = backend()->createCentral(info, this);
     connect(m_controller, &BleController::serviceDiscovered, this, &DFUUpdater::onServiceDiscovered);
     connect(m_controller, &BleController::discoveryFinished, this, &DFUUpdater::onServiceDiscoveryFinished);
     connect(m_controller, &BleController::errorOccurred, this, &DFUUpdater::onControllerError);
@@ -125,6 +175,8 @@ void DFUUpdater::reset()
     m_offset = 0;
     m_targetAddress.clear();
     m_state = StateSelectInit;
+    m_running = false;
+    m_responseTimer.stop();
 }
 
 void DFUUpdater::setFirmware(Firmware *firmware)
@@ -158,7 +210,7 @@ void DFUUpdater::onControllerConnected()
 
 void DFUUpdater::onServiceDiscovered(const QBluetoothUuid &newService)
 {
-    qCDebug(lcDfu).noquote() << "serivce discovered " + newService.toString();
+    logServiceDiscovered(lcDfu, newService);
 }
 
 void DFUUpdater::onServiceDiscoveryFinished()
@@ -206,21 +258,33 @@ void DFUUpdater::onDFUServiceStateChanged(QLowEnergyService::ServiceState newSta
     if (!m_packet.isValid())
         qCWarning(lcDfu) << "Settings failed to get characteristic DFU_SECURE_PACKET";
 
-    emit updateStatus(StateSelectInit, 0);
-    m_state = StateSelectInit;
-    writeControlPoint(selectRequest(CommandObject));
+    selectObject(CommandObject);
 }
 
 void DFUUpdater::onControllerError(QLowEnergyController::Error error)
 {
     qCWarning(lcDfu) << "Cannot connect to remote device." << enumName(error);
-    if (auto *controller = qobject_cast<BleController *>(sender()))
+    auto *controller = qobject_cast<BleController *>(sender());
+    if (controller)
         qCWarning(lcDfu).noquote() << controller->errorString();
+    // A link that could not be made or was lost ends the transfer: nothing
+    // will answer on it.
+    if (controller && controller == m_controller)
+        fail(tr("Connection to the bootloader failed during \"%1\": %2")
+                 .arg(stateText(m_state), controller->errorString()));
 }
 
 void DFUUpdater::onControllerDisconnected()
 {
     qCDebug(lcDfu) << "LowEnergy controller disconnected";
+    if (sender() == m_controller)
+        fail(tr("Connection to the bootloader lost during \"%1\"").arg(stateText(m_state)));
+}
+
+void DFUUpdater::onResponseTimeout()
+{
+    fail(tr("No answer from the bootloader within %1 s during \"%2\"")
+             .arg(QString::number(double(m_responseTimer.interval()) / 1000.0), stateText(m_state)));
 }
 
 // --- notifications ----------------------------------------------------------
@@ -236,10 +300,11 @@ QString DFUUpdater::characteristicName(const BleCharacteristic &characteristic) 
 
 void DFUUpdater::onCharacteristicChanged(const BleCharacteristic &characteristic, const QByteArray &value)
 {
-    qCDebug(lcDfu).noquote() << "Characteristic changed" << characteristicName(characteristic)
-                             << QString::fromLatin1(value.toHex(':')) << "current state" << int(m_state);
-    if (!characteristic.isValid() || characteristic != m_controlPoint)
+    qCDebug(lcDfu).noquote() << "Characteristic changed" << characteristicName(characteristic) << hexBytes(value)
+                             << "current state" << int(m_state);
+    if (!characteristic.isValid() || characteristic != m_controlPoint || !m_running)
         return;
+    m_responseTimer.start();
 
     switch (m_state) {
     case StateSelectInit:
@@ -268,16 +333,14 @@ void DFUUpdater::onCharacteristicChanged(const BleCharacteristic &characteristic
 
 void DFUUpdater::onCharacteristicRead(const BleCharacteristic &characteristic, const QByteArray &value)
 {
-    qCDebug(lcDfu).noquote() << "Characteristic read" << characteristicName(characteristic)
-                             << QString::fromLatin1(value.toHex(':'));
+    qCDebug(lcDfu).noquote() << "Characteristic read" << characteristicName(characteristic) << hexBytes(value);
 }
 
 // Packets go without response, so only control point requests are confirmed
 // here; the transfer moves on the bootloader's notifications alone.
 void DFUUpdater::onCharacteristicWritten(const BleCharacteristic &characteristic, const QByteArray &value)
 {
-    qCDebug(lcDfu).noquote() << "Characteristic written" << characteristicName(characteristic)
-                             << QString::fromLatin1(value.toHex(':'));
+    qCDebug(lcDfu).noquote() << "Characteristic written" << characteristicName(characteristic) << hexBytes(value);
 }
 
 bool DFUUpdater::hasLength(const QByteArray &value, int needed, const char *request)
@@ -288,13 +351,19 @@ bool DFUUpdater::hasLength(const QByteArray &value, int needed, const char *requ
              .arg(QLatin1String(request))
              .arg(value.size())
              .arg(needed)
-             .arg(QString::fromLatin1(value.toHex(':'))));
+             .arg(hexBytes(value)));
     return false;
 }
 
 void DFUUpdater::fail(const QString &message)
 {
+    if (!m_running) {
+        qCDebug(lcDfu).noquote() << "after the transfer ended:" << message;
+        return;
+    }
     qCWarning(lcDfu).noquote() << message;
+    m_running = false;
+    m_responseTimer.stop();
     emit error(message);
 }
 
@@ -316,51 +385,74 @@ void DFUUpdater::onSelectResponse(const QByteArray &value)
     const uint32_t crc = qFromLittleEndian(response.crc32);
 
     const bool command = m_state == StateSelectInit;
-    const ObjectType type = command ? CommandObject : DataObject;
     PrefixCrc &local = command ? m_init : m_image;
     const auto length = uint32_t(local.data().size());
-    const uint32_t needed = command ? kCommandObjectSizeNeeded : length;
-
     // An offset beyond the local object cannot match it.
     const bool crcMatches = offset <= length && local.of(offset) == crc;
-    // A bootloader that kept part of the image through a broken link is
-    // resumed where it stands, also when the image spans several objects.
-    const bool keptImage = !command && crcMatches && offset > 0;
-    // With nothing received there is no object to resume: a bootloader
-    // takes packets only into an object that was created.
-    const bool nothingReceived = offset == 0 && length > 0;
-    if (!crcMatches || nothingReceived || (maximumSize < needed && !keptImage)) {
+
+    if (command) {
+        // Creating the command object makes the bootloader discard all it
+        // received, the image included.
+        if (!crcMatches || offset == 0 || maximumSize < kCommandObjectSizeNeeded) {
+            qCDebug(lcDfu) << "crc or size is incorrect,  recreating object";
+            m_offset = 0;
+            createObject(CommandObject);
+            return;
+        }
+        qCDebug(lcDfu) << "crc32 is correct";
+        if (offset == length) {
+            qCDebug(lcDfu) << "Init uploaded successfully";
+            executeObject(CommandObject);
+        } else {
+            qCDebug(lcDfu) << "Resuming sending Init packet...";
+            sendData(CommandObject, offset);
+        }
+        return;
+    }
+
+    if (maximumSize == 0) {
+        fail(tr("Select response reports a maximum object size of 0"));
+        return;
+    }
+    m_dataObjectSize = qMin(maximumSize, kDataObjectSize);
+    if (offset == 0) {
+        // Nothing received: a bootloader takes packets only into an object
+        // that was created.
         qCDebug(lcDfu) << "crc or size is incorrect,  recreating object";
-        createObject(type);
+        m_offset = 0;
+        createObject(DataObject);
+        return;
+    }
+    if (!crcMatches) {
+        // The kept image is not this package's. Where the bootloader's own
+        // objects begin is not known here, so start over: a new command
+        // object discards the image on the bootloader's side.
+        if (m_restarted) {
+            fail(tr("CRC32 is incorrect\n Expected: %1\nReceived: %2")
+                     .arg(QString::number(local.of(qMin(offset, length)), 16), QString::number(crc, 16)));
+            return;
+        }
+        qCDebug(lcDfu) << "crc or size is incorrect,  recreating object";
+        m_restarted = true;
+        m_offset = 0;
+        createObject(CommandObject);
         return;
     }
 
     qCDebug(lcDfu) << "crc32 is correct";
+    m_offset = offset;
     if (offset == length) {
-        if (command) {
-            qCDebug(lcDfu) << "Init uploaded successfully";
-            executeObject(CommandObject);
-        } else {
-            qCDebug(lcDfu) << "Firmware uploaded successfully";
-            m_finished = true;
-            executeObject(DataObject);
-        }
-        return;
-    }
-    if (command) {
-        qCDebug(lcDfu) << "Resuming sending Init packet...";
-        sendData(CommandObject, offset);
+        qCDebug(lcDfu) << "Firmware uploaded successfully";
+        m_finished = true;
+        executeObject(DataObject);
         return;
     }
     qCDebug(lcDfu) << "Resuming sending Firmware packet...";
-    if (maximumSize < needed) {
-        // Objects before the offset are complete; one that ends exactly at
-        // it may not have been executed yet.
-        m_offset = offset;
-        if (offset % kDataObjectSize == 0) {
-            executeObject(DataObject);
-            return;
-        }
+    if (offset % m_dataObjectSize == 0) {
+        // The object that ends here may not have been executed yet.
+        m_resumeExecute = true;
+        executeObject(DataObject);
+        return;
     }
     sendData(DataObject, offset);
 }
@@ -376,13 +468,10 @@ void DFUUpdater::onCreateResponse(const QByteArray &value)
         return;
     }
     qCDebug(lcDfu) << "Object created";
-    if (m_state == StateCreateInit) {
-        emit updateStatus(StateSetPrn, 0);
-        m_state = StateSetPrn;
-        writeControlPoint(setPrnRequest());
-    } else {
+    if (m_state == StateCreateInit)
+        sendData(CommandObject, 0);
+    else
         sendData(DataObject, m_offset);
-    }
 }
 
 void DFUUpdater::onSetPrnResponse(const QByteArray &value)
@@ -393,7 +482,15 @@ void DFUUpdater::onSetPrnResponse(const QByteArray &value)
         fail(tr("Unexpected response for Set PRN command: %1").arg(signedByte(value, 1)));
         return;
     }
-    sendData(CommandObject, 0);
+    // Without receipts the transfer would wait for ever.
+    if (!hasLength(value, int(sizeof(s_DfuResponseHeader)), "Set PRN"))
+        return;
+    if (value.at(2) != char(ResultSuccess)) {
+        fail(tr("Set PRN refused by the bootloader: %1").arg(resultText(uint8_t(value.at(2)))));
+        return;
+    }
+    m_prnSet = true;
+    sendData(m_pendingType, m_pendingOffset);
 }
 
 void DFUUpdater::onChecksumResponse(const QByteArray &value)
@@ -401,7 +498,12 @@ void DFUUpdater::onChecksumResponse(const QByteArray &value)
     if (!hasLength(value, 2, "Calculate checksum"))
         return;
     if (value.at(1) != char(DfuOpcode::CalculateChecksum)) {
-        fail(tr("Unexpected data in upload state: %1").arg(QString::fromLatin1(value.toHex(':'))));
+        fail(tr("Unexpected data in upload state: %1").arg(hexBytes(value)));
+        return;
+    }
+    // A receipt due for a packet that the bootloader refused.
+    if (value.size() >= int(sizeof(s_DfuResponseHeader)) && value.at(2) != char(ResultSuccess)) {
+        fail(tr("Packet refused by the bootloader: %1").arg(resultText(uint8_t(value.at(2)))));
         return;
     }
     if (!hasLength(value, int(sizeof(s_DfuChecksumResponse)), "Calculate checksum"))
@@ -437,7 +539,7 @@ void DFUUpdater::onChecksumResponse(const QByteArray &value)
         return;
     }
     m_offset = offset;
-    if (offset % kDataObjectSize != 0) {
+    if (offset % m_dataObjectSize != 0) {
         qCDebug(lcDfu) << "upload in progress, CRC is correct so far";
         sendData(DataObject, offset);
     } else {
@@ -456,6 +558,13 @@ void DFUUpdater::onExecuteResponse(const QByteArray &value)
     }
     if (!hasLength(value, int(sizeof(s_DfuResponseHeader)), "Execute"))
         return;
+    const bool resumed = std::exchange(m_resumeExecute, false);
+    if (resumed && value.at(2) == char(ResultOperationNotPermitted) && !m_finished) {
+        // The object ending at the offset was executed and the next one
+        // created before the link was lost: create it anew.
+        createObject(DataObject);
+        return;
+    }
     if (value.at(2) != char(ResultSuccess)) {
         fail(tr("Execute response incorrect result: %1 instead of 1").arg(signedByte(value, 2)));
         return;
@@ -466,6 +575,8 @@ void DFUUpdater::onExecuteResponse(const QByteArray &value)
     } else if (m_finished) {
         qCDebug(lcDfu) << "Update finished successufly";
         qCDebug(lcDfu) << "I hope..";
+        m_running = false;
+        m_responseTimer.stop();
         emit updateStatus(m_state, 100);
         m_offset = 0;
     } else {
@@ -477,8 +588,18 @@ void DFUUpdater::onExecuteResponse(const QByteArray &value)
 
 void DFUUpdater::writeControlPoint(const QByteArray &request)
 {
-    if (m_service)
-        m_service->writeCharacteristic(m_controlPoint, request, QLowEnergyService::WriteWithResponse);
+    if (!m_service)
+        return;
+    m_responseTimer.start();
+    m_service->writeCharacteristic(m_controlPoint, request, QLowEnergyService::WriteWithResponse);
+}
+
+void DFUUpdater::writePacket(const QByteArray &packet)
+{
+    if (!m_service)
+        return;
+    m_responseTimer.start();
+    m_service->writeCharacteristic(m_packet, packet, QLowEnergyService::WriteWithoutResponse);
 }
 
 uint32_t DFUUpdater::progressOf(uint32_t offset) const
@@ -491,9 +612,7 @@ uint32_t DFUUpdater::progressOf(uint32_t offset) const
 
 void DFUUpdater::selectObject(ObjectType type)
 {
-    const StateM state = type == CommandObject ? StateSelectInit : StateSelectMain;
-    emit updateStatus(state, 0);
-    m_state = state;
+    setState(type == CommandObject ? StateSelectInit : StateSelectMain);
     writeControlPoint(selectRequest(type));
 }
 
@@ -501,13 +620,12 @@ void DFUUpdater::createObject(ObjectType type)
 {
     uint32_t size = 0;
     if (type == CommandObject) {
-        emit updateStatus(StateCreateInit, 0);
-        m_state = StateCreateInit;
+        setState(StateCreateInit);
         size = uint32_t(m_init.data().size());
     } else {
         setState(StateCreateMain);
         const auto length = uint32_t(m_image.data().size());
-        size = qMin(length - qMin(m_offset, length), kDataObjectSize);
+        size = qMin(length - qMin(m_offset, length), m_dataObjectSize);
         qCDebug(lcDfu) << "Creating new object chunk" << size << m_offset;
     }
     writeControlPoint(createRequest(type, size));
@@ -515,9 +633,7 @@ void DFUUpdater::createObject(ObjectType type)
 
 void DFUUpdater::executeObject(ObjectType type)
 {
-    const StateM state = type == CommandObject ? StateExecuteInit : StateExecuteMain;
-    emit updateStatus(state, type == CommandObject ? 0 : progressOf(m_offset));
-    m_state = state;
+    setState(type == CommandObject ? StateExecuteInit : StateExecuteMain);
     writeControlPoint(executeRequest());
 }
 
@@ -529,23 +645,34 @@ void DFUUpdater::setState(StateM state)
 
 void DFUUpdater::sendData(ObjectType type, uint32_t offset)
 {
-    qCDebug(lcDfu).noquote() << "transferring data. Start at: " + QString::number(offset, 16);
-    const PrefixCrc &local = type == CommandObject ? m_init : m_image;
-    const QByteArray &data = local.data();
+    // Receipts are a setting of the link: a new link starts without them.
+    if (!m_prnSet) {
+        m_pendingType = type;
+        m_pendingOffset = offset;
+        setState(StateSetPrn);
+        writeControlPoint(setPrnRequest());
+        return;
+    }
+
+    qCDebug(lcDfu).noquote() << QStringLiteral("transferring data. Start at: ") + QString::number(offset, 16);
+    const QByteArray &data = (type == CommandObject ? m_init : m_image).data();
     if (type == CommandObject) {
-        emit updateStatus(StateUploadInit, 0);
-        m_state = StateUploadInit;
+        setState(StateUploadInit);
         qCDebug(lcDfu).noquote() << "load init current firmware file"
                                  << QStringLiteral("%1@%2").arg(data.size()).arg(offset);
-        if (m_service)
-            m_service->writeCharacteristic(m_packet, data.mid(offset), QLowEnergyService::WriteWithoutResponse);
+        // The rest of the init packet in writes as long as the link carries;
+        // the bootloader appends them to the one command object.
+        // An MTU the platform does not report counts as the smallest, 23.
+        const int mtu = qMax(m_controller ? m_controller->mtu() : 0, 23);
+        const qsizetype chunk = qMax(1, mtu - kAttWriteHeader);
+        for (qsizetype at = offset; at < data.size(); at += chunk)
+            writePacket(data.mid(at, chunk));
     } else {
-        emit updateStatus(StateUploadMain, progressOf(m_offset));
-        m_state = StateUploadMain;
+        setState(StateUploadMain);
         qCDebug(lcDfu).noquote() << "load main current firmware file"
                                  << QStringLiteral("%1@%2").arg(data.size()).arg(offset);
-        if (m_service)
-            m_service->writeCharacteristic(m_packet, data.mid(offset, kPacketSize),
-                                           QLowEnergyService::WriteWithoutResponse);
+        // A packet never runs past the end of its data object.
+        const uint32_t objectEnd = (offset / m_dataObjectSize + 1) * m_dataObjectSize;
+        writePacket(data.mid(offset, qMin(kPacketSize, objectEnd - offset)));
     }
 }

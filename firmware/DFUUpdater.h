@@ -10,10 +10,13 @@
 #include <QMetaType>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 
+class BleBackend;
 class BleController;
 class BleDeviceDiscovery;
 class BleService;
@@ -37,15 +40,22 @@ Q_DECLARE_METATYPE(StateM)
 
 // Uploads one firmware package into a device that runs its Secure DFU
 // bootloader: the init packet as one command object, then the image in data
-// objects of 4096 bytes sent as 128-byte packets, every packet confirmed by
-// the bootloader's CRC-32. Finds the bootloader by scanning for the device's
-// address plus one and talks to it through a controller of its own.
+// objects of 4096 bytes (fewer when the bootloader takes less) sent as
+// 128-byte packets, every packet confirmed by the bootloader's CRC-32. Finds
+// the bootloader by scanning for the device's address plus one and talks to
+// it through a controller of its own. Once connected, every way the
+// transfer can stop ends in updateStatus(10, 100) or in error(): a refusal,
+// a lost link, or no answer within dfu::kResponseTimeout.
 class DFUUpdater : public QObject
 {
     Q_OBJECT
 
 public:
+    // Talks through the process' BLE backend (BleBackend::instance()).
     explicit DFUUpdater(QObject *parent = nullptr);
+    // Talks through backend, which must outlive this object (nullptr: the
+    // process' one).
+    explicit DFUUpdater(BleBackend *backend, QObject *parent = nullptr);
     ~DFUUpdater() override;
 
     // Scans for the bootloader of the device at address and uploads the
@@ -57,6 +67,8 @@ public:
     // Takes ownership of the package.
     void setFirmware(Firmware *firmware);
     Firmware *firmware() const { return m_firmware.get(); }
+    // How long to wait for the bootloader's next answer (dfu::kResponseTimeout).
+    void setResponseTimeout(std::chrono::milliseconds timeout);
 
     // The device's address plus one, as the bootloader advertises it.
     static QString bootloaderAddress(const QString &deviceAddress);
@@ -93,13 +105,20 @@ private:
     void setState(StateM state);
     void sendData(dfu::ObjectType type, uint32_t offset);
 
+    BleBackend *backend() const;
     void writeControlPoint(const QByteArray &request);
+    void writePacket(const QByteArray &packet);
     // False (with the error emitted) when value holds fewer than needed bytes.
     bool hasLength(const QByteArray &value, int needed, const char *request);
+    // Ends the transfer with an error (once: later events are only logged).
     void fail(const QString &message);
+    void onResponseTimeout();
+    // A result code with its name, as error texts show it.
+    static QString resultText(uint8_t result);
     uint32_t progressOf(uint32_t offset) const;
     QString characteristicName(const BleCharacteristic &characteristic) const;
 
+    BleBackend *m_givenBackend = nullptr;
     BleCharacteristic m_controlPoint;
     BleCharacteristic m_packet;
     QString m_targetAddress;
@@ -111,6 +130,23 @@ private:
     bool m_searching = false;
     bool m_finished = false;
     uint32_t m_offset = 0;
+
+    // A transfer runs from connectToDevice to its success or first error.
+    bool m_running = false;
+    // Set PRN is answered on this link; before that no packet goes out.
+    bool m_prnSet = false;
+    dfu::ObjectType m_pendingType = dfu::CommandObject;
+    uint32_t m_pendingOffset = 0;
+    // The data object size in use: kDataObjectSize or the smaller maximum
+    // of the bootloader.
+    uint32_t m_dataObjectSize = dfu::kDataObjectSize;
+    // The command object was created again because the kept image did not
+    // match the package; a second mismatch ends the transfer.
+    bool m_restarted = false;
+    // The Execute sent for an object that ends where a resumed image stands;
+    // a bootloader that already executed it may have created the next one.
+    bool m_resumeExecute = false;
+    QTimer m_responseTimer;
 
     // The package's two blobs with the CRC of what the device confirmed.
     dfu::PrefixCrc m_init;

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QtEndian>
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -27,18 +28,38 @@ enum ObjectType : uint8_t {
     DataObject = 2,    // the firmware image
 };
 
+// The result byte of a control point notification.
 enum ResultCode : uint8_t {
+    ResultInvalidOpcode = 0x00,
     ResultSuccess = 0x01,
+    ResultOpcodeNotSupported = 0x02,
+    ResultInvalidParameter = 0x03,
+    ResultInsufficientResources = 0x04,
+    ResultInvalidObject = 0x05,
+    ResultUnsupportedType = 0x07,
+    ResultOperationNotPermitted = 0x08,
+    ResultOperationFailed = 0x0A,
+    ResultExtendedError = 0x0B,
 };
 
 // Bytes of the image in one write to the packet characteristic.
 constexpr uint32_t kPacketSize = 128;
-// Largest data object the client creates.
+// Largest data object the client creates; smaller when the bootloader's
+// Select reports a smaller maximum.
 constexpr uint32_t kDataObjectSize = 4096;
 // A command object must be able to hold this much to be resumed.
 constexpr uint32_t kCommandObjectSizeNeeded = 1024;
 // Packets between two receipt notifications.
 constexpr uint32_t kPacketReceiptInterval = 1;
+// Bytes of an ATT write that are not payload (opcode and handle).
+constexpr int kAttWriteHeader = 3;
+// The longest the client waits for the bootloader's next answer. A working
+// link, however slow, answers far sooner: the longest step of a real
+// bootloader (erasing a page on Create, checking the whole image on the
+// last Execute) takes well under a second, a request and its answer take a
+// few connection intervals of at most 4 s each, and an ATT transaction that
+// is not answered within 30 s has failed by the Bluetooth core's own rule.
+constexpr std::chrono::milliseconds kResponseTimeout{30000};
 
 QBluetoothUuid serviceUuid();      // 0xFE59
 QBluetoothUuid controlPointUuid(); // 8EC90001-F315-4F60-9FB8-838830DAEA50

@@ -129,7 +129,7 @@ void FirmwareDownloader::refreshRequestFinished(QNetworkReply *reply)
     }
 
     m_lastReply = reply->readAll();
-    qCDebug(lcFwDownload).noquote() << "response: " + QString::number(m_lastReply.size());
+    qCDebug(lcFwDownload).noquote() << QStringLiteral("response: ") + QString::number(m_lastReply.size());
     qCDebug(lcFwDownload).noquote() << QString::fromUtf8(m_lastReply);
 
     QJsonParseError parseError;

@@ -34,9 +34,11 @@ enum Kind : quint8 {
 constexpr int kLastLimiterKind = LimiterUserName3;
 constexpr int kLastKind = LoggerUserName3;
 
-// Mask byte of each record kind. These values are fixed by the devices'
-// firmware and must match it byte for byte; the decoder of LimiterDevice and
-// the simulated devices' encoder both read them from here.
+// Mask byte of each record kind. These values are this project's own choice:
+// no published source gives the bytes the devices' firmware masks with, so a
+// device whose firmware uses other bytes decodes to wrong values (names,
+// batteries, versions). The decoder of LimiterDevice and the simulated
+// devices' encoder both read them from here; change them in this one place.
 constexpr std::array<quint8, kLastKind + 1> kRecordMasks = {
     0x5A, 0xC3, 0x96, 0x3C, 0xA5, 0x69, 0xE1, 0x1E, // limiter kinds 0..7
     0x87, 0x78, 0xD2, 0x2D, 0x4B, 0xB4, 0xF0,       // DOV logger kinds 8..14

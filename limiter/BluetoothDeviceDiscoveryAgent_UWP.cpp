@@ -6,8 +6,6 @@
 #include <QThread>
 #include <QTimer>
 
-Q_LOGGING_CATEGORY(lcScanner, "ble.scanner")
-
 namespace {
 constexpr QBluetoothDeviceInfo::Fields kAllFields = QBluetoothDeviceInfo::Field::All; // 0x7fff
 constexpr qint16 kNoSignal = -127;
@@ -66,7 +64,7 @@ void BluetoothDeviceDiscoveryAgent_UWP::threadStart()
     const quint32 result = m_source->start([this](const Advertisement &advertisement) {
         onAdvertisement(advertisement);
     });
-    qCInfo(lcScanner).noquote() << QStringLiteral("Scanner start result: 0x%1").arg(result, 8, 16, QLatin1Char('0'));
+    qCInfo(lcScanner).noquote() << QStringLiteral("HRESULT: 0x%1").arg(result, 8, 16, QLatin1Char('0'));
     if (result != AdvertisementSource::kStarted) {
         qCWarning(lcScanner).noquote() << "BLE scanner cannot be activated:" << m_source->errorString();
         m_source.reset();

@@ -22,9 +22,9 @@ class BluetoothDeviceDiscoveryAgent_UWP : public QObject
     Q_OBJECT
 
 public:
-    // Sources come from factory; by default from advertisementSourceFactory()
-    // as it stands at construction.
-    explicit BluetoothDeviceDiscoveryAgent_UWP(AdvertisementSourceFactory factory = advertisementSourceFactory());
+    // Every scan listens through a new source from factory, made on the
+    // agent's thread.
+    explicit BluetoothDeviceDiscoveryAgent_UWP(AdvertisementSourceFactory factory);
     ~BluetoothDeviceDiscoveryAgent_UWP() override;
 
     // 0 (the default) scans for ever; otherwise the scan stops after this

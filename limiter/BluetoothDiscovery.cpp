@@ -1,10 +1,15 @@
 #include "BluetoothDiscovery.h"
 
+#include "BleBackend.h"
 #include "BluetoothDeviceDiscoveryAgent_UWP.h"
 
-BluetoothDiscovery::BluetoothDiscovery(QObject *parent)
+BluetoothDiscovery::BluetoothDiscovery(QObject *parent) : BluetoothDiscovery(BleBackend::instance(), parent) {}
+
+BluetoothDiscovery::BluetoothDiscovery(BleBackend *backend, QObject *parent)
     : QObject(parent)
-    , m_agent(std::make_unique<BluetoothDeviceDiscoveryAgent_UWP>())
+    , m_backend(backend ? backend : BleBackend::instance())
+    , m_agent(std::make_unique<BluetoothDeviceDiscoveryAgent_UWP>(
+          [backend = m_backend] { return backend->createAdvertisementSource(); }))
 {
     connect(m_agent.get(), &BluetoothDeviceDiscoveryAgent_UWP::deviceDiscovered, this,
             &BluetoothDiscovery::deviceDiscovered, Qt::QueuedConnection);

@@ -21,6 +21,7 @@ DeviceListModel::DeviceListModel(BluetoothDiscovery *discovery, DeviceKind kind,
     , m_context(context)
     , m_headers(std::move(headers))
     , m_statusColumn(statusColumn)
+    , m_backend(discovery ? discovery->backend() : nullptr)
 {
     if (discovery) {
         connect(discovery, &BluetoothDiscovery::deviceDiscovered, this, &DeviceListModel::onDeviceDiscovered,
@@ -162,7 +163,7 @@ void DeviceListModel::onDeviceDiscovered(const QBluetoothDeviceInfo &info)
     }
     // The new row's status is decoded from the next advertisement on.
     beginInsertRows(QModelIndex(), row, row);
-    auto device = std::make_shared<LimiterDevice>(info);
+    auto device = std::make_shared<LimiterDevice>(info, m_backend);
     m_rows.push_back({device, device->address()});
     endInsertRows();
 }

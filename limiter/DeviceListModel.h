@@ -10,11 +10,12 @@
 #include <memory>
 #include <vector>
 
+class BleBackend;
 class BluetoothDiscovery;
 class LimiterDevice;
 
 // A list of advertising devices of one kind, fed by BluetoothDiscovery. Each
-// row holds its LimiterDevice. A row that hears nothing for 60 seconds turns
+// row holds its LimiterDevice, on the discovery's BLE backend. A row that hears nothing for 60 seconds turns
 // stale (grey, disabled, sorted last); after 300 seconds it is removed.
 // Rows that were heard only once carry no age and stay.
 class DeviceListModel : public QAbstractTableModel
@@ -76,4 +77,7 @@ private:
     const char *const m_context;
     const std::vector<const char *> m_headers;
     const int m_statusColumn;
+    // The backend of the scan that feeds the list: its devices connect
+    // through it.
+    BleBackend *const m_backend;
 };

@@ -70,6 +70,30 @@ QByteArray flagsCommand(FlagsByte byte, quint8 value)
     return command;
 }
 
+QList<quint16> settingsChangedByFlags(const QByteArray &command)
+{
+    QList<quint16> ids;
+    const auto flag = [&command](int byte) { return byte < command.size() ? quint8(command.at(byte)) : quint8(0); };
+    const auto add = [&ids](quint16 id) {
+        if (!ids.contains(id))
+            ids.append(id);
+    };
+    if (const int set = flag(FlagResetLimitSettings) - 1; set >= 0 && set < kLimitSetCount)
+        add(quint16(set < kDefaultLimitSetCount ? kDefaultLimitSet0Id + set
+                                                : kUserLimitSet0Id + set - kDefaultLimitSetCount));
+    if (flag(FlagResetCommonSettings))
+        add(kCommonSettingsId);
+    if (flag(FlagResetEscSettings)) {
+        for (quint16 id : {kMotorSettingsId, kMotorDriveSettingsId, kTimingTable1Id, kTimingTable2Id})
+            add(id);
+    }
+    for (int byte = FlagSetFullThrottle; byte <= FlagSetMinTimingPosition; ++byte) {
+        if (flag(byte))
+            add(kMotorDriveSettingsId);
+    }
+    return ids;
+}
+
 QByteArray logRequest(quint32 session, bool clearLogs)
 {
     QByteArray request(kLogRequestSize, '\0');

@@ -2,6 +2,7 @@
 
 #include <QBluetoothUuid>
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -114,6 +115,12 @@ enum FlagsByte : int {
     FlagSetMinTimingPosition = 10,
 };
 QByteArray flagsCommand(FlagsByte byte, quint8 value = 1);
+// The settings characteristics whose records a flags command changes on the
+// device, in the order to read them again: the limit set of a limit-set
+// reset, the common settings of the common reset, motor, motor drive and
+// both timing table halves of the ESC reset, the motor drive (where the
+// positions are kept) of a position command. Each appears once.
+QList<quint16> settingsChangedByFlags(const QByteArray &command);
 
 // Log read request (12 bytes): session number in bytes 0 to 3, the clear
 // flag in byte 8.

@@ -17,15 +17,21 @@ static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "the records are laid out for a l
 
 #pragma pack(push, 1)
 
-// One 100-byte block of the device information.
+// One 100-byte block of the device information. Block 0 describes the
+// bootloader, block 1 the device and its main firmware, block 2 the ESC.
 struct s_DeviceInfoBlock {
     quint32 word0;
-    char text4[40]; // in block 0 a second text starts at +36
-    quint32 word44;
-    char text48[8];
+    // The block's texts: a name (the hardware's in block 1, at offset 104)
+    // and, from +36, its version text (in block 0 the bootloader's: with 7
+    // or more characters `version` holds the bootloader version). Together
+    // one 40-byte area, which a text at +4 may fill.
+    char name[32];
+    char versionText[8];
+    quint32 reserved44; // not interpreted
+    char text48[8];     // shown beside the version
     quint32 word56;
-    quint16 versionWord60;
-    quint16 versionWord62;
+    quint16 versionWord60; // block 0: the version the limit sets' AEC needs (0x0300 or more)
+    quint16 version;       // high byte . low byte: block 0 the bootloader, block 2 the ESC firmware
     quint32 word64;
     quint8 area68[32];
 };
@@ -192,7 +198,9 @@ struct s_LogReadStatus {
 
 static_assert(sizeof(s_DeviceInfoBlock) == 100);
 static_assert(offsetof(s_DeviceInfoBlock, text48) == 48 && offsetof(s_DeviceInfoBlock, word56) == 56);
-static_assert(offsetof(s_DeviceInfoBlock, versionWord60) == 60 && offsetof(s_DeviceInfoBlock, versionWord62) == 62);
+static_assert(offsetof(s_DeviceInfoBlock, name) == 4 && offsetof(s_DeviceInfoBlock, versionText) == 36);
+static_assert(offsetof(s_DeviceInfoBlock, reserved44) == 44);
+static_assert(offsetof(s_DeviceInfoBlock, versionWord60) == 60 && offsetof(s_DeviceInfoBlock, version) == 62);
 static_assert(offsetof(s_DeviceInfoBlock, area68) == 68);
 static_assert(sizeof(s_DeviceInfoBle) == 336);
 static_assert(offsetof(s_DeviceInfoBle, word300) == 300 && offsetof(s_DeviceInfoBle, byte308) == 308);

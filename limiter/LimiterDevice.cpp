@@ -1,5 +1,6 @@
 #include "LimiterDevice.h"
 
+#include "AdvertisementProtocol.h"
 #include "BleBackend.h"
 #include "BleController.h"
 #include "BleService.h"
@@ -8,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QMetaEnum>
 
 #include <cstring>
 #include <exception>
@@ -15,12 +17,6 @@
 using namespace DeviceProtocol;
 
 namespace {
-
-LimiterDevice::ErrorPresenter &errorPresenter()
-{
-    static LimiterDevice::ErrorPresenter presenter;
-    return presenter;
-}
 
 QVersionNumber versionOfWord(quint16 word)
 {
@@ -31,7 +27,8 @@ QVersionNumber versionOfWord(quint16 word)
 
 // --- construction ---------------------------------------------------------
 
-LimiterDevice::LimiterDevice(const QBluetoothDeviceInfo &info) : m_deviceInfo(info)
+LimiterDevice::LimiterDevice(const QBluetoothDeviceInfo &info, BleBackend *backend)
+    : m_deviceInfo(info), m_givenBackend(backend)
 {
     qCDebug(lcDevice) << "cst ctor";
 }
@@ -41,22 +38,19 @@ LimiterDevice::LimiterDevice()
     qCDebug(lcDevice) << "def ctor";
 }
 
-LimiterDevice::LimiterDevice(const LimiterDevice &other) : QObject(), m_deviceInfo(other.m_deviceInfo)
+LimiterDevice::LimiterDevice(const LimiterDevice &other)
+    : QObject(), m_deviceInfo(other.m_deviceInfo), m_givenBackend(other.m_givenBackend)
 {
     qCDebug(lcDevice) << "cpy ctor";
 }
 
-LimiterDevice::LimiterDevice(LimiterDevice &&other) noexcept : QObject(), m_deviceInfo(std::move(other.m_deviceInfo))
+LimiterDevice::LimiterDevice(LimiterDevice &&other) noexcept
+    : QObject(), m_deviceInfo(std::move(other.m_deviceInfo)), m_givenBackend(other.m_givenBackend)
 {
     qCDebug(lcDevice) << "mov ctor";
 }
 
 LimiterDevice::~LimiterDevice() = default;
-
-void LimiterDevice::setErrorPresenter(ErrorPresenter presenter)
-{
-    errorPresenter() = std::move(presenter);
-}
 
 QString LimiterDevice::nameOf(const BleCharacteristic &characteristic)
 {
@@ -76,7 +70,7 @@ void LimiterDevice::connectToDevice()
             return;
         releaseController();
     }
-    m_backend = BleBackend::instance();
+    m_backend = m_givenBackend ? m_givenBackend : BleBackend::instance();
     m_controller = m_backend->createCentral(m_deviceInfo, this);
     connect(m_controller, &BleController::serviceDiscovered, this, &LimiterDevice::onServiceDiscovered);
     connect(m_controller, &BleController::discoveryFinished, this, &LimiterDevice::onDiscoveryFinished);
@@ -97,6 +91,8 @@ void LimiterDevice::disconnectFromDevice()
 
 void LimiterDevice::releaseController()
 {
+    ++m_link;
+    m_pendingWrites.clear();
     if (m_controller) {
         disconnect(m_controller, nullptr, this, nullptr);
         if (m_controller->state() != QLowEnergyController::UnconnectedState)
@@ -133,6 +129,8 @@ void LimiterDevice::onControllerConnected()
 void LimiterDevice::onControllerDisconnected()
 {
     qCDebug(lcDevice) << "LowEnergy controller disconnected";
+    ++m_link;
+    m_pendingWrites.clear();
     if (m_advertisedStatus.isUserDisconnected()) {
         releaseController();
         m_status = LimiterDisconnected;
@@ -157,7 +155,12 @@ void LimiterDevice::onDiscoveryFinished()
         return;
     qCDebug(lcDevice) << "Service discovery finished";
     m_status = LimiterServicesDiscovered;
-    m_backend->singleShot(1000, this, [this]() {
+    // The set-up belongs to this link of this controller: a disconnect (by
+    // the user or a link loss) inside the delay drops it.
+    const quint64 link = m_link;
+    m_backend->singleShot(1000, m_controller, [this, link]() {
+        if (link != m_link)
+            return;
         emit statusChanged(LimiterConnectionStatus(m_status));
         setUpSettingsService();
     });
@@ -173,21 +176,179 @@ void LimiterDevice::onControllerError(QLowEnergyController::Error error)
 
 // --- service set-up -------------------------------------------------------
 
-BleService *LimiterDevice::createService(const QBluetoothUuid &uuid,
-                                         void (LimiterDevice::*stateSlot)(QLowEnergyService::ServiceState),
-                                         bool allValueSignals)
+// A line for a missing piece of a service: the text, followed by the
+// characteristic's UUID where withUuid is set. No text: nothing is logged.
+struct LimiterDevice::MissingLine {
+    const char *text = nullptr;
+    bool withUuid = false;
+};
+
+// One characteristic of a service's set-up, in the order the set-up takes
+// them: where it is kept, whether it is read, what its CCCD receives (none
+// when empty) and the lines for a missing characteristic or CCCD.
+struct LimiterDevice::CharacteristicStep {
+    QBluetoothUuid uuid;
+    BleCharacteristic LimiterDevice::*kept = nullptr;
+    bool read = false;
+    QByteArray cccdValue;
+    BleDescriptor LimiterDevice::*keptCccd = nullptr;
+    MissingLine missing;
+    MissingLine missingCccd = {};
+};
+
+// How one of the five services is set up: created from its UUID (with its
+// state slot and the value signals it delivers), then, once its details are
+// discovered, its characteristics step by step. Where chained, a missing
+// piece ends the set-up; otherwise it is logged and the next step runs.
+struct LimiterDevice::ServiceSetUp {
+    BleService *LimiterDevice::*service;
+    QBluetoothUuid uuid;
+    void (LimiterDevice::*stateSlot)(QLowEnergyService::ServiceState);
+    bool allValueSignals;
+    const char *notFound; // nullptr: a device without the service is not logged
+    const char *stateChanged;
+    const char *discovered;
+    bool chained;
+    QList<CharacteristicStep> steps;
+    void (LimiterDevice::*whenDone)() = nullptr;
+};
+
+const LimiterDevice::ServiceSetUp &LimiterDevice::settingsSetUp()
 {
-    BleService *service = m_controller ? m_controller->createServiceObject(uuid, this) : nullptr;
-    if (!service)
-        return nullptr;
-    connect(service, &BleService::stateChanged, this, stateSlot);
+    static const ServiceSetUp setUp{
+        &LimiterDevice::m_settingsService, settingsServiceUuid(), &LimiterDevice::onSettingsServiceStateChanged, true,
+        "Settings service not found", "state changed", "Settings service discovered", false,
+        {
+            {settingsUuid(kDeviceInfoId), &LimiterDevice::m_deviceInfoCharacteristic, true, {}, nullptr,
+             {"Settings failed to get characteristic BLE_UUID_DEVICE_INFO_UUID"}},
+            {settingsUuid(kAuthorisationId), &LimiterDevice::m_authorisationCharacteristic, false, {}, nullptr,
+             {"Settings failed to get characteristic BLE_UUID_AUTHORISATION_REQ_UUID"}},
+        }};
+    return setUp;
+}
+
+const LimiterDevice::ServiceSetUp &LimiterDevice::rtmSetUp()
+{
+    static const ServiceSetUp setUp{
+        &LimiterDevice::m_rtmService, telemetryServiceUuid(), &LimiterDevice::onRTMServiceStateChanged, false,
+        "Telemetry service not found", "state changed", "RTM service discovered", true,
+        {
+            {telemetryUuid(kTelemetryId), nullptr, false, enableNotifications(), nullptr,
+             {"RTM failed to get characteristic ", true}, {"RTM failed to get notify descriptor ", true}},
+        }};
+    return setUp;
+}
+
+const LimiterDevice::ServiceSetUp &LimiterDevice::terminalSetUp()
+{
+    static const ServiceSetUp setUp{
+        &LimiterDevice::m_terminalService, terminalServiceUuid(), &LimiterDevice::onTerminalServiceStateChanged, true,
+        "Terminal service not found", "state changed", "Terminal service discovered", true,
+        {
+            {terminalUuid(kNusRxId), &LimiterDevice::m_nusRxCharacteristic, false, {}, nullptr,
+             {"Terminal TX failed to get characteristic BLE_UUID_NUS_TX_CHARACTERISTIC"}},
+            {terminalUuid(kNusTxId), nullptr, false, enableNotifications(), nullptr,
+             {"Terminal RX failed to get characteristic BLE_UUID_NUS_TX_CHARACTERISTIC"},
+             {"Terminal RX failed to get notify descriptor for BLE_UUID_NUS_TX_CHARACTERISTIC"}},
+        }};
+    return setUp;
+}
+
+const LimiterDevice::ServiceSetUp &LimiterDevice::dfuSetUp()
+{
+    static const ServiceSetUp setUp{
+        &LimiterDevice::m_dfuService, dfuServiceUuid(), &LimiterDevice::onDFUServiceStateChanged, true, nullptr,
+        "DFU state changed", "DFU service discovered", true,
+        {
+            {dfuUuid(kDfuButtonlessId), &LimiterDevice::m_buttonlessDfuCharacteristic, false, enableIndications(),
+             &LimiterDevice::m_buttonlessDfuCccd, {"DFU failed to get Buttonless characteristic"},
+             {"Buttonless DFU failed to get notify descriptor for DFU_BUTTONLESS_WO_BONDS_UUID"}},
+        }};
+    return setUp;
+}
+
+const LimiterDevice::ServiceSetUp &LimiterDevice::logSetUp()
+{
+    static const ServiceSetUp setUp{
+        &LimiterDevice::m_logService, logServiceUuid(), &LimiterDevice::onLogServiceStateChanged, true, nullptr,
+        "state changed", "Log service discovered", true,
+        {
+            {logUuid(kLogDataId), &LimiterDevice::m_logDataCharacteristic, false, enableNotifications(), nullptr,
+             {"LOG DATA failed to get characteristic ", true}, {"LOG DATA failed to get notify descriptor ", true}},
+            {logUuid(kLogReadRequestId), &LimiterDevice::m_logReadRequestCharacteristic, false, {}, nullptr,
+             {"LOG READ REQ failed to get characteristic"}},
+            {logUuid(kLogSessionNumberId), &LimiterDevice::m_logSessionNumberCharacteristic, false,
+             enableNotifications(), nullptr, {"LOG SESSION NUMBER failed to get characteristic"},
+             {"LOG SESSION NUMBER failed to get notify descriptor for BLE_UUID_LOGDATA_SESSIONNUM_CHARACTERISTIC"}},
+            {logUuid(kLogReadStatusId), &LimiterDevice::m_logReadStatusCharacteristic, false, enableNotifications(),
+             nullptr, {"LOG READ STATUS failed to get characteristic"},
+             {"LOG READ STATUS failed to get notify descriptor for BLE_UUID_LOGDATA_READ_STATUS_UUID"}},
+        },
+        &LimiterDevice::loggerServiceDiscovered};
+    return setUp;
+}
+
+void LimiterDevice::startService(const ServiceSetUp &setUp)
+{
+    BleService *service = m_controller ? m_controller->createServiceObject(setUp.uuid, this) : nullptr;
+    this->*setUp.service = service;
+    if (!service) {
+        if (setUp.notFound)
+            qCWarning(lcDevice) << setUp.notFound;
+        return;
+    }
+    connect(service, &BleService::stateChanged, this, setUp.stateSlot);
+    connect(service, &BleService::errorOccurred, this,
+            [this, service](QLowEnergyService::ServiceError error) { onServiceError(service, error); });
     connect(service, &BleService::characteristicChanged, this, &LimiterDevice::onCharacteristicChanged);
     connect(service, &BleService::descriptorWritten, this, &LimiterDevice::onDescriptorWritten);
-    if (allValueSignals) {
+    if (setUp.allValueSignals) {
         connect(service, &BleService::characteristicRead, this, &LimiterDevice::onCharacteristicRead);
         connect(service, &BleService::characteristicWritten, this, &LimiterDevice::onCharacteristicWritten);
     }
-    return service;
+    service->discoverDetails();
+}
+
+void LimiterDevice::serviceStateChanged(const ServiceSetUp &setUp, QLowEnergyService::ServiceState state)
+{
+    qCDebug(lcDevice) << setUp.stateChanged << state;
+    BleService *service = this->*setUp.service;
+    if (!service || sender() != service || state != QLowEnergyService::RemoteServiceDiscovered)
+        return;
+    qCDebug(lcDevice) << setUp.discovered;
+    const auto log = [](const MissingLine &line, const QBluetoothUuid &uuid) {
+        if (line.text && line.withUuid)
+            qCWarning(lcDevice) << line.text << uuid;
+        else if (line.text)
+            qCWarning(lcDevice) << line.text;
+    };
+    for (const CharacteristicStep &step : setUp.steps) {
+        const BleCharacteristic characteristic = service->characteristic(step.uuid);
+        if (step.kept)
+            this->*step.kept = characteristic;
+        if (!characteristic.isValid()) {
+            log(step.missing, step.uuid);
+            if (setUp.chained)
+                return;
+            continue;
+        }
+        if (step.read)
+            service->readCharacteristic(characteristic);
+        if (step.cccdValue.isEmpty())
+            continue;
+        const BleDescriptor cccd = characteristic.clientCharacteristicConfiguration();
+        if (step.keptCccd)
+            this->*step.keptCccd = cccd;
+        if (!cccd.isValid()) {
+            log(step.missingCccd, step.uuid);
+            if (setUp.chained)
+                return;
+            continue;
+        }
+        service->writeDescriptor(cccd, step.cccdValue);
+    }
+    if (setUp.whenDone)
+        emit(this->*setUp.whenDone)();
 }
 
 void LimiterDevice::setUpSettingsService()
@@ -195,33 +356,36 @@ void LimiterDevice::setUpSettingsService()
     try {
         if (!m_controller)
             return;
-        m_settingsService = createService(settingsServiceUuid(), &LimiterDevice::onSettingsServiceStateChanged, true);
-        if (!m_settingsService) {
-            qCWarning(lcDevice) << "Settings service not found";
-            return;
-        }
-        m_settingsService->discoverDetails();
+        startService(settingsSetUp());
     } catch (const std::exception &e) {
         qCCritical(lcDevice) << "Connection Error:" << e.what();
-        if (errorPresenter())
-            errorPresenter()(tr("Connection Error"), tr("Failed to connect to the device. Please try again."));
+        emit connectionErrorOccurred(tr("Connection Error"), tr("Failed to connect to the device. Please try again."));
     }
 }
 
 void LimiterDevice::onSettingsServiceStateChanged(QLowEnergyService::ServiceState state)
 {
-    qCDebug(lcDevice) << "state changed" << state;
-    if (sender() != m_settingsService || state != QLowEnergyService::RemoteServiceDiscovered)
-        return;
-    qCDebug(lcDevice) << "Settings service discovered";
-    m_deviceInfoCharacteristic = m_settingsService->characteristic(settingsUuid(kDeviceInfoId));
-    if (m_deviceInfoCharacteristic.isValid())
-        m_settingsService->readCharacteristic(m_deviceInfoCharacteristic);
-    else
-        qCWarning(lcDevice) << "Settings failed to get characteristic BLE_UUID_DEVICE_INFO_UUID";
-    m_authorisationCharacteristic = m_settingsService->characteristic(settingsUuid(kAuthorisationId));
-    if (!m_authorisationCharacteristic.isValid())
-        qCWarning(lcDevice) << "Settings failed to get characteristic BLE_UUID_AUTHORISATION_REQ_UUID";
+    serviceStateChanged(settingsSetUp(), state);
+}
+
+void LimiterDevice::onRTMServiceStateChanged(QLowEnergyService::ServiceState state)
+{
+    serviceStateChanged(rtmSetUp(), state);
+}
+
+void LimiterDevice::onTerminalServiceStateChanged(QLowEnergyService::ServiceState state)
+{
+    serviceStateChanged(terminalSetUp(), state);
+}
+
+void LimiterDevice::onDFUServiceStateChanged(QLowEnergyService::ServiceState state)
+{
+    serviceStateChanged(dfuSetUp(), state);
+}
+
+void LimiterDevice::onLogServiceStateChanged(QLowEnergyService::ServiceState state)
+{
+    serviceStateChanged(logSetUp(), state);
 }
 
 BleCharacteristic LimiterDevice::takeSettingsCharacteristic(quint16 id, bool read, bool lookUpCccd)
@@ -229,29 +393,20 @@ BleCharacteristic LimiterDevice::takeSettingsCharacteristic(quint16 id, bool rea
     const QBluetoothUuid uuid = settingsUuid(id);
     const BleCharacteristic characteristic = m_settingsService->characteristic(uuid);
     if (!characteristic.isValid()) {
-        qCWarning(lcDevice).noquote() << "Settings failed to get characteristic " + characteristicName(uuid);
+        qCWarning(lcDevice).noquote() << QStringLiteral("Settings failed to get characteristic ") + characteristicName(uuid);
         return characteristic;
     }
     if (read)
         m_settingsService->readCharacteristic(characteristic);
     if (lookUpCccd && !characteristic.clientCharacteristicConfiguration().isValid())
-        qCWarning(lcDevice).noquote() << "Settings failed to get notify descriptor for " + characteristicName(uuid);
+        qCWarning(lcDevice).noquote() << QStringLiteral("Settings failed to get notify descriptor for ") + characteristicName(uuid);
     return characteristic;
 }
 
 void LimiterDevice::onAuthorizationSuccess()
 {
-    m_rtmService = createService(telemetryServiceUuid(), &LimiterDevice::onRTMServiceStateChanged, false);
-    if (m_rtmService)
-        m_rtmService->discoverDetails();
-    else
-        qCWarning(lcDevice) << "Telemetry service not found";
-
-    m_terminalService = createService(terminalServiceUuid(), &LimiterDevice::onTerminalServiceStateChanged, true);
-    if (m_terminalService)
-        m_terminalService->discoverDetails();
-    else
-        qCWarning(lcDevice) << "Terminal service not found";
+    startService(rtmSetUp());
+    startService(terminalSetUp());
 
     if (m_settingsService) {
         m_commonSettingsCharacteristic = takeSettingsCharacteristic(kCommonSettingsId, true, true);
@@ -270,126 +425,8 @@ void LimiterDevice::onAuthorizationSuccess()
         m_timingTable2Characteristic = takeSettingsCharacteristic(kTimingTable2Id, true, false);
     }
 
-    m_dfuService = createService(dfuServiceUuid(), &LimiterDevice::onDFUServiceStateChanged, true);
-    if (m_dfuService)
-        m_dfuService->discoverDetails();
-
-    m_logService = createService(logServiceUuid(), &LimiterDevice::onLogServiceStateChanged, true);
-    if (m_logService)
-        m_logService->discoverDetails();
-}
-
-void LimiterDevice::onRTMServiceStateChanged(QLowEnergyService::ServiceState state)
-{
-    qCDebug(lcDevice) << "state changed" << state;
-    if (sender() != m_rtmService || state != QLowEnergyService::RemoteServiceDiscovered)
-        return;
-    qCDebug(lcDevice) << "RTM service discovered";
-    const BleCharacteristic telemetry = m_rtmService->characteristic(telemetryUuid(kTelemetryId));
-    if (!telemetry.isValid()) {
-        qCWarning(lcDevice) << "RTM failed to get characteristic " << telemetryUuid(kTelemetryId);
-        return;
-    }
-    const BleDescriptor cccd = telemetry.clientCharacteristicConfiguration();
-    if (!cccd.isValid()) {
-        qCWarning(lcDevice) << "RTM failed to get notify descriptor " << telemetry.uuid();
-        return;
-    }
-    m_rtmService->writeDescriptor(cccd, enableNotifications());
-}
-
-void LimiterDevice::onTerminalServiceStateChanged(QLowEnergyService::ServiceState state)
-{
-    qCDebug(lcDevice) << "state changed" << state;
-    if (sender() != m_terminalService || state != QLowEnergyService::RemoteServiceDiscovered)
-        return;
-    qCDebug(lcDevice) << "Terminal service discovered";
-    m_nusRxCharacteristic = m_terminalService->characteristic(terminalUuid(kNusRxId));
-    if (!m_nusRxCharacteristic.isValid()) {
-        qCWarning(lcDevice) << "Terminal TX failed to get characteristic BLE_UUID_NUS_TX_CHARACTERISTIC";
-        return;
-    }
-    const BleCharacteristic tx = m_terminalService->characteristic(terminalUuid(kNusTxId));
-    if (!tx.isValid()) {
-        qCWarning(lcDevice) << "Terminal RX failed to get characteristic BLE_UUID_NUS_TX_CHARACTERISTIC";
-        return;
-    }
-    const BleDescriptor cccd = tx.clientCharacteristicConfiguration();
-    if (!cccd.isValid()) {
-        qCWarning(lcDevice) << "Terminal RX failed to get notify descriptor for BLE_UUID_NUS_TX_CHARACTERISTIC";
-        return;
-    }
-    m_terminalService->writeDescriptor(cccd, enableNotifications());
-}
-
-void LimiterDevice::onDFUServiceStateChanged(QLowEnergyService::ServiceState state)
-{
-    qCDebug(lcDevice) << "DFU state changed" << state;
-    if (sender() != m_dfuService || state != QLowEnergyService::RemoteServiceDiscovered)
-        return;
-    qCDebug(lcDevice) << "DFU service discovered";
-    m_buttonlessDfuCharacteristic = m_dfuService->characteristic(dfuUuid(kDfuButtonlessId));
-    if (!m_buttonlessDfuCharacteristic.isValid()) {
-        qCWarning(lcDevice) << "DFU failed to get Buttonless characteristic";
-        return;
-    }
-    m_buttonlessDfuCccd = m_buttonlessDfuCharacteristic.clientCharacteristicConfiguration();
-    if (!m_buttonlessDfuCccd.isValid()) {
-        qCWarning(lcDevice) << "Buttonless DFU failed to get notify descriptor for DFU_BUTTONLESS_WO_BONDS_UUID";
-        return;
-    }
-    m_dfuService->writeDescriptor(m_buttonlessDfuCccd, enableIndications());
-}
-
-void LimiterDevice::onLogServiceStateChanged(QLowEnergyService::ServiceState state)
-{
-    qCDebug(lcDevice) << "state changed" << state;
-    if (sender() != m_logService || state != QLowEnergyService::RemoteServiceDiscovered)
-        return;
-    qCDebug(lcDevice) << "Log service discovered";
-    m_logDataCharacteristic = m_logService->characteristic(logUuid(kLogDataId));
-    if (!m_logDataCharacteristic.isValid()) {
-        qCWarning(lcDevice) << "LOG DATA failed to get characteristic " << logUuid(kLogDataId);
-        return;
-    }
-    const BleDescriptor dataCccd = m_logDataCharacteristic.clientCharacteristicConfiguration();
-    if (!dataCccd.isValid()) {
-        qCWarning(lcDevice) << "LOG DATA failed to get notify descriptor " << logUuid(kLogDataId);
-        return;
-    }
-    m_logService->writeDescriptor(dataCccd, enableNotifications());
-
-    m_logReadRequestCharacteristic = m_logService->characteristic(logUuid(kLogReadRequestId));
-    if (!m_logReadRequestCharacteristic.isValid()) {
-        qCWarning(lcDevice) << "LOG READ REQ failed to get characteristic";
-        return;
-    }
-
-    m_logSessionNumberCharacteristic = m_logService->characteristic(logUuid(kLogSessionNumberId));
-    if (!m_logSessionNumberCharacteristic.isValid()) {
-        qCWarning(lcDevice) << "LOG SESSION NUMBER failed to get characteristic";
-        return;
-    }
-    const BleDescriptor sessionCccd = m_logSessionNumberCharacteristic.clientCharacteristicConfiguration();
-    if (!sessionCccd.isValid()) {
-        qCWarning(lcDevice)
-            << "LOG SESSION NUMBER failed to get notify descriptor for BLE_UUID_LOGDATA_SESSIONNUM_CHARACTERISTIC";
-        return;
-    }
-    m_logService->writeDescriptor(sessionCccd, enableNotifications());
-
-    m_logReadStatusCharacteristic = m_logService->characteristic(logUuid(kLogReadStatusId));
-    if (!m_logReadStatusCharacteristic.isValid()) {
-        qCWarning(lcDevice) << "LOG READ STATUS failed to get characteristic";
-        return;
-    }
-    const BleDescriptor statusCccd = m_logReadStatusCharacteristic.clientCharacteristicConfiguration();
-    if (!statusCccd.isValid()) {
-        qCWarning(lcDevice) << "LOG READ STATUS failed to get notify descriptor for BLE_UUID_LOGDATA_READ_STATUS_UUID";
-        return;
-    }
-    m_logService->writeDescriptor(statusCccd, enableNotifications());
-    emit loggerServiceDiscovered();
+    startService(dfuSetUp());
+    startService(logSetUp());
 }
 
 void LimiterDevice::onDescriptorWritten(const BleDescriptor &descriptor, const QByteArray &value)
@@ -517,8 +554,15 @@ void LimiterDevice::handleSettingsValue(const BleCharacteristic &characteristic,
 void LimiterDevice::onCharacteristicWritten(const BleCharacteristic &characteristic, const QByteArray &value)
 {
     qCDebug(lcDevice) << "=====================Characteristic written" << nameOf(characteristic);
-    qCDebug(lcDevice).noquote() << "value" << hexBytes(value) << "(" + QString::fromLatin1(value.toHex()) + ")";
-    if (characteristic == m_authorisationCharacteristic) {
+    qCDebug(lcDevice).noquote() << "value" << hexBytes(value) << QLatin1Char('(') + QString::fromLatin1(value.toHex()) + QLatin1Char(')');
+    if (auto *service = qobject_cast<BleService *>(sender()))
+        takePendingWrite(service, false);
+    if (characteristic == m_flagsCharacteristic) {
+        // The device changed records of its own: read them again so that
+        // the cache and the pages show what it now holds.
+        for (quint16 id : settingsChangedByFlags(value))
+            readSettings(id);
+    } else if (characteristic == m_authorisationCharacteristic) {
         if (m_settingsService && m_deviceInfoCharacteristic.isValid())
             m_settingsService->readCharacteristic(m_deviceInfoCharacteristic);
     } else if (characteristic == m_logReadRequestCharacteristic) {
@@ -540,15 +584,14 @@ s_LimitSettBle LimiterDevice::userLimitSettings(int index) const
 
 QVersionNumber LimiterDevice::escFirmwareVersion() const
 {
-    return versionOfWord(m_deviceInformation.block[2].versionWord62);
+    return versionOfWord(m_deviceInformation.block[2].version);
 }
 
 QVersionNumber LimiterDevice::bootloaderVersion() const
 {
-    const char *text = m_deviceInformation.block[0].text4 + 32; // offset 36, up to 8 bytes
-    const auto length = std::find(text, text + 8, '\0') - text;
-    if (length >= 7)
-        return versionOfWord(m_deviceInformation.block[0].versionWord62);
+    const s_DeviceInfoBlock &bootloader = m_deviceInformation.block[0];
+    if (qstrnlen(bootloader.versionText, sizeof bootloader.versionText) >= 7)
+        return versionOfWord(m_deviceInformation.block[0].version);
     return versionOfWord(m_advertisedStatus.auxiliaryVersionWord());
 }
 
@@ -556,10 +599,10 @@ QVersionNumber LimiterDevice::bootloaderVersion() const
 
 void LimiterDevice::parseAdvertisement()
 {
-    // The scanner keeps one manufacturer entry per advertisement.
-    const QList<quint16> ids = m_deviceInfo.manufacturerIds();
-    if (!ids.isEmpty())
-        m_advertisedStatus.parse(m_deviceInfo.manufacturerData(ids.first()));
+    // Only the devices' own company entry carries a status record; an
+    // advertisement without one (another company's data) changes nothing.
+    if (m_deviceInfo.manufacturerIds().contains(advertisement::kCompanyId))
+        m_advertisedStatus.parse(m_deviceInfo.manufacturerData(advertisement::kCompanyId));
 }
 
 // --- writes ---------------------------------------------------------------
@@ -567,7 +610,67 @@ void LimiterDevice::parseAdvertisement()
 void LimiterDevice::write(BleService *service, const BleCharacteristic &characteristic, const QByteArray &value)
 {
     qCDebug(lcDevice) << "write" << nameOf(characteristic) << hexBytes(value);
+    m_pendingWrites[service].append(characteristic);
+    m_writingTo = service;
     service->writeCharacteristic(characteristic, value, QLowEnergyService::WriteWithResponse);
+    m_writingTo = nullptr;
+}
+
+BleCharacteristic LimiterDevice::takePendingWrite(BleService *service, bool latest)
+{
+    const auto it = m_pendingWrites.find(service);
+    if (it == m_pendingWrites.end() || it->isEmpty())
+        return BleCharacteristic();
+    return latest ? it->takeLast() : it->takeFirst();
+}
+
+void LimiterDevice::onServiceError(BleService *service, QLowEnergyService::ServiceError error)
+{
+    // A write the service turns down at once fails inside write(); one the
+    // device refuses fails in turn, as the writes with response are answered
+    // in the order they were sent.
+    BleCharacteristic characteristic;
+    if (service == m_writingTo)
+        characteristic = takePendingWrite(service, true);
+    else if (error == QLowEnergyService::CharacteristicWriteError)
+        characteristic = takePendingWrite(service, false);
+    if (!characteristic.isValid()) {
+        qCWarning(lcDevice) << "service error" << error;
+        return;
+    }
+    qCWarning(lcDevice).noquote() << "Characteristic write failed" << nameOf(characteristic)
+                                  << QString::fromLatin1(QMetaEnum::fromType<QLowEnergyService::ServiceError>().valueToKey(error));
+    emit writeFailed(characteristic.uuid());
+    // The cached copy was replaced before the write; take the device's own.
+    if (isCachedRecord(characteristic))
+        service->readCharacteristic(characteristic);
+}
+
+bool LimiterDevice::isCachedRecord(const BleCharacteristic &characteristic) const
+{
+    return characteristic == m_commonSettingsCharacteristic || characteristic == m_motorSettingsCharacteristic
+        || characteristic == m_motorDriveSettingsCharacteristic
+        || m_userLimitSettingsCharacteristics.contains(characteristic)
+        || m_defaultLimitSettingsCharacteristics.contains(characteristic);
+}
+
+void LimiterDevice::readSettings(quint16 id)
+{
+    BleCharacteristic characteristic;
+    switch (id) {
+    case kCommonSettingsId: characteristic = m_commonSettingsCharacteristic; break;
+    case kMotorSettingsId: characteristic = m_motorSettingsCharacteristic; break;
+    case kMotorDriveSettingsId: characteristic = m_motorDriveSettingsCharacteristic; break;
+    case kTimingTable1Id: characteristic = m_timingTable1Characteristic; break;
+    case kTimingTable2Id: characteristic = m_timingTable2Characteristic; break;
+    default:
+        if (id >= kUserLimitSet0Id && id < kUserLimitSet0Id + m_userLimitSettingsCharacteristics.size())
+            characteristic = m_userLimitSettingsCharacteristics.at(id - kUserLimitSet0Id);
+        else if (id >= kDefaultLimitSet0Id && id < kDefaultLimitSet0Id + m_defaultLimitSettingsCharacteristics.size())
+            characteristic = m_defaultLimitSettingsCharacteristics.at(id - kDefaultLimitSet0Id);
+    }
+    if (m_settingsService && characteristic.isValid())
+        m_settingsService->readCharacteristic(characteristic);
 }
 
 void LimiterDevice::writeCommonSettings(const s_CommonSettBle &settings)

@@ -5,13 +5,12 @@
 #include "DeviceRecords.h"
 
 #include <QBluetoothDeviceInfo>
+#include <QHash>
 #include <QList>
 #include <QLowEnergyController>
 #include <QLowEnergyService>
 #include <QObject>
 #include <QVersionNumber>
-
-#include <functional>
 
 class BleBackend;
 class BleController;
@@ -39,9 +38,12 @@ class LimiterDevice : public QObject
 {
     Q_OBJECT
 public:
-    explicit LimiterDevice(const QBluetoothDeviceInfo &info);
+    // backend: the BLE stack to connect through, which must outlive this
+    // object; nullptr: the process' one (BleBackend::instance()) at the time
+    // of connecting.
+    explicit LimiterDevice(const QBluetoothDeviceInfo &info, BleBackend *backend = nullptr);
     LimiterDevice();
-    // Copies take over the device info only.
+    // Copies take over the device info and the backend only.
     LimiterDevice(const LimiterDevice &other);
     LimiterDevice(LimiterDevice &&other) noexcept;
     LimiterDevice &operator=(const LimiterDevice &) = delete;
@@ -63,8 +65,9 @@ public:
     AdvertisedStatus &advertisedStatus() { return m_advertisedStatus; }
     const AdvertisedStatus &advertisedStatus() const { return m_advertisedStatus; }
 
-    // The advertised status: parseAdvertisement decodes the first
-    // manufacturer data entry of the device info into it; the rest reads it.
+    // The advertised status: parseAdvertisement decodes the device info's
+    // manufacturer data of company 0x0059 into it (nothing without one); the
+    // rest reads it.
     void parseAdvertisement();
     qint16 rssi() const { return m_deviceInfo.rssi(); }
     QString userName() const { return m_advertisedStatus.userName(); }
@@ -94,7 +97,9 @@ public:
     QVersionNumber bootloaderVersion() const;
 
     // Writes, all with response; the cached copy (where there is one) is
-    // replaced first. Nothing happens before the target is set up.
+    // replaced first. Nothing happens before the target is set up. A write
+    // the device refuses ends in writeFailed (and a read of the record); a
+    // flags command, once acknowledged, reads the records it changed again.
     void writeCommonSettings(const s_CommonSettBle &settings);
     void writeMotorSettings(const s_MotorSettBle &settings);
     void writeMotorDriveSettings(const s_MotorDriveSettBle &settings);
@@ -117,12 +122,10 @@ public:
     void enterDFUMode();
     void sendTerminalData(const QByteArray &data);
 
-    // Shows a failure of the service set-up to the user ("Connection Error");
-    // the shell installs a message box. Without one the failure is logged only.
-    using ErrorPresenter = std::function<void(const QString &title, const QString &text)>;
-    static void setErrorPresenter(ErrorPresenter presenter);
-
 signals:
+    // The service set-up failed; title and text are for the user ("Connection
+    // Error"), whom the device's panel shows them in a message box.
+    void connectionErrorOccurred(const QString &title, const QString &text);
     void authorizationRequired();
     void statusChanged(LimiterConnectionStatus status);
     void telemetryUpdated();
@@ -139,6 +142,10 @@ signals:
     void logReadStatusReceived(s_LogReadStatus status);
     void logSessionNumberReceived(s_LogSessionNum sessionNumber);
     void deviceInformationUpdated();
+    // A write was refused by the device (or could not be sent); where the
+    // characteristic holds a cached record, it is read again, so the record's
+    // ...Updated signal follows with what the device holds.
+    void writeFailed(const QBluetoothUuid &characteristic);
 
 public slots:
     void onCharacteristicChanged(const BleCharacteristic &characteristic, const QByteArray &value);
@@ -158,13 +165,29 @@ public slots:
     void onAuthorizationSuccess();
 
 private:
+    struct MissingLine;
+    struct CharacteristicStep;
+    struct ServiceSetUp;
+    static const ServiceSetUp &settingsSetUp();
+    static const ServiceSetUp &rtmSetUp();
+    static const ServiceSetUp &terminalSetUp();
+    static const ServiceSetUp &dfuSetUp();
+    static const ServiceSetUp &logSetUp();
+    // Creates the service and starts its detail discovery.
+    void startService(const ServiceSetUp &setUp);
+    // Once the details are discovered: the characteristics, reads and
+    // subscriptions of the service's set-up.
+    void serviceStateChanged(const ServiceSetUp &setUp, QLowEnergyService::ServiceState state);
     void setUpSettingsService();
-    BleService *createService(const QBluetoothUuid &uuid, void (LimiterDevice::*stateSlot)(QLowEnergyService::ServiceState),
-                              bool allValueSignals);
     BleCharacteristic takeSettingsCharacteristic(quint16 id, bool read, bool lookUpCccd);
     void handleSettingsValue(const BleCharacteristic &characteristic, const QByteArray &value);
     void releaseController();
     void write(BleService *service, const BleCharacteristic &characteristic, const QByteArray &value);
+    BleCharacteristic takePendingWrite(BleService *service, bool latest);
+    void onServiceError(BleService *service, QLowEnergyService::ServiceError error);
+    bool isCachedRecord(const BleCharacteristic &characteristic) const;
+    // Reads a settings characteristic (by its identifier) again.
+    void readSettings(quint16 id);
     void writeFlags(int byte, quint8 value);
     void writeLogRequest(const QByteArray &request);
     static QString nameOf(const BleCharacteristic &characteristic);
@@ -204,8 +227,18 @@ private:
     s_LimitSettBle m_userLimitSettings[8]{};
     s_LimitSettBle m_defaultLimitSettings[6]{};
     s_TimingTableBle m_timingTable{};
+    // The backend given at construction, if any.
+    BleBackend *m_givenBackend = nullptr;
     // The backend the controller came from (its clock runs the set-up delay).
     BleBackend *m_backend = nullptr;
+    // Counts the links: raised by every disconnect, so that what was started
+    // for one link (the set-up delay) knows when it is gone.
+    quint64 m_link = 0;
+    // Writes with response sent and not yet answered, per service, in order.
+    QHash<BleService *, QList<BleCharacteristic>> m_pendingWrites;
+    // The service inside a writeCharacteristic call (a failure there is
+    // that write's).
+    BleService *m_writingTo = nullptr;
 };
 
 Q_DECLARE_METATYPE(LimiterConnectionStatus)

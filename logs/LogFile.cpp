@@ -366,7 +366,7 @@ LogWriteResult saveLogFile(const QString &logsDir, const LogSession &session)
 {
     LogWriteResult result;
     const QString base = logFileBaseName(logsDir, session);
-    result.filePath = base + (session.isComplete() ? QString() : QStringLiteral("x")) + kLogFileExtension;
+    result.filePath = base + (session.isComplete() ? QString() : QStringLiteral("x")) + QLatin1String(kLogFileExtension);
     const QString shownPath = QDir::toNativeSeparators(result.filePath);
     if (const QString problem = logsFolderProblem(logsDir); !problem.isEmpty())
         return failure(result, problem);
@@ -392,7 +392,7 @@ LogWriteResult saveLogFile(const QString &logsDir, const LogSession &session)
 
     // Only now that the complete log is safe the incomplete one can go.
     if (session.isComplete()) {
-        const QString incomplete = base + QStringLiteral("x") + kLogFileExtension;
+        const QString incomplete = base + QStringLiteral("x") + QLatin1String(kLogFileExtension);
         if (QFileInfo::exists(incomplete) && !QFile::remove(incomplete))
             qCWarning(lcLogFile).noquote() << "Cannot delete the incomplete log" << QDir::toNativeSeparators(incomplete);
     }

@@ -1,6 +1,5 @@
 #include "SimAdvertisementSource.h"
 
-#include "SimBackend.h"
 #include "SimDeviceDiscovery.h"
 #include "SimRadio.h"
 
@@ -105,12 +104,4 @@ void SimAdvertisementSource::stop()
 QString SimAdvertisementSource::errorString() const
 {
     return m_errorString;
-}
-
-void registerSimAdvertisementSource()
-{
-    registerAdvertisementSource(QStringLiteral("sim"), [](BleBackend &backend) -> std::unique_ptr<AdvertisementSource> {
-        auto *simulated = dynamic_cast<SimBackend *>(&backend);
-        return std::make_unique<SimAdvertisementSource>(simulated ? simulated->radio() : nullptr);
-    });
 }

@@ -33,7 +33,3 @@ private:
     QObject *m_receiver = nullptr; // lives on the delivery thread
     QString m_errorString;
 };
-
-// Makes the scanner use the simulated radio whenever the "sim" BLE backend
-// is the one in use.
-void registerSimAdvertisementSource();

@@ -30,6 +30,11 @@ BleDeviceDiscovery *SimBackend::createDeviceDiscovery(QObject *parent)
     return new SimDeviceDiscovery(m_radio, parent);
 }
 
+std::unique_ptr<AdvertisementSource> SimBackend::createAdvertisementSource()
+{
+    return std::make_unique<SimAdvertisementSource>(m_radio);
+}
+
 void SimBackend::singleShot(int milliseconds, const QObject *context, std::function<void()> function)
 {
     if (m_radio)
@@ -40,7 +45,6 @@ void SimBackend::singleShot(int milliseconds, const QObject *context, std::funct
 
 void registerSimBackend()
 {
-    registerSimAdvertisementSource();
     BleBackend::registerBackend(QStringLiteral("sim"), []() -> std::unique_ptr<BleBackend> {
         auto radio = std::make_unique<SimRadio>(SimClock::Mode::RealTime);
         const QString path = qEnvironmentVariable(kSimDevicesEnvironmentVariable);

@@ -75,8 +75,8 @@ SimLogSessionSpec sessionSpec(const QJsonObject &o, const s_CommonSettBle &setti
     spec.motorPoles = quint8(settings.motorPoles);
     spec.hwVersion = device.hardwareVersionWord();
     spec.fwVersion = device.firmwareVersionWord();
-    spec.blVersion = device.deviceInformation().block[0].versionWord62;
-    spec.escVersion = device.deviceInformation().block[2].versionWord62;
+    spec.blVersion = device.deviceInformation().block[0].version;
+    spec.escVersion = device.deviceInformation().block[2].version;
     if (o.contains(QLatin1String("date")))
         spec.date = QDate::fromString(o.value(QLatin1String("date")).toString(), Qt::ISODate);
     if (o.contains(QLatin1String("time")))
@@ -140,11 +140,11 @@ SimPeripheralPtr makeDevice(SimLimiter::Kind kind, const QJsonObject &d, const Q
     if (has("hardwareVersion"))
         info.block[1].versionWord60 = versionWord(d.value(QLatin1String("hardwareVersion")).toString(), true);
     if (has("firmwareVersion"))
-        info.block[1].versionWord62 = versionWord(d.value(QLatin1String("firmwareVersion")).toString(), false);
+        info.block[1].version = versionWord(d.value(QLatin1String("firmwareVersion")).toString(), false);
     if (has("bootloaderVersion"))
-        info.block[0].versionWord62 = versionWord(d.value(QLatin1String("bootloaderVersion")).toString(), false);
+        info.block[0].version = versionWord(d.value(QLatin1String("bootloaderVersion")).toString(), false);
     if (has("escFirmwareVersion"))
-        info.block[2].versionWord62 = versionWord(d.value(QLatin1String("escFirmwareVersion")).toString(), false);
+        info.block[2].version = versionWord(d.value(QLatin1String("escFirmwareVersion")).toString(), false);
     device->setDeviceInformation(info);
     device->setCommonSettings(common);
     device->setMotorSettings(motor);

@@ -1,29 +1,32 @@
 #pragma once
 
 #include "DeviceRecords.h"
-#include "SimLogSession.h"
+#include "SimLimiterProfile.h"
+#include "SimLogStream.h"
 #include "SimPeripheral.h"
 #include "SimStatusAdvertiser.h"
+#include "SimTelemetry.h"
+#include "SimTerminal.h"
 
-#include <QHash>
-#include <QMap>
 #include <QSet>
 
 // A simulated limiter or DOV logger: the five services of the device
-// profile and the behaviour the programs rely on.
+// profile (SimLimiterProfile) and the behaviour the programs rely on.
 //  - Password protection per connection: the device information's byte 309
 //    says a password is set, byte 310 whether this connection is authorised;
 //    the authorisation write compares the 32-byte value, a wrong one keeps
 //    the connection locked. While locked, everything but the device
 //    information and the authorisation is refused and nothing is notified.
 //  - Settings records are read, written (stored, then notified back to the
-//    clients that enabled notifications), reset by the flags command; the
-//    five position commands take the simulated PPM input.
-//  - Telemetry is notified at the common settings' telemetryFreqHz.
-//  - The terminal (NUS) answers a small command set and echoes the rest.
-//  - The log service reports session numbers, streams one session (status 1
-//    with the size, header and dots in packets of the link's payload, status
-//    2 with the speed, status 3 with the CRC-32) and clears the sessions.
+//    clients that enabled notifications), reset to their defaults by the
+//    flags command (SimLimiterDefaults.cpp); the five position commands
+//    store the simulated PPM input in the motor drive settings.
+//  - Telemetry (SimTelemetry) is notified at the common settings'
+//    telemetryFreqHz.
+//  - The terminal (SimTerminal) answers a small command set and echoes the
+//    rest.
+//  - The log service (SimLogStream) reports session numbers, streams one
+//    session and clears the sessions.
 //  - The buttonless DFU command indicates 20 01 01, drops the link and
 //    reboots into the bootloader that the radio's bootloader factory makes
 //    (the device itself goes silent until returnFromBootloader()).
@@ -60,27 +63,34 @@ public:
     s_LimitSettBle limitSet(int set) const;
     void setLimitSet(int set, const s_LimitSettBle &settings);
     // The last telemetry record sent.
-    s_TelemetryBle telemetry() const { return m_telemetry; }
+    s_TelemetryBle telemetry() const { return m_telemetry.record(); }
     // What the device broadcasts in its advertisements, from its records.
     SimAdvertisedStatus advertisedStatus() const;
 
     // Version words (high byte major): hardware, firmware, bootloader, ESC.
     quint16 hardwareVersionWord() const { return m_deviceInformation.block[1].versionWord60; }
-    quint16 firmwareVersionWord() const { return m_deviceInformation.block[1].versionWord62; }
-    void setFirmwareVersionWord(quint16 word) { m_deviceInformation.block[1].versionWord62 = word; }
+    quint16 firmwareVersionWord() const { return m_deviceInformation.block[1].version; }
+    void setFirmwareVersionWord(quint16 word) { m_deviceInformation.block[1].version = word; }
 
     // The pulse width (ms) at the PPM input the position commands take.
     float ppmInputMs() const { return m_ppmInputMs; }
     void setPpmInputMs(float ms) { m_ppmInputMs = ms; }
 
     // Stored log sessions by number.
-    void addSession(const SimLogSessionSpec &spec);
-    void addSessionBytes(quint32 number, const QByteArray &bytes);
-    QList<quint32> sessionNumbers() const { return m_sessions.keys(); }
-    QByteArray sessionBytes(quint32 number) const { return m_sessions.value(number); }
-    void clearSessions() { m_sessions.clear(); }
+    void addSession(const SimLogSessionSpec &spec) { m_logStream.addSession(spec); }
+    void addSessionBytes(quint32 number, const QByteArray &bytes) { m_logStream.addSessionBytes(number, bytes); }
+    QList<quint32> sessionNumbers() const { return m_logStream.sessionNumbers(); }
+    QByteArray sessionBytes(quint32 number) const { return m_logStream.sessionBytes(number); }
+    void clearSessions() { m_logStream.clearSessions(); }
     // Notifications per connection interval of a session stream.
-    void setLogPacketsPerInterval(int packets) { m_packetsPerInterval = qMax(1, packets); }
+    void setLogPacketsPerInterval(int packets) { m_logStream.setPacketsPerInterval(packets); }
+    const SimLogStream &logStream() const { return m_logStream; }
+    // Answers the session-number request with this range instead of the
+    // stored sessions' (a device whose numbering differs from its memory).
+    void setReportedSessionRange(quint32 first, quint32 last) { m_logStream.setReportedSessionRange(first, last); }
+    void clearReportedSessionRange() { m_logStream.clearReportedSessionRange(); }
+    // A device that takes session requests but never streams (firmware hung).
+    void setAnswersSessionReads(bool answers) { m_logStream.setAnswersSessionReads(answers); }
 
     // The device is in its bootloader (after the buttonless DFU command).
     bool isInBootloader() const { return m_inBootloader; }
@@ -109,29 +119,16 @@ protected:
     virtual QByteArray terminalReply(const QByteArray &line);
 
 private:
-    struct Stream {
-        quint32 session = 0;
-        QByteArray bytes;
-        int offset = 0;
-        int packets = 0;
-        qint64 startUs = 0;
-    };
+    friend class SimTerminal;
 
     quint8 writeSettings(const SimGattCharacteristic &characteristic, const QByteArray &value);
     quint8 writeFlags(const QByteArray &value);
-    quint8 writeLogRequest(SimConnection *connection, const QByteArray &value);
     quint8 writeButtonlessDfu(SimConnection *connection, const QByteArray &value);
     void notifyRecord(quint16 handle, const QByteArray &value);
-    void sendTerminal(SimConnection *connection, const QByteArray &text);
-    void sendReadStatus(SimConnection *connection, quint32 session, quint8 status, quint32 size, quint32 speed,
-                        quint32 crc);
-    void streamNext(quint64 connectionId);
-    void telemetryTick();
     void enterBootloader();
-    SimConnection *connectionById(quint64 id) const;
-    int limitSetOfHandle(quint16 handle) const;
 
     Kind m_kind;
+    SimLimiterProfile m_profile;
     QByteArray m_password;
     QSet<quint64> m_authorised;
     s_DeviceInfoBle m_deviceInformation{};
@@ -139,20 +136,10 @@ private:
     s_MotorSettBle m_motorSettings{};
     s_MotorDriveSettBle m_motorDriveSettings{};
     s_TimingTableBle m_timingTable{};
-    s_LimitSettBle m_limitSets[14]{};
-    s_TelemetryBle m_telemetry{};
+    s_LimitSettBle m_limitSets[DeviceProtocol::kLimitSetCount]{};
     float m_ppmInputMs = 1.5f;
-    QMap<quint32, QByteArray> m_sessions;
-    QHash<quint64, Stream> m_streams;
-    int m_packetsPerInterval = 4;
-    bool m_telemetryRunning = false;
-    qint64 m_raceStartMs = 0;
-    double m_capacityMah = 0.0;
-    double m_energyJ = 0.0;
     bool m_inBootloader = false;
-
-    quint16 m_deviceInfoHandle, m_authorisationHandle, m_commonHandle, m_passwordHandle, m_motorDriveHandle,
-        m_motorHandle, m_table1Handle, m_table2Handle, m_flagsHandle, m_limitHandles[14];
-    quint16 m_telemetryHandle, m_logDataHandle, m_logRequestHandle, m_logSessionsHandle, m_logStatusHandle;
-    quint16 m_nusRxHandle, m_nusTxHandle, m_buttonlessHandle;
+    SimLogStream m_logStream;
+    SimTelemetry m_telemetry;
+    SimTerminal m_terminal;
 };

@@ -72,6 +72,16 @@ QList<SimConnection *> SimPeripheral::connections() const
     return result;
 }
 
+SimConnection *SimPeripheral::connectionById(quint64 id) const
+{
+    const QList<SimConnection *> all = connections();
+    for (SimConnection *connection : all) {
+        if (connection->id() == id)
+            return connection;
+    }
+    return nullptr;
+}
+
 bool SimPeripheral::notify(SimConnection *connection, quint16 valueHandle, const QByteArray &value)
 {
     return m_radio && connection && m_radio->send(connection, valueHandle, value, false);

@@ -99,6 +99,8 @@ public:
 
     // The links that are up.
     QList<SimConnection *> connections() const;
+    // The link of that id while it is up, else nullptr.
+    SimConnection *connectionById(quint64 id) const;
 
     // Sends to one client; false when not sent (link down, CCCD not set for
     // it, value longer than the link's payload, or a fault filter).

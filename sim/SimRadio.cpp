@@ -23,8 +23,12 @@ SimRadio::SimRadio(SimClock::Mode mode, quint32 seed, QObject *parent)
 
 SimRadio::~SimRadio()
 {
-    for (const SimConnectionPtr &link : std::as_const(m_links))
+    // Queued requests answer into their link: dropping them lets a link that
+    // is still up go with the radio.
+    for (const SimConnectionPtr &link : std::as_const(m_links)) {
         link->m_up = false;
+        link->m_queue.clear();
+    }
     for (const SimPeripheralPtr &peripheral : std::as_const(m_peripherals))
         peripheral->m_radio = nullptr;
     for (SimDeviceDiscovery *scanner : std::as_const(m_scanners))

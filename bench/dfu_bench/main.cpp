@@ -29,16 +29,15 @@ namespace {
 const QBluetoothAddress kBootloader(QStringLiteral("C0:11:22:33:45:00"));
 
 // Round trips of one transfer into a fresh bootloader: switching the
-// notifications on, Select, Create, Set PRN, the init packet and Execute of
-// the command object, Select of the data object, then per data object a
-// Create (unless the image fits one object), its packets and Execute.
+// notifications on, Select, Create, Set PRN, the init packet (one write at
+// the bench's MTU) and Execute of the command object, Select of the data
+// object, then per data object a Create, its packets and Execute.
 qint64 roundTripsOf(qint64 size)
 {
     qint64 trips = 1 + 6;
-    const bool create = size > qint64(SimDfuBootloader::kDataObjectMaxSize);
     for (qint64 start = 0; start < size; start += dfu::kDataObjectSize) {
         const qint64 object = std::min<qint64>(dfu::kDataObjectSize, size - start);
-        trips += (create ? 1 : 0) + (object + dfu::kPacketSize - 1) / dfu::kPacketSize + 1;
+        trips += 1 + (object + dfu::kPacketSize - 1) / dfu::kPacketSize + 1;
     }
     return trips;
 }
@@ -60,17 +59,15 @@ Result upload(const QString &package, SimClock::Mode mode, double latencyMs)
     radio.setRoundTripMs(latencyMs);
     radio.clock().setRealTimeSpinUs(2000);
     SimBackend backend(&radio);
-    BleBackend::setInstance(&backend);
     auto bootloader = std::make_shared<SimDfuBootloader>(kBootloader);
     radio.addPeripheral(bootloader);
 
     Result result;
-    DFUUpdater updater;
+    DFUUpdater updater(&backend);
     auto *firmware = new Firmware(package);
     if (!firmware->isLoaded()) {
         result.error = firmware->statusText();
         delete firmware;
-        BleBackend::setInstance(nullptr);
         return result;
     }
     updater.setFirmware(firmware);
@@ -103,7 +100,6 @@ Result upload(const QString &package, SimClock::Mode mode, double latencyMs)
     result.packets = bootloader->packetsReceived();
     if (result.ok && bootloader->receivedImage().size() + bootloader->activatedImage().size() == 0)
         result.error = QStringLiteral("the bootloader received nothing");
-    BleBackend::setInstance(nullptr);
     return result;
 }
 

@@ -124,11 +124,10 @@ Result run(SimClock::Mode mode, int devices, int intervalMs, long long count)
 {
     Air air(mode, devices, intervalMs);
     SimBackend backend(air.radio());
-    BleBackend::setInstance(&backend);
 
     Result result;
     {
-        BluetoothDiscovery discovery;
+        BluetoothDiscovery discovery(&backend);
         BluetoothDeviceModel limiters(&discovery);
         BluetoothDovLoggerModel loggers(&discovery);
         QSortFilterProxyModel shown;
@@ -165,7 +164,6 @@ Result run(SimClock::Mode mode, int devices, int intervalMs, long long count)
         result.limiters = limiters.rowCount();
         result.loggers = loggers.rowCount();
     }
-    BleBackend::setInstance(nullptr);
     return result;
 }
 
@@ -206,7 +204,6 @@ int main(int argc, char *argv[])
 
     // The figures only: no diagnostics of the scanner, devices and radio.
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false"));
-    registerSimAdvertisementSource();
     std::printf("%d devices advertising every %d ms\n", devices, interval);
     std::fflush(stdout);
     print("paced", run(SimClock::Mode::RealTime, devices, interval, count));

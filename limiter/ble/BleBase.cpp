@@ -4,13 +4,17 @@
 #include "BleDeviceDiscovery.h"
 #include "BleLogging.h"
 #include "BleService.h"
+#include "DiscoveryLogging.h"
 #include "QtBleBackend.h"
 
 #include <QMap>
 #include <QRecursiveMutex>
 #include <QMutexLocker>
 
+#include <utility>
+
 Q_LOGGING_CATEGORY(lcBle, "ble")
+Q_LOGGING_CATEGORY(lcScanner, "ble.scanner")
 
 BleController::BleController(QObject *parent) : QObject(parent) {}
 BleController::~BleController() = default;
@@ -67,11 +71,11 @@ BleBackend *BleBackend::instance()
     return r.fromEnvironment.get();
 }
 
-void BleBackend::setInstance(BleBackend *backend)
+BleBackend *BleBackend::setInstance(BleBackend *backend)
 {
     Registry &r = registry();
     QMutexLocker lock(&r.mutex);
-    r.override = backend;
+    return std::exchange(r.override, backend);
 }
 
 void BleBackend::registerBackend(const QString &name, Factory factory)

@@ -1,6 +1,7 @@
 #include "QtBleBackend.h"
 
 #include "BleLogging.h"
+#include "QtAdvertisementSource.h"
 
 #include <QBluetoothDeviceDiscoveryAgent>
 #include <QLowEnergyController>
@@ -67,6 +68,11 @@ BleController *QtBleBackend::createCentral(const QBluetoothDeviceInfo &remoteDev
 BleDeviceDiscovery *QtBleBackend::createDeviceDiscovery(QObject *parent)
 {
     return new QtBleDeviceDiscovery(parent);
+}
+
+std::unique_ptr<AdvertisementSource> QtBleBackend::createAdvertisementSource()
+{
+    return std::make_unique<QtAdvertisementSource>();
 }
 
 void QtBleBackend::singleShot(int milliseconds, const QObject *context, std::function<void()> function)

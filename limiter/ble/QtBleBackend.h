@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AdvertisementSource.h"
 #include "BleBackend.h"
 #include "BleController.h"
 #include "BleDeviceDiscovery.h"
@@ -18,6 +19,7 @@ public:
     QString name() const override;
     BleController *createCentral(const QBluetoothDeviceInfo &remoteDevice, QObject *parent = nullptr) override;
     BleDeviceDiscovery *createDeviceDiscovery(QObject *parent = nullptr) override;
+    std::unique_ptr<AdvertisementSource> createAdvertisementSource() override;
     void singleShot(int milliseconds, const QObject *context, std::function<void()> function) override;
 };
 

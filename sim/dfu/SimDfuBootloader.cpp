@@ -40,9 +40,14 @@ void SimDfuBootloader::refuseRequest(uint8_t opcode, uint8_t result, int occurre
     m_refusals.append(Refusal{opcode, result, qMax(1, occurrence), objectType});
 }
 
+void SimDfuBootloader::setMaximumObjectSizes(uint32_t command, uint32_t data)
+{
+    m_commandMaxSize = command;
+    m_dataMaxSize = qMax<uint32_t>(1, data);
+}
+
 void SimDfuBootloader::onConnected(SimConnection *)
 {
-    m_currentType = 0;
     m_prn = 0;
     m_packetsSinceReceipt = 0;
 }
@@ -150,12 +155,11 @@ QByteArray SimDfuBootloader::select(uint8_t type)
     if (type == kCommand) {
         m_currentType = kCommand;
         return answer(OpSelect, ResultSuccess,
-                      le32(kCommandObjectMaxSize) + le32(uint32_t(m_command.size())) + le32(checksum::crc32(m_command)));
+                      le32(m_commandMaxSize) + le32(uint32_t(m_command.size())) + le32(checksum::crc32(m_command)));
     }
     if (type == kData) {
         m_currentType = kData;
-        return answer(OpSelect, ResultSuccess,
-                      le32(kDataObjectMaxSize) + le32(uint32_t(m_image.size())) + le32(m_imageCrc));
+        return answer(OpSelect, ResultSuccess, le32(m_dataMaxSize) + le32(uint32_t(m_image.size())) + le32(m_imageCrc));
     }
     return answer(OpSelect, ResultUnsupportedType);
 }
@@ -163,29 +167,32 @@ QByteArray SimDfuBootloader::select(uint8_t type)
 QByteArray SimDfuBootloader::create(uint8_t type, uint32_t size)
 {
     if (type == kCommand) {
+        m_currentType = kCommand;
         if (size == 0)
             return answer(OpCreate, ResultInvalidParameter);
-        if (size > kCommandObjectMaxSize)
+        if (size > m_commandMaxSize)
             return answer(OpCreate, ResultInsufficientResources);
-        m_commandCreated = true;
+        // A new init packet starts the update over.
+        resetProgress();
         m_commandSize = size;
-        m_command.clear();
-        m_initValid = false;
-        m_currentType = kCommand;
         return answer(OpCreate, ResultSuccess);
     }
     if (type == kData) {
+        m_currentType = kData;
         if (!m_initValid)
             return answer(OpCreate, ResultOperationNotPermitted);
         if (size == 0)
             return answer(OpCreate, ResultInvalidParameter);
-        if (size > kDataObjectMaxSize || m_executedOffset + size > m_init->imageSize)
+        if (size % m_dataMaxSize != 0 && m_executedOffset + size != m_init->imageSize)
+            return answer(OpCreate, ResultInvalidParameter);
+        if (size > m_dataMaxSize)
             return answer(OpCreate, ResultInsufficientResources);
+        if (m_executedOffset + size > m_init->imageSize)
+            return answer(OpCreate, ResultOperationNotPermitted);
         // A new object replaces whatever followed the last executed one.
         m_image.truncate(m_executedOffset);
         m_imageCrc = m_executedCrc;
         m_objectSize = size;
-        m_currentType = kData;
         m_createdDataObjects.append(size);
         return answer(OpCreate, ResultSuccess);
     }
@@ -204,17 +211,16 @@ QByteArray SimDfuBootloader::checksum() const
 QByteArray SimDfuBootloader::execute()
 {
     if (m_currentType == kCommand) {
-        if (!m_commandCreated || uint32_t(m_command.size()) != m_commandSize)
+        if (m_commandSize == 0 || uint32_t(m_command.size()) != m_commandSize)
             return answer(OpExecute, ResultOperationNotPermitted);
+        if (m_initValid)
+            return answer(OpExecute, ResultSuccess); // executed before: the image received so far stays
         const std::optional<s_SimDfuInitPacket> init = SimDfuInit::parse(m_command);
         if (!init) {
             QByteArray refusal = answer(OpExecute, ResultExtendedError);
             refusal.append(char(ExtInitCommandInvalid));
             return refusal;
         }
-        if (m_command != m_acceptedInit)
-            resetImage();
-        m_acceptedInit = m_command;
         m_init = init;
         m_initValid = true;
         return answer(OpExecute, ResultSuccess);
@@ -222,10 +228,9 @@ QByteArray SimDfuBootloader::execute()
     if (m_currentType != kData || !m_initValid)
         return answer(OpExecute, ResultOperationNotPermitted);
 
+    // The object must be complete; with none open, nothing is executed.
     const auto offset = uint32_t(m_image.size());
-    if (offset == m_executedOffset)
-        return answer(OpExecute, offset > 0 ? ResultSuccess : ResultOperationNotPermitted);
-    if (offset - m_executedOffset != m_objectSize && offset != m_init->imageSize)
+    if (offset - m_executedOffset != m_objectSize)
         return answer(OpExecute, ResultOperationNotPermitted);
     m_executedOffset = offset;
     m_executedCrc = m_imageCrc;
@@ -243,29 +248,48 @@ QByteArray SimDfuBootloader::execute()
     return answer(OpExecute, ResultSuccess);
 }
 
+uint8_t SimDfuBootloader::write(const QByteArray &packet)
+{
+    const auto length = uint32_t(packet.size());
+    if (m_currentType == kCommand) {
+        // With no command object created its size is 0: nothing fits.
+        if (uint32_t(m_command.size()) + length > m_commandSize)
+            return ResultInvalidParameter;
+        m_command.append(packet);
+        return ResultSuccess;
+    }
+    if (m_currentType != kData || !m_initValid)
+        return ResultOperationNotPermitted;
+    // The data object created last; after a broken link it goes on where
+    // it stands. With none open (or the last one executed) its size is 0.
+    if (uint32_t(m_image.size()) - m_executedOffset + length > m_objectSize)
+        return ResultInvalidParameter;
+    m_image.append(packet);
+    m_imageCrc = checksum::crc32(packet.constData(), std::size_t(packet.size()), m_imageCrc);
+    m_imageBytesWritten += packet.size();
+    return ResultSuccess;
+}
+
 void SimDfuBootloader::onPacket(SimConnection *connection, const QByteArray &packet)
 {
     ++m_packetsReceived;
-    if (m_currentType == kCommand && m_commandCreated) {
-        const qsizetype room = qsizetype(m_commandSize) - m_command.size();
-        m_command.append(packet.left(qMax<qsizetype>(0, room)));
-    } else if (m_currentType == kData && m_initValid && m_objectSize > 0) {
-        // Packets go into the data object created last; after a broken link
-        // that object goes on where it stands.
-        const qsizetype room = qsizetype(m_executedOffset + m_objectSize) - m_image.size();
-        const QByteArray taken = packet.left(qMax<qsizetype>(0, room));
-        const qsizetype before = m_image.size();
-        m_image.append(taken);
-        m_imageCrc = checksum::crc32(m_image.constData() + before, std::size_t(m_image.size() - before), m_imageCrc);
-        m_imageBytesWritten += taken.size();
-    } else {
-        return; // no object to write into
-    }
+    const uint8_t result = write(packet);
+    if (result != ResultSuccess)
+        qCDebug(lcSim) << "bootloader refuses a packet of" << packet.size() << "bytes with" << result;
 
     if (m_prn > 0 && ++m_packetsSinceReceipt >= m_prn) {
         m_packetsSinceReceipt = 0;
-        notify(connection, m_controlPoint, checksum());
+        notify(connection, m_controlPoint, result == ResultSuccess ? checksum() : answer(OpCalculateChecksum, result));
     }
+}
+
+void SimDfuBootloader::resetProgress()
+{
+    m_commandSize = 0;
+    m_command.clear();
+    m_initValid = false;
+    m_init.reset();
+    resetImage();
 }
 
 void SimDfuBootloader::resetImage()
@@ -286,11 +310,7 @@ void SimDfuBootloader::activate()
     setConnectable(false);
     disconnectAll();
 
-    m_commandCreated = false;
-    m_command.clear();
-    m_acceptedInit.clear();
-    m_initValid = false;
-    m_init.reset();
-    resetImage();
+    resetProgress();
+    m_currentType = kCommand;
     emit imageActivated(m_activatedImage, m_activatedInit->firmwareVersion, m_activatedInit->imageType);
 }

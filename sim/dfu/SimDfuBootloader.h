@@ -11,28 +11,34 @@
 
 // A simulated Nordic Secure DFU bootloader: service 0xFE59 with the control
 // point (write, notify) and the packet characteristic (write without
-// response). It keeps one command object (the init packet, up to 256 bytes)
-// and the image in data objects of up to 4096 bytes:
-//   Select        -> maximum size, offset and CRC-32 of the object type;
-//   Create        -> a new command object, or a data object that starts at
-//                    the end of the last executed one;
-//   Set PRN n     -> a receipt (offset and CRC-32 of everything received of
-//                    the current object type) after every n packets;
+// response). It follows the rules of a real Secure DFU bootloader:
+//   Select        -> maximum object size, offset and CRC-32 of the object
+//                    type; changes nothing else;
+//   Create (command) -> resets all progress: the init packet and every byte
+//                    of the image received so far are discarded;
+//   Create (data) -> a new data object at the end of the last executed one
+//                    (needs an executed init packet; the size is a multiple
+//                    of the maximum unless the object ends the image);
+//   packet writes -> appended to the current object; several writes may fill
+//                    one object. A write that would pass the object's end,
+//                    or finds no object to go into, is refused whole;
+//   Set PRN n     -> after every n packet writes a receipt: the offset and
+//                    CRC-32 of the current object type, or 60 03 <result>
+//                    when that write was refused. The value belongs to the
+//                    link: a new link starts with PRN 0 (no receipts);
 //   Calculate checksum, Execute -> as a bootloader answers them.
 // Every answer is a notification 0x60, opcode, result. What it received
-// survives a broken link: a Select after reconnecting reports the offset and
-// CRC reached, writes go on from there, and sending the same init packet
-// again keeps the image received so far (a different one starts over).
-// Packets go only into a created object: after a Select without a Create
-// they continue the object that was being written, and with no object
-// created they are dropped (no receipt follows). The Execute that completes the image checks it against the init
-// packet; then the bootloader reboots into it (imageActivated) and leaves
-// the air.
+// lives in RAM and survives a broken link (the current object type too): a
+// Select after reconnecting reports the offset and CRC reached. Executing a
+// kept init packet again keeps the image. The Execute that completes the
+// image checks it against the init packet; then the bootloader reboots into
+// it (imageActivated) and leaves the air.
 class SimDfuBootloader : public SimPeripheral
 {
     Q_OBJECT
 public:
-    static constexpr uint32_t kCommandObjectMaxSize = 256;
+    // The maximum object sizes Select reports by default.
+    static constexpr uint32_t kCommandObjectMaxSize = 512;
     static constexpr uint32_t kDataObjectMaxSize = 4096;
     static constexpr int kRebootMs = 200;
 
@@ -64,6 +70,9 @@ public:
     explicit SimDfuBootloader(const QBluetoothAddress &address, const QString &name = QStringLiteral("DfuTarg"),
                               QObject *parent = nullptr);
     ~SimDfuBootloader() override;
+
+    // The maximum object sizes that Select reports and Create enforces.
+    void setMaximumObjectSizes(uint32_t command, uint32_t data);
 
     quint16 controlPointHandle() const { return m_controlPoint; }
     quint16 packetHandle() const { return m_packet; }
@@ -112,25 +121,30 @@ private:
     QByteArray create(uint8_t type, uint32_t size);
     QByteArray execute();
     QByteArray checksum() const;
+    // Appends a packet to the current object; the result of the write.
+    uint8_t write(const QByteArray &packet);
     bool refused(uint8_t opcode, uint8_t type, uint8_t &result);
+    void resetProgress();
     void resetImage();
     void activate();
     static QByteArray answer(uint8_t opcode, uint8_t result, const QByteArray &payload = QByteArray());
 
     quint16 m_controlPoint = 0;
     quint16 m_packet = 0;
+    uint32_t m_commandMaxSize = kCommandObjectMaxSize;
+    uint32_t m_dataMaxSize = kDataObjectMaxSize;
+
+    // The object type that packets, Calculate checksum and Execute go to.
+    uint8_t m_currentType = 1;
 
     // Transport state of the link (a new link starts without them).
-    uint8_t m_currentType = 0;
     uint32_t m_prn = 0;
     uint32_t m_packetsSinceReceipt = 0;
 
-    // The command object.
-    bool m_commandCreated = false;
+    // The command object (size 0 when none was created).
     uint32_t m_commandSize = 0;
     QByteArray m_command;
     bool m_initValid = false;
-    QByteArray m_acceptedInit;
     std::optional<s_SimDfuInitPacket> m_init;
 
     // The image: everything received, the CRC-32 of it, and the same for the

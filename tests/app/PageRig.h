@@ -1,11 +1,9 @@
 #pragma once
 
-#include "BleBackend.h"
 #include "DeviceProtocol.h"
 #include "LimiterDevice.h"
-#include "SimBackend.h"
 #include "SimLimiter.h"
-#include "SimRadio.h"
+#include "SimRig.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -15,47 +13,26 @@
 #include <functional>
 #include <memory>
 
-// One simulated device on the sim backend (the seam's instance while the rig
-// lives), the LimiterDevice a page is given, and every write the device got.
-class PageRig
+// One simulated device on a simulator rig and the LimiterDevice a page is
+// given, on the rig's backend.
+class PageRig : public SimRig
 {
 public:
     explicit PageRig(SimLimiter::Kind kind = SimLimiter::Kind::Limiter, const QString &password = QString())
-        : sim(std::make_shared<SimLimiter>(kind, QBluetoothAddress(QStringLiteral("C0:DE:00:00:00:21")),
-                                           QStringLiteral("QVR Page")))
+        : sim(addLimiter(kind, password, QBluetoothAddress(QStringLiteral("C0:DE:00:00:00:21")),
+                         QStringLiteral("QVR Page")))
+        , device(client(*sim))
     {
-        sim->setPassword(password);
-        radio.addPeripheral(sim);
-        BleBackend::setInstance(&backend);
-        QObject::connect(&radio, &SimRadio::traffic, &radio, [this](const SimAttEvent &e) {
-            if (e.kind == SimAttEvent::Write)
-                writes.append(e);
-        });
-        device = std::make_shared<LimiterDevice>(QBluetoothDeviceInfo(sim->address(), sim->name(), 0));
-    }
-    ~PageRig()
-    {
-        device.reset();
-        BleBackend::setInstance(nullptr);
     }
 
     // The values written to one characteristic of a service, in order.
     QList<QByteArray> written(const QBluetoothUuid &service, quint16 id) const
     {
-        QList<QByteArray> values;
-        const QBluetoothUuid characteristic = makeUuid(baseOf(service), id);
-        for (const SimAttEvent &e : writes) {
-            if (e.characteristic == characteristic)
-                values.append(e.value);
-        }
-        return values;
+        return values(SimAttEvent::Write, makeUuid(baseOf(service), id));
     }
 
-    SimRadio radio;
-    SimBackend backend{&radio};
     std::shared_ptr<SimLimiter> sim;
     std::shared_ptr<LimiterDevice> device;
-    QList<SimAttEvent> writes;
 
 private:
     static UuidBase baseOf(const QBluetoothUuid &service)

@@ -12,7 +12,6 @@ const QBluetoothUuid kPacket(QStringLiteral("8ec90002-f315-4f60-9fb8-838830daea5
 DfuSimFixture::DfuSimFixture()
     : bootloader(std::make_shared<SimDfuBootloader>(bootloaderAddress()))
 {
-    BleBackend::setInstance(&backend);
     radio.addPeripheral(bootloader);
     connect(&updater, &DFUUpdater::updateStatus, this,
             [this](StateM state, uint32_t progress) { statuses.append({int(state), progress}); });
@@ -27,10 +26,7 @@ DfuSimFixture::DfuSimFixture()
     });
 }
 
-DfuSimFixture::~DfuSimFixture()
-{
-    BleBackend::setInstance(nullptr);
-}
+DfuSimFixture::~DfuSimFixture() = default;
 
 bool DfuSimFixture::usePackage(const QByteArray &image, const QByteArray &init)
 {

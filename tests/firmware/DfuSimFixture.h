@@ -2,9 +2,8 @@
 
 #include "DFUUpdater.h"
 #include "Firmware.h"
-#include "SimBackend.h"
 #include "SimDfuBootloader.h"
-#include "SimRadio.h"
+#include "SimRig.h"
 
 #include <QByteArray>
 #include <QList>
@@ -13,9 +12,9 @@
 
 #include <memory>
 
-// A simulated radio on the fast clock with one DFU bootloader on it, made
-// the BLE backend of the test, and what the updater and the air say.
-class DfuSimFixture : public QObject
+// A simulator rig with one DFU bootloader on its radio, the updater on the
+// rig's backend, and what the updater and the air say.
+class DfuSimFixture : public QObject, public SimRig
 {
     Q_OBJECT
 public:
@@ -25,10 +24,8 @@ public:
     DfuSimFixture();
     ~DfuSimFixture() override;
 
-    SimRadio radio{SimClock::Mode::Fast};
-    SimBackend backend{&radio};
     std::shared_ptr<SimDfuBootloader> bootloader;
-    DFUUpdater updater;
+    DFUUpdater updater{&backend};
 
     // A package of image (with its own init packet unless init is given),
     // loaded and handed to the updater.

@@ -9,12 +9,12 @@
 #include "FirmwareDownloader.h"
 #include "HttpsTestServer.h"
 #include "LimiterDevice.h"
-#include "SimBackend.h"
 #include "SimDescription.h"
 #include "SimDfu.h"
 #include "SimDfuPackage.h"
 #include "SimLimiter.h"
 #include "SimRadio.h"
+#include "SimRig.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -90,10 +90,8 @@ void TestFirmwareUpdate::downloadedPackageRunsOnTheLimiter()
     m_server.setResponse("/upd-fw.json", QJsonDocument(QJsonArray{entry}).toJson());
 
     // The air: one limiter running 3.1.
-    SimRadio radio;
-    SimBackend backend(&radio);
-    BleBackend::setInstance(&backend);
-    auto restore = qScopeGuard([] { BleBackend::setInstance(nullptr); });
+    SimRig rig;
+    SimRadio &radio = rig.radio;
     auto limiter = std::make_shared<SimLimiter>(SimLimiter::Kind::Limiter, kDevice, QStringLiteral("QVR Test"));
     limiter->setFirmwareVersionWord(0x0301);
     radio.addPeripheral(limiter);
@@ -113,9 +111,9 @@ void TestFirmwareUpdate::downloadedPackageRunsOnTheLimiter()
     QVERIFY(firmware && firmware->isLoaded());
 
     // The device restarts into its bootloader, the updater takes over.
-    LimiterDevice device(QBluetoothDeviceInfo(kDevice, QStringLiteral("QVR Test"), 0));
+    LimiterDevice device(QBluetoothDeviceInfo(kDevice, QStringLiteral("QVR Test"), 0), &rig.backend);
     QVERIFY(connectAndSetUp(device));
-    DFUUpdater updater;
+    DFUUpdater updater(&rig.backend);
     updater.setFirmware(firmware);
     QObject::connect(&device, &LimiterDevice::enteredDFUMode, &updater,
                      [&] { updater.startUpdate(device.address()); });
@@ -138,19 +136,17 @@ void TestFirmwareUpdate::downloadedPackageRunsOnTheLimiter()
     QVERIFY(limiter->isAdvertising());
     device.disconnectFromDevice();
 
-    LimiterDevice again(QBluetoothDeviceInfo(kDevice, QStringLiteral("QVR Test"), 0));
+    LimiterDevice again(QBluetoothDeviceInfo(kDevice, QStringLiteral("QVR Test"), 0), &rig.backend);
     QVERIFY(connectAndSetUp(again));
-    QCOMPARE(again.deviceInformation().block[1].versionWord62, quint16(0x0302));
+    QCOMPARE(again.deviceInformation().block[1].version, quint16(0x0302));
 }
 
 void TestFirmwareUpdate::deviceStuckInItsBootloader()
 {
     // A description file can start a bootloader on its own, as a device
     // left in it by a broken update; the recovery path uploads directly.
-    SimRadio radio;
-    SimBackend backend(&radio);
-    BleBackend::setInstance(&backend);
-    auto restore = qScopeGuard([] { BleBackend::setInstance(nullptr); });
+    SimRig rig;
+    SimRadio &radio = rig.radio;
     QString problem;
     QVERIFY2(SimDescription::load(radio, R"({"devices": [{"kind": "dfu-bootloader", "address": "C0:11:22:33:45:00"}]})",
                                   &problem),
@@ -162,7 +158,7 @@ void TestFirmwareUpdate::deviceStuckInItsBootloader()
     const QByteArray image = SimDfuPackage::image(5000, 9);
     const QString path = m_dir.filePath(QStringLiteral("recovery.zip"));
     QVERIFY(SimDfuPackage::write(path, image, 0x0303));
-    DFUUpdater updater;
+    DFUUpdater updater(&rig.backend);
     updater.setFirmware(new Firmware(path));
     QSignalSpy activated(bootloader.get(), &SimDfuBootloader::imageActivated);
     QSignalSpy failed(&updater, &DFUUpdater::error);

@@ -1,6 +1,9 @@
 #include "BluetoothDeviceDiscoveryAgent_UWP.h"
 #include "BluetoothDiscovery.h"
+#include "BluetoothAdapter.h"
+#include "LogCapture.h"
 #include "QtAdvertisementSource.h"
+#include "QtBleBackend.h"
 
 #include <QBluetoothAddress>
 #include <QMutex>
@@ -8,6 +11,7 @@
 #include <QThread>
 #include <QtTest>
 
+#include <atomic>
 #include <functional>
 #include <thread>
 
@@ -32,8 +36,8 @@ public:
 
     QMutex mutex;
     AdvertisementSource::Handler handler;
-    int activations = 0;
-    int stops = 0;
+    std::atomic<int> activations = 0;
+    std::atomic<int> stops = 0;
     quint32 startResult = AdvertisementSource::kStarted;
 };
 
@@ -79,31 +83,27 @@ Advertisement limiter(quint64 address, qint16 rssi = -60)
     return advertisement(address, rssi, QStringLiteral("QVR-7"), {{0x0059, QByteArray(12, '\x01')}});
 }
 
-struct LogLine {
-    QtMsgType type;
-    QString category;
-    QString message;
-    QThread *thread;
+// The Qt Bluetooth backend, with its scanner listening to the fake air.
+class FakeAirBackend : public QtBleBackend
+{
+public:
+    explicit FakeAirBackend(FakeAir &air) : m_air(air) {}
+
+    std::unique_ptr<AdvertisementSource> createAdvertisementSource() override
+    {
+        ++m_air.activations;
+        if (!hasSource)
+            return nullptr;
+        return std::make_unique<FakeSource>(m_air);
+    }
+
+    std::atomic<bool> hasSource = true;
+
+private:
+    FakeAir &m_air;
 };
 
-QMutex logMutex;
-QList<LogLine> logLines;
-
-void captureMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    QMutexLocker lock(&logMutex);
-    logLines.append({type, QString::fromLatin1(context.category), message, QThread::currentThread()});
-}
-
-QList<LogLine> scannerLines()
-{
-    QMutexLocker lock(&logMutex);
-    QList<LogLine> lines;
-    for (const LogLine &line : logLines)
-        if (line.category == QLatin1String("ble.scanner"))
-            lines << line;
-    return lines;
-}
+using LogLine = LogCapture::Line;
 
 } // namespace
 
@@ -115,34 +115,28 @@ class TestBluetoothDiscovery : public QObject
 
 private:
     FakeAir m_air;
+    FakeAirBackend m_backend{m_air};
+    std::unique_ptr<LogCapture> m_log;
+
+    QList<LogLine> scannerLines() const { return m_log->lines(QStringLiteral("ble.scanner")); }
 
 private slots:
-    void initTestCase() { qInstallMessageHandler(captureMessages); }
+    void initTestCase() { m_log = std::make_unique<LogCapture>(); }
 
     void init()
     {
-        {
-            QMutexLocker lock(&logMutex);
-            logLines.clear();
-        }
+        m_log->clear();
         m_air.activations = 0;
         m_air.stops = 0;
         m_air.startResult = AdvertisementSource::kStarted;
-        setAdvertisementSourceFactory([this] {
-            ++m_air.activations;
-            return std::make_unique<FakeSource>(m_air);
-        });
+        m_backend.hasSource = true;
     }
 
-    void cleanupTestCase()
-    {
-        setAdvertisementSourceFactory(nullptr);
-        qInstallMessageHandler(nullptr);
-    }
+    void cleanupTestCase() { m_log.reset(); }
 
     void agentThread()
     {
-        BluetoothDiscovery discovery;
+        BluetoothDiscovery discovery(&m_backend);
         QThread *agentThread = discovery.agent()->thread();
         QVERIFY(agentThread != QThread::currentThread());
         QVERIFY(agentThread->isRunning());
@@ -154,19 +148,19 @@ private slots:
         const QList<LogLine> lines = scannerLines();
         QCOMPARE(lines.size(), 2);
         QCOMPARE(lines[0].message, QStringLiteral("Init BLE Scanner"));
-        QCOMPARE(lines[1].message, QStringLiteral("Scanner start result: 0x00000000"));
+        QCOMPARE(lines[1].message, QStringLiteral("HRESULT: 0x00000000"));
         for (const LogLine &line : lines)
             QCOMPARE(line.thread, agentThread);
 
         // Time-out 0: the scan is never restarted.
         QTest::qWait(100);
-        QCOMPARE(m_air.activations, 1);
-        QCOMPARE(m_air.stops, 0);
+        QCOMPARE(m_air.activations.load(), 1);
+        QCOMPARE(m_air.stops.load(), 0);
     }
 
     void discoveredThenUpdated()
     {
-        BluetoothDiscovery discovery;
+        BluetoothDiscovery discovery(&m_backend);
         QSignalSpy discovered(&discovery, &BluetoothDiscovery::deviceDiscovered);
         QSignalSpy updated(&discovery, &BluetoothDiscovery::deviceUpdated);
         QThread *receivedOn = nullptr;
@@ -226,7 +220,7 @@ private slots:
         QFETCH(Advertisement, advertisement);
         QFETCH(bool, reported);
 
-        BluetoothDiscovery discovery;
+        BluetoothDiscovery discovery(&m_backend);
         QSignalSpy discovered(&discovery, &BluetoothDiscovery::deviceDiscovered);
         discovery.onDiscoveryFinished();
         QTRY_VERIFY(m_air.handler);
@@ -247,7 +241,7 @@ private slots:
 
     void restartsWhenFinished()
     {
-        BluetoothDiscovery discovery;
+        BluetoothDiscovery discovery(&m_backend);
         discovery.agent()->setScanTimeout(20);
         QSignalSpy updated(&discovery, &BluetoothDiscovery::deviceUpdated);
         QSignalSpy discovered(&discovery, &BluetoothDiscovery::deviceDiscovered);
@@ -280,11 +274,11 @@ private slots:
     void sourceCannotStart()
     {
         m_air.startResult = AdvertisementSource::kFailure | 3;
-        BluetoothDiscovery discovery;
+        BluetoothDiscovery discovery(&m_backend);
         discovery.onDiscoveryFinished();
         QTRY_COMPARE(scannerLines().size(), 3);
         const QList<LogLine> lines = scannerLines();
-        QCOMPARE(lines[1].message, QStringLiteral("Scanner start result: 0x80000003"));
+        QCOMPARE(lines[1].message, QStringLiteral("HRESULT: 0x80000003"));
         QCOMPARE(lines[2].type, QtWarningMsg);
         QCOMPARE(lines[2].message, QStringLiteral("BLE scanner cannot be activated: radio is switched off"));
         QVERIFY(!m_air.handler);
@@ -292,8 +286,8 @@ private slots:
 
     void noSource()
     {
-        setAdvertisementSourceFactory([] { return std::unique_ptr<AdvertisementSource>(); });
-        BluetoothDiscovery discovery;
+        m_backend.hasSource = false;
+        BluetoothDiscovery discovery(&m_backend);
         discovery.onDiscoveryFinished();
         QTRY_COMPARE(scannerLines().size(), 2);
         QCOMPARE(scannerLines()[1].type, QtWarningMsg);
@@ -303,13 +297,15 @@ private slots:
     // which ends in a warning and no scan.
     void qtSourceWithoutAdapter()
     {
-        setAdvertisementSourceFactory(nullptr);
-        BluetoothDiscovery discovery;
+        if (hasBluetoothAdapter())
+            QSKIP("This machine has a Bluetooth adapter");
+        QtBleBackend qt;
+        BluetoothDiscovery discovery(&qt);
         QSignalSpy discovered(&discovery, &BluetoothDiscovery::deviceDiscovered);
         discovery.onDiscoveryFinished();
         QTRY_COMPARE(scannerLines().size(), 3);
         const QList<LogLine> lines = scannerLines();
-        QVERIFY(lines[1].message.startsWith(QLatin1String("Scanner start result: 0x8")));
+        QVERIFY(lines[1].message.startsWith(QLatin1String("HRESULT: 0x8")));
         QCOMPARE(lines[2].type, QtWarningMsg);
         QVERIFY(lines[2].message.startsWith(QLatin1String("BLE scanner cannot be activated: ")));
         QVERIFY(lines[2].message.size() > int(qstrlen("BLE scanner cannot be activated: ")));

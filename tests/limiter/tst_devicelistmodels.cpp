@@ -179,6 +179,40 @@ private slots:
         QCOMPARE(cell(model, 0, BluetoothDeviceModel::BatteryColumn), QVariant(12));
     }
 
+    // A listed device's update decodes only the devices' own company entry;
+    // another company's data (alone or beside ours) is not a status record.
+    void otherCompanyDataIsNotDecoded_data()
+    {
+        QTest::addColumn<QList<quint16>>("companies");
+        QTest::addColumn<int>("battery");
+        QTest::addColumn<QString>("settingsSet");
+        QTest::newRow("another company only") << QList<quint16>{0x004C} << 57 << "2 (Exp/Mono1/Vadur)";
+        QTest::newRow("another company beside ours") << QList<quint16>{0x004C, kCompanyId} << 12 << "3 (Mono2/Vadur2)";
+        QTest::newRow("ours beside another company") << QList<quint16>{kCompanyId, 0x004C} << 12 << "3 (Mono2/Vadur2)";
+    }
+
+    void otherCompanyDataIsNotDecoded()
+    {
+        QFETCH(QList<quint16>, companies);
+        BluetoothDeviceModel model(nullptr);
+        Feed feed{{&model}};
+        feed(0x42, "QVR-42", {kLimiterRecord, RecordBuilder(LimiterVersions).u32(6, 57).u8(10, 2)});
+        QCOMPARE(cell(model, 0, BluetoothDeviceModel::BatteryColumn), QVariant(57));
+
+        // Our record says battery 12 and set 3; the other company's bytes,
+        // read as a record of kind 1, would say something else entirely.
+        QBluetoothDeviceInfo update(QBluetoothAddress(0x42), QStringLiteral("QVR-42"), 0);
+        for (quint16 company : companies) {
+            if (company == kCompanyId)
+                update.setManufacturerData(company, RecordBuilder(LimiterVersions).u32(6, 12).u8(10, 3));
+            else
+                update.setManufacturerData(company, QByteArray::fromHex("0112a0b0c0d0e0f001020304"));
+        }
+        feed(update);
+        QTEST(cell(model, 0, BluetoothDeviceModel::BatteryColumn).toInt(), "battery");
+        QTEST(cell(model, 0, BluetoothDeviceModel::SettingsSetColumn).toString(), "settingsSet");
+    }
+
     void limiterColumns_data()
     {
         QTest::addColumn<int>("column");

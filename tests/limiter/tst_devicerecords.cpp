@@ -279,7 +279,7 @@ void tst_DeviceRecords::deviceInfoTextStaysInItsArea()
     QCOMPARE(deviceInfoText(info, 324), QString(8, 'a'));
     QCOMPARE(deviceInfoText(info, 104), QString(40, 'a'));
     QCOMPARE(deviceInfoText(info, 400), QString());
-    setRecordText(info.block[0].text4 + 32, 8, QStringLiteral("v1"));
+    setRecordText(info.block[0].versionText, 8, QStringLiteral("v1"));
     QCOMPARE(deviceInfoText(info, 36), QStringLiteral("v1"));
 }
 

@@ -4,99 +4,78 @@
 #include "BleBackend.h"
 #include "DeviceProtocol.h"
 #include "LimiterDevice.h"
-#include "SimBackend.h"
-#include "SimLimiter.h"
-#include "SimRadio.h"
+#include "LogCapture.h"
+#include "SimController.h"
+#include "SimRig.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
 #include <functional>
+#include <stdexcept>
 
 using namespace DeviceProtocol;
 
 using Operation = std::function<void(LimiterDevice &)>;
 Q_DECLARE_METATYPE(Operation)
+// One record as the program caches it and as the device holds it.
+struct RecordPair {
+    std::function<QByteArray(const LimiterDevice &)> cached;
+    std::function<QByteArray(const SimLimiter &)> held;
+};
+Q_DECLARE_METATYPE(RecordPair)
 
 namespace {
 
-const QBluetoothAddress kAddress(QStringLiteral("C0:DE:00:00:00:11"));
+const QBluetoothAddress kAddress = SimRig::kLimiterAddress;
 
-QStringList &deviceLog()
+// The device link's diagnostics, kept for the whole run.
+LogCapture &deviceLog()
 {
-    static QStringList lines;
-    return lines;
+    static LogCapture capture({QStringLiteral("device")});
+    return capture;
 }
 
-QtMessageHandler previousHandler = nullptr;
-
-// Keeps the device link's diagnostics for the tests, passes the rest on.
-void captureDeviceLog(QtMsgType type, const QMessageLogContext &context, const QString &message)
+bool logged(const QString &line)
 {
-    if (context.category && qstrcmp(context.category, "device") == 0) {
-        deviceLog().append(message);
-        if (type == QtDebugMsg)
-            return;
-    }
-    previousHandler(type, context, message);
+    return deviceLog().messages().contains(line);
 }
 
-// One simulated device, the sim backend as the seam's instance, and the
-// LimiterDevice under test, with every exchange that reached the device.
-class Rig
+// One simulated device on the rig's radio and the LimiterDevice under test.
+class Rig : public SimRig
 {
 public:
     explicit Rig(SimLimiter::Kind kind = SimLimiter::Kind::Limiter, const QString &password = QString())
-        : device(std::make_shared<SimLimiter>(kind, kAddress, QStringLiteral("QVR Test")))
+        : device(addLimiter(kind, password)), limiter(client(*device))
     {
-        device->setPassword(password);
-        radio.addPeripheral(device);
-        BleBackend::setInstance(&backend);
-        QObject::connect(&radio, &SimRadio::traffic, &radio, [this](const SimAttEvent &e) { traffic.append(e); });
-        limiter = std::make_unique<LimiterDevice>(QBluetoothDeviceInfo(kAddress, QStringLiteral("QVR Test"), 0));
         deviceLog().clear();
     }
-    ~Rig()
-    {
-        limiter.reset();
-        BleBackend::setInstance(nullptr);
-    }
 
-    // Values of the exchanges of one kind to one characteristic, in order.
-    QList<QByteArray> values(SimAttEvent::Kind kind, const QBluetoothUuid &characteristic) const
-    {
-        QList<QByteArray> result;
-        for (const SimAttEvent &e : traffic) {
-            if (e.kind == kind && e.characteristic == characteristic)
-                result.append(e.value);
-        }
-        return result;
-    }
-    QList<QBluetoothUuid> characteristics(SimAttEvent::Kind kind) const
-    {
-        QList<QBluetoothUuid> result;
-        for (const SimAttEvent &e : traffic) {
-            if (e.kind == kind)
-                result.append(e.characteristic);
-        }
-        return result;
-    }
+    bool connectAndSetUp() { return SimRig::connectAndSetUp(*limiter); }
 
-    // Connects and waits for the whole authorised set-up.
-    bool connectAndSetUp()
-    {
-        QSignalSpy logger(limiter.get(), &LimiterDevice::loggerServiceDiscovered);
-        QSignalSpy table(limiter.get(), &LimiterDevice::timingTableUpdated);
-        QSignalSpy telemetry(limiter.get(), &LimiterDevice::telemetryUpdated);
-        limiter->connectToDevice();
-        return QTest::qWaitFor([&] { return logger.count() && table.count() && telemetry.count(); });
-    }
-
-    SimRadio radio;
-    SimBackend backend{&radio};
     std::shared_ptr<SimLimiter> device;
-    std::unique_ptr<LimiterDevice> limiter;
-    QList<SimAttEvent> traffic;
+    std::shared_ptr<LimiterDevice> limiter;
+};
+
+// A radio whose controllers fail with an exception when asked for a service
+// object, as an allocation can.
+class FailingServicesBackend : public SimBackend
+{
+public:
+    using SimBackend::SimBackend;
+    BleController *createCentral(const QBluetoothDeviceInfo &remoteDevice, QObject *parent) override
+    {
+        class Controller : public SimController
+        {
+        public:
+            using SimController::SimController;
+            BleService *createServiceObject(const QBluetoothUuid &, QObject *) override
+            {
+                throw std::runtime_error("out of memory");
+            }
+        };
+        return new Controller(radio(), remoteDevice, parent);
+    }
 };
 
 QList<int> statuses(const QSignalSpy &spy)
@@ -115,6 +94,38 @@ QByteArray counting(int size)
     return value;
 }
 
+// Records a user has changed from the simulated device's defaults.
+struct ChangedRecords {
+    s_CommonSettBle common;
+    s_MotorSettBle motor;
+    s_MotorDriveSettBle drive;
+    s_TimingTableBle table;
+    s_LimitSettBle limitSet;
+};
+
+ChangedRecords changedRecords()
+{
+    ChangedRecords r;
+    r.common = SimLimiter::defaultCommonSettings(SimLimiter::Kind::Limiter);
+    setRecordText(r.common.userName, 32, QStringLiteral("Changed"));
+    r.common.motorPoles = 12;
+    r.motor = SimLimiter::defaultMotorSettings();
+    r.motor.poles = 14;
+    r.drive = SimLimiter::defaultMotorDriveSettings();
+    r.drive.fullThrottlePosition = 2.0f;
+    r.drive.stopPosition = 1.0f;
+    r.drive.failSafePosition = 0.9f;
+    r.drive.maxTimingPosition = 1.8f;
+    r.drive.minTimingPosition = 1.1f;
+    r.drive.maxRefDcCurr = 77.0f;
+    r.table = SimLimiter::defaultTimingTable();
+    r.table.cells[9][3] = 44;
+    r.limitSet = SimLimiter::defaultLimitSet(7);
+    setRecordText(r.limitSet.settingsName, 32, QStringLiteral("Edited"));
+    r.limitSet.energyRef = 55 * 3600;
+    return r;
+}
+
 } // namespace
 
 class tst_LimiterDevice : public QObject
@@ -128,10 +139,16 @@ private slots:
     void linkLossReconnects_data();
     void linkLossReconnects();
     void userDisconnectEndsForGood();
+    void setUpDelayEndsWithItsLink_data();
+    void setUpDelayEndsWithItsLink();
     void secondConnectOfATabIsIgnored();
     void writes_data();
     void writes();
     void recordsGoBackAsTheyCame();
+    void refusedWriteIsReportedAndReadAgain_data();
+    void refusedWriteIsReportedAndReadAgain();
+    void flagsCommandsRefreshWhatTheyChange_data();
+    void flagsCommandsRefreshWhatTheyChange();
     void logRequestsNeedTheLogService();
     void timingTableHalfOneAloneEmitsNothing();
     void dfuIndication_data();
@@ -139,11 +156,15 @@ private slots:
     void shortValuesAreIgnored_data();
     void shortValuesAreIgnored();
     void missingPartsAreLoggedAndTheRestIsSetUp();
+    void connectsThroughTheBackendItWasGiven();
+    void failedSetUpIsReportedForTheUser();
+    void incompleteServicesStopWhereTheyBreak_data();
+    void incompleteServicesStopWhereTheyBreak();
 };
 
 void tst_LimiterDevice::initTestCase()
 {
-    previousHandler = qInstallMessageHandler(captureDeviceLog);
+    deviceLog();
 }
 
 void tst_LimiterDevice::wholeSession_data()
@@ -307,7 +328,7 @@ void tst_LimiterDevice::linkLossReconnects()
         limiter.readLog(3);
     }
     QTRY_VERIFY(logger.count() == setUps);
-    QVERIFY(deviceLog().contains(QStringLiteral("Trying to reconnect")));
+    QVERIFY(logged(QStringLiteral("Trying to reconnect")));
     if (moment != 1)
         QCOMPARE(statuses(status), (QList<int>{1, 2, 3}));
     else
@@ -339,12 +360,12 @@ void tst_LimiterDevice::userDisconnectEndsForGood()
     QCoreApplication::processEvents();
     QCOMPARE(statuses(status), QList<int>{0});
     QVERIFY(rig.device->connections().isEmpty());
-    QVERIFY(!deviceLog().contains(QStringLiteral("Trying to reconnect")));
+    QVERIFY(!logged(QStringLiteral("Trying to reconnect")));
     // Writes do nothing once the session is over.
     rig.traffic.clear();
     limiter.writeCommonSettings(limiter.commonSettings());
     limiter.sendSetStopPosition();
-    QTest::qWait(20);
+    rig.settle();
     QVERIFY(rig.characteristics(SimAttEvent::Write).isEmpty());
 
     // A new connect runs again, but without reconnecting after a link loss.
@@ -357,7 +378,51 @@ void tst_LimiterDevice::userDisconnectEndsForGood()
     rig.radio.clock().advanceMs(10000);
     QCoreApplication::processEvents();
     QVERIFY(rig.device->connections().isEmpty());
-    QVERIFY(!deviceLog().contains(QStringLiteral("Trying to reconnect")));
+    QVERIFY(!logged(QStringLiteral("Trying to reconnect")));
+}
+
+void tst_LimiterDevice::setUpDelayEndsWithItsLink_data()
+{
+    QTest::addColumn<bool>("userDisconnect");
+    QTest::addColumn<QList<int>>("expected");
+    QTest::addColumn<int>("setUps");
+    QTest::newRow("user disconnect") << true << QList<int>{2, 0} << 0;
+    QTest::newRow("link loss") << false << QList<int>{2, 1, 2, 3} << 1;
+}
+
+// The link ends while the set-up waits its second after service discovery:
+// the waiting set-up is dropped with it, so the status is reported once and
+// one settings service is set up, on the new link only.
+void tst_LimiterDevice::setUpDelayEndsWithItsLink()
+{
+    QFETCH(bool, userDisconnect);
+    QFETCH(QList<int>, expected);
+    QFETCH(int, setUps);
+    Rig rig;
+    SimClock &clock = rig.radio.clock();
+    rig.radio.setSupervisionTimeoutUs(100000);
+    clock.setMode(SimClock::Mode::Manual);
+    LimiterDevice &limiter = *rig.limiter;
+    QSignalSpy status(&limiter, &LimiterDevice::statusChanged);
+    QSignalSpy logger(&limiter, &LimiterDevice::loggerServiceDiscovered);
+    limiter.connectToDevice();
+    for (int ms = 0; ms < 5000 && !deviceLog().messages().contains(QStringLiteral("Service discovery finished")); ++ms) {
+        clock.advanceMs(1);
+        QCoreApplication::processEvents();
+    }
+    QVERIFY(deviceLog().messages().contains(QStringLiteral("Service discovery finished")));
+    if (userDisconnect)
+        limiter.disconnectFromDevice();
+    else
+        rig.radio.dropLinks(kAddress);
+    clock.setMode(SimClock::Mode::Fast);
+    QTRY_COMPARE(statuses(status), expected);
+    QTRY_COMPARE(logger.count(), setUps);
+    clock.advanceMs(5000);
+    QCoreApplication::processEvents();
+    QCOMPARE(statuses(status), expected);
+    QCOMPARE(logger.count(), setUps);
+    QCOMPARE(rig.characteristics(SimAttEvent::Read).count(settingsUuid(kDeviceInfoId)), setUps);
 }
 
 void tst_LimiterDevice::secondConnectOfATabIsIgnored()
@@ -435,7 +500,7 @@ void tst_LimiterDevice::writes()
     rig.traffic.clear();
     operation(*rig.limiter);
     if (characteristic.isNull()) {
-        QTest::qWait(20);
+        rig.settle();
         QVERIFY(rig.characteristics(SimAttEvent::Write).isEmpty());
         return;
     }
@@ -485,6 +550,194 @@ void tst_LimiterDevice::recordsGoBackAsTheyCame()
     QCOMPARE(sentMotor.mid(38), QByteArray(2, '\0'));
     // The cached copies were replaced by what was written.
     QCOMPARE(recordBytes(limiter.commonSettings()), sentCommon);
+}
+
+void tst_LimiterDevice::refusedWriteIsReportedAndReadAgain_data()
+{
+    QTest::addColumn<QBluetoothUuid>("refused");
+    QTest::addColumn<Operation>("operation");
+    QTest::addColumn<RecordPair>("record");
+    QTest::addColumn<QByteArray>("updated"); // the record's signal
+
+    // Each operation also writes the common settings after the refused
+    // write: that one goes through and is not the one reported.
+    const auto andCommon = [](LimiterDevice &d) {
+        s_CommonSettBle c = d.commonSettings();
+        c.regNum = 4321;
+        d.writeCommonSettings(c);
+    };
+    QTest::newRow("motor settings") << settingsUuid(kMotorSettingsId) << Operation([andCommon](LimiterDevice &d) {
+        s_MotorSettBle m = d.motorSettings();
+        m.poles = 14;
+        d.writeMotorSettings(m);
+        andCommon(d);
+    }) << RecordPair{[](const LimiterDevice &d) { return recordBytes(d.motorSettings()); },
+                     [](const SimLimiter &s) { return recordBytes(s.motorSettings()); }}
+                                    << QByteArray(SIGNAL(motorSettingsUpdated()));
+    QTest::newRow("motor drive settings") << settingsUuid(kMotorDriveSettingsId) << Operation([andCommon](LimiterDevice &d) {
+        s_MotorDriveSettBle m = d.motorDriveSettings();
+        m.stopPosition = 1.9f;
+        d.writeMotorDriveSettings(m);
+        andCommon(d);
+    }) << RecordPair{[](const LimiterDevice &d) { return recordBytes(d.motorDriveSettings()); },
+                     [](const SimLimiter &s) { return recordBytes(s.motorDriveSettings()); }}
+                                          << QByteArray(SIGNAL(motorDriveSettingsUpdated()));
+    QTest::newRow("user limit set") << settingsUuid(kUserLimitSet0Id + 2) << Operation([andCommon](LimiterDevice &d) {
+        s_LimitSettBle l = d.userLimitSettings(2);
+        l.energyRef = 99 * 3600;
+        d.writeLimitSettings(8, l);
+        andCommon(d);
+    }) << RecordPair{[](const LimiterDevice &d) { return recordBytes(d.userLimitSettings(2)); },
+                     [](const SimLimiter &s) { return recordBytes(s.limitSet(8)); }}
+                                    << QByteArray(SIGNAL(userLimitSettingsUpdated(int)));
+    QTest::newRow("common settings") << settingsUuid(kCommonSettingsId) << Operation([](LimiterDevice &d) {
+        s_CommonSettBle c = d.commonSettings();
+        c.motorPoles = 14;
+        d.writeCommonSettings(c);
+    }) << RecordPair{[](const LimiterDevice &d) { return recordBytes(d.commonSettings()); },
+                     [](const SimLimiter &s) { return recordBytes(s.commonSettings()); }}
+                                     << QByteArray(SIGNAL(commonSettingsUpdated()));
+    QTest::newRow("flags command (nothing cached)") << settingsUuid(kFlagsId)
+                                                    << Operation([](LimiterDevice &d) { d.resetCommonSettings(); })
+                                                    << RecordPair{} << QByteArray();
+}
+
+// A write the device refuses is logged with its characteristic and reported
+// to the caller, and the record it was to change is read again, so the
+// cache holds what the device kept instead of what was sent.
+void tst_LimiterDevice::refusedWriteIsReportedAndReadAgain()
+{
+    QFETCH(QBluetoothUuid, refused);
+    QFETCH(Operation, operation);
+    QFETCH(RecordPair, record);
+    QFETCH(QByteArray, updated);
+    Rig rig;
+    QVERIFY(rig.connectAndSetUp());
+    LimiterDevice &limiter = *rig.limiter;
+    rig.device->addFaultFilter(SimFaults::refuse(SimAttEvent::Write, refused));
+    const QByteArray heldBefore = record.held ? record.held(*rig.device) : QByteArray();
+    QSignalSpy failed(&limiter, &LimiterDevice::writeFailed);
+    std::unique_ptr<QSignalSpy> updates;
+    if (!updated.isEmpty())
+        updates = std::make_unique<QSignalSpy>(&limiter, updated.constData());
+    rig.traffic.clear();
+    operation(limiter);
+
+    QTRY_COMPARE(failed.count(), 1);
+    QCOMPARE(failed.at(0).at(0).value<QBluetoothUuid>(), refused);
+    const QString line = QStringLiteral("Characteristic write failed %1 CharacteristicWriteError")
+                             .arg(characteristicName(refused));
+    QVERIFY2(deviceLog().messages().contains(line), qPrintable(deviceLog().messages().join('\n')));
+    if (record.cached) {
+        QTRY_COMPARE(updates->count(), 1);
+        QCOMPARE(record.held(*rig.device), heldBefore);
+        QCOMPARE(record.cached(limiter).toHex(' '), heldBefore.toHex(' '));
+        QCOMPARE(rig.characteristics(SimAttEvent::Read), QList<QBluetoothUuid>{refused});
+    } else {
+        rig.radio.clock().advanceMs(1000);
+        QCoreApplication::processEvents();
+        QVERIFY(rig.characteristics(SimAttEvent::Read).isEmpty());
+    }
+    // The write behind it went through unreported.
+    if (refused != settingsUuid(kCommonSettingsId) && refused != settingsUuid(kFlagsId))
+        QTRY_COMPARE(rig.device->commonSettings().regNum, quint16(4321));
+    QCOMPARE(failed.count(), 1);
+}
+
+void tst_LimiterDevice::flagsCommandsRefreshWhatTheyChange_data()
+{
+    QTest::addColumn<Operation>("operation");
+    QTest::addColumn<RecordPair>("record");
+    QTest::addColumn<QByteArray>("expected"); // the record the device now holds
+    QTest::addColumn<QByteArray>("updated");
+
+    const RecordPair common{[](const LimiterDevice &d) { return recordBytes(d.commonSettings()); },
+                            [](const SimLimiter &s) { return recordBytes(s.commonSettings()); }};
+    const RecordPair drive{[](const LimiterDevice &d) { return recordBytes(d.motorDriveSettings()); },
+                           [](const SimLimiter &s) { return recordBytes(s.motorDriveSettings()); }};
+    const RecordPair esc{[](const LimiterDevice &d) {
+                             return recordBytes(d.motorSettings()) + recordBytes(d.motorDriveSettings())
+                                 + recordBytes(d.timingTable());
+                         },
+                         [](const SimLimiter &s) {
+                             return recordBytes(s.motorSettings()) + recordBytes(s.motorDriveSettings())
+                                 + recordBytes(s.timingTable());
+                         }};
+
+    s_CommonSettBle commonDefaults = SimLimiter::defaultCommonSettings(SimLimiter::Kind::Limiter);
+    QTest::newRow("common reset") << Operation([](LimiterDevice &d) { d.resetCommonSettings(); }) << common
+                                  << recordBytes(commonDefaults) << QByteArray(SIGNAL(commonSettingsUpdated()));
+    QTest::newRow("ESC reset") << Operation([](LimiterDevice &d) { d.resetEscSettings(); }) << esc
+                               << recordBytes(SimLimiter::defaultMotorSettings())
+            + recordBytes(SimLimiter::defaultMotorDriveSettings()) + recordBytes(SimLimiter::defaultTimingTable())
+                               << QByteArray(SIGNAL(timingTableUpdated()));
+    QTest::newRow("reset of default set 3")
+        << Operation([](LimiterDevice &d) { d.resetLimitSettings(3); })
+        << RecordPair{[](const LimiterDevice &d) { return recordBytes(d.defaultLimitSettings(3)); },
+                      [](const SimLimiter &s) { return recordBytes(s.limitSet(3)); }}
+        << recordBytes(SimLimiter::defaultLimitSet(3)) << QByteArray(SIGNAL(defaultLimitSettingsUpdated(int)));
+    QTest::newRow("reset of user set 7 (set 13)")
+        << Operation([](LimiterDevice &d) { d.resetLimitSettings(13); })
+        << RecordPair{[](const LimiterDevice &d) { return recordBytes(d.userLimitSettings(7)); },
+                      [](const SimLimiter &s) { return recordBytes(s.limitSet(13)); }}
+        << recordBytes(SimLimiter::defaultLimitSet(13)) << QByteArray(SIGNAL(userLimitSettingsUpdated(int)));
+
+    // The position commands store the PPM input (1.25 ms) in their field.
+    const struct {
+        const char *name;
+        Operation operation;
+        float s_MotorDriveSettBle::*field;
+    } positions[] = {
+        {"full throttle", [](LimiterDevice &d) { d.sendSetFullThrottle(); }, &s_MotorDriveSettBle::fullThrottlePosition},
+        {"stop", [](LimiterDevice &d) { d.sendSetStopPosition(); }, &s_MotorDriveSettBle::stopPosition},
+        {"failsafe", [](LimiterDevice &d) { d.sendSetFailsafePosition(); }, &s_MotorDriveSettBle::failSafePosition},
+        {"max timing", [](LimiterDevice &d) { d.sendSetMaxTimingPosition(); }, &s_MotorDriveSettBle::maxTimingPosition},
+        {"min timing", [](LimiterDevice &d) { d.sendSetMinTimingPosition(); }, &s_MotorDriveSettBle::minTimingPosition},
+    };
+    for (const auto &position : positions) {
+        s_MotorDriveSettBle learned = changedRecords().drive;
+        learned.*position.field = 1.25f;
+        QTest::newRow(position.name) << position.operation << drive << recordBytes(learned)
+                                     << QByteArray(SIGNAL(motorDriveSettingsUpdated()));
+    }
+}
+
+// After a flags command is acknowledged the records it changed on the
+// device are read again: the cache and the record's signal show the
+// defaults or the learned position, and writing the cached record back
+// keeps them.
+void tst_LimiterDevice::flagsCommandsRefreshWhatTheyChange()
+{
+    QFETCH(Operation, operation);
+    QFETCH(RecordPair, record);
+    QFETCH(QByteArray, expected);
+    QFETCH(QByteArray, updated);
+    Rig rig;
+    const ChangedRecords changed = changedRecords();
+    rig.device->setCommonSettings(changed.common);
+    rig.device->setMotorSettings(changed.motor);
+    rig.device->setMotorDriveSettings(changed.drive);
+    rig.device->setTimingTable(changed.table);
+    for (int set = 0; set < kLimitSetCount; ++set)
+        rig.device->setLimitSet(set, changed.limitSet);
+    rig.device->setPpmInputMs(1.25f);
+    QVERIFY(rig.connectAndSetUp());
+    LimiterDevice &limiter = *rig.limiter;
+    QVERIFY(record.cached(limiter) != expected);
+
+    QSignalSpy updates(&limiter, updated.constData());
+    operation(limiter);
+    QTRY_COMPARE(updates.count(), 1);
+    QCOMPARE(record.held(*rig.device).toHex(' '), expected.toHex(' '));
+    QCOMPARE(record.cached(limiter).toHex(' '), expected.toHex(' '));
+
+    rig.traffic.clear();
+    limiter.writeCommonSettings(limiter.commonSettings());
+    limiter.writeMotorDriveSettings(limiter.motorDriveSettings());
+    limiter.writeLimitSettings(3, limiter.defaultLimitSettings(3));
+    limiter.writeLimitSettings(13, limiter.userLimitSettings(7));
+    QTRY_COMPARE(rig.characteristics(SimAttEvent::Write).size(), 4);
+    QCOMPARE(record.held(*rig.device).toHex(' '), expected.toHex(' '));
 }
 
 void tst_LimiterDevice::logRequestsNeedTheLogService()
@@ -588,7 +841,7 @@ void tst_LimiterDevice::shortValuesAreIgnored()
     limiter.readLog(1);
     limiter.enterDFUMode();
     QTRY_VERIFY(rig.device->isInBootloader());
-    QTest::qWait(20);
+    rig.settle();
     const QString row = QString::fromLatin1(QTest::currentDataTag());
     QCOMPARE(telemetry.isEmpty(), row.startsWith("telemetry"));
     QCOMPARE(readStatus.isEmpty(), row.startsWith("read status"));
@@ -602,8 +855,7 @@ void tst_LimiterDevice::missingPartsAreLoggedAndTheRestIsSetUp()
 {
     // A device with an unlocked settings service and little else: common
     // settings without a notify descriptor, one user limit set, nothing more.
-    SimRadio radio;
-    SimBackend backend{&radio};
+    SimRig rig;
     auto device = std::make_shared<SimPeripheral>(kAddress, QStringLiteral("QVR Sparse"));
     const QBluetoothUuid settings = settingsServiceUuid();
     device->gatt().addService(settings);
@@ -617,15 +869,9 @@ void tst_LimiterDevice::missingPartsAreLoggedAndTheRestIsSetUp()
                                      QLowEnergyCharacteristic::PropertyTypes(QLowEnergyCharacteristic::Read)
                                          | QLowEnergyCharacteristic::Write | QLowEnergyCharacteristic::Notify,
                                      recordBytes(only));
-    radio.addPeripheral(device);
-    BleBackend::setInstance(&backend);
-    QList<SimAttEvent> writes;
-    QObject::connect(&radio, &SimRadio::traffic, &radio, [&](const SimAttEvent &e) {
-        if (e.kind == SimAttEvent::Write)
-            writes.append(e);
-    });
+    rig.radio.addPeripheral(device);
     {
-        LimiterDevice limiter(QBluetoothDeviceInfo(kAddress, QStringLiteral("QVR Sparse"), 0));
+        LimiterDevice limiter(QBluetoothDeviceInfo(kAddress, QStringLiteral("QVR Sparse"), 0), &rig.backend);
         QSignalSpy common(&limiter, &LimiterDevice::commonSettingsUpdated);
         QSignalSpy users(&limiter, &LimiterDevice::userLimitSettingsUpdated);
         deviceLog().clear();
@@ -649,14 +895,172 @@ void tst_LimiterDevice::missingPartsAreLoggedAndTheRestIsSetUp()
             "Settings failed to get characteristic BLE_UUID_MOTOR_TIMING_TABLE2_UUID",
         };
         for (const QString &line : expected)
-            QVERIFY2(deviceLog().contains(line), qPrintable(line));
+            QVERIFY2(logged(line), qPrintable(line));
 
         // The lists keep their places: set 6 (user set 0) is written, set 7
         // (user set 1, absent) is not.
         limiter.writeLimitSettings(7, only);
         limiter.writeLimitSettings(6, only);
-        QTRY_COMPARE(writes.size(), 1);
-        QCOMPARE(writes.at(0).characteristic, settingsUuid(kUserLimitSet0Id));
+        QTRY_COMPARE(rig.characteristics(SimAttEvent::Write).size(), 1);
+        QCOMPARE(rig.characteristics(SimAttEvent::Write).at(0), settingsUuid(kUserLimitSet0Id));
+    }
+}
+
+void tst_LimiterDevice::connectsThroughTheBackendItWasGiven()
+{
+    // No rig: the process' backend stays Qt Bluetooth, and the device
+    // reaches the simulated radio only through the backend it was made with.
+    SimRadio radio;
+    SimBackend backend(&radio);
+    auto device = std::make_shared<SimLimiter>(SimLimiter::Kind::Limiter, kAddress, QStringLiteral("QVR Test"));
+    radio.addPeripheral(device);
+    QVERIFY(BleBackend::instance() != &backend);
+    LimiterDevice limiter(QBluetoothDeviceInfo(kAddress, QStringLiteral("QVR Test"), 0), &backend);
+    QVERIFY(SimRig::connectAndSetUp(limiter));
+    QCOMPARE(device->connections().size(), 1);
+}
+
+void tst_LimiterDevice::failedSetUpIsReportedForTheUser()
+{
+    SimRadio radio;
+    FailingServicesBackend backend(&radio);
+    radio.addPeripheral(std::make_shared<SimLimiter>(SimLimiter::Kind::Limiter, kAddress, QStringLiteral("QVR Test")));
+    LimiterDevice limiter(QBluetoothDeviceInfo(kAddress, QStringLiteral("QVR Test"), 0), &backend);
+    QSignalSpy failures(&limiter, &LimiterDevice::connectionErrorOccurred);
+    deviceLog().clear();
+    limiter.connectToDevice();
+    QTRY_COMPARE(failures.count(), 1);
+    QCOMPARE(failures.at(0).at(0).toString(), QStringLiteral("Connection Error"));
+    QCOMPARE(failures.at(0).at(1).toString(), QStringLiteral("Failed to connect to the device. Please try again."));
+    QVERIFY(logged(QStringLiteral("Connection Error: out of memory")));
+}
+
+// How far each notifying service of a device goes: the number of its
+// set-up steps present, in the order the set-up takes them.
+struct ServiceDepths {
+    int rtm;      // 0 no characteristic, 1 no descriptor, 2 complete
+    int terminal; // 0 nothing, 1 RX only, 2 TX without descriptor, 3 complete
+    int dfu;      // 0 nothing, 1 no descriptor, 2 complete
+    int log;      // 0 nothing, 1 data without descriptor, 2 data, 3 + request, 4 + session numbers without
+                  // descriptor, 5 + session numbers, 6 + read status without descriptor, 7 complete
+};
+Q_DECLARE_METATYPE(ServiceDepths)
+
+void tst_LimiterDevice::incompleteServicesStopWhereTheyBreak_data()
+{
+    QTest::addColumn<ServiceDepths>("depths");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("descriptorWrites");
+    QTest::addColumn<bool>("loggerReady");
+    QTest::newRow("empty services") << ServiceDepths{0, 0, 0, 0}
+                                    << QStringList{"RTM failed to get characteristic  \"{04920000-645d-51bc-4c47-68ef788d23fb}\"",
+                                                   "Terminal TX failed to get characteristic BLE_UUID_NUS_TX_CHARACTERISTIC",
+                                                   "DFU failed to get Buttonless characteristic",
+                                                   "LOG DATA failed to get characteristic  \"{04920000-645d-51bc-4c47-68ef788d22fb}\""}
+                                    << 0 << false;
+    QTest::newRow("no descriptors") << ServiceDepths{1, 1, 1, 1}
+                                    << QStringList{"RTM failed to get notify descriptor  \"{04920000-645d-51bc-4c47-68ef788d23fb}\"",
+                                                   "Terminal RX failed to get characteristic BLE_UUID_NUS_TX_CHARACTERISTIC",
+                                                   "Buttonless DFU failed to get notify descriptor for DFU_BUTTONLESS_WO_BONDS_UUID",
+                                                   "LOG DATA failed to get notify descriptor  \"{04920000-645d-51bc-4c47-68ef788d22fb}\""}
+                                    << 0 << false;
+    QTest::newRow("terminal TX without descriptor, log without request")
+        << ServiceDepths{2, 2, 2, 2}
+        << QStringList{"Terminal RX failed to get notify descriptor for BLE_UUID_NUS_TX_CHARACTERISTIC",
+                       "LOG READ REQ failed to get characteristic"}
+        << 3 << false;
+    QTest::newRow("log without session numbers") << ServiceDepths{2, 3, 2, 3}
+                                                 << QStringList{"LOG SESSION NUMBER failed to get characteristic"} << 4 << false;
+    QTest::newRow("log session numbers without descriptor")
+        << ServiceDepths{2, 3, 2, 4}
+        << QStringList{"LOG SESSION NUMBER failed to get notify descriptor for BLE_UUID_LOGDATA_SESSIONNUM_CHARACTERISTIC"} << 4
+        << false;
+    QTest::newRow("log without read status") << ServiceDepths{2, 3, 2, 5}
+                                             << QStringList{"LOG READ STATUS failed to get characteristic"} << 5 << false;
+    QTest::newRow("log read status without descriptor")
+        << ServiceDepths{2, 3, 2, 6}
+        << QStringList{"LOG READ STATUS failed to get notify descriptor for BLE_UUID_LOGDATA_READ_STATUS_UUID"} << 5 << false;
+    QTest::newRow("complete") << ServiceDepths{2, 3, 2, 7} << QStringList{} << 6 << true;
+}
+
+// Each notifying service stops its set-up at the first missing piece, with
+// that piece's diagnostics line, and writes no descriptor after it.
+void tst_LimiterDevice::incompleteServicesStopWhereTheyBreak()
+{
+    QFETCH(ServiceDepths, depths);
+    QFETCH(QStringList, lines);
+    QFETCH(int, descriptorWrites);
+    QFETCH(bool, loggerReady);
+    using Props = QLowEnergyCharacteristic::PropertyTypes;
+    const Props read(QLowEnergyCharacteristic::Read);
+    const Props notify(QLowEnergyCharacteristic::Notify);
+    const Props write(QLowEnergyCharacteristic::Write);
+    SimRadio radio;
+    SimBackend backend{&radio};
+    auto device = std::make_shared<SimPeripheral>(kAddress, QStringLiteral("QVR Parts"));
+    SimGattDatabase &db = device->gatt();
+    db.addService(settingsServiceUuid());
+    // A complete settings service: only the notifying services are cut.
+    const struct {
+        quint16 first, count;
+        Props properties;
+        int size;
+    } settings[] = {
+        {kDeviceInfoId, 1, read, int(sizeof(s_DeviceInfoBle))},
+        {kAuthorisationId, 1, write, 0},
+        {kDefaultLimitSet0Id, quint16(kLimitSetCount), read | notify, int(sizeof(s_LimitSettBle))},
+        {kCommonSettingsId, 1, read | notify, int(sizeof(s_CommonSettBle))},
+        {kPasswordSetId, 1, write, 0},
+        {kMotorDriveSettingsId, 1, read, int(sizeof(s_MotorDriveSettBle))},
+        {kMotorSettingsId, 1, read, int(sizeof(s_MotorSettBle))},
+        {kTimingTable1Id, 2, read, s_TimingTableBle::kHalfSize},
+        {kFlagsId, 1, write, 0},
+    };
+    for (const auto &entry : settings) {
+        for (quint16 id = entry.first; id < entry.first + entry.count; ++id)
+            db.addCharacteristic(settingsServiceUuid(), settingsUuid(id), entry.properties, QByteArray(entry.size, '\0'));
+    }
+    db.addService(telemetryServiceUuid());
+    if (depths.rtm >= 1)
+        db.addCharacteristic(telemetryServiceUuid(), telemetryUuid(kTelemetryId), depths.rtm >= 2 ? notify : read);
+    db.addService(terminalServiceUuid());
+    if (depths.terminal >= 1)
+        db.addCharacteristic(terminalServiceUuid(), terminalUuid(kNusRxId), write);
+    if (depths.terminal >= 2)
+        db.addCharacteristic(terminalServiceUuid(), terminalUuid(kNusTxId), depths.terminal >= 3 ? notify : read);
+    db.addService(dfuServiceUuid());
+    if (depths.dfu >= 1)
+        db.addCharacteristic(dfuServiceUuid(), dfuUuid(kDfuButtonlessId),
+                             depths.dfu >= 2 ? Props(write) | QLowEnergyCharacteristic::Indicate : write);
+    db.addService(logServiceUuid());
+    if (depths.log >= 1)
+        db.addCharacteristic(logServiceUuid(), logUuid(kLogDataId), depths.log >= 2 ? notify : read);
+    if (depths.log >= 3)
+        db.addCharacteristic(logServiceUuid(), logUuid(kLogReadRequestId), write);
+    if (depths.log >= 4)
+        db.addCharacteristic(logServiceUuid(), logUuid(kLogSessionNumberId), depths.log >= 5 ? notify : read);
+    if (depths.log >= 6)
+        db.addCharacteristic(logServiceUuid(), logUuid(kLogReadStatusId), depths.log >= 7 ? notify : read);
+    radio.addPeripheral(device);
+    BleBackend::setInstance(&backend);
+    int written = 0;
+    QObject::connect(&radio, &SimRadio::traffic, &radio, [&](const SimAttEvent &e) {
+        written += e.kind == SimAttEvent::DescriptorWrite ? 1 : 0;
+    });
+    {
+        LimiterDevice limiter(QBluetoothDeviceInfo(kAddress, QStringLiteral("QVR Parts"), 0));
+        QSignalSpy logger(&limiter, &LimiterDevice::loggerServiceDiscovered);
+        deviceLog().clear();
+        limiter.connectToDevice();
+        QTRY_VERIFY(deviceLog().messages().contains(QStringLiteral("Log service discovered")));
+        radio.clock().advanceMs(2000);
+        QCoreApplication::processEvents();
+        const QStringList failures = deviceLog().messages().filter(QStringLiteral("failed to get"));
+        for (const QString &line : lines)
+            QVERIFY2(deviceLog().messages().contains(line), qPrintable(line + QLatin1String("\n--- log:\n") + deviceLog().messages().join('\n')));
+        QCOMPARE(failures.size(), lines.size());
+        QCOMPARE(written, descriptorWrites);
+        QCOMPARE(logger.count(), loggerReady ? 1 : 0);
     }
     BleBackend::setInstance(nullptr);
 }

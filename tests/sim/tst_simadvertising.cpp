@@ -1,15 +1,17 @@
 // Advertising of the simulated devices, heard through the real scanner
 // (agent, discovery) and listed by the device models.
 #include "AdvertisedStatus.h"
+#include "BleBackend.h"
 #include "BluetoothDeviceDiscoveryAgent_UWP.h"
 #include "BluetoothDeviceModel.h"
 #include "BluetoothDiscovery.h"
 #include "BluetoothDovLoggerModel.h"
 #include "SimAdvertisementSource.h"
 #include "LimiterDevice.h"
-#include "SimBackend.h"
 #include "SimLimiter.h"
 #include "SimRadio.h"
+#include "SimBackend.h"
+#include "SimRig.h"
 #include "SimStatusAdvertiser.h"
 
 #include <QSignalSpy>
@@ -81,8 +83,6 @@ class TestSimAdvertising : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { registerSimAdvertisementSource(); }
-
     void rotationDecodes_data()
     {
         QTest::addColumn<int>("family");
@@ -145,9 +145,8 @@ private slots:
 
     void devicesAppearAndAgeOut()
     {
-        SimRadio radio(SimClock::Mode::Fast);
-        SimBackend backend(&radio);
-        BleBackend::setInstance(&backend);
+        SimRig rig;
+        SimRadio &radio = rig.radio;
 
         auto limiter = std::make_shared<SimPeripheral>(kLimiterAddress, QStringLiteral("QVR-Sim 1"));
         limiter->setAdvertiser(std::make_shared<SimStatusAdvertiser>(SimStatusAdvertiser::Family::Limiter, limiterStatus));
@@ -159,7 +158,7 @@ private slots:
         radio.addPeripheral(stranger); // name and RSSI only: never listed
 
         {
-            BluetoothDiscovery discovery;
+            BluetoothDiscovery discovery(&rig.backend);
             BluetoothDeviceModel limiters(&discovery);
             BluetoothDovLoggerModel loggers(&discovery);
             discovery.onDiscoveryFinished();
@@ -207,7 +206,6 @@ private slots:
             limiter->setAdvertising(true);
             QTRY_COMPARE(limiters.rowCount(), 1);
         }
-        BleBackend::setInstance(nullptr);
     }
 
     // A simulated limiter is listed; a tab connects to it; closing the
@@ -215,16 +213,15 @@ private slots:
     // still holds the device.
     void modelsDisconnectTheirDevices()
     {
-        SimRadio radio(SimClock::Mode::Fast);
-        SimBackend backend(&radio);
-        BleBackend::setInstance(&backend);
+        SimRig rig;
+        SimRadio &radio = rig.radio;
         radio.addPeripheral(std::make_shared<SimLimiter>(SimLimiter::Kind::Limiter, kLimiterAddress,
                                                          QStringLiteral("QVR-Sim 1")));
         radio.addPeripheral(std::make_shared<SimLimiter>(SimLimiter::Kind::DovLogger, kLoggerAddress,
                                                          QStringLiteral("ZIV-Sim 2")));
         std::shared_ptr<LimiterDevice> tab;
         {
-            BluetoothDiscovery discovery;
+            BluetoothDiscovery discovery(&rig.backend);
             auto limiters = std::make_unique<BluetoothDeviceModel>(&discovery);
             BluetoothDovLoggerModel loggers(&discovery);
             discovery.onDiscoveryFinished();
@@ -244,19 +241,39 @@ private slots:
             QCOMPARE(status.last().at(0).value<LimiterConnectionStatus>(), LimiterDisconnected);
         }
         QCOMPARE(tab.use_count(), 1);
-        BleBackend::setInstance(nullptr);
+    }
+
+    // Without a process-wide simulator: the scan and the listed devices use
+    // the backend the discovery was made with.
+    void listedDevicesConnectThroughTheScansBackend()
+    {
+        SimRadio radio(SimClock::Mode::Fast);
+        SimBackend backend(&radio);
+        auto device = std::make_shared<SimLimiter>(SimLimiter::Kind::Limiter, kLimiterAddress,
+                                                   QStringLiteral("QVR-Sim 1"));
+        radio.addPeripheral(device);
+        QVERIFY(BleBackend::instance() != &backend);
+        BluetoothDiscovery discovery(&backend);
+        QCOMPARE(discovery.backend(), &backend);
+        BluetoothDeviceModel limiters(&discovery);
+        discovery.onDiscoveryFinished();
+        QTRY_COMPARE(limiters.rowCount(), 1);
+        const std::shared_ptr<LimiterDevice> listed = limiters.findDevice(kLimiterAddress.toString());
+        QVERIFY(listed);
+        listed->connectToDevice();
+        QTRY_COMPARE(listed->status(), LimiterServicesDiscovered);
+        QCOMPARE(device->connections().size(), 1);
     }
 
     void firstManufacturerEntryOnly()
     {
-        SimRadio radio(SimClock::Mode::Fast);
-        SimBackend backend(&radio);
-        BleBackend::setInstance(&backend);
+        SimRig rig;
+        SimRadio &radio = rig.radio;
         auto device = std::make_shared<SimPeripheral>(kLimiterAddress, QStringLiteral("QVR-Sim 1"));
         device->setAdvertiser(std::make_shared<TwoEntryAdvertiser>());
         radio.addPeripheral(device);
         {
-            BluetoothDiscovery discovery;
+            BluetoothDiscovery discovery(&rig.backend);
             BluetoothDeviceModel limiters(&discovery);
             QSignalSpy discovered(&discovery, &BluetoothDiscovery::deviceDiscovered);
             QSignalSpy updated(&discovery, &BluetoothDiscovery::deviceUpdated);
@@ -269,7 +286,6 @@ private slots:
             // Without company 0x0059 first, the limiter is never listed.
             QCOMPARE(limiters.rowCount(), 0);
         }
-        BleBackend::setInstance(nullptr);
     }
 };
 

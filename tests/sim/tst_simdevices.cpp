@@ -1,14 +1,12 @@
 // The simulated limiter and DOV logger: description files, generated log
 // sessions, and the device behaviour the programs rely on (with
 // LimiterDevice as the client).
-#include "BleBackend.h"
 #include "DeviceProtocol.h"
 #include "LimiterDevice.h"
-#include "SimBackend.h"
 #include "SimDescription.h"
 #include "SimLimiter.h"
 #include "SimLogSession.h"
-#include "SimRadio.h"
+#include "SimRig.h"
 
 #include <QSignalSpy>
 #include <QtEndian>
@@ -17,31 +15,15 @@
 namespace {
 
 // One simulated device on its own radio, with a LimiterDevice as its client.
-struct Session {
+struct Session : SimRig {
     explicit Session(SimLimiter::Kind kind = SimLimiter::Kind::Limiter)
-        : device(std::make_shared<SimLimiter>(kind, kAddress, QStringLiteral("QVR"))), backend(&radio)
+        : device(addLimiter(kind, QString(), kAddress, QStringLiteral("QVR"))), client(SimRig::client(*device))
     {
-        radio.addPeripheral(device);
-        BleBackend::setInstance(&backend);
-        client = std::make_unique<LimiterDevice>(QBluetoothDeviceInfo(kAddress, QStringLiteral("QVR"), 0));
     }
-    ~Session()
-    {
-        client.reset();
-        BleBackend::setInstance(nullptr);
-    }
-    bool setUp()
-    {
-        QSignalSpy logger(client.get(), &LimiterDevice::loggerServiceDiscovered);
-        QSignalSpy table(client.get(), &LimiterDevice::timingTableUpdated);
-        client->connectToDevice();
-        return QTest::qWaitFor([&] { return logger.count() && table.count(); });
-    }
+    bool setUp() { return connectAndSetUp(*client); }
     static inline const QBluetoothAddress kAddress{QStringLiteral("C0:DE:00:00:00:21")};
-    SimRadio radio;
     std::shared_ptr<SimLimiter> device;
-    SimBackend backend;
-    std::unique_ptr<LimiterDevice> client;
+    std::shared_ptr<LimiterDevice> client;
 };
 
 } // namespace

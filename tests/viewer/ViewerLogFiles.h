@@ -3,9 +3,10 @@
 // Log files for the viewer's tests, written the way the device program
 // writes them: a session fed packet by packet, saved by saveLogFile.
 
+#include "LogArchives.h"
 #include "LogFile.h"
+#include "LogFixtures.h"
 #include "LogSession.h"
-#include "ZipArchive.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -36,40 +37,32 @@ struct TestLog
     QList<TestDot> dots = {{0, {12.5f, 1.0f}}, {100, {12.25f, 2.0f}}};
 };
 
-template <std::size_t N>
-void setLogText(char (&field)[N], const QByteArray &text)
-{
-    std::memset(field, 0, N);
-    std::memcpy(field, text.constData(), std::min<std::size_t>(N, text.size()));
-}
-
 inline LogSession makeSession(const TestLog &log)
 {
-    LogHeader h{};
+    std::vector<ParameterSpec> parameters;
+    for (const QByteArray &name : log.parameters)
+        parameters.push_back({name.toStdString(), 0x51}); // 32-bit float, scale 1
+    LogHeader h = makeHeader(parameters);
+    h.head.header = 0;
     h.head.sessionNumber = log.session;
     h.head.dotsCount = log.complete ? quint32(log.dots.size()) : kIncompleteDotsCount;
-    h.parametersDesc.parametersCount = quint8(log.parameters.size());
+    h.head.previousSessionAddress = 0;
     h.parametersDesc.version = 1;
-    h.parametersDesc.logDotSize = quint8(kLogDotPrefixSize + 4 * log.parameters.size());
-    for (int i = 0; i < log.parameters.size(); ++i) {
-        h.parametersDesc.parameters[i] = 0x51; // 32-bit float, scale 1
-        setLogText(h.parametersDesc.parameterNames[i], log.parameters.at(i));
-    }
     h.time = log.time;
     h.date = log.date;
-    h.latitude = 55.75f;
-    h.longitude = 37.625f;
     h.hwVersion = 0x0123;
-    h.fwVersion = 0x020A;
     h.blVersion = 0x0105;
-    setLogText(h.userName, log.user);
-    setLogText(h.userRegNum.country, log.country);
+    h.escVersion = 0;
+    setText(h.userName, log.user.toStdString());
+    setText(h.userRegNum.country, log.country.toStdString());
     h.userRegNum.num = log.num;
-    h.energyRefJ = 75600;
-    setLogText(h.settSetName, log.settings);
+    setText(h.settSetName, log.settings.toStdString());
     h.settingsSet = 3;
     h.motorPoles = 14;
     h.loggerFreqHz = 10;
+    setText(h.modelName, std::string());
+    setText(h.motorName, std::string());
+    setText(h.escName, std::string());
 
     QByteArray bytes(reinterpret_cast<const char *>(&h), sizeof h);
     for (const TestDot &dot : log.dots) {
@@ -93,14 +86,4 @@ inline QString writeLog(const QString &folder, const TestLog &log = TestLog())
 {
     const LogWriteResult result = saveLogFile(folder, makeSession(log));
     return result.ok ? QDir::fromNativeSeparators(result.filePath) : QString();
-}
-
-// An archive with the given entries, for files no device writes.
-inline void writeArchive(const QString &path, const QList<std::pair<std::string, std::string>> &entries)
-{
-    Zippy::ZipArchive archive;
-    archive.Create(path.toLocal8Bit().toStdString());
-    for (const auto &[name, text] : entries)
-        archive.AddEntry(name, text);
-    archive.Save();
 }

@@ -30,6 +30,14 @@ QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The metadata a row of the log list is made of: session 5 of "Dev" (RUS-7).
+nlohmann::json rowMetadata(qint64 dotsCount)
+{
+    return {{"deviceName", "Dev"}, {"userRegNum", {{"country", "RUS"}, {"num", 7}}},
+            {"head", {{"sessionNumber", 5}, {"dotsCount", dotsCount}}}, {"userName", "U"}, {"settSetName", "S"},
+            {"date", 0x09122600}, {"time", 0x14305900}};
+}
+
 void writeBytes(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -162,12 +170,13 @@ private slots:
         nlohmann::json metadata = nlohmann::json::parse(logMetadataJson(makeSession(TestLog())));
         metadata.erase("deviceName");
         metadata["head"]["sessionNumber"] = 3;
-        writeArchive(folder() + "/nameless.verira", {{"metadata.json", metadata.dump(4)}, {"data.json", "[]"}});
+        QVERIFY(fixture::writeArchive(folder() + "/nameless.verira",
+                                      {{"metadata.json", fixture::text(metadata)}, {"data.json", "[]"}}));
         // Files that are no readable logs.
         writeBytes(folder() + "/2025/broken.verira", "not a zip archive");
-        writeArchive(folder() + "/nodata.verira", {{"metadata.json", metadata.dump(4)}});
+        QVERIFY(fixture::writeArchive(folder() + "/nodata.verira", {{"metadata.json", fixture::text(metadata)}}));
         // The zip layer refuses to hand out an empty entry.
-        writeArchive(folder() + "/empty.verira", {{"metadata.json", ""}, {"data.json", "[]"}});
+        QVERIFY(fixture::writeArchive(folder() + "/empty.verira", {{"metadata.json", ""}, {"data.json", "[]"}}));
         writeBytes(folder() + "/notes.txt", "not a log");
 
         openWindow();
@@ -203,11 +212,7 @@ private slots:
         QFETCH(QString, base);
         QFETCH(QString, path);
         QFETCH(qint64, dotsCount);
-        const nlohmann::json metadata = {
-            {"deviceName", "Dev"}, {"userRegNum", {{"country", "RUS"}, {"num", 7}}},
-            {"head", {{"sessionNumber", 5}, {"dotsCount", dotsCount}}}, {"userName", "U"}, {"settSetName", "S"},
-            {"date", 0x09122600}, {"time", 0x14305900}};
-        QTEST(logListRow(base, path, metadata, QDateTime()).session, "session");
+        QTEST(logListRow(base, path, rowMetadata(dotsCount), QDateTime()).session, "session");
     }
 
     void logListRowFailures_data()
@@ -225,10 +230,7 @@ private slots:
     {
         QFETCH(QString, key);
         QFETCH(QString, value);
-        nlohmann::json metadata = {
-            {"deviceName", "Dev"}, {"userRegNum", {{"country", "RUS"}, {"num", 7}}},
-            {"head", {{"sessionNumber", 5}, {"dotsCount", 1}}}, {"userName", "U"}, {"settSetName", "S"},
-            {"date", 0x09122600}, {"time", 0x14305900}};
+        nlohmann::json metadata = rowMetadata(1);
         if (value.isEmpty())
             metadata.erase(key.toStdString());
         else
@@ -363,7 +365,8 @@ private slots:
         TestLog renamed;
         renamed.user = "Petr";
         const LogSession session = makeSession(renamed);
-        writeArchive(path, {{"metadata.json", logMetadataJson(session)}, {"data.json", "[]"}});
+        QVERIFY(fixture::writeArchive(
+            path, {{"metadata.json", QByteArray::fromStdString(logMetadataJson(session))}, {"data.json", "[]"}}));
         m_window->logDirectoryChanged(path);
         QCOMPARE(table()->rowCount(), 1);
         QCOMPARE(table()->item(0, 1)->text(), QStringLiteral("Petr"));
@@ -382,7 +385,8 @@ private slots:
 
         // Repaired: the log's own row replaces it.
         const LogSession session = makeSession(TestLog());
-        writeArchive(path, {{"metadata.json", logMetadataJson(session)}, {"data.json", "[]"}});
+        QVERIFY(fixture::writeArchive(
+            path, {{"metadata.json", QByteArray::fromStdString(logMetadataJson(session))}, {"data.json", "[]"}}));
         m_window->rescanDirectory(folder());
         QCOMPARE(rows(), QList<QStringList>({{"Limiter1 (RUS-27): 7", "Ivan", "RAR-I mini", "2026/12/09 14:30:59"}}));
 

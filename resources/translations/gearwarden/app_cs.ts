@@ -371,6 +371,74 @@ Přijato: %2</translation>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Nesprávný výsledek odpovědi Execute: %1 místo 1</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>neplatný operační kód</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>úspěch</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>nepodporovaný operační kód</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>neplatný parametr</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>nedostatek prostředků</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>neplatný objekt</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>nepodporovaný typ</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>operace není povolena</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>operace selhala</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>rozšířená chyba</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>neznámý výsledek</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>Spojení se zavaděčem selhalo během „%1“: %2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>Spojení se zavaděčem bylo ztraceno během „%1“</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>Zavaděč neodpověděl do %1 s během „%2“</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>Odpověď Select hlásí maximální velikost objektu 0</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>Zavaděč odmítl Set PRN: %1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>Zavaděč odmítl paket: %1</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -755,6 +823,97 @@ Očekáváno pole.</translation>
     <message>
         <source>Cannot write the log file %1: the header gives %2 parameters, a log holds at most %3.</source>
         <translation>Soubor záznamu %1 nelze zapsat: hlavička uvádí %2 parametrů, záznam pojme nejvýše %3.</translation>
+    </message>
+</context>
+<context>
+    <name>LoggerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Read what's on the device</source>
+        <translation>Načíst, co je v zařízení</translation>
+    </message>
+    <message>
+        <source>Read All Logs</source>
+        <translation>Načíst všechny záznamy</translation>
+    </message>
+    <message>
+        <source>Read New Logs</source>
+        <translation>Načíst nové záznamy</translation>
+    </message>
+    <message>
+        <source>Read selected</source>
+        <translation>Načíst vybrané</translation>
+    </message>
+    <message>
+        <source>Clear logs</source>
+        <translation>Vymazat záznamy</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Složka</translation>
+    </message>
+    <message>
+        <source>Additionaly export as CSV</source>
+        <translation>Navíc exportovat jako CSV</translation>
+    </message>
+    <message>
+        <source>Logs on device</source>
+        <translation>Záznamy v zařízení</translation>
+    </message>
+    <message>
+        <source>Logs already read - what is in the directory</source>
+        <translation>Již načtené záznamy - obsah složky</translation>
+    </message>
+    <message>
+        <source>Log read speed: 0 kbit/s</source>
+        <translation>Rychlost čtení: 0 kbit/s</translation>
+    </message>
+    <message>
+        <source>%1 (not complete race)</source>
+        <translation>%1 (nedokončený závod)</translation>
+    </message>
+    <message>
+        <source>Log read speed: %1 kbit/s</source>
+        <translation>Rychlost čtení: %1 kbit/s</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>Zařízení přestalo odpovídat během čtení relace %1.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>Zařízení neodpovědělo na požadavek na relaci %1.</translation>
+    </message>
+    <message>
+        <source>Click "Read what's on the device"</source>
+        <translation>Klikněte na „Načíst, co je v zařízení“</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>neznámá chyba</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2</source>
+        <translation>Relaci %1 nelze uložit: %2</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>Relace %1 neprošla kontrolním součtem: byla uložena, ale její data mohou být poškozená.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
+        <translation>Spojení se zařízením se přerušilo během čtení relace %1. Načtěte ji znovu, až bude zařízení připojeno.</translation>
+    </message>
+    <message>
+        <source>Finish reading logs</source>
+        <translation>Načítání záznamů dokončeno</translation>
+    </message>
+    <message>
+        <source>Select logs directory</source>
+        <translation>Vyberte složku záznamů</translation>
     </message>
 </context>
 <context>

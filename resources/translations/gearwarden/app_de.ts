@@ -371,6 +371,74 @@ Empfangen: %2</translation>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Falsches Ergebnis der Execute-Antwort: %1 statt 1</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>ungültiger Opcode</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>Erfolg</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>Opcode nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>ungültiger Parameter</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>unzureichende Ressourcen</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>ungültiges Objekt</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>nicht unterstützter Typ</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>Vorgang nicht zulässig</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>Vorgang fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>erweiterter Fehler</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>unbekanntes Ergebnis</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>Verbindung zum Bootloader bei „%1“ fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>Verbindung zum Bootloader bei „%1“ verloren</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>Keine Antwort des Bootloaders innerhalb von %1 s bei „%2“</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>Select-Antwort meldet eine maximale Objektgröße von 0</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>Set PRN vom Bootloader abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>Paket vom Bootloader abgelehnt: %1</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -755,6 +823,97 @@ Array erwartet.</translation>
     <message>
         <source>Cannot write the log file %1: the header gives %2 parameters, a log holds at most %3.</source>
         <translation>Die Logdatei %1 kann nicht geschrieben werden: Der Kopf nennt %2 Parameter, ein Log fasst höchstens %3.</translation>
+    </message>
+</context>
+<context>
+    <name>LoggerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Read what's on the device</source>
+        <translation>Lesen, was auf dem Gerät ist</translation>
+    </message>
+    <message>
+        <source>Read All Logs</source>
+        <translation>Alle Logs lesen</translation>
+    </message>
+    <message>
+        <source>Read New Logs</source>
+        <translation>Neue Logs lesen</translation>
+    </message>
+    <message>
+        <source>Read selected</source>
+        <translation>Auswahl lesen</translation>
+    </message>
+    <message>
+        <source>Clear logs</source>
+        <translation>Logs löschen</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Additionaly export as CSV</source>
+        <translation>Zusätzlich als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Logs on device</source>
+        <translation>Logs auf dem Gerät</translation>
+    </message>
+    <message>
+        <source>Logs already read - what is in the directory</source>
+        <translation>Bereits gelesene Logs – was im Ordner liegt</translation>
+    </message>
+    <message>
+        <source>Log read speed: 0 kbit/s</source>
+        <translation>Lesegeschwindigkeit: 0 kbit/s</translation>
+    </message>
+    <message>
+        <source>%1 (not complete race)</source>
+        <translation>%1 (Rennen nicht beendet)</translation>
+    </message>
+    <message>
+        <source>Log read speed: %1 kbit/s</source>
+        <translation>Lesegeschwindigkeit: %1 kbit/s</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>Das Gerät antwortete nicht mehr, während Sitzung %1 gelesen wurde.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>Das Gerät hat auf die Anfrage nach Sitzung %1 nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>Click "Read what's on the device"</source>
+        <translation>Klicken Sie auf „Lesen, was auf dem Gerät ist“</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2</source>
+        <translation>Sitzung %1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>Sitzung %1 hat die Prüfsumme nicht bestanden: Sie wurde gespeichert, aber ihre Daten können beschädigt sein.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
+        <translation>Die Verbindung zum Gerät ging verloren, während Sitzung %1 gelesen wurde. Lesen Sie sie erneut, sobald das Gerät verbunden ist.</translation>
+    </message>
+    <message>
+        <source>Finish reading logs</source>
+        <translation>Lesen der Logs beendet</translation>
+    </message>
+    <message>
+        <source>Select logs directory</source>
+        <translation>Log-Ordner wählen</translation>
     </message>
 </context>
 <context>

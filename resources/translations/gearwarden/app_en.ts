@@ -371,6 +371,74 @@ Received: %2</translation>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Execute response incorrect result: %1 instead of 1</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>invalid opcode</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>success</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>opcode not supported</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>invalid parameter</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>insufficient resources</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>invalid object</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>unsupported type</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>operation not permitted</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>operation failed</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>extended error</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>unknown result</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>Connection to the bootloader failed during "%1": %2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>Connection to the bootloader lost during "%1"</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>No answer from the bootloader within %1 s during "%2"</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>Select response reports a maximum object size of 0</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>Set PRN refused by the bootloader: %1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>Packet refused by the bootloader: %1</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -755,6 +823,97 @@ Expected array.</translation>
     <message>
         <source>Cannot write the log file %1: the header gives %2 parameters, a log holds at most %3.</source>
         <translation>Cannot write the log file %1: the header gives %2 parameters, a log holds at most %3.</translation>
+    </message>
+</context>
+<context>
+    <name>LoggerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Read what's on the device</source>
+        <translation>Read what's on the device</translation>
+    </message>
+    <message>
+        <source>Read All Logs</source>
+        <translation>Read All Logs</translation>
+    </message>
+    <message>
+        <source>Read New Logs</source>
+        <translation>Read New Logs</translation>
+    </message>
+    <message>
+        <source>Read selected</source>
+        <translation>Read selected</translation>
+    </message>
+    <message>
+        <source>Clear logs</source>
+        <translation>Clear logs</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Additionaly export as CSV</source>
+        <translation>Additionaly export as CSV</translation>
+    </message>
+    <message>
+        <source>Logs on device</source>
+        <translation>Logs on device</translation>
+    </message>
+    <message>
+        <source>Logs already read - what is in the directory</source>
+        <translation>Logs already read - what is in the directory</translation>
+    </message>
+    <message>
+        <source>Log read speed: 0 kbit/s</source>
+        <translation>Log read speed: 0 kbit/s</translation>
+    </message>
+    <message>
+        <source>%1 (not complete race)</source>
+        <translation>%1 (not complete race)</translation>
+    </message>
+    <message>
+        <source>Log read speed: %1 kbit/s</source>
+        <translation>Log read speed: %1 kbit/s</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>The device stopped answering while session %1 was being read.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>The device did not answer the request for session %1.</translation>
+    </message>
+    <message>
+        <source>Click "Read what's on the device"</source>
+        <translation>Click "Read what's on the device"</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unknown error</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2</source>
+        <translation>Session %1 could not be saved: %2</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>Session %1 failed its checksum: it was saved, but its data may be damaged.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
+        <translation>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</translation>
+    </message>
+    <message>
+        <source>Finish reading logs</source>
+        <translation>Finish reading logs</translation>
+    </message>
+    <message>
+        <source>Select logs directory</source>
+        <translation>Select logs directory</translation>
     </message>
 </context>
 <context>

@@ -371,6 +371,74 @@ Recibido: %2</translation>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Resultado de respuesta Execute incorrecto: %1 en lugar de 1</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>código de operación no válido</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>éxito</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>código de operación no admitido</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>parámetro no válido</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>recursos insuficientes</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>objeto no válido</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>tipo no admitido</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>operación no permitida</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>la operación falló</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>error extendido</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>resultado desconocido</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>Falló la conexión con el cargador de arranque durante «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>Se perdió la conexión con el cargador de arranque durante «%1»</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>Sin respuesta del cargador de arranque en %1 s durante «%2»</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>La respuesta Select indica un tamaño máximo de objeto de 0</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>El cargador de arranque rechazó Set PRN: %1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>El cargador de arranque rechazó el paquete: %1</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -755,6 +823,97 @@ Se esperaba una matriz.</translation>
     <message>
         <source>Cannot write the log file %1: the header gives %2 parameters, a log holds at most %3.</source>
         <translation>No se puede escribir el archivo de registro %1: la cabecera indica %2 parámetros y un registro admite como máximo %3.</translation>
+    </message>
+</context>
+<context>
+    <name>LoggerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Read what's on the device</source>
+        <translation>Leer lo que hay en el dispositivo</translation>
+    </message>
+    <message>
+        <source>Read All Logs</source>
+        <translation>Leer todos los registros</translation>
+    </message>
+    <message>
+        <source>Read New Logs</source>
+        <translation>Leer registros nuevos</translation>
+    </message>
+    <message>
+        <source>Read selected</source>
+        <translation>Leer seleccionados</translation>
+    </message>
+    <message>
+        <source>Clear logs</source>
+        <translation>Borrar registros</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>Additionaly export as CSV</source>
+        <translation>Exportar también como CSV</translation>
+    </message>
+    <message>
+        <source>Logs on device</source>
+        <translation>Registros en el dispositivo</translation>
+    </message>
+    <message>
+        <source>Logs already read - what is in the directory</source>
+        <translation>Registros ya leídos - lo que hay en la carpeta</translation>
+    </message>
+    <message>
+        <source>Log read speed: 0 kbit/s</source>
+        <translation>Velocidad de lectura: 0 kbit/s</translation>
+    </message>
+    <message>
+        <source>%1 (not complete race)</source>
+        <translation>%1 (carrera incompleta)</translation>
+    </message>
+    <message>
+        <source>Log read speed: %1 kbit/s</source>
+        <translation>Velocidad de lectura: %1 kbit/s</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>El dispositivo dejó de responder mientras se leía la sesión %1.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>El dispositivo no respondió a la solicitud de la sesión %1.</translation>
+    </message>
+    <message>
+        <source>Click "Read what's on the device"</source>
+        <translation>Pulse «Leer lo que hay en el dispositivo»</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>error desconocido</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2</source>
+        <translation>No se pudo guardar la sesión %1: %2</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>La sesión %1 no superó la suma de comprobación: se guardó, pero sus datos pueden estar dañados.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
+        <translation>Se perdió la conexión con el dispositivo mientras se leía la sesión %1. Vuelva a leerla cuando el dispositivo esté conectado.</translation>
+    </message>
+    <message>
+        <source>Finish reading logs</source>
+        <translation>Lectura de registros terminada</translation>
+    </message>
+    <message>
+        <source>Select logs directory</source>
+        <translation>Seleccionar carpeta de registros</translation>
     </message>
 </context>
 <context>

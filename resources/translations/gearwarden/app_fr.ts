@@ -371,6 +371,74 @@ Reçu : %2</translation>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Résultat de la réponse Execute incorrect : %1 au lieu de 1</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>code d'opération non valide</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>succès</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>code d'opération non pris en charge</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>paramètre non valide</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>ressources insuffisantes</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>objet non valide</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>type non pris en charge</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>opération non autorisée</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>échec de l'opération</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>erreur étendue</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>résultat inconnu</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>Échec de la connexion au chargeur d'amorçage pendant « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>Connexion au chargeur d'amorçage perdue pendant « %1 »</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>Aucune réponse du chargeur d'amorçage en %1 s pendant « %2 »</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>La réponse Select indique une taille d'objet maximale de 0</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>Set PRN refusé par le chargeur d'amorçage : %1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>Paquet refusé par le chargeur d'amorçage : %1</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -755,6 +823,97 @@ Tableau attendu.</translation>
     <message>
         <source>Cannot write the log file %1: the header gives %2 parameters, a log holds at most %3.</source>
         <translation>Impossible d&apos;écrire le fichier journal %1 : l&apos;en-tête indique %2 paramètres, un journal en contient au plus %3.</translation>
+    </message>
+</context>
+<context>
+    <name>LoggerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Read what's on the device</source>
+        <translation>Lire ce qui est sur l'appareil</translation>
+    </message>
+    <message>
+        <source>Read All Logs</source>
+        <translation>Lire tous les journaux</translation>
+    </message>
+    <message>
+        <source>Read New Logs</source>
+        <translation>Lire les nouveaux journaux</translation>
+    </message>
+    <message>
+        <source>Read selected</source>
+        <translation>Lire la sélection</translation>
+    </message>
+    <message>
+        <source>Clear logs</source>
+        <translation>Effacer les journaux</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Additionaly export as CSV</source>
+        <translation>Exporter aussi en CSV</translation>
+    </message>
+    <message>
+        <source>Logs on device</source>
+        <translation>Journaux sur l'appareil</translation>
+    </message>
+    <message>
+        <source>Logs already read - what is in the directory</source>
+        <translation>Journaux déjà lus - ce qui est dans le dossier</translation>
+    </message>
+    <message>
+        <source>Log read speed: 0 kbit/s</source>
+        <translation>Vitesse de lecture : 0 kbit/s</translation>
+    </message>
+    <message>
+        <source>%1 (not complete race)</source>
+        <translation>%1 (course incomplète)</translation>
+    </message>
+    <message>
+        <source>Log read speed: %1 kbit/s</source>
+        <translation>Vitesse de lecture : %1 kbit/s</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>L'appareil a cessé de répondre pendant la lecture de la session %1.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>L'appareil n'a pas répondu à la demande de la session %1.</translation>
+    </message>
+    <message>
+        <source>Click "Read what's on the device"</source>
+        <translation>Cliquez sur « Lire ce qui est sur l'appareil »</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>erreur inconnue</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2</source>
+        <translation>Impossible d'enregistrer la session %1 : %2</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>La session %1 a échoué au contrôle de somme : elle a été enregistrée, mais ses données peuvent être endommagées.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
+        <translation>La connexion à l'appareil a été perdue pendant la lecture de la session %1. Relisez-la une fois l'appareil connecté.</translation>
+    </message>
+    <message>
+        <source>Finish reading logs</source>
+        <translation>Lecture des journaux terminée</translation>
+    </message>
+    <message>
+        <source>Select logs directory</source>
+        <translation>Choisir le dossier des journaux</translation>
     </message>
 </context>
 <context>

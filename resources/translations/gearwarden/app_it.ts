@@ -371,6 +371,74 @@ Ricevuto: %2</translation>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Risultato della risposta Execute errato: %1 invece di 1</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>codice operativo non valido</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>successo</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>codice operativo non supportato</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>parametro non valido</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>risorse insufficienti</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>oggetto non valido</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>tipo non supportato</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>operazione non consentita</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>operazione non riuscita</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>errore esteso</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>risultato sconosciuto</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>Connessione al bootloader non riuscita durante «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>Connessione al bootloader persa durante «%1»</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>Nessuna risposta dal bootloader entro %1 s durante «%2»</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>La risposta Select indica una dimensione massima dell'oggetto pari a 0</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>Set PRN rifiutato dal bootloader: %1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>Pacchetto rifiutato dal bootloader: %1</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -755,6 +823,97 @@ Atteso un array.</translation>
     <message>
         <source>Cannot write the log file %1: the header gives %2 parameters, a log holds at most %3.</source>
         <translation>Impossibile scrivere il file di log %1: l&apos;intestazione indica %2 parametri, un log ne contiene al massimo %3.</translation>
+    </message>
+</context>
+<context>
+    <name>LoggerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Read what's on the device</source>
+        <translation>Leggi cosa c'è sul dispositivo</translation>
+    </message>
+    <message>
+        <source>Read All Logs</source>
+        <translation>Leggi tutti i log</translation>
+    </message>
+    <message>
+        <source>Read New Logs</source>
+        <translation>Leggi i nuovi log</translation>
+    </message>
+    <message>
+        <source>Read selected</source>
+        <translation>Leggi selezionati</translation>
+    </message>
+    <message>
+        <source>Clear logs</source>
+        <translation>Cancella log</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Cartella</translation>
+    </message>
+    <message>
+        <source>Additionaly export as CSV</source>
+        <translation>Esporta anche come CSV</translation>
+    </message>
+    <message>
+        <source>Logs on device</source>
+        <translation>Log sul dispositivo</translation>
+    </message>
+    <message>
+        <source>Logs already read - what is in the directory</source>
+        <translation>Log già letti - cosa c'è nella cartella</translation>
+    </message>
+    <message>
+        <source>Log read speed: 0 kbit/s</source>
+        <translation>Velocità di lettura: 0 kbit/s</translation>
+    </message>
+    <message>
+        <source>%1 (not complete race)</source>
+        <translation>%1 (gara non completa)</translation>
+    </message>
+    <message>
+        <source>Log read speed: %1 kbit/s</source>
+        <translation>Velocità di lettura: %1 kbit/s</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>Il dispositivo ha smesso di rispondere durante la lettura della sessione %1.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>Il dispositivo non ha risposto alla richiesta della sessione %1.</translation>
+    </message>
+    <message>
+        <source>Click "Read what's on the device"</source>
+        <translation>Fai clic su «Leggi cosa c'è sul dispositivo»</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>errore sconosciuto</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2</source>
+        <translation>Impossibile salvare la sessione %1: %2</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>La sessione %1 non ha superato il checksum: è stata salvata, ma i dati potrebbero essere danneggiati.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
+        <translation>La connessione con il dispositivo si è interrotta durante la lettura della sessione %1. Rileggila quando il dispositivo è connesso.</translation>
+    </message>
+    <message>
+        <source>Finish reading logs</source>
+        <translation>Lettura dei log terminata</translation>
+    </message>
+    <message>
+        <source>Select logs directory</source>
+        <translation>Seleziona la cartella dei log</translation>
     </message>
 </context>
 <context>

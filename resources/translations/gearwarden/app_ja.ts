@@ -371,6 +371,74 @@ Received: %2</source>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Execute 応答の結果が正しくありません: %1 (1 が必要)</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>無効なオペコード</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>サポートされていないオペコード</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>無効なパラメーター</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>リソース不足</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>無効なオブジェクト</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>サポートされていない種類</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>許可されていない操作</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>操作に失敗しました</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>拡張エラー</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>不明な結果</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>「%1」の実行中にブートローダーとの接続に失敗しました: %2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>「%1」の実行中にブートローダーとの接続が切れました</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>「%2」の実行中、ブートローダーから %1 秒以内に応答がありません</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>Select 応答の最大オブジェクトサイズが 0 です</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>ブートローダーが Set PRN を拒否しました: %1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>ブートローダーがパケットを拒否しました: %1</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -755,6 +823,97 @@ Expected array.</source>
     <message>
         <source>Cannot write the log file %1: the header gives %2 parameters, a log holds at most %3.</source>
         <translation>ログファイル %1 を書き込めません: ヘッダーのパラメーター数は %2 ですが、ログに入るのは最大 %3 です。</translation>
+    </message>
+</context>
+<context>
+    <name>LoggerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Read what's on the device</source>
+        <translation>デバイスの内容を読み取る</translation>
+    </message>
+    <message>
+        <source>Read All Logs</source>
+        <translation>すべてのログを読み取る</translation>
+    </message>
+    <message>
+        <source>Read New Logs</source>
+        <translation>新しいログを読み取る</translation>
+    </message>
+    <message>
+        <source>Read selected</source>
+        <translation>選択を読み取る</translation>
+    </message>
+    <message>
+        <source>Clear logs</source>
+        <translation>ログを消去</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>Additionaly export as CSV</source>
+        <translation>CSV としても書き出す</translation>
+    </message>
+    <message>
+        <source>Logs on device</source>
+        <translation>デバイス上のログ</translation>
+    </message>
+    <message>
+        <source>Logs already read - what is in the directory</source>
+        <translation>読み取り済みのログ - フォルダーの内容</translation>
+    </message>
+    <message>
+        <source>Log read speed: 0 kbit/s</source>
+        <translation>ログ読み取り速度: 0 kbit/s</translation>
+    </message>
+    <message>
+        <source>%1 (not complete race)</source>
+        <translation>%1 (未完了のレース)</translation>
+    </message>
+    <message>
+        <source>Log read speed: %1 kbit/s</source>
+        <translation>ログ読み取り速度: %1 kbit/s</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>セッション %1 の読み取り中にデバイスが応答しなくなりました。</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>デバイスはセッション %1 の要求に応答しませんでした。</translation>
+    </message>
+    <message>
+        <source>Click "Read what's on the device"</source>
+        <translation>「デバイスの内容を読み取る」をクリックしてください</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>不明なエラー</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2</source>
+        <translation>セッション %1 を保存できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>セッション %1 はチェックサムが一致しません: 保存されましたが、データが破損している可能性があります。</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
+        <translation>セッション %1 の読み取り中にデバイスとの接続が切れました。デバイスが接続されたら再度読み取ってください。</translation>
+    </message>
+    <message>
+        <source>Finish reading logs</source>
+        <translation>ログの読み取りが完了しました</translation>
+    </message>
+    <message>
+        <source>Select logs directory</source>
+        <translation>ログフォルダーを選択</translation>
     </message>
 </context>
 <context>

@@ -371,6 +371,74 @@ Otrzymano: %2</translation>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Nieprawidłowy wynik odpowiedzi Execute: %1 zamiast 1</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>nieprawidłowy kod operacji</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>sukces</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>nieobsługiwany kod operacji</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>nieprawidłowy parametr</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>niewystarczające zasoby</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>nieprawidłowy obiekt</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>nieobsługiwany typ</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>operacja niedozwolona</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>operacja nie powiodła się</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>błąd rozszerzony</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>nieznany wynik</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>Połączenie z programem rozruchowym nie powiodło się podczas „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>Utracono połączenie z programem rozruchowym podczas „%1”</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>Brak odpowiedzi programu rozruchowego w ciągu %1 s podczas „%2”</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>Odpowiedź Select podaje maksymalny rozmiar obiektu 0</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>Program rozruchowy odrzucił Set PRN: %1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>Program rozruchowy odrzucił pakiet: %1</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -755,6 +823,97 @@ Oczekiwano tablicy.</translation>
     <message>
         <source>Cannot write the log file %1: the header gives %2 parameters, a log holds at most %3.</source>
         <translation>Nie można zapisać pliku dziennika %1: nagłówek podaje %2 parametrów, dziennik mieści najwyżej %3.</translation>
+    </message>
+</context>
+<context>
+    <name>LoggerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Read what's on the device</source>
+        <translation>Odczytaj, co jest na urządzeniu</translation>
+    </message>
+    <message>
+        <source>Read All Logs</source>
+        <translation>Odczytaj wszystkie logi</translation>
+    </message>
+    <message>
+        <source>Read New Logs</source>
+        <translation>Odczytaj nowe logi</translation>
+    </message>
+    <message>
+        <source>Read selected</source>
+        <translation>Odczytaj zaznaczone</translation>
+    </message>
+    <message>
+        <source>Clear logs</source>
+        <translation>Wyczyść logi</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Additionaly export as CSV</source>
+        <translation>Dodatkowo eksportuj jako CSV</translation>
+    </message>
+    <message>
+        <source>Logs on device</source>
+        <translation>Logi na urządzeniu</translation>
+    </message>
+    <message>
+        <source>Logs already read - what is in the directory</source>
+        <translation>Już odczytane logi - zawartość folderu</translation>
+    </message>
+    <message>
+        <source>Log read speed: 0 kbit/s</source>
+        <translation>Prędkość odczytu: 0 kbit/s</translation>
+    </message>
+    <message>
+        <source>%1 (not complete race)</source>
+        <translation>%1 (wyścig niezakończony)</translation>
+    </message>
+    <message>
+        <source>Log read speed: %1 kbit/s</source>
+        <translation>Prędkość odczytu: %1 kbit/s</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>Urządzenie przestało odpowiadać podczas odczytu sesji %1.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>Urządzenie nie odpowiedziało na żądanie sesji %1.</translation>
+    </message>
+    <message>
+        <source>Click "Read what's on the device"</source>
+        <translation>Kliknij „Odczytaj, co jest na urządzeniu”</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>nieznany błąd</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2</source>
+        <translation>Nie można zapisać sesji %1: %2</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>Sesja %1 nie przeszła kontroli sumy: została zapisana, ale jej dane mogą być uszkodzone.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
+        <translation>Połączenie z urządzeniem zostało utracone podczas odczytu sesji %1. Odczytaj ją ponownie, gdy urządzenie się połączy.</translation>
+    </message>
+    <message>
+        <source>Finish reading logs</source>
+        <translation>Odczyt logów zakończony</translation>
+    </message>
+    <message>
+        <source>Select logs directory</source>
+        <translation>Wybierz folder logów</translation>
     </message>
 </context>
 <context>

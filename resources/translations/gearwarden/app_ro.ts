@@ -371,6 +371,74 @@ Primit: %2</translation>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Rezultat incorect al răspunsului Execute: %1 în loc de 1</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>cod de operație nevalid</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>succes</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>cod de operație neacceptat</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>parametru nevalid</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>resurse insuficiente</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>obiect nevalid</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>tip neacceptat</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>operație nepermisă</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>operația a eșuat</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>eroare extinsă</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>rezultat necunoscut</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>Conexiunea cu bootloaderul a eșuat în timpul „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>Conexiunea cu bootloaderul s-a pierdut în timpul „%1”</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>Niciun răspuns de la bootloader în %1 s în timpul „%2”</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>Răspunsul Select raportează o dimensiune maximă a obiectului de 0</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>Set PRN refuzat de bootloader: %1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>Pachet refuzat de bootloader: %1</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -755,6 +823,97 @@ Se aștepta o listă.</translation>
     <message>
         <source>Cannot write the log file %1: the header gives %2 parameters, a log holds at most %3.</source>
         <translation>Fișierul jurnal %1 nu poate fi scris: antetul indică %2 parametri, un jurnal conține cel mult %3.</translation>
+    </message>
+</context>
+<context>
+    <name>LoggerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Read what's on the device</source>
+        <translation>Citește ce este pe dispozitiv</translation>
+    </message>
+    <message>
+        <source>Read All Logs</source>
+        <translation>Citește toate jurnalele</translation>
+    </message>
+    <message>
+        <source>Read New Logs</source>
+        <translation>Citește jurnalele noi</translation>
+    </message>
+    <message>
+        <source>Read selected</source>
+        <translation>Citește selecția</translation>
+    </message>
+    <message>
+        <source>Clear logs</source>
+        <translation>Șterge jurnalele</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dosar</translation>
+    </message>
+    <message>
+        <source>Additionaly export as CSV</source>
+        <translation>Exportă și ca CSV</translation>
+    </message>
+    <message>
+        <source>Logs on device</source>
+        <translation>Jurnale pe dispozitiv</translation>
+    </message>
+    <message>
+        <source>Logs already read - what is in the directory</source>
+        <translation>Jurnale deja citite - ce este în dosar</translation>
+    </message>
+    <message>
+        <source>Log read speed: 0 kbit/s</source>
+        <translation>Viteză de citire: 0 kbit/s</translation>
+    </message>
+    <message>
+        <source>%1 (not complete race)</source>
+        <translation>%1 (cursă neterminată)</translation>
+    </message>
+    <message>
+        <source>Log read speed: %1 kbit/s</source>
+        <translation>Viteză de citire: %1 kbit/s</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>Dispozitivul a încetat să răspundă în timpul citirii sesiunii %1.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>Dispozitivul nu a răspuns la cererea pentru sesiunea %1.</translation>
+    </message>
+    <message>
+        <source>Click "Read what's on the device"</source>
+        <translation>Apăsați „Citește ce este pe dispozitiv”</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>eroare necunoscută</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2</source>
+        <translation>Sesiunea %1 nu a putut fi salvată: %2</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>Sesiunea %1 nu a trecut verificarea sumei de control: a fost salvată, dar datele pot fi deteriorate.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
+        <translation>Conexiunea cu dispozitivul s-a pierdut în timpul citirii sesiunii %1. Citiți-o din nou după ce dispozitivul se conectează.</translation>
+    </message>
+    <message>
+        <source>Finish reading logs</source>
+        <translation>Citirea jurnalelor s-a încheiat</translation>
+    </message>
+    <message>
+        <source>Select logs directory</source>
+        <translation>Selectați dosarul jurnalelor</translation>
     </message>
 </context>
 <context>

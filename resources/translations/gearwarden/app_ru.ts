@@ -371,6 +371,74 @@ Received: %2</source>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Неверный результат ответа Execute: %1 вместо 1</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>неверный код операции</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>успешно</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>код операции не поддерживается</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>неверный параметр</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>недостаточно ресурсов</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>неверный объект</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>неподдерживаемый тип</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>операция не разрешена</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>операция не выполнена</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>расширенная ошибка</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>неизвестный результат</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>Ошибка соединения с загрузчиком на шаге «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>Соединение с загрузчиком потеряно на шаге «%1»</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>Загрузчик не ответил за %1 с на шаге «%2»</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>Ответ Select сообщает максимальный размер объекта 0</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>Загрузчик отклонил Set PRN: %1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>Загрузчик отклонил пакет: %1</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -755,6 +823,97 @@ Expected array.</source>
     <message>
         <source>Cannot write the log file %1: the header gives %2 parameters, a log holds at most %3.</source>
         <translation>Не удалось записать файл журнала %1: заголовок указывает %2 параметров, журнал вмещает не более %3.</translation>
+    </message>
+</context>
+<context>
+    <name>LoggerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Read what's on the device</source>
+        <translation>Прочитать, что есть на устройстве</translation>
+    </message>
+    <message>
+        <source>Read All Logs</source>
+        <translation>Прочитать все логи</translation>
+    </message>
+    <message>
+        <source>Read New Logs</source>
+        <translation>Прочитать новые логи</translation>
+    </message>
+    <message>
+        <source>Read selected</source>
+        <translation>Прочитать выбранные</translation>
+    </message>
+    <message>
+        <source>Clear logs</source>
+        <translation>Очистить логи</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Папка</translation>
+    </message>
+    <message>
+        <source>Additionaly export as CSV</source>
+        <translation>Дополнительно экспортировать в CSV</translation>
+    </message>
+    <message>
+        <source>Logs on device</source>
+        <translation>Логи на устройстве</translation>
+    </message>
+    <message>
+        <source>Logs already read - what is in the directory</source>
+        <translation>Уже прочитанные логи — что есть в папке</translation>
+    </message>
+    <message>
+        <source>Log read speed: 0 kbit/s</source>
+        <translation>Скорость чтения лога: 0 кбит/с</translation>
+    </message>
+    <message>
+        <source>%1 (not complete race)</source>
+        <translation>%1 (незавершённая гонка)</translation>
+    </message>
+    <message>
+        <source>Log read speed: %1 kbit/s</source>
+        <translation>Скорость чтения лога: %1 кбит/с</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>Устройство перестало отвечать во время чтения сессии %1.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>Устройство не ответило на запрос сессии %1.</translation>
+    </message>
+    <message>
+        <source>Click "Read what's on the device"</source>
+        <translation>Нажмите «Прочитать, что есть на устройстве»</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>неизвестная ошибка</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2</source>
+        <translation>Не удалось сохранить сессию %1: %2</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>Сессия %1 не прошла проверку контрольной суммы: она сохранена, но данные могут быть повреждены.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
+        <translation>Связь с устройством потеряна во время чтения сессии %1. Прочитайте её снова, когда устройство подключится.</translation>
+    </message>
+    <message>
+        <source>Finish reading logs</source>
+        <translation>Чтение логов завершено</translation>
+    </message>
+    <message>
+        <source>Select logs directory</source>
+        <translation>Выберите папку логов</translation>
     </message>
 </context>
 <context>

@@ -371,6 +371,74 @@ Received: %2</source>
         <source>Execute response incorrect result: %1 instead of 1</source>
         <translation>Execute 回應結果不正確：%1，應為 1</translation>
     </message>
+    <message>
+        <source>invalid opcode</source>
+        <translation>無效的操作碼</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>opcode not supported</source>
+        <translation>不支援的操作碼</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>無效的參數</translation>
+    </message>
+    <message>
+        <source>insufficient resources</source>
+        <translation>資源不足</translation>
+    </message>
+    <message>
+        <source>invalid object</source>
+        <translation>無效的物件</translation>
+    </message>
+    <message>
+        <source>unsupported type</source>
+        <translation>不支援的類型</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>不允許的操作</translation>
+    </message>
+    <message>
+        <source>operation failed</source>
+        <translation>操作失敗</translation>
+    </message>
+    <message>
+        <source>extended error</source>
+        <translation>延伸錯誤</translation>
+    </message>
+    <message>
+        <source>unknown result</source>
+        <translation>未知的結果</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader failed during "%1": %2</source>
+        <translation>在「%1」期間與開機載入程式的連線失敗：%2</translation>
+    </message>
+    <message>
+        <source>Connection to the bootloader lost during "%1"</source>
+        <translation>在「%1」期間與開機載入程式的連線中斷</translation>
+    </message>
+    <message>
+        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <translation>在「%2」期間，開機載入程式於 %1 秒內沒有回應</translation>
+    </message>
+    <message>
+        <source>Select response reports a maximum object size of 0</source>
+        <translation>Select 回應回報的最大物件大小為 0</translation>
+    </message>
+    <message>
+        <source>Set PRN refused by the bootloader: %1</source>
+        <translation>開機載入程式拒絕了 Set PRN：%1</translation>
+    </message>
+    <message>
+        <source>Packet refused by the bootloader: %1</source>
+        <translation>開機載入程式拒絕了封包：%1</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -755,6 +823,97 @@ Expected array.</source>
     <message>
         <source>Cannot write the log file %1: the header gives %2 parameters, a log holds at most %3.</source>
         <translation>無法寫入記錄檔 %1：標頭列出 %2 個參數，記錄最多只能容納 %3 個。</translation>
+    </message>
+</context>
+<context>
+    <name>LoggerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Read what's on the device</source>
+        <translation>讀取裝置上的內容</translation>
+    </message>
+    <message>
+        <source>Read All Logs</source>
+        <translation>讀取所有記錄</translation>
+    </message>
+    <message>
+        <source>Read New Logs</source>
+        <translation>讀取新記錄</translation>
+    </message>
+    <message>
+        <source>Read selected</source>
+        <translation>讀取所選</translation>
+    </message>
+    <message>
+        <source>Clear logs</source>
+        <translation>清除記錄</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>資料夾</translation>
+    </message>
+    <message>
+        <source>Additionaly export as CSV</source>
+        <translation>另外匯出為 CSV</translation>
+    </message>
+    <message>
+        <source>Logs on device</source>
+        <translation>裝置上的記錄</translation>
+    </message>
+    <message>
+        <source>Logs already read - what is in the directory</source>
+        <translation>已讀取的記錄 - 資料夾中的內容</translation>
+    </message>
+    <message>
+        <source>Log read speed: 0 kbit/s</source>
+        <translation>記錄讀取速度：0 kbit/s</translation>
+    </message>
+    <message>
+        <source>%1 (not complete race)</source>
+        <translation>%1 (比賽未完成)</translation>
+    </message>
+    <message>
+        <source>Log read speed: %1 kbit/s</source>
+        <translation>記錄讀取速度：%1 kbit/s</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>讀取工作階段 %1 時裝置停止回應。</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>裝置未回應工作階段 %1 的請求。</translation>
+    </message>
+    <message>
+        <source>Click "Read what's on the device"</source>
+        <translation>請按「讀取裝置上的內容」</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>未知的錯誤</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2</source>
+        <translation>無法儲存工作階段 %1：%2</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>工作階段 %1 的檢查碼不符：已儲存，但資料可能已損壞。</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
+        <translation>讀取工作階段 %1 時與裝置的連線中斷。裝置連線後請再讀取一次。</translation>
+    </message>
+    <message>
+        <source>Finish reading logs</source>
+        <translation>記錄讀取完成</translation>
+    </message>
+    <message>
+        <source>Select logs directory</source>
+        <translation>選擇記錄資料夾</translation>
     </message>
 </context>
 <context>

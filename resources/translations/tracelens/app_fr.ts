@@ -66,11 +66,11 @@
     </message>
     <message>
         <source>Energy reference:</source>
-        <translation>Référence d&apos;énergie :</translation>
+        <translation>Référence d'énergie :</translation>
     </message>
     <message>
         <source>Log frequency:</source>
-        <translation>Fréquence d&apos;enregistrement :</translation>
+        <translation>Fréquence d'enregistrement :</translation>
     </message>
     <message>
         <source>Hardware version:</source>
@@ -82,7 +82,7 @@
     </message>
     <message>
         <source>Booloader version:</source>
-        <translation>Version du chargeur d&apos;amorçage :</translation>
+        <translation>Version du chargeur d'amorçage :</translation>
     </message>
     <message>
         <source>esc fw version:</source>
@@ -163,11 +163,11 @@
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation>Le fichier n&apos;existe pas.</translation>
+        <translation>Le fichier n'existe pas.</translation>
     </message>
     <message>
         <source>The file is not a log file.</source>
-        <translation>Ce fichier n&apos;est pas un fichier journal.</translation>
+        <translation>Ce fichier n'est pas un fichier journal.</translation>
     </message>
     <message>
         <source>Unknown error.</source>
@@ -180,7 +180,7 @@
     <message>
         <source>The log %1 cannot be opened.
 %2</source>
-        <translation>Impossible d&apos;ouvrir le journal %1.
+        <translation>Impossible d'ouvrir le journal %1.
 %2</translation>
     </message>
     <message>

@@ -1,5 +1,5 @@
 #include "LogDescriptionWidget.h"
-#include "../LogFixtures.h"
+#include "LogFixtures.h"
 
 #include <nlohmann/json.hpp>
 

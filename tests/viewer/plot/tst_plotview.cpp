@@ -1,5 +1,5 @@
 #include "ControlPanel.h"
-#include "LogFixture.h"
+#include "LogArchives.h"
 #include "PlotView.h"
 #include "ProgressMessageBox.h"
 #include "SavedLog.h"

@@ -47,20 +47,6 @@ public:
     virtual QString errorString() const = 0;
 };
 
-class BleBackend;
-
+// Makes a new, not yet started source (BleBackend::createAdvertisementSource
+// of the backend in use, or a test's own).
 using AdvertisementSourceFactory = std::function<std::unique_ptr<AdvertisementSource>()>;
-
-// Makes the scanner listen through source factory whenever the BLE backend
-// of that name is in use. "qt" (Qt Bluetooth's LE scan) is built in and is
-// also the choice for a backend without a source of its own.
-void registerAdvertisementSource(const QString &backendName,
-                                 std::function<std::unique_ptr<AdvertisementSource>(BleBackend &)> factory);
-
-// The factory of sources for the BLE backend in use, or the one set with
-// setAdvertisementSourceFactory. Call it from the thread the backend lives
-// on (the GUI thread): it may create the backend.
-AdvertisementSourceFactory advertisementSourceFactory();
-
-// Overrides the choice by backend (tests); an empty factory ends that.
-void setAdvertisementSourceFactory(AdvertisementSourceFactory factory);

@@ -1,0 +1,8 @@
+#include "BluetoothAdapter.h"
+
+#include <QBluetoothLocalDevice>
+
+bool hasBluetoothAdapter()
+{
+    return !QBluetoothLocalDevice::allDevices().isEmpty();
+}
