@@ -89,9 +89,21 @@ bool ZipEntryStream::readChunk(Chunk &chunk, std::string &error)
             error = zip_file_strerror(m_file);
             return false;
         }
-        if (n == 0)
+        if (n == 0) {
+            // The entry ends where the archive says, as the zip layer checks:
+            // a damaged entry may inflate to fewer bytes without a CRC error.
+            if (m_read != m_size) {
+                error = archiveErrorText(ZIP_ER_EOF);
+                return false;
+            }
             break;
+        }
         chunk.used += static_cast<std::size_t>(n);
+        m_read += static_cast<quint64>(n);
+        if (m_read > m_size) {
+            error = archiveErrorText(ZIP_ER_INCONS);
+            return false;
+        }
     }
     return true;
 }

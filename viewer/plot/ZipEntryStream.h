@@ -63,6 +63,7 @@ private:
     zip *m_archive = nullptr;
     zip_file *m_file = nullptr;
     quint64 m_size = 0;
+    quint64 m_read = 0; // bytes inflated so far, on the reading side only
     int m_aheadChunks = 0;
     int m_chunksMade = 0;
 
