@@ -1,37 +1,16 @@
 // A log file as a user might drop it into the logs folder, through every
 // reader that opens one: the device program's metadata reader, the viewer's
-// catalogue, and the plot's sample reader on the streamed "data.json".
+// catalogue and the plot loader.
 
 #include "FuzzSupport.h"
 
 #include "LogCatalogue.h"
 #include "LogFile.h"
-#include "LogSamples.h"
-#include "ZipEntryStream.h"
+#include "PlotLoader.h"
 
 #include <nlohmann/json.hpp>
 
 #include <QDateTime>
-
-namespace {
-
-class CountingSink : public SampleSink
-{
-public:
-    void begin(qint64 count) override { m_announced = count; }
-    void sample(const SampleRecord &record) override
-    {
-        ++m_samples;
-        for (int i = 0; i < record.numericValues; ++i)
-            m_sum += record.values[i];
-    }
-
-    qint64 m_announced = 0;
-    qint64 m_samples = 0;
-    double m_sum = 0;
-};
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
@@ -52,11 +31,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
 
     try {
-        const std::string file = QFile::encodeName(path).toStdString();
-        ZipEntryStream stream(file, "data.json");
-        CountingSink sink;
-        streamSamples([&stream](const char *&begin, const char *&end) { return stream.next(begin, end); }, 32,
-                      [] { return qint64(0); }, sink);
+        const LogPlot plot = loadLogPlot(path);
+        for (std::size_t i = 0; i < plot.series.size(); ++i) {
+            for (std::size_t j = 1; j < plot.series[i].size(); ++j) {
+                if (plot.series[i][j - 1].key > plot.series[i][j].key)
+                    fuzz::mismatch("a plotted series is out of time order");
+            }
+        }
     } catch (const std::exception &) {
     }
     return 0;

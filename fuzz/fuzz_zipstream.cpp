@@ -15,7 +15,7 @@ namespace {
 bool streamed(const std::string &file, const std::string &name, std::string &out)
 {
     try {
-        ZipEntryStream stream(file, name);
+        Zippy::ZipEntryStream stream(file, name);
         const char *begin = nullptr;
         const char *end = nullptr;
         while (stream.next(begin, end))

@@ -21,8 +21,6 @@ using nlohmann::json;
 
 namespace {
 
-constexpr char kMetadataEntry[] = "metadata.json";
-constexpr char kDataEntry[] = "data.json";
 constexpr int kMaxNameComponentLength = 64;
 
 std::string localPath(const QString &path)
@@ -216,17 +214,12 @@ void copyText(char (&field)[N], const std::string &text, std::size_t limit = N)
     std::memcpy(field, text.data(), std::min({text.size(), limit, N}));
 }
 
-template <typename T>
-T numberAt(const json &object, const char *key)
-{
-    return object.at(key).get<T>();
-}
 
 // A position the writer could only store as null reads back as NaN.
 float floatAt(const json &object, const char *key)
 {
     const json &value = object.at(key);
-    return value.is_null() ? std::nanf("") : value.get<float>();
+    return value.is_null() ? std::nanf("") : logMetadataFloat(value, key);
 }
 
 } // namespace
@@ -289,35 +282,35 @@ std::string logMetadataJson(const LogSession &session)
     }
 
     json metadata = {
-        {"blVersion", unsigned(h.blVersion)},
-        {"date", std::uint32_t(h.date)},
-        {"deviceName", session.deviceName().toStdString()},
-        {"energyRefJ", std::uint32_t(h.energyRefJ)},
-        {"escName", fieldString(h.escName)},
-        {"escVersion", unsigned(h.escVersion)},
-        {"fwVersion", unsigned(h.fwVersion)},
-        {"head",
-         {{"dotsCount", std::uint32_t(h.head.dotsCount)},
-          {"header", std::uint32_t(h.head.header)},
-          {"previousSessionAddress", std::uint32_t(h.head.previousSessionAddress)},
-          {"sessionNumber", std::uint32_t(h.head.sessionNumber)}}},
-        {"hwVersion", unsigned(h.hwVersion)},
-        {"latitude", double(h.latitude)},
-        {"loggerFreqHz", unsigned(h.loggerFreqHz)},
-        {"longitude", double(h.longitude)},
-        {"modelName", fieldString(h.modelName)},
-        {"motorName", fieldString(h.motorName)},
-        {"motorPoles", unsigned(h.motorPoles)},
-        {"parametersDesc",
-         {{"logDotSize", unsigned(desc.logDotSize)},
-          {"parameters", parameters},
-          {"parametersCount", unsigned(desc.parametersCount)},
-          {"version", unsigned(desc.version)}}},
-        {"settSetName", fieldString(h.settSetName)},
-        {"settingsSet", unsigned(h.settingsSet)},
-        {"time", std::uint32_t(h.time)},
-        {"userName", fieldString(h.userName)},
-        {"userRegNum", {{"country", fieldString(h.userRegNum.country)}, {"num", unsigned(h.userRegNum.num)}}},
+        {logkey::blVersion, unsigned(h.blVersion)},
+        {logkey::date, std::uint32_t(h.date)},
+        {logkey::deviceName, session.deviceName().toStdString()},
+        {logkey::energyRefJ, std::uint32_t(h.energyRefJ)},
+        {logkey::escName, fieldString(h.escName)},
+        {logkey::escVersion, unsigned(h.escVersion)},
+        {logkey::fwVersion, unsigned(h.fwVersion)},
+        {logkey::head,
+         {{logkey::dotsCount, std::uint32_t(h.head.dotsCount)},
+          {logkey::header, std::uint32_t(h.head.header)},
+          {logkey::previousSessionAddress, std::uint32_t(h.head.previousSessionAddress)},
+          {logkey::sessionNumber, std::uint32_t(h.head.sessionNumber)}}},
+        {logkey::hwVersion, unsigned(h.hwVersion)},
+        {logkey::latitude, double(h.latitude)},
+        {logkey::loggerFreqHz, unsigned(h.loggerFreqHz)},
+        {logkey::longitude, double(h.longitude)},
+        {logkey::modelName, fieldString(h.modelName)},
+        {logkey::motorName, fieldString(h.motorName)},
+        {logkey::motorPoles, unsigned(h.motorPoles)},
+        {logkey::parametersDesc,
+         {{logkey::logDotSize, unsigned(desc.logDotSize)},
+          {logkey::parameters, parameters},
+          {logkey::parametersCount, unsigned(desc.parametersCount)},
+          {logkey::version, unsigned(desc.version)}}},
+        {logkey::settSetName, fieldString(h.settSetName)},
+        {logkey::settingsSet, unsigned(h.settingsSet)},
+        {logkey::time, std::uint32_t(h.time)},
+        {logkey::userName, fieldString(h.userName)},
+        {logkey::userRegNum, {{logkey::country, fieldString(h.userRegNum.country)}, {logkey::num, unsigned(h.userRegNum.num)}}},
     };
     return metadata.dump(4, ' ', false, json::error_handler_t::replace);
 }
@@ -381,8 +374,8 @@ LogWriteResult saveLogFile(const QString &logsDir, const LogSession &session)
     try {
         Zippy::ZipArchive archive;
         archive.Create(localPath(result.filePath));
-        archive.AddEntry(kMetadataEntry, logMetadataJson(session));
-        archive.AddEntry(kDataEntry, logDataJson(session.dots()));
+        archive.AddEntry(kLogMetadataEntry, logMetadataJson(session));
+        archive.AddEntry(kLogDataEntry, logDataJson(session.dots()));
         archive.Save();
         archive.Close();
     } catch (const std::exception &e) {
@@ -454,64 +447,60 @@ LogWriteResult exportLogCsv(const QString &logsDir, const LogSession &session)
 
 LogSession readLogMetadata(const QString &path)
 {
-    Zippy::ZipArchive archive(localPath(path));
-    if (!archive.HasEntry(kMetadataEntry))
-        throw LogFileError("The file holds no metadata.json");
-    const json metadata = json::parse(archive.GetEntry(kMetadataEntry).GetDataAsText(), nullptr, true, false);
-    archive.Close();
+    const json metadata = readLogMetadataDocument(path, LogEntries::Metadata);
 
     LogHeader h;
     std::memset(&h, 0, sizeof h);
-    h.time = numberAt<std::uint32_t>(metadata, "time");
-    h.date = numberAt<std::uint32_t>(metadata, "date");
+    h.time = logMetadataNumberAt<std::uint32_t>(metadata, logkey::time);
+    h.date = logMetadataNumberAt<std::uint32_t>(metadata, logkey::date);
 
-    const json &head = metadata.at("head");
-    h.head.header = numberAt<std::uint32_t>(head, "header");
-    h.head.sessionNumber = numberAt<std::uint32_t>(head, "sessionNumber");
-    h.head.dotsCount = numberAt<std::uint32_t>(head, "dotsCount");
-    h.head.previousSessionAddress = numberAt<std::uint32_t>(head, "previousSessionAddress");
+    const json &head = metadata.at(logkey::head);
+    h.head.header = logMetadataNumberAt<std::uint32_t>(head, logkey::header);
+    h.head.sessionNumber = logMetadataNumberAt<std::uint32_t>(head, logkey::sessionNumber);
+    h.head.dotsCount = logMetadataNumberAt<std::uint32_t>(head, logkey::dotsCount);
+    h.head.previousSessionAddress = logMetadataNumberAt<std::uint32_t>(head, logkey::previousSessionAddress);
 
-    const json &desc = metadata.at("parametersDesc");
-    const auto count = numberAt<std::uint64_t>(desc, "parametersCount");
+    const json &desc = metadata.at(logkey::parametersDesc);
+    const auto count = logMetadataNumberAt<std::uint64_t>(desc, logkey::parametersCount);
     if (count > std::uint64_t(kMaxLogParameters))
         throw LogFileError("parametersCount is above " + std::to_string(kMaxLogParameters));
     h.parametersDesc.parametersCount = std::uint8_t(count);
-    h.parametersDesc.version = numberAt<std::uint8_t>(desc, "version");
-    h.parametersDesc.logDotSize = numberAt<std::uint8_t>(desc, "logDotSize");
+    h.parametersDesc.version = logMetadataNumberAt<std::uint8_t>(desc, logkey::version);
+    h.parametersDesc.logDotSize = logMetadataNumberAt<std::uint8_t>(desc, logkey::logDotSize);
     if (count != 0) {
-        const json &parameters = desc.at("parameters");
+        const json &parameters = desc.at(logkey::parameters);
         for (std::size_t i = 0; i < count; ++i) {
             const json &parameter = parameters.at(i);
             copyText(h.parametersDesc.parameterNames[i], parameter.at(0).get<std::string>(), 31);
-            const int type = parameter.at(1).get<int>() & 0x0F;
-            const int scale = parameter.at(2).get<int>() & 0x0F;
+            const int type = logMetadataNumber<int>(parameter.at(1), "type") & 0x0F;
+            const int scale = logMetadataNumber<int>(parameter.at(2), "scale") & 0x0F;
             h.parametersDesc.parameters[i] = std::uint8_t((scale << 4) | type);
         }
     }
 
-    h.latitude = floatAt(metadata, "latitude");
-    h.longitude = floatAt(metadata, "longitude");
-    h.hwVersion = numberAt<std::uint16_t>(metadata, "hwVersion");
-    h.fwVersion = numberAt<std::uint16_t>(metadata, "fwVersion");
-    h.blVersion = numberAt<std::uint16_t>(metadata, "blVersion");
-    h.escVersion = numberAt<std::uint16_t>(metadata, "escVersion");
-    copyText(h.userName, metadata.at("userName").get<std::string>());
-    const json &registration = metadata.at("userRegNum");
-    copyText(h.userRegNum.country, registration.at("country").get<std::string>());
-    h.userRegNum.num = numberAt<std::uint16_t>(registration, "num");
-    copyText(h.settSetName, metadata.at("settSetName").get<std::string>());
-    h.settingsSet = numberAt<std::uint8_t>(metadata, "settingsSet");
-    h.motorPoles = numberAt<std::uint8_t>(metadata, "motorPoles");
-    h.energyRefJ = numberAt<std::uint32_t>(metadata, "energyRefJ");
-    h.loggerFreqHz = numberAt<std::uint8_t>(metadata, "loggerFreqHz");
-    copyText(h.modelName, metadata.at("modelName").get<std::string>());
-    copyText(h.motorName, metadata.at("motorName").get<std::string>());
-    copyText(h.escName, metadata.at("escName").get<std::string>());
+    h.latitude = floatAt(metadata, logkey::latitude);
+    h.longitude = floatAt(metadata, logkey::longitude);
+    h.hwVersion = logMetadataNumberAt<std::uint16_t>(metadata, logkey::hwVersion);
+    h.fwVersion = logMetadataNumberAt<std::uint16_t>(metadata, logkey::fwVersion);
+    h.blVersion = logMetadataNumberAt<std::uint16_t>(metadata, logkey::blVersion);
+    h.escVersion = logMetadataNumberAt<std::uint16_t>(metadata, logkey::escVersion);
+    copyText(h.userName, metadata.at(logkey::userName).get<std::string>());
+    const json &registration = metadata.at(logkey::userRegNum);
+    copyText(h.userRegNum.country, registration.at(logkey::country).get<std::string>());
+    h.userRegNum.num = logMetadataNumberAt<std::uint16_t>(registration, logkey::num);
+    copyText(h.settSetName, metadata.at(logkey::settSetName).get<std::string>());
+    h.settingsSet = logMetadataNumberAt<std::uint8_t>(metadata, logkey::settingsSet);
+    h.motorPoles = logMetadataNumberAt<std::uint8_t>(metadata, logkey::motorPoles);
+    h.energyRefJ = logMetadataNumberAt<std::uint32_t>(metadata, logkey::energyRefJ);
+    h.loggerFreqHz = logMetadataNumberAt<std::uint8_t>(metadata, logkey::loggerFreqHz);
+    copyText(h.modelName, metadata.at(logkey::modelName).get<std::string>());
+    copyText(h.motorName, metadata.at(logkey::motorName).get<std::string>());
+    copyText(h.escName, metadata.at(logkey::escName).get<std::string>());
 
     LogSession session;
     session.setHeader(h);
-    session.setDeviceName(metadata.contains("deviceName")
-                              ? QString::fromStdString(metadata.at("deviceName").get<std::string>())
+    session.setDeviceName(metadata.contains(logkey::deviceName)
+                              ? QString::fromStdString(metadata.at(logkey::deviceName).get<std::string>())
                               : QStringLiteral("No name"));
     return session;
 }

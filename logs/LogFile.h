@@ -4,6 +4,7 @@
 // ".verira" holding "metadata.json" (the header and the device name) and
 // "data.json" (the dots); optionally also as a CSV text beside it.
 
+#include "LogMetadata.h"
 #include "LogSession.h"
 
 #include <QLoggingCategory>
@@ -14,15 +15,6 @@
 #include <vector>
 
 Q_DECLARE_LOGGING_CATEGORY(lcLogFile)
-
-inline constexpr char kLogFileExtension[] = ".verira";
-
-// A log file that parses but cannot be taken as one.
-class LogFileError : public std::runtime_error
-{
-public:
-    using std::runtime_error::runtime_error;
-};
 
 struct LogWriteResult
 {
@@ -63,6 +55,6 @@ LogWriteResult exportLogCsv(const QString &logsDir, const LogSession &session);
 
 // The header and device name of a log file, read from its "metadata.json"
 // (no dots). Throws when the file cannot be read as a log file: the zip
-// layer's errors, the JSON library's parse, type and missing-key errors, and
-// LogFileError.
+// layer's errors, the JSON library's parse, type, missing-key and
+// out-of-range errors, and LogFileError (see readLogMetadataDocument).
 LogSession readLogMetadata(const QString &path);

@@ -142,14 +142,31 @@ LogDot decodeLogDot(const LogHeader &header, const char *dot, std::size_t size)
     return result;
 }
 
+namespace {
+
+// Two decimal digits of the byte at `shift` of a BCD word.
+int bcdByte(std::uint32_t word, int shift)
+{
+    const std::uint32_t byte = (word >> shift) & 0xFF;
+    return int((byte >> 4) * 10 + (byte & 0x0F));
+}
+
+} // namespace
+
+QDate logBcdDate(std::uint32_t date)
+{
+    return QDate(2000 + bcdByte(date, 8), bcdByte(date, 16), bcdByte(date, 24));
+}
+
+QTime logBcdTime(std::uint32_t time)
+{
+    return QTime(bcdByte(time, 24), bcdByte(time, 16), bcdByte(time, 8));
+}
+
 QDateTime logDateTime(std::uint32_t time, std::uint32_t date)
 {
-    const auto bcd = [](std::uint32_t word, int shift) {
-        const std::uint32_t byte = (word >> shift) & 0xFF;
-        return int((byte >> 4) * 10 + (byte & 0x0F));
-    };
-    const QTime t(bcd(time, 24), bcd(time, 16), bcd(time, 8));
-    const QDate d(2000 + bcd(date, 8), bcd(date, 16), bcd(date, 24));
+    const QTime t = logBcdTime(time);
+    const QDate d = logBcdDate(date);
     if (!t.isValid() || !d.isValid())
         return QDateTime();
     return QDateTime(d, t, Qt::UTC);

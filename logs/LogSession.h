@@ -158,8 +158,16 @@ bool logDotLayoutUsable(const LogHeader &header);
 // fit into the bytes is taken as 0; nothing past `size` is read.
 LogDot decodeLogDot(const LogHeader &header, const char *dot, std::size_t size);
 
-// Date and time (UTC) of a session from its BCD time and date words; the
-// two-digit year is taken as 20yy. Invalid digits give an invalid date-time.
+// The packed BCD words of a session header (two decimal digits per byte, the
+// high nibble the tens; bits 0-7 unused): the date holds the two-digit year
+// in bits 8-15 (taken as 20yy), the month in 16-23 and the day in 24-31; the
+// time the second in bits 8-15, the minute in 16-23 and the hour in 24-31.
+// Digits that give no date or time give an invalid one.
+QDate logBcdDate(std::uint32_t date);
+QTime logBcdTime(std::uint32_t time);
+
+// Date and time (UTC) of a session from its BCD time and date words; invalid
+// when either is.
 QDateTime logDateTime(std::uint32_t time, std::uint32_t date);
 
 class LogSession

@@ -8,12 +8,15 @@
 
 #include <nlohmann/json.hpp>
 
+#include <QAbstractItemView>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDirIterator>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStyle>
 #include <QTabBar>
@@ -26,6 +29,39 @@ namespace {
 constexpr int kUnreadablePathRole = Qt::UserRole + 1;
 
 constexpr int kColumnCount = 4;
+
+// The "Session" cell of a log sorts by its text up to the session number and
+// then by that number, so session 9 comes before session 10.
+class SessionItem : public QTableWidgetItem
+{
+public:
+    using QTableWidgetItem::QTableWidgetItem;
+
+    bool operator<(const QTableWidgetItem &other) const override
+    {
+        static const QRegularExpression kSession(QStringLiteral("^(.*): (\\d+)"));
+        const QRegularExpressionMatch mine = kSession.match(text());
+        const QRegularExpressionMatch theirs = kSession.match(other.text());
+        if (mine.hasMatch() && theirs.hasMatch()) {
+            const QString prefix = mine.captured(1);
+            if (prefix != theirs.captured(1))
+                return prefix < theirs.captured(1);
+            const QString number = withoutLeadingZeros(mine.captured(2));
+            const QString otherNumber = withoutLeadingZeros(theirs.captured(2));
+            if (number != otherNumber)
+                return number.size() != otherNumber.size() ? number.size() < otherNumber.size() : number < otherNumber;
+        }
+        return QTableWidgetItem::operator<(other);
+    }
+
+private:
+    static QString withoutLeadingZeros(QString digits)
+    {
+        while (digits.size() > 1 && digits.front() == QLatin1Char('0'))
+            digits.remove(0, 1);
+        return digits;
+    }
+};
 
 } // namespace
 
@@ -60,6 +96,7 @@ MainWindow::MainWindow(const TranslatorList &translators, QWidget *parent)
     ui->pbRefreshFolder->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     ui->lwLogs->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ui->lwLogs->installEventFilter(this);
+    connect(ui->lwLogs->horizontalHeader(), &QHeaderView::sectionResized, this, &MainWindow::columnResized);
 
     ui->splitter->setSizes({width() - 300, 300});
     ui->splitter->setStretchFactor(0, 666);
@@ -106,6 +143,10 @@ void MainWindow::buildLanguageMenu()
         m_languageBox->addItem(QIcon(QStringLiteral(":/res/%1.png").arg(code)), languages::nativeLanguageLabel(code),
                                code);
     }
+    // The list shows every name whole, however narrow the box is.
+    QAbstractItemView *list = m_languageBox->view();
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth()
+                          + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     ui->menubar->setCornerWidget(m_languageBox, Qt::TopRightCorner);
     connect(m_languageBox, &QComboBox::currentTextChanged, this, &MainWindow::setLanguage);
 
@@ -129,30 +170,50 @@ void MainWindow::setLanguage()
 bool MainWindow::openLogInTab(const QString &path)
 {
     QString reason;
+    PlotView *view = nullptr;
     if (!QFileInfo(path).isFile()) {
         reason = tr("The file does not exist.");
     } else {
+        ++m_loadingLogs;
         try {
             // The build throws the zip layer's and the JSON library's errors.
-            auto *view = new PlotView(path, ui->plots);
-            const QString title = view->title();
-            if (!title.isEmpty()) {
-                ui->plots->setCurrentIndex(ui->plots->addTab(view, title));
-                qCDebug(lcViewer) << "Opened" << path << "as" << title;
-                return true;
-            }
-            delete view;
-            reason = tr("The file is not a log file.");
+            view = PlotView::open(path, ui->plots).release();
         } catch (const std::exception &e) {
             reason = QString::fromLocal8Bit(e.what());
         } catch (...) {
             reason = tr("Unknown error.");
         }
+        --m_loadingLogs;
+    }
+    if (m_exitWhenLoaded && m_loadingLogs == 0) {
+        // The window was closed while the log was loading: nothing more is
+        // shown, the program ends (and the window writes its settings).
+        delete view;
+        qCDebug(lcViewer) << "Window closed while loading" << path;
+        QCoreApplication::exit(0);
+        return false;
+    }
+    if (view) {
+        const QString title = view->title();
+        if (!title.isEmpty()) {
+            ui->plots->setCurrentIndex(ui->plots->addTab(view, title));
+            qCDebug(lcViewer) << "Opened" << path << "as" << title;
+            return true;
+        }
+        delete view;
+        reason = tr("The file is not a log file.");
     }
     qCWarning(lcViewer) << "Cannot open" << path << ":" << reason;
     QMessageBox::warning(this, tr("Open log"),
                          tr("The log %1 cannot be opened.\n%2").arg(QDir::toNativeSeparators(path), reason));
     return false;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_loadingLogs > 0)
+        m_exitWhenLoaded = true;
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::closePlotTab(int idx)
@@ -169,7 +230,7 @@ void MainWindow::openFile()
 {
     const QString directory = logsDirectory();
     const QString file = QFileDialog::getOpenFileName(this, tr("Please select log file"), directory,
-                                                      QStringLiteral("*.verira"));
+                                                      logFileNameFilter());
     if (file.isEmpty())
         return;
     openLogInTab(file);
@@ -204,6 +265,12 @@ void MainWindow::scanDirectory(QString directory)
 
     ui->lwLogs->setRowCount(0);
     logRows.clear();
+    // The files of "File corrupted" rows were watched for this folder only.
+    const QStringList watchedFiles = m_watcher.files();
+    for (const QString &path : std::as_const(m_unreadableRows)) {
+        if (watchedFiles.contains(path))
+            m_watcher.removePath(path);
+    }
     m_unreadableRows.clear();
 
     directory = withoutTrailingSeparator(directory);
@@ -211,9 +278,10 @@ void MainWindow::scanDirectory(QString directory)
     rescanDirectory(directory);
 
     // Before the window is first shown the table has no width of its own
-    // yet: the columns are shared out when it gets one.
-    m_columnsPending = !ui->lwLogs->isVisible();
-    if (!m_columnsPending)
+    // yet: the columns are shared out when it gets one, and again whenever
+    // it changes, until the user sizes a column.
+    m_userSizedColumns = false;
+    if (ui->lwLogs->isVisible())
         shareOutColumns();
 
     if (QFileInfo::exists(directory))
@@ -226,7 +294,7 @@ void MainWindow::rescanDirectory(QString directory)
     QSet<QString> notSeen = logRows;
     notSeen.unite(m_unreadableRows);
 
-    QDirIterator it(directory, {QStringLiteral("*.verira")}, QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator it(directory, {logFileNameFilter()}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         if (logRows.contains(path)) {
@@ -265,6 +333,10 @@ void MainWindow::processLogFile(QString baseDir, QString filename)
         appendRow({row.session, row.user, row.settingsSet, row.createdAt}, filename, QString());
     } catch (const std::exception &e) {
         qCWarning(lcViewer) << "Cannot read" << filename << ":" << e.what();
+        // A log still being written (copied, downloaded) is read again
+        // when it changes.
+        if (!m_watcher.files().contains(filename))
+            m_watcher.addPath(filename);
         if (m_unreadableRows.contains(filename))
             return;
         m_unreadableRows.insert(filename);
@@ -322,18 +394,26 @@ void MainWindow::shareOutColumns()
     QHeaderView *header = ui->lwLogs->horizontalHeader();
     const int width = ui->lwLogs->width();
     const int weights[kColumnCount] = {3, 5, 5, 3};
+    m_sharingColumns = true;
     for (int column = 0; column < kColumnCount; ++column) {
         header->setSectionResizeMode(column, QHeaderView::Interactive);
         header->resizeSection(column, width * weights[column] / 21);
     }
+    m_sharingColumns = false;
+    m_columnsShared = true;
+}
+
+void MainWindow::columnResized()
+{
+    // Before the first share the columns follow their contents.
+    if (m_columnsShared && !m_sharingColumns)
+        m_userSizedColumns = true;
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui->lwLogs && event->type() == QEvent::Resize && m_columnsPending && ui->lwLogs->isVisible()) {
-        m_columnsPending = false;
+    if (watched == ui->lwLogs && event->type() == QEvent::Resize && !m_userSizedColumns && ui->lwLogs->isVisible())
         shareOutColumns();
-    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -359,7 +439,8 @@ void MainWindow::appendRow(const QStringList &texts, const QString &path, const 
     const int row = ui->lwLogs->rowCount();
     ui->lwLogs->insertRow(row);
     for (int column = 0; column < kColumnCount; ++column) {
-        auto *item = new QTableWidgetItem(texts.value(column));
+        auto *item = column == 0 && !path.isEmpty() ? new SessionItem(texts.value(column))
+                                                    : new QTableWidgetItem(texts.value(column));
         item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
         if (column == 0) {
             if (!path.isEmpty())

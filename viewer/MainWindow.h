@@ -10,6 +10,7 @@
 namespace Ui {
 class MainWindow;
 }
+class QCloseEvent;
 class QComboBox;
 
 // The viewer's only window: the "Browse" tab with the catalogue of the logs
@@ -41,6 +42,7 @@ public slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -49,6 +51,7 @@ private:
 
     // Columns take 3, 5, 5 and 3 parts of 21 of the table's width.
     void shareOutColumns();
+    void columnResized();
     void appendRow(const QStringList &texts, const QString &path, const QString &unreadablePath);
     int findRow(int role, const QString &path) const;
     void removeRowOf(int role, const QString &path);
@@ -63,5 +66,12 @@ private:
     // when the file goes away or becomes readable.
     QSet<QString> m_unreadableRows;
     QComboBox *m_languageBox = nullptr;
-    bool m_columnsPending = false;
+    // The columns follow the table's width until the user sizes one.
+    bool m_columnsShared = false;
+    bool m_sharingColumns = false;
+    bool m_userSizedColumns = false;
+    // Plot views being built: their progress dialog keeps the program alive,
+    // so a close of this window meanwhile ends the program once they return.
+    int m_loadingLogs = 0;
+    bool m_exitWhenLoaded = false;
 };

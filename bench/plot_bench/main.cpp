@@ -7,8 +7,9 @@
 // file) and prints the ratio of the two times. --interact then shows the view
 // and times mouse movements over it (hovering, and a right-button drag across
 // the whole plot) with one and with all parameters shown, each movement
-// followed by the replot it queues. Run it on a display (xvfb-run) for the
-// OpenGL figures.
+// followed by the replot it queues; with all parameters shown it also times
+// wheel-zoom steps on the time axis and a left-button pan. Run it on a display
+// (xvfb-run, QT_QPA_PLATFORM=xcb) for the OpenGL figures.
 
 #include "PlotView.h"
 #include "ZipEntryStream.h"
@@ -19,6 +20,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -56,6 +58,73 @@ double timeMovements(QCustomPlot *plot, bool drag, int moves)
     return static_cast<double>(clock.nsecsElapsed()) / 1e6 / moves;
 }
 
+struct StepTimes
+{
+    double average = 0.0;
+    double worst = 0.0;
+    double cpuAverage = 0.0; // processor time of the whole process, its drawing threads included
+};
+
+double cpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return (static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+            + static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3);
+}
+
+// One wheel step in, one out, and so on, at the centre of the plot: every
+// second step shows the whole range again. Each step ends with its drawing.
+StepTimes timeWheelSteps(QCustomPlot *plot, int steps)
+{
+    const QPointF at = plot->axisRect()->center();
+    StepTimes times;
+    const double cpuStart = cpuMs();
+    for (int i = 0; i < steps; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        QWheelEvent event(at, plot->mapToGlobal(at), QPoint(), QPoint(0, i % 2 == 0 ? 120 : -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(plot, &event);
+        QCoreApplication::processEvents();
+        const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        times.average += ms / steps;
+        times.worst = std::max(times.worst, ms);
+    }
+    times.cpuAverage = (cpuMs() - cpuStart) / steps;
+    return times;
+}
+
+// A left-button drag of the time axis to the right and back, a few pixels
+// per movement, each movement followed by the replot it queues.
+StepTimes timePan(QCustomPlot *plot, int moves)
+{
+    const QRect area = plot->axisRect()->rect();
+    const QPoint start = area.center();
+    auto send = [plot](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, plot->mapToGlobal(at), button, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(plot, &event);
+    };
+    send(QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    StepTimes times;
+    const double cpuStart = cpuMs();
+    for (int i = 1; i <= moves; ++i) {
+        const int offset = 8 * (i <= moves / 2 ? i : moves - i);
+        QElapsedTimer clock;
+        clock.start();
+        send(QEvent::MouseMove, start + QPoint(offset, 0), Qt::NoButton, Qt::LeftButton);
+        QCoreApplication::processEvents(); // runs the queued replot
+        const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        times.average += ms / moves;
+        times.worst = std::max(times.worst, ms);
+    }
+    times.cpuAverage = (cpuMs() - cpuStart) / moves;
+    send(QEvent::MouseButtonRelease, start, Qt::LeftButton, Qt::NoButton);
+    QCoreApplication::processEvents();
+    return times;
+}
+
 double peakMiB()
 {
     rusage usage{};
@@ -81,7 +150,7 @@ int main(int argc, char **argv)
 
     double dataMiB = 0.0;
     try {
-        ZipEntryStream data(QFile::encodeName(file).toStdString(), "data.json");
+        Zippy::ZipEntryStream data(QFile::encodeName(file).toStdString(), "data.json");
         dataMiB = static_cast<double>(data.size()) / (1024.0 * 1024.0);
     } catch (const std::exception &e) {
         std::fprintf(stderr, "cannot read %s: %s\n", qPrintable(file), e.what());
@@ -95,7 +164,8 @@ int main(int argc, char **argv)
     double peak = 0.0;
     qsizetype points = 0;
     try {
-        PlotView view(file);
+        const std::unique_ptr<PlotView> opened = PlotView::open(file);
+        PlotView &view = *opened;
         seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
         peak = peakMiB();
         for (const PlotParameter &parameter : view.plotParameters())
@@ -119,6 +189,12 @@ int main(int argc, char **argv)
                 panel->enable(parameter.name);
             std::printf("all parameters shown: hover %.2f ms, drag %.2f ms per movement\n",
                         timeMovements(plot, false, 200), timeMovements(plot, true, 200));
+            const StepTimes wheel = timeWheelSteps(plot, 20);
+            std::printf("all parameters shown: wheel-zoom step %.2f ms (worst %.2f ms, processor %.2f ms)\n",
+                        wheel.average, wheel.worst, wheel.cpuAverage);
+            const StepTimes pan = timePan(plot, 40);
+            std::printf("all parameters shown: pan %.2f ms per movement (worst %.2f ms, processor %.2f ms)\n",
+                        pan.average, pan.worst, pan.cpuAverage);
         }
     } catch (const std::exception &e) {
         std::fprintf(stderr, "building the view failed: %s\n", e.what());

@@ -1,7 +1,7 @@
 #include "LogDescriptionWidget.h"
 #include "ui_LogDescriptionWidget.h"
 
-#include <nlohmann/json.hpp>
+#include "LogMetadata.h"
 
 #include <QDesktopServices>
 #include <QEvent>
@@ -61,6 +61,8 @@ void LogDescriptionWidget::setEscVersion(bool shown, const QString &text)
 void LogDescriptionWidget::showLogDescription(const LogHeader &header)
 {
     m_header = header;
+    m_shown = Shown::Header;
+    m_metadata = nlohmann::json();
 
     ui->leUser->setText(QStringLiteral("%1 [%2-%3]")
                             .arg(logFieldText(header.userName),
@@ -91,6 +93,8 @@ void LogDescriptionWidget::showLogDescription(const LogHeader &header)
 
 void LogDescriptionWidget::showLogError()
 {
+    m_shown = Shown::Error;
+    m_metadata = nlohmann::json();
     for (QLineEdit *edit : findChildren<QLineEdit *>())
         edit->clear();
     ui->leCreatedAt->setText(tr("Error reading log file"));
@@ -98,21 +102,31 @@ void LogDescriptionWidget::showLogError()
 
 void LogDescriptionWidget::showLogMetadata(nlohmann::json metadata)
 {
+    m_shown = Shown::Metadata;
+    m_metadata = metadata;
+    fillFromMetadata(metadata);
+}
+
+void LogDescriptionWidget::fillFromMetadata(nlohmann::json &metadata)
+{
     // The fill goes field by field; `step` is the one being filled when a key
     // turns out missing or mistyped.
     int step = 1;
     try {
-        const auto number = [&metadata](const char *key) { return metadata[key].get<qint32>(); };
+        const auto number = [&metadata](const char *key) { return logMetadataNumber<qint32>(metadata[key], key); };
+        const auto text = [](const nlohmann::json &value) { return QString::fromStdString(value.get<std::string>()); };
 
-        auto &regNum = metadata["userRegNum"];
-        const QString country = QString::fromStdString(regNum["country"].get<std::string>());
-        const QString user = QString::fromStdString(metadata["userName"].get<std::string>());
-        ui->leUser->setText(QStringLiteral("%1 [%2-%3]").arg(user, country, QString::number(regNum["num"].get<qint32>())));
+        auto &regNum = metadata[logkey::userRegNum];
+        const QString country = text(regNum[logkey::country]);
+        const QString user = text(metadata[logkey::userName]);
+        ui->leUser->setText(QStringLiteral("%1 [%2-%3]")
+                                .arg(user, country, QString::number(logMetadataNumber<qint32>(regNum[logkey::num], logkey::num))));
 
         step = 2;
-        const double latitude = metadata["latitude"].get<double>();
-        const double longitude = metadata["longitude"].get<double>();
-        setCoordinates(static_cast<float>(latitude), static_cast<float>(longitude));
+        const double latitude = metadata[logkey::latitude].get<double>();
+        const double longitude = metadata[logkey::longitude].get<double>();
+        setCoordinates(logMetadataFloat(metadata[logkey::latitude], logkey::latitude),
+                       logMetadataFloat(metadata[logkey::longitude], logkey::longitude));
         const bool known = latitude != kUnknownPosition && longitude != kUnknownPosition;
         ui->leCoordinates->setText(known ? QStringLiteral("[ %1; %2 ]")
                                                .arg(QString::number(latitude, 'f', 4), QString::number(longitude, 'f', 4))
@@ -121,26 +135,26 @@ void LogDescriptionWidget::showLogMetadata(nlohmann::json metadata)
         ui->pbOpenMap->setEnabled(known);
 
         step = 3;
-        const auto time = static_cast<quint32>(number("time"));
-        ui->leCreatedAt->setText(createdAtText(time, static_cast<quint32>(number("date"))));
+        const auto time = static_cast<quint32>(number(logkey::time));
+        ui->leCreatedAt->setText(createdAtText(time, static_cast<quint32>(number(logkey::date))));
 
         step = 4;
-        ui->leSettings->setText(QString::fromStdString(metadata["settSetName"].get<std::string>()));
+        ui->leSettings->setText(text(metadata[logkey::settSetName]));
         step = 5;
-        ui->leMotorPoles->setText(QString::number(number("motorPoles")));
+        ui->leMotorPoles->setText(QString::number(number(logkey::motorPoles)));
         step = 6;
-        ui->leEnergyRefj->setText(tr("%1 Wh").arg(number("energyRefJ") / 3600));
+        ui->leEnergyRefj->setText(tr("%1 Wh").arg(number(logkey::energyRefJ) / 3600));
         step = 7;
-        ui->leLogFreqHZ->setText(tr("%1 Hz").arg(number("loggerFreqHz")));
+        ui->leLogFreqHZ->setText(tr("%1 Hz").arg(number(logkey::loggerFreqHz)));
         step = 8;
-        ui->leHWVersion->setText(threePartVersion(number("hwVersion")));
+        ui->leHWVersion->setText(threePartVersion(number(logkey::hwVersion)));
         step = 9;
-        ui->leFwVersion->setText(twoPartVersion(number("fwVersion")));
+        ui->leFwVersion->setText(twoPartVersion(number(logkey::fwVersion)));
         step = 10;
-        ui->leBootloaderVersion->setText(twoPartVersion(number("blVersion")));
+        ui->leBootloaderVersion->setText(twoPartVersion(number(logkey::blVersion)));
         step = 11;
-        const bool esc = (number("hwVersion") & 0xF000) != 0;
-        setEscVersion(esc, esc ? twoPartVersion(number("escVersion")) : QString());
+        const bool esc = (number(logkey::hwVersion) & 0xF000) != 0;
+        setEscVersion(esc, esc ? twoPartVersion(number(logkey::escVersion)) : QString());
     } catch (const std::exception &) {
         // Nothing of the previous log may stay beside this one: the fields of
         // the steps not reached are emptied.
@@ -178,6 +192,22 @@ void LogDescriptionWidget::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        // The units and the state texts are translated when filled.
+        switch (m_shown) {
+        case Shown::Nothing:
+            break;
+        case Shown::Header:
+            showLogDescription(m_header);
+            break;
+        case Shown::Metadata: {
+            nlohmann::json metadata = m_metadata;
+            fillFromMetadata(metadata);
+            break;
+        }
+        case Shown::Error:
+            showLogError();
+            break;
+        }
         return;
     }
     QWidget::changeEvent(event);

@@ -2,7 +2,7 @@
 
 #include "LogSession.h"
 
-#include <nlohmann/json_fwd.hpp>
+#include <nlohmann/json.hpp>
 
 #include <QUrl>
 #include <QWidget>
@@ -13,7 +13,8 @@ class LogDescriptionWidget;
 
 // The description of one log: when, by whom, where and with which settings it
 // was recorded, and the versions of the device. Filled from a session header
-// or from the parsed "metadata.json" of a log file.
+// or from the parsed "metadata.json" of a log file, and filled again after a
+// change of the language.
 class LogDescriptionWidget : public QWidget
 {
     Q_OBJECT
@@ -45,6 +46,14 @@ private:
     void setCoordinates(float latitude, float longitude);
     void setEscVersion(bool shown, const QString &text);
 
+    void fillFromMetadata(nlohmann::json &metadata);
+
     Ui::LogDescriptionWidget *ui;
     LogHeader m_header;
+
+    // What is shown, so a language change can show it again in the new
+    // language.
+    enum class Shown { Nothing, Header, Metadata, Error };
+    Shown m_shown = Shown::Nothing;
+    nlohmann::json m_metadata;
 };

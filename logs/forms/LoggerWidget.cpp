@@ -4,6 +4,7 @@
 #include "LimiterDevice.h"
 #include "LogFile.h"
 #include "NumericSortWidgetItem.h"
+#include "SharedSettings.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -12,7 +13,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
 
@@ -26,23 +26,7 @@ namespace {
 
 constexpr int kFileNameRole = Qt::UserRole + 1;
 
-const QString kLogsDirKey = QStringLiteral("logs_dir");
 const QString kCsvExportKey = QStringLiteral("csv_export");
-
-// The scope both programs share for the logs folder.
-QSettings sharedSettings()
-{
-    return QSettings(QStringLiteral("Velmora"), QStringLiteral("RADEvadazo"));
-}
-
-QString storedLogsDirectory()
-{
-    const QString stored = sharedSettings().value(kLogsDirKey).toString();
-    if (!stored.isEmpty())
-        return stored;
-    return QStringLiteral("%1/ZIDIrezud/logs")
-        .arg(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-}
 
 int queueFlag(const QListWidgetItem *item)
 {
@@ -73,7 +57,7 @@ LoggerWidget::LoggerWidget(QWidget *parent)
 
     qCDebug(lcLogger) << "Size of s_LimiterLoggerDataSet = " << 8 << ", Size of s_CommonLogData = " << 8;
     ui->cbCSVExport->setChecked(sharedSettings().value(kCsvExportKey, false).toBool());
-    m_logsDir = storedLogsDirectory();
+    m_logsDir = ::logsDirectory();
     ui->leLogDir->setText(QDir::toNativeSeparators(m_logsDir));
     ui->pbLoading->hide();
     ui->lblReadProblems->hide();
@@ -430,7 +414,7 @@ void LoggerWidget::selectLogDirectory()
         return;
     m_logsDir = directory;
     ui->leLogDir->setText(QDir::toNativeSeparators(m_logsDir));
-    sharedSettings().setValue(kLogsDirKey, m_logsDir);
+    storeLogsDirectory(m_logsDir);
     readLogDirectory(m_logsDir);
 }
 

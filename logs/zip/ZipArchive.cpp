@@ -433,6 +433,16 @@ bool ZipArchive::HasEntry(const std::string &name) const
     return m_byName.count(name) != 0;
 }
 
+std::uint64_t ZipArchive::GetEntrySize(const std::string &name) const
+{
+    requireOpen("GetEntrySize");
+    const auto it = m_byName.find(name);
+    if (it == m_byName.end())
+        throwRuntime(ZIP_ER_NOENT);
+    const Impl::ZipEntry &entry = m_entries[it->second];
+    return entry.loaded || !entry.info.inArchive ? entry.data.size() : entry.info.uncompressedSize;
+}
+
 std::string ZipArchive::randomTempName()
 {
     static const char kAlphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";

@@ -131,6 +131,11 @@ public:
     ZipEntry GetEntry(const std::string &name);
     std::vector<std::string> GetEntryNames(bool includeDirectories = true, bool includeFiles = true) const;
     bool HasEntry(const std::string &name) const;
+    // The size in bytes of the named entry's contents without loading them:
+    // for an entry of the archive file the uncompressed size it states (more
+    // is never read), for an entry given in memory its bytes. Throws
+    // ZipRuntimeError for a missing entry.
+    std::uint64_t GetEntrySize(const std::string &name) const;
 
     // Writes the archive to path (empty: its own path) by way of a temporary
     // file beside it, which is validated and then renamed over the target.

@@ -441,6 +441,19 @@ print(json.dumps(rows))
         QTest::newRow("fewer parameters than counted") << text(j) << true;
         j = good; j["parametersDesc"]["parameters"][0] = "U";
         QTest::newRow("parameter not an array") << text(j) << true;
+        // Numbers no field can hold are refused, not converted at random.
+        j = good; j["parametersDesc"]["parametersCount"] = 1e300;
+        QTest::newRow("parametersCount 1e300") << text(j) << true;
+        j = good; j["time"] = 1e300;
+        QTest::newRow("time 1e300") << text(j) << true;
+        j = good; j["userRegNum"]["num"] = 1e300;
+        QTest::newRow("num 1e300") << text(j) << true;
+        j = good; j["latitude"] = 1e300;
+        QTest::newRow("latitude beyond a float") << text(j) << true;
+        j = good; j["parametersDesc"]["parameters"][0][1] = 1e300;
+        QTest::newRow("parameter type 1e300") << text(j) << true;
+        j = good; j["time"] = 338712832.0;
+        QTest::newRow("time as a float") << text(j) << false;
         QTest::newRow("not JSON") << QByteArray("{\"time\": 1,") << true;
         QTest::newRow("JSON with a comment") << QByteArray("// note\n") + text(good) << true;
         QTest::newRow("no metadata.json") << QByteArray() << true;

@@ -69,4 +69,15 @@ inline bool writeLog(const QString &path, const nlohmann::json &meta, const nloh
     return writeArchive(path, {{"metadata.json", text(meta)}, {"data.json", text(samples)}});
 }
 
+// Writes a sound log under a name of its own in `folder`; a test that cannot
+// write its fixture stops.
+inline QString writeLogIn(const QString &folder, const nlohmann::json &meta, const nlohmann::json &samples)
+{
+    static int serial = 0;
+    const QString path = folder + QStringLiteral("/log%1.verira").arg(++serial);
+    if (!writeLog(path, meta, samples))
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
 } // namespace fixture

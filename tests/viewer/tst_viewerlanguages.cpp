@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 #include "ViewerStartup.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -125,6 +126,42 @@ private slots:
         box->setCurrentIndex(box->findText("English"));
         QCOMPARE(QSettings().value("language").toString(), QStringLiteral("en"));
         QTRY_COMPARE(window.findChild<QPushButton *>("pbOpenFolder")->text(), QStringLiteral("Folder"));
+    }
+
+    // The description's units and texts follow a language switch.
+    void descriptionFollowsLanguage()
+    {
+        QVERIFY(!writeLog(m_dir->path()).isEmpty());
+        m_startup = loadTranslations();
+        MainWindow window(m_startup);
+        auto *box = window.findChild<QComboBox *>("cbLanguage");
+        auto *energy = window.findChild<QLineEdit *>("leEnergyRefj");
+        box->setCurrentIndex(box->findText("Русский"));
+        window.findChild<QTableWidget *>("lwLogs")->selectRow(0);
+        QCOMPARE(energy->text(), QString::fromUtf8("21 Вт·ч"));
+
+        box->setCurrentIndex(box->findText("Deutsch"));
+        QTRY_COMPARE(window.findChild<QPushButton *>("pbOpenFolder")->text(), QStringLiteral("Ordner"));
+        QCOMPARE(energy->text(), QStringLiteral("21 Wh"));
+        QCOMPARE(window.findChild<QLineEdit *>("leLogFreqHZ")->text(), QStringLiteral("10 Hz"));
+    }
+
+    // The list of the language box shows every name whole.
+    void languageListShowsWholeNames()
+    {
+        MainWindow window(TranslatorList{});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *box = window.findChild<QComboBox *>("cbLanguage");
+        box->showPopup();
+        QAbstractItemView *list = box->view();
+        QTRY_VERIFY(list->isVisible());
+        for (int i = 0; i < box->count(); ++i) {
+            const QRect item = list->visualRect(list->model()->index(i, 0));
+            const int needed = list->sizeHintForIndex(list->model()->index(i, 0)).width();
+            QVERIFY2(item.width() >= needed && list->viewport()->width() >= needed, qPrintable(box->itemText(i)));
+        }
+        box->hidePopup();
     }
 };
 

@@ -1,3 +1,4 @@
+#include "HostileLogs.h"
 #include "LogCatalogue.h"
 #include "ViewerLogFiles.h"
 #include "MainWindow.h"
@@ -15,11 +16,13 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
 
-QSettings sharedSettings()
+// The scope spelled out here, so a change of the program's own is noticed.
+QSettings sharedScope()
 {
     return QSettings(QStringLiteral("Velmora"), QStringLiteral("RADEvadazo"));
 }
@@ -112,7 +115,7 @@ private slots:
     void init()
     {
         QSettings().clear();
-        sharedSettings().clear();
+        sharedScope().clear();
         m_dir = std::make_unique<QTemporaryDir>();
         storeLogsDirectory(folder());
     }
@@ -147,11 +150,11 @@ private slots:
 
     void defaultLogsFolder()
     {
-        sharedSettings().clear();
+        sharedScope().clear();
         openWindow();
         const QString expected =
             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/ZIDIrezud/logs";
-        QCOMPARE(sharedSettings().value("logs_dir").toString(), expected);
+        QCOMPARE(sharedScope().value("logs_dir").toString(), expected);
     }
 
     void catalogueRows()
@@ -175,7 +178,8 @@ private slots:
         // Files that are no readable logs.
         writeBytes(folder() + "/2025/broken.verira", "not a zip archive");
         QVERIFY(fixture::writeArchive(folder() + "/nodata.verira", {{"metadata.json", fixture::text(metadata)}}));
-        // The zip layer refuses to hand out an empty entry.
+        // An empty metadata.json is no log either: left out like a file
+        // without an entry, not listed as corrupted.
         QVERIFY(fixture::writeArchive(folder() + "/empty.verira", {{"metadata.json", ""}, {"data.json", "[]"}}));
         writeBytes(folder() + "/notes.txt", "not a log");
 
@@ -183,13 +187,30 @@ private slots:
         QCOMPARE(sortedRows(), QList<QStringList>({
                                    {"/2025/Limiter1 (RUS-27): 10 (not complete race)", "Ольга", "RAR-I mini",
                                     "2027/03/01 08:05:06"},
-                                   {"File corrupted", "", "empty.verira", ""},
                                    {"File corrupted", "/2025/", "broken.verira", ""},
                                    {"Limiter1 (RUS-27): 7", "Ivan", "RAR-I mini", "2026/12/09 14:30:59"},
                                    {"No Name (RUS-27): 3", "Ivan", "RAR-I mini", "2026/12/09 14:30:59"},
                                }));
         QVERIFY(rowOf(top) >= 0 && rowOf(sub) >= 0);
-        QCOMPARE(sharedSettings().value("logs_dir").toString(), folder());
+        QCOMPARE(sharedScope().value("logs_dir").toString(), folder());
+    }
+
+    // Each is refused quickly by the metadata reader and listed as
+    // corrupted; the scan goes on with the other files.
+    void hostileFilesAreListedCorrupted()
+    {
+        QList<QStringList> expected;
+        for (const HostileMetadata &hostile : hostileMetadata()) {
+            const QString name = QString::fromStdString(hostile.name) + ".verira";
+            QVERIFY(fixture::writeArchive(folder() + "/" + name, {{"metadata.json", QByteArray::fromStdString(hostile.metadata)},
+                                                                 {"data.json", "[]"}}));
+            expected.append({"File corrupted", "", name, ""});
+        }
+        QVERIFY(!writeLog(folder()).isEmpty());
+        expected.append({"Limiter1 (RUS-27): 7", "Ivan", "RAR-I mini", "2026/12/09 14:30:59"});
+        std::sort(expected.begin(), expected.end());
+        openWindow();
+        QCOMPARE(sortedRows(), expected);
     }
 
     void logListRowTexts_data()
@@ -224,6 +245,10 @@ private slots:
         QTest::newRow("no date") << "date" << "";
         QTest::newRow("date as text") << "date" << "\"today\"";
         QTest::newRow("device name not text") << "deviceName" << "7";
+        QTest::newRow("number 1e300") << "userRegNum" << R"({"country": "RUS", "num": 1e300})";
+        QTest::newRow("session 1e300") << "head" << R"({"sessionNumber": 1e300, "dotsCount": 1})";
+        QTest::newRow("dots count 1e300") << "head" << R"({"sessionNumber": 5, "dotsCount": 1e300})";
+        QTest::newRow("date 1e300") << "date" << "1e300";
     }
 
     void logListRowFailures()
@@ -305,7 +330,7 @@ private slots:
         QVERIFY(!writeLog(folder()).isEmpty());
         openWindow();
         m_window->scanDirectory(folder() + suffix);
-        QTEST(sharedSettings().value("logs_dir").toString().mid(folder().size()), "stored");
+        QTEST(sharedScope().value("logs_dir").toString().mid(folder().size()), "stored");
         if (suffix != "\\")
             QCOMPARE(table()->rowCount(), 1);
         QCOMPARE(withoutTrailingSeparator("C:\\logs\\"), QStringLiteral("C:\\logs"));
@@ -319,7 +344,7 @@ private slots:
         m_window->findChild<QLineEdit *>("leCurrentFolder")->setText(QDir::toNativeSeparators(other));
         m_window->findChild<QPushButton *>("pbRefreshFolder")->click();
         QCOMPARE(table()->rowCount(), 1);
-        QCOMPARE(sharedSettings().value("logs_dir").toString(), other);
+        QCOMPARE(sharedScope().value("logs_dir").toString(), other);
     }
 
     // The watched folder: logs that appear are listed, logs that go away lose
@@ -399,6 +424,112 @@ private slots:
         QCOMPARE(table()->rowCount(), 0);
     }
 
+    // A log still being copied into the folder is read again as it grows.
+    void corruptedFileIsReadAgainWhenItChanges()
+    {
+        QTemporaryDir scratch;
+        const QByteArray whole = fileBytes(writeLog(scratch.path()));
+        QVERIFY(!whole.isEmpty());
+        const QString path = folder() + "/copying.verira";
+        writeBytes(path, whole.left(whole.size() / 2));
+        openWindow();
+        QCOMPARE(rows(), QList<QStringList>({{"File corrupted", "", "copying.verira", ""}}));
+
+        // The rest arrives in place: the folder itself does not change.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Append));
+        file.write(whole.mid(whole.size() / 2));
+        file.close();
+        QTRY_COMPARE_WITH_TIMEOUT(rows(), QList<QStringList>({{"Limiter1 (RUS-27): 7", "Ivan", "RAR-I mini",
+                                                                 "2026/12/09 14:30:59"}}),
+                                  10000);
+        QCOMPARE(rowOf(path), 0);
+    }
+
+    void sessionsSortByNumber()
+    {
+        const quint32 sessions[] = {10, 7, 99, 9, 7};
+        for (int i = 0; i < 5; ++i) {
+            TestLog log;
+            log.session = sessions[i];
+            log.date = 0x01012700 + (quint32(i) << 24); // one file per log
+            QVERIFY(!writeLog(folder(), log).isEmpty());
+        }
+        writeBytes(folder() + "/broken.verira", "garbage");
+        openWindow();
+        table()->sortByColumn(0, Qt::AscendingOrder);
+        QStringList order;
+        for (const QStringList &row : rows())
+            order << row.at(0);
+        QCOMPARE(order, QStringList({"File corrupted", "Limiter1 (RUS-27): 7", "Limiter1 (RUS-27): 7",
+                                     "Limiter1 (RUS-27): 9", "Limiter1 (RUS-27): 10", "Limiter1 (RUS-27): 99"}));
+        table()->sortByColumn(0, Qt::DescendingOrder);
+        QCOMPARE(rows().first().at(0), QStringLiteral("Limiter1 (RUS-27): 99"));
+    }
+
+    // The columns take their shares of the table's real width, also after
+    // the window is resized, until the user sizes a column.
+    void columnsFollowTheTableWidth()
+    {
+        openWindow();
+        QHeaderView *header = table()->horizontalHeader();
+        const auto shared = [this, header] {
+            const int width = table()->width();
+            const int weights[] = {3, 5, 5, 3};
+            for (int c = 0; c < 4; ++c) {
+                if (header->sectionSize(c) != width * weights[c] / 21)
+                    return false;
+            }
+            return true;
+        };
+        for (const QSize size : {QSize(900, 600), QSize(1400, 800), QSize(700, 500)}) {
+            m_window->resize(size);
+            QTRY_VERIFY(table()->width() > 0 && shared());
+        }
+
+        header->resizeSection(1, 40); // as the user's drag does
+        const int first = header->sectionSize(0);
+        const int before = table()->width();
+        m_window->resize(1300, 700);
+        QTRY_VERIFY(table()->width() > before);
+        QTest::qWait(50);
+        QCOMPARE(header->sectionSize(1), 40);
+        QCOMPARE(header->sectionSize(0), first);
+
+        // A new scan shares them out again.
+        m_window->findChild<QPushButton *>("pbRefreshFolder")->click();
+        QVERIFY(shared());
+    }
+
+    // Closing the window while a log loads ends the program once the load
+    // returns, with the window's settings written; no tab is added.
+    void closingWhileLoadingEndsTheProgram()
+    {
+        const QString path = writeLog(folder());
+        openWindow();
+        m_window->resize(700, 500);
+        bool opened = true;
+        QTimer::singleShot(0, m_window.get(), [this, &opened, path] {
+            // Runs while the load's progress dialog handles events.
+            QTimer::singleShot(0, m_window.get(), [this] { m_window->close(); });
+            opened = m_window->openLogInTab(path);
+        });
+        QTimer stuck;
+        stuck.setSingleShot(true);
+        connect(&stuck, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+        stuck.start(20000);
+        const int code = QCoreApplication::exec();
+        stuck.stop();
+        QCOMPARE(code, 0);
+        QVERIFY(!opened);
+        QCOMPARE(tabs()->count(), 1);
+        QVERIFY(!m_window->isVisible());
+        m_window.reset(); // as the program does once its event loop ends
+        QVERIFY(!QSettings().value("geometry").toByteArray().isEmpty());
+        openWindow();
+        QCOMPARE(m_window->size(), QSize(700, 500));
+    }
+
     void selectionShowsDescription()
     {
         const QString path = writeLog(folder());
@@ -443,14 +574,28 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("content"); // empty: no file at all
-        QTest::newRow("missing file") << "missing.verira" << QByteArray();
-        QTest::newRow("not an archive") << "broken.verira" << QByteArray("garbage");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing file") << "missing.verira" << QByteArray() << "The file does not exist.";
+        QTest::newRow("not an archive") << "broken.verira" << QByteArray("garbage") << "Not a zip archive";
+
+        // A missing entry is named, so it does not read as a missing log.
+        QTemporaryDir scratch;
+        const auto archiveBytes = [&scratch](const fixture::Entries &entries) {
+            const QString path = scratch.filePath("log.verira");
+            return fixture::writeArchive(path, entries) ? fileBytes(path) : QByteArray();
+        };
+        const QByteArray metadata = QByteArray::fromStdString(logMetadataJson(makeSession(TestLog())));
+        QTest::newRow("no data.json") << "nodata.verira" << archiveBytes({{"metadata.json", metadata}})
+                                      << "The file holds no data.json";
+        QTest::newRow("no metadata.json") << "nometa.verira" << archiveBytes({{"data.json", "[]"}})
+                                          << "The file holds no metadata.json";
     }
 
     void failedOpenAddsNoTab()
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
         const QString path = folder() + "/" + name;
         if (!content.isEmpty())
             writeBytes(path, content);
@@ -459,6 +604,7 @@ private slots:
         QVERIFY(!m_window->openLogInTab(path));
         QCOMPARE(answerer.seen.size(), 1);
         QVERIFY2(answerer.seen.first().contains(QDir::toNativeSeparators(path)), qPrintable(answerer.seen.first()));
+        QVERIFY2(answerer.seen.first().contains(reason), qPrintable(answerer.seen.first()));
         QCOMPARE(tabs()->count(), 1);
         QCOMPARE(QFileInfo::exists(path), !content.isEmpty());
         QCOMPARE(fileBytes(path), content);

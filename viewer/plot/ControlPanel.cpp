@@ -49,7 +49,10 @@ ControlPanel::~ControlPanel()
 
 QString ControlPanel::timeColumnName()
 {
-    return QStringLiteral("Time");
+    // A lone surrogate: no text decoded from a log (valid UTF-8) holds one, so
+    // a parameter named "Time" is a parameter like any other.
+    static const QString name = QString(QChar(0xDC00)) + QStringLiteral("Time");
+    return name;
 }
 
 QString ControlPanel::numberText(double value)
@@ -59,8 +62,11 @@ QString ControlPanel::numberText(double value)
 
 QString ControlPanel::timeText(double seconds)
 {
-    const qint32 whole = truncateToInt32(seconds);
-    const qint32 millis = truncateToInt32(seconds * 1000.0) % 1000;
+    // Keys are logged milliseconds divided by 1000, so 2.03 s is stored as
+    // 2.02999...; rounding to microseconds first gives the logged 30 ms back.
+    const double micros = std::round(seconds * 1e6);
+    const qint32 whole = truncateToInt32(micros / 1e6);
+    const qint32 millis = truncateToInt32(micros / 1e3) % 1000;
     return tr("%1s %2ms", "Seconds and milliseconds of a time in the panel").arg(whole).arg(millis);
 }
 

@@ -17,8 +17,9 @@ class QPushButton;
 //
 // Columns are identified by their name; several columns may share one, and
 // every operation taking a name acts on all of them (isParameterEnabled looks
-// at the first). The time column is the one named timeColumnName(); its button
-// shows the translated word and cannot be switched.
+// at the first). The time column is the one named timeColumnName(), a name no
+// log can give a parameter; its button shows the translated word "Time" and
+// cannot be switched.
 class ControlPanel : public QWidget
 {
     Q_OBJECT

@@ -1,12 +1,11 @@
 #include "LogSamples.h"
 
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
-#include <array>
 #include <charconv>
-#include <clocale>
 #include <cmath>
-#include <cstdlib>
-#include <locale.h>
+#include <limits>
 #include <set>
 #include <string>
 
@@ -21,59 +20,6 @@ const char kString[] = "string";
 const char kBoolean[] = "boolean";
 const char kNumber[] = "number";
 
-void fillRecord(const json &element, std::vector<double> &values, SampleRecord &record)
-{
-    record = SampleRecord{};
-    record.values = values.data();
-    if (!element.is_object()) {
-        record.isObject = false;
-        record.type = element.type_name();
-        return;
-    }
-    const auto common = element.find("common");
-    if (common == element.end()) {
-        record.common = SampleRecord::Field::Missing;
-    } else if (common->is_null()) {
-        record.common = SampleRecord::Field::Null;
-    } else if (common->is_object()) {
-        record.common = SampleRecord::Field::Good;
-        const auto time = common->find("time_ms");
-        if (time == common->end()) {
-            record.time = SampleRecord::Field::Missing;
-        } else if (time->is_null()) {
-            record.time = SampleRecord::Field::Null;
-        } else if (time->is_number()) {
-            record.time = SampleRecord::Field::Good;
-            record.timeMs = time->get<double>();
-        } else {
-            record.time = SampleRecord::Field::Bad;
-            record.timeType = time->type_name();
-        }
-    } else {
-        record.common = SampleRecord::Field::Bad;
-        record.commonType = common->type_name();
-    }
-
-    const auto data = element.find("data");
-    if (data == element.end() || data->is_null())
-        return;
-    if (data->is_array()) {
-        record.valueCount = static_cast<qint64>(data->size());
-        const std::size_t n = std::min(data->size(), values.size());
-        for (std::size_t j = 0; j < n; ++j) {
-            const json &value = (*data)[j];
-            if (!value.is_number())
-                break;
-            values[j] = value.get<double>();
-            record.numericValues = static_cast<int>(j + 1);
-        }
-    } else if (data->is_object()) {
-        record.valueCount = static_cast<qint64>(data->size());
-    } else {
-        record.valueCount = 1;
-    }
-}
-
 // A validating JSON reader over a chunked text that knows the shape of a
 // sample list and extracts from each sample only what the plot needs.
 class SampleStreamParser
@@ -86,7 +32,7 @@ public:
     {
     }
 
-    void run(const std::function<qint64()> &arrayCount);
+    void run();
 
 private:
     bool refill();
@@ -102,8 +48,9 @@ private:
     void parseString(std::string *out);
     void parseEscape(std::string *out);
     unsigned readHex4();
+    int peek();
     double parseNumber();
-    double convertNumber(const char *begin, const char *end);
+    double convertNumber(const std::string &text, bool isInteger, bool negative);
 
     void parseSample();
     void parseCommon(SampleRecord &record);
@@ -118,7 +65,7 @@ private:
     qint64 m_line = 0;
     qint64 m_lineStart = 0;
     bool m_atEnd = false;
-    std::string m_token;
+    std::string m_number;
     std::string m_key;
     std::vector<double> m_values;
     SampleSink &m_sink;
@@ -154,6 +101,10 @@ int SampleStreamParser::skipWhitespace()
                 ++m_p;
                 ++m_line;
                 m_lineStart = position();
+            } else if (c == '\0') {
+                // Where a token may start, the JSON library takes a NUL byte
+                // for the end of the input.
+                return -1;
             } else {
                 return static_cast<unsigned char>(c);
             }
@@ -170,13 +121,18 @@ int SampleStreamParser::get()
     return static_cast<unsigned char>(*m_p++);
 }
 
+int SampleStreamParser::peek()
+{
+    if (m_p == m_end && !refill())
+        return -1;
+    return static_cast<unsigned char>(*m_p);
+}
+
 void SampleStreamParser::fail(const std::string &message) const
 {
-    nlohmann::detail::position_t where;
-    where.chars_read_total = static_cast<std::size_t>(position());
-    where.chars_read_current_line = static_cast<std::size_t>(position() - m_lineStart);
-    where.lines_read = static_cast<std::size_t>(m_line);
-    throw json::parse_error::create(101, where, message, nullptr);
+    const std::string where = "line " + std::to_string(m_line + 1) + ", column "
+                              + std::to_string(position() - m_lineStart) + ": ";
+    throw json::parse_error::create(101, static_cast<std::size_t>(position()), where + message, nullptr);
 }
 
 void SampleStreamParser::failUnexpected(int c, const char *context, const char *expected) const
@@ -441,98 +397,115 @@ void SampleStreamParser::parseString(std::string *out)
     }
 }
 
-inline bool isNumberChar(char c)
-{
-    return (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-';
-}
-
+// Reads a number as the JSON library's lexer does: as far as the grammar of a
+// number goes, so "1e400-1" is the number 1e400 followed by a stray "-".
 double SampleStreamParser::parseNumber()
 {
-    const char *q = m_p;
-    while (q < m_end && isNumberChar(*q))
-        ++q;
-    if (q < m_end) {
-        const char *begin = m_p;
-        m_p = q;
-        return convertNumber(begin, q);
+    m_number.clear();
+    auto take = [this] {
+        m_number.push_back(*m_p++);
+    };
+    auto digits = [this, &take] {
+        int c;
+        while ((c = peek()) >= '0' && c <= '9')
+            take();
+    };
+    int c = peek();
+    const bool negative = c == '-';
+    if (negative) {
+        take();
+        c = peek();
     }
-    // The number runs on into the next chunk.
-    m_token.assign(m_p, q);
-    m_p = q;
-    while (refill()) {
-        q = m_p;
-        while (q < m_end && isNumberChar(*q))
-            ++q;
-        m_token.append(m_p, q);
-        m_p = q;
-        if (q < m_end)
-            break;
-    }
-    return convertNumber(m_token.data(), m_token.data() + m_token.size());
-}
-
-double SampleStreamParser::convertNumber(const char *begin, const char *end)
-{
-    const char *c = begin;
-    const bool negative = *c == '-';
-    if (negative)
-        ++c;
-    const char *digits = c;
-    if (c < end && *c == '0') {
-        ++c;
-    } else if (c < end && *c >= '1' && *c <= '9') {
-        while (c < end && *c >= '0' && *c <= '9')
-            ++c;
+    if (c == '0') {
+        take();
+    } else if (c >= '1' && c <= '9') {
+        digits();
     } else {
         fail("syntax error while parsing value - invalid number; expected digit after '-'");
     }
-    const char *integerEnd = c;
     bool isInteger = true;
-    if (c < end && *c == '.') {
+    if (peek() == '.') {
         isInteger = false;
-        ++c;
-        const char *fraction = c;
-        while (c < end && *c >= '0' && *c <= '9')
-            ++c;
-        if (c == fraction)
+        take();
+        c = peek();
+        if (c < '0' || c > '9')
             fail("syntax error while parsing value - invalid number; expected digit after '.'");
+        digits();
     }
-    if (c < end && (*c == 'e' || *c == 'E')) {
+    c = peek();
+    if (c == 'e' || c == 'E') {
         isInteger = false;
-        ++c;
-        if (c < end && (*c == '+' || *c == '-'))
-            ++c;
-        const char *exponent = c;
-        while (c < end && *c >= '0' && *c <= '9')
-            ++c;
-        if (c == exponent)
+        take();
+        c = peek();
+        if (c == '+' || c == '-') {
+            take();
+            c = peek();
+        }
+        if (c < '0' || c > '9')
             fail("syntax error while parsing value - invalid number; expected digit after exponent sign");
+        digits();
     }
-    if (c != end)
-        fail("syntax error while parsing value - invalid number");
+    return convertNumber(m_number, isInteger, negative);
+}
 
-    if (isInteger && integerEnd - digits <= 19) {
-        quint64 value = 0;
-        for (const char *d = digits; d < integerEnd; ++d)
-            value = value * 10 + static_cast<quint64>(*d - '0');
-        if (value == 0)
-            return 0.0;
-        const double magnitude = static_cast<double>(value);
-        return negative ? -magnitude : magnitude;
+namespace {
+
+// Whether a decimal number whose conversion went out of range is too large
+// (rather than too small) for a double: the place of its first significant
+// digit, counted from the decimal point, plus its exponent.
+bool overflows(const std::string &text)
+{
+    const std::size_t exponentAt = text.find_first_of("eE");
+    const std::string mantissa = text.substr(0, exponentAt);
+    long long exponent = 0;
+    if (exponentAt != std::string::npos) {
+        std::size_t i = exponentAt + 1;
+        const bool negative = text[i] == '-';
+        if (text[i] == '+' || text[i] == '-')
+            ++i;
+        for (; i < text.size(); ++i)
+            exponent = std::min(exponent * 10 + (text[i] - '0'), 1000000000LL);
+        if (negative)
+            exponent = -exponent;
+    }
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string::npos)
+        return false; // zero
+    const long long place = first < point ? static_cast<long long>(point - first)
+                                          : -static_cast<long long>(first - point - 1);
+    return place + exponent > 0;
+}
+
+} // namespace
+
+// The value of a number as the JSON library stores it and hands it out as a
+// double: integers that fit 64 bits as such, everything else as the nearest
+// double (too small a number reads as zero, too large a one is an error).
+double SampleStreamParser::convertNumber(const std::string &text, bool isInteger, bool negative)
+{
+    const char *begin = text.data();
+    const char *end = begin + text.size();
+    if (isInteger) {
+        if (negative) {
+            qint64 value = 0;
+            if (std::from_chars(begin, end, value).ec == std::errc())
+                return static_cast<double>(value);
+        } else {
+            quint64 value = 0;
+            if (std::from_chars(begin, end, value).ec == std::errc())
+                return static_cast<double>(value);
+        }
     }
     double value = 0.0;
     const auto result = std::from_chars(begin, end, value);
     if (result.ec == std::errc::result_out_of_range) {
-        // Underflow reads as the nearest representable value, overflow fails,
-        // as with strtod in the C locale.
-        static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", nullptr);
-        const std::string text(begin, end);
-        value = strtod_l(text.c_str(), nullptr, cLocale);
-        if (!std::isfinite(value))
+        if (overflows(text))
             throw json::out_of_range::create(406, "number overflow parsing '" + text + "'", nullptr);
-    } else if (result.ec != std::errc() || result.ptr != end) {
-        fail("syntax error while parsing value - invalid number");
+        return negative ? -0.0 : 0.0;
     }
+    if (result.ec != std::errc() || result.ptr != end)
+        fail("syntax error while parsing value - invalid number");
     return value;
 }
 
@@ -714,10 +687,10 @@ void SampleStreamParser::parseSample()
     m_sink.sample(record);
 }
 
-void SampleStreamParser::run(const std::function<qint64()> &arrayCount)
+void SampleStreamParser::run()
 {
     refill();
-    // A byte order mark is skipped, as the JSON library does.
+    // A byte order mark at the very start is skipped, as the JSON library does.
     if (m_p < m_end && static_cast<unsigned char>(*m_p) == 0xEF) {
         ++m_p;
         if (get() != 0xBB || get() != 0xBF)
@@ -727,16 +700,22 @@ void SampleStreamParser::run(const std::function<qint64()> &arrayCount)
     if (c < 0)
         fail("attempting to parse an empty input; check that your input string or stream contains the expected JSON");
     if (c != '[') {
-        // Not a sample list: small enough to be parsed as a whole.
-        std::string text(m_p, m_end);
-        while (refill())
-            text.append(m_p, m_end);
-        const json document = json::parse(text);
-        readSamples(document, static_cast<int>(m_values.size()), m_sink);
-        return;
+        // Not a sample list: refused at its first byte, however long the rest.
+        const char *type = nullptr;
+        switch (c) {
+        case '{': type = kObject; break;
+        case '"': type = kString; break;
+        case 't': case 'f': type = kBoolean; break;
+        case 'n': type = kNull; break;
+        default:
+            if (c == '-' || (c >= '0' && c <= '9'))
+                type = kNumber;
+            else
+                scalar(c, nullptr); // not the start of any value: the library's parse error
+        }
+        throw json::type_error::create(302, std::string("type must be array, but is ") + type, nullptr);
     }
     ++m_p;
-    m_sink.begin(arrayCount());
     c = skipWhitespace();
     if (c == ']') {
         ++m_p;
@@ -762,96 +741,8 @@ void SampleStreamParser::run(const std::function<qint64()> &arrayCount)
 
 } // namespace
 
-void readSamples(const json &data, int capacity, SampleSink &sink)
-{
-    std::vector<double> values(static_cast<std::size_t>(std::max(capacity, 0)));
-    SampleRecord record;
-    if (data.is_array() || data.is_object()) {
-        sink.begin(static_cast<qint64>(data.size()));
-        for (const json &element : data) {
-            fillRecord(element, values, record);
-            sink.sample(record);
-        }
-    } else if (data.is_null()) {
-        sink.begin(0);
-    } else {
-        sink.begin(1);
-        fillRecord(data, values, record);
-        sink.sample(record);
-    }
-}
-
-void streamSamples(const TextSource &source, int capacity, const std::function<qint64()> &arrayCount,
-                   SampleSink &sink)
+void streamSamples(const TextSource &source, int capacity, SampleSink &sink)
 {
     SampleStreamParser parser(source, capacity, sink);
-    parser.run(arrayCount);
-}
-
-void ArrayElementCounter::feed(const char *begin, const char *end)
-{
-    // Bytes that matter outside strings: quotes, brackets, braces, commas.
-    static const auto structural = [] {
-        std::array<bool, 256> table{};
-        for (unsigned char c : {'"', '[', ']', '{', '}', ','})
-            table[c] = true;
-        return table;
-    }();
-    const char *p = begin;
-    while (p < end) {
-        if (m_inString) {
-            while (p < end && *p != '"' && *p != '\\' && !m_escape)
-                ++p;
-            if (p == end)
-                break;
-            if (m_escape)
-                m_escape = false;
-            else if (*p == '\\')
-                m_escape = true;
-            else
-                m_inString = false;
-            ++p;
-            continue;
-        }
-        if (m_depth > 1) {
-            // Inside a sample only nesting and strings count.
-            while (p < end && !structural[static_cast<unsigned char>(*p)])
-                ++p;
-            if (p == end)
-                break;
-        }
-        const char c = *p++;
-        switch (c) {
-        case '"':
-            m_inString = true;
-            if (m_depth == 1)
-                m_pending = true;
-            break;
-        case '[':
-        case '{':
-            if (m_depth == 1)
-                m_pending = true;
-            ++m_depth;
-            break;
-        case ']':
-        case '}':
-            --m_depth;
-            break;
-        case ',':
-            if (m_depth == 1) {
-                ++m_count;
-                m_pending = false;
-            }
-            break;
-        case ' ':
-        case '\t':
-        case '\r':
-        case '\n':
-            break;
-        default:
-            if (m_depth == 1)
-                m_pending = true;
-            break;
-        }
-    }
+    parser.run();
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <nlohmann/json.hpp>
-
 #include <QtGlobal>
 
 #include <functional>
@@ -39,41 +37,15 @@ class SampleSink
 {
 public:
     virtual ~SampleSink() = default;
-    // Called once before the first sample with the number of elements of the
-    // sample list (as the parsed document counts them).
-    virtual void begin(qint64 count) = 0;
     virtual void sample(const SampleRecord &record) = 0;
 };
-
-// Hands the samples of a parsed "data.json" document to `sink`: the elements
-// of an array or the member values of an object, none for null, the value
-// itself otherwise.
-void readSamples(const nlohmann::json &data, int capacity, SampleSink &sink);
 
 // Supplies the text of "data.json" chunk by chunk; false at the end.
 using TextSource = std::function<bool(const char *&begin, const char *&end)>;
 
-// Parses "data.json" from `source` and hands its samples to `sink` as they are
-// read, without building the document. Accepts exactly what the JSON library
-// accepts and raises its parse errors; a document that is not an array is
-// parsed whole and handed on as readSamples does. `arrayCount` is asked for
-// the element count of a top-level array when its first bracket is read.
-void streamSamples(const TextSource &source, int capacity, const std::function<qint64()> &arrayCount,
-                   SampleSink &sink);
-
-// Counts the elements of a top-level array in a JSON text without parsing it
-// (for any other text the result is meaningless). Strings are honoured, so
-// brackets and commas inside them do not count.
-class ArrayElementCounter
-{
-public:
-    void feed(const char *begin, const char *end);
-    qint64 count() const { return m_count + (m_pending ? 1 : 0); }
-
-private:
-    qint64 m_count = 0;
-    int m_depth = 0;
-    bool m_inString = false;
-    bool m_escape = false;
-    bool m_pending = false; // a top-level element has started since the last comma
-};
+// Parses "data.json" from `source` and hands the elements of its sample list
+// to `sink` as they are read, without building the document. Accepts exactly
+// what the JSON library accepts and raises its parse and range errors at the
+// same places. A document that does not start as an array is refused at its
+// first byte with the library's type error, the rest unread.
+void streamSamples(const TextSource &source, int capacity, SampleSink &sink);

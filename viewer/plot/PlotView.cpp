@@ -2,42 +2,29 @@
 #include "ui_PlotView.h"
 
 #include "ControlPanel.h"
-#include "LogSamples.h"
+#include "LevelGraph.h"
 #include "ProgressMessageBox.h"
-#include "ZipArchive.h"
-#include "ZipEntryStream.h"
 
 #include <qcustomplot.h>
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEvent>
-#include <QFile>
 #include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QRandomGenerator>
 #include <QTimer>
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <cmath>
-#include <future>
 #include <limits>
-
-using nlohmann::json;
 
 Q_LOGGING_CATEGORY(lcPlot, "viewer.plot")
 
 namespace {
 
-const char kMetadataEntry[] = "metadata.json";
-const char kDataEntry[] = "data.json";
-
-// The progress dialog processes pending events whenever its value changes;
-// doing that for every sample would cost more than the samples themselves, so
-// the value is handed over at most this often.
-constexpr qint64 kProgressIntervalMs = 15;
+// The progress bar runs to 100 (its default maximum) and starts at 5, before
+// the first byte of the samples is read.
+constexpr int kProgressStart = 5;
+constexpr int kProgressEnd = 100;
 
 // A tracer that skips drawing where its place has no usable pixel: on the NaN
 // point of a gap, or far outside the plot. The plus mark's drawing would turn
@@ -59,331 +46,92 @@ protected:
     }
 };
 
-json::type_error typeError(const char *expected, const char *actual)
-{
-    return json::type_error::create(302, std::string("type must be ") + expected + ", but is " + actual, nullptr);
-}
-
-// An integer of the metadata in decimal, without padding.
-QString integerText(const json &value)
-{
-    if (!value.is_number())
-        throw typeError("number", value.type_name());
-    if (value.is_number_unsigned())
-        return QString::number(value.get<quint64>());
-    if (value.is_number_integer())
-        return QString::number(value.get<qint64>());
-    return QString::number(std::trunc(value.get<double>()), 'f', 0);
-}
-
-QStringList parameterNames(const json &list)
-{
-    QStringList names;
-    if (list.is_null())
-        return names;
-    if (!list.is_array())
-        throw typeError("array", list.type_name());
-    for (const json &entry : list) {
-        if (!entry.is_array())
-            throw typeError("array", entry.type_name());
-        if (entry.empty())
-            throw typeError("string", "null");
-        if (!entry[0].is_string())
-            throw typeError("string", entry[0].type_name());
-        names.append(QString::fromStdString(entry[0].get<std::string>()));
-    }
-    return names;
-}
-
-// Appends a point the way the graph's own container inserts one, so samples
-// out of time order land where addData would put them.
-void appendPoint(QVector<QCPGraphData> &series, double key, double value)
-{
-    if (series.isEmpty() || !(key < series.constLast().key)) {
-        series.append(QCPGraphData(key, value));
-        return;
-    }
-    const auto at = std::lower_bound(series.begin(), series.end(), key,
-                                     [](const QCPGraphData &point, double k) { return point.key < k; });
-    series.insert(at, QCPGraphData(key, value));
-}
-
-// Turns the samples of a log into the points of its graphs.
-class PlotBuilder : public SampleSink
-{
-public:
-    PlotBuilder(ProgressMessageBox &progress, int parameterCount)
-        : m_progress(progress)
-        , m_series(static_cast<std::size_t>(parameterCount))
-    {
-        m_clock.start();
-    }
-
-    void begin(qint64 count) override
-    {
-        m_maximum = static_cast<int>(std::min<qint64>(count, std::numeric_limits<int>::max()));
-        m_progress.setMaximum(m_maximum);
-        m_progressBase = m_progress.value();
-    }
-
-    void sample(const SampleRecord &record) override
-    {
-        if (m_error)
-            return; // the build has failed; the rest of the text is only checked
-        if (!record.isObject) {
-            m_error = std::make_exception_ptr(typeError("object", record.type));
-            return;
-        }
-        if (record.common == SampleRecord::Field::Bad) {
-            m_error = std::make_exception_ptr(typeError("object", record.commonType));
-            return;
-        }
-        if (record.time == SampleRecord::Field::Bad) {
-            m_error = std::make_exception_ptr(typeError("number", record.timeType));
-            return;
-        }
-        if (record.common == SampleRecord::Field::Good && record.time == SampleRecord::Field::Good)
-            addPoints(record);
-        // A sample without a time has no place on the graphs and is passed over.
-        advance();
-    }
-
-    void finish()
-    {
-        if (!m_error && m_done > 0)
-            m_progress.setValue(currentValue());
-    }
-
-    std::exception_ptr error() const { return m_error; }
-    std::vector<QVector<QCPGraphData>> &series() { return m_series; }
-
-private:
-    void addPoints(const SampleRecord &record)
-    {
-        const double t = record.timeMs / 1000.0;
-        const std::size_t parameterCount = m_series.size();
-        // Values beyond the parameter list have no graph.
-        const std::size_t valueCount = static_cast<std::size_t>(
-            std::min<qint64>(record.valueCount, static_cast<qint64>(parameterCount)));
-        if (t - m_previousTime > 1.0) {
-            // A gap in the recording: one NaN point breaks every line.
-            for (std::size_t j = 0; j < valueCount; ++j)
-                appendPoint(m_series[j], m_previousTime + 0.001, std::numeric_limits<double>::quiet_NaN());
-        }
-        m_previousTime = t;
-        // Values up to the first one that is not a number; the rest of the
-        // sample is dropped.
-        const std::size_t numeric = std::min(static_cast<std::size_t>(record.numericValues), parameterCount);
-        for (std::size_t j = 0; j < numeric; ++j)
-            appendPoint(m_series[j], t, record.values[j]);
-    }
-
-    int currentValue() const
-    {
-        const qint64 value = static_cast<qint64>(m_progressBase) + m_done;
-        return static_cast<int>(std::min<qint64>(value, m_maximum));
-    }
-
-    void advance()
-    {
-        ++m_done;
-        if ((m_done & 63) == 0 && m_clock.elapsed() >= kProgressIntervalMs) {
-            m_progress.setValue(currentValue());
-            m_clock.restart();
-        }
-    }
-
-    ProgressMessageBox &m_progress;
-    std::vector<QVector<QCPGraphData>> m_series;
-    std::exception_ptr m_error;
-    QElapsedTimer m_clock;
-    double m_previousTime = 0.0;
-    qint64 m_done = 0;
-    int m_maximum = 0;
-    int m_progressBase = 0;
-};
-
-int aheadChunks(const std::string &file)
-{
-    ZipEntryStream probe(file, kDataEntry);
-    const quint64 quarterMiB = probe.size() / (4u << 20);
-    return static_cast<int>(std::clamp<quint64>(quarterMiB, 4, 16));
-}
-
-// Counts the samples of "data.json" on a thread of its own while the main
-// reading starts, so the progress maximum is known without a second parse.
-class SampleCounter
-{
-public:
-    explicit SampleCounter(const std::string &file)
-    {
-        m_result = std::async(std::launch::async, [this, file] {
-            ZipEntryStream stream(file, kDataEntry);
-            ArrayElementCounter counter;
-            const char *begin = nullptr;
-            const char *end = nullptr;
-            while (!m_cancelled.load(std::memory_order_relaxed) && stream.next(begin, end))
-                counter.feed(begin, end);
-            return counter.count();
-        });
-    }
-
-    ~SampleCounter()
-    {
-        m_cancelled = true;
-        if (m_result.valid())
-            m_result.wait();
-    }
-
-    // Waits for the count, keeping the application responsive meanwhile.
-    qint64 wait()
-    {
-        while (m_result.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
-            QCoreApplication::processEvents();
-        return m_result.get();
-    }
-
-private:
-    std::atomic<bool> m_cancelled{false};
-    std::future<qint64> m_result;
-};
-
 } // namespace
 
-PlotView::PlotView(const QString &path, QWidget *parent)
+PlotView::PlotView(LogPlot plot, QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::PlotView>())
 {
     ui->setupUi(this);
     ui->splitter->setSizes({height() - 1, 1});
     ui->splitter->setStretchFactor(0, 666);
-    build(QFile::encodeName(path).toStdString());
+    if (plot.opened) {
+        m_title = plot.title;
+        buildPlot(plot);
+    }
 }
 
 PlotView::~PlotView() = default;
 
-void PlotView::build(const std::string &file)
+std::unique_ptr<PlotView> PlotView::open(const QString &path, QWidget *parent)
 {
-    // Opening never creates a file: a missing one is an error like any other.
-    Zippy::ZipArchive archive(file);
-    if (!archive.IsOpen())
-        return;
-    json metadata = json::parse(archive.GetEntry(kMetadataEntry).GetDataAsText());
-    if (!archive.HasEntry(kDataEntry))
-        archive.GetEntry(kDataEntry); // the zip layer's error for a missing entry
-    archive.Close();
-    const json parameterList = metadata["parametersDesc"]["parameters"];
-
-    // The data is read while the plot is built; an error in the title's keys
-    // is reported after a parse error of the data and before any build error.
-    std::exception_ptr titleError;
-    try {
-        QString deviceName = QStringLiteral("No Name");
-        if (metadata.is_object() && metadata.contains("deviceName"))
-            deviceName = QString::fromStdString(metadata["deviceName"].get<std::string>());
-        json &registration = metadata["userRegNum"];
-        const QString country = QString::fromStdString(registration["country"].get<std::string>());
-        const QString number = integerText(registration["num"]);
-        const QString session = integerText(metadata["head"]["sessionNumber"]);
-        m_title = QStringLiteral("%1 (%2-%3): %4").arg(deviceName, country, number, session);
-    } catch (const json::exception &) {
-        titleError = std::current_exception();
-    }
-
-    buildPlot(file, parameterList, titleError);
+    // The dialog stays up until the view is built.
+    ProgressMessageBox progress;
+    progress.setValue(kProgressStart);
+    LogPlot plot = loadLogPlot(path, [&progress](quint64 consumed, quint64 total) {
+        const double done = total > 0 ? static_cast<double>(consumed) / static_cast<double>(total) : 1.0;
+        progress.setValue(kProgressStart + static_cast<int>(done * (kProgressEnd - kProgressStart)));
+    });
+    return std::make_unique<PlotView>(std::move(plot), parent);
 }
 
-void PlotView::buildPlot(const std::string &file, const json &parameterList, std::exception_ptr titleError)
+void PlotView::buildPlot(LogPlot &plot)
 {
-    QCustomPlot *plot = ui->plot;
+    QCustomPlot *customPlot = ui->plot;
     ControlPanel *panel = ui->statisticsPanel;
-
-    // While the samples are counted the text is inflated ahead, up to a
-    // quarter of its size (at most 16 MiB), so the parse that follows rarely
-    // waits for the inflating.
-    QElapsedTimer clock;
-    clock.start();
-    ZipEntryStream data(file, kDataEntry, aheadChunks(file));
-    SampleCounter counter(file);
-
-    ProgressMessageBox progress;
-    progress.setValue(5);
     panel->clear();
 
-    plot->setOpenGl(true, 16);
-    plot->axisRect()->removeAxis(plot->axisRect()->axis(QCPAxis::atLeft));
+    customPlot->setOpenGl(true, 16);
+    customPlot->axisRect()->removeAxis(customPlot->axisRect()->axis(QCPAxis::atLeft));
 
     panel->addParameter(ControlPanel::timeColumnName(), ParameterStats());
 
-    std::exception_ptr buildError;
-    QStringList names;
-    try {
-        names = parameterNames(parameterList);
-    } catch (const json::exception &) {
-        buildError = std::current_exception();
-    }
-    for (const QString &name : std::as_const(names)) {
+    for (const QString &name : std::as_const(plot.names)) {
         panel->addParameter(name, ParameterStats());
 
-        QCPAxis *axis = plot->axisRect()->addAxis(QCPAxis::atLeft);
+        QCPAxis *axis = customPlot->axisRect()->addAxis(QCPAxis::atLeft);
         axis->setLabel(name);
         axis->setTickLabels(true);
         axis->setLabelPadding(-5);
         axis->setPadding(20);
 
-        QCPGraph *graph = plot->addGraph(plot->xAxis, axis);
+        QCPGraph *graph = new LevelGraph(customPlot->xAxis, axis);
         graph->setName(name);
         graph->setVisible(false);
         axis->setVisible(false);
         graph->removeFromLegend();
 
-        // The tracers are bound to their graph once it holds its points
-        // (binding an empty graph only complains).
-        auto *hover = new CursorTracer(plot);
+        auto *hover = new CursorTracer(customPlot);
         hover->setStyle(QCPItemTracer::tsNone);
         hover->setVisible(false);
-        hover->setLayer(cursorLayer(plot));
+        hover->setLayer(cursorLayer(customPlot));
 
-        auto *start = new CursorTracer(plot);
-        auto *end = new CursorTracer(plot);
+        auto *start = new CursorTracer(customPlot);
+        auto *end = new CursorTracer(customPlot);
         for (QCPItemTracer *tracer : {start, end}) {
             tracer->setStyle(QCPItemTracer::tsPlus);
             tracer->setSize(16);
             tracer->setVisible(false);
-            tracer->setLayer(cursorLayer(plot));
+            tracer->setLayer(cursorLayer(customPlot));
         }
         parameters.append(PlotParameter{name, axis, graph, hover, start, end});
     }
 
-    plot->setInteractions(QCP::Interactions(QCP::iRangeDrag | QCP::iRangeZoom | QCP::iSelectPlottables
-                                            | QCP::iSelectAxes));
-    plot->setSelectionTolerance(5);
-    plot->legend->setVisible(true);
-
-    PlotBuilder builder(progress, parameters.size());
-    streamSamples(
-        [&data](const char *&begin, const char *&end) { return data.next(begin, end); },
-        parameters.size(),
-        [&counter, &clock] {
-            const qint64 count = counter.wait();
-            qCDebug(lcPlot) << count << "samples counted after" << clock.elapsed() << "ms";
-            return count;
-        },
-        builder);
-    builder.finish();
-    qCDebug(lcPlot) << "samples read after" << clock.elapsed() << "ms";
-
-    if (titleError)
-        std::rethrow_exception(titleError);
-    if (buildError)
-        std::rethrow_exception(buildError);
-    if (builder.error())
-        std::rethrow_exception(builder.error());
+    customPlot->setInteractions(QCP::Interactions(QCP::iRangeDrag | QCP::iRangeZoom | QCP::iSelectPlottables
+                                                  | QCP::iSelectAxes));
+    customPlot->setSelectionTolerance(5);
+    customPlot->legend->setVisible(true);
 
     for (int i = 0; i < parameters.size(); ++i) {
         QCPGraph *graph = parameters[i].graph;
-        graph->data()->set(builder.series()[static_cast<std::size_t>(i)], true);
-        builder.series()[static_cast<std::size_t>(i)] = QVector<QCPGraphData>();
+        std::vector<PlotPoint> &series = plot.series[static_cast<std::size_t>(i)];
+        QVector<QCPGraphData> points;
+        points.reserve(static_cast<qsizetype>(series.size()));
+        for (const PlotPoint &point : series)
+            points.append(QCPGraphData(point.key, point.value));
+        std::vector<PlotPoint>().swap(series); // its memory back before the next one is copied
+        graph->data()->set(points, true);
+        static_cast<LevelGraph *>(graph)->rebuildLevels();
         bindTracers(parameters[i]);
 
         graph->rescaleValueAxis(true, false);
@@ -398,18 +146,18 @@ void PlotView::buildPlot(const std::string &file, const json &parameterList, std
 
     QSharedPointer<QCPAxisTickerTime> ticker(new QCPAxisTickerTime);
     ticker->setTimeFormat(QStringLiteral("%m:%s:%z"));
-    plot->xAxis->setTicker(ticker);
+    customPlot->xAxis->setTicker(ticker);
 
-    plot->axisRect()->setRangeDragAxes(plot->xAxis, nullptr);
-    plot->axisRect()->setRangeZoomAxes(plot->xAxis, nullptr);
+    customPlot->axisRect()->setRangeDragAxes(customPlot->xAxis, nullptr);
+    customPlot->axisRect()->setRangeZoomAxes(customPlot->xAxis, nullptr);
 
     // The band's corners follow the time axis horizontally and the axis
     // rectangle vertically, so it always spans the full height of the plot.
-    selectionBand = new QCPItemRect(plot);
-    selectionBand->setLayer(cursorLayer(plot));
+    selectionBand = new QCPItemRect(customPlot);
+    selectionBand->setLayer(cursorLayer(customPlot));
     for (QCPItemPosition *corner : {selectionBand->topLeft, selectionBand->bottomRight}) {
-        corner->setAxes(plot->xAxis, nullptr);
-        corner->setAxisRect(plot->axisRect());
+        corner->setAxes(customPlot->xAxis, nullptr);
+        corner->setAxisRect(customPlot->axisRect());
         corner->setTypeX(QCPItemPosition::ptPlotCoords);
         corner->setTypeY(QCPItemPosition::ptAxisRectRatio);
     }
@@ -420,11 +168,11 @@ void PlotView::buildPlot(const std::string &file, const json &parameterList, std
     selectionBand->setPen(Qt::NoPen);
     selectionBand->setSelectable(false);
 
-    plot->replot(QCustomPlot::rpRefreshHint);
-    connectPlotSignals(plot);
+    customPlot->replot(QCustomPlot::rpRefreshHint);
+    connectPlotSignals(customPlot);
     if (!parameters.isEmpty())
         panel->enable(parameters.first().name);
-    qCDebug(lcPlot) << "built" << parameters.size() << "parameters, OpenGL" << plot->openGl();
+    qCDebug(lcPlot) << "built" << parameters.size() << "parameters, OpenGL" << customPlot->openGl();
 }
 
 void PlotView::bindTracers(const PlotParameter &parameter)
@@ -642,6 +390,16 @@ void PlotView::setGraphVisible(const QString &name, bool visible)
             parameter.hoverTracer->setGraphKey(shown.hoverTracer->graphKey());
             parameter.startTracer->setGraphKey(shown.startTracer->graphKey());
             parameter.endTracer->setGraphKey(shown.endTracer->graphKey());
+        }
+        if (selectionBand->visible()) {
+            // The interval is the band's, also when no shown graph carries it
+            // any more; the new tracers stand on it before their first drawing.
+            parameter.startTracer->setGraphKey(selectionBand->topLeft->key());
+            parameter.endTracer->setGraphKey(selectionBand->bottomRight->key());
+            if (parameter.startTracer->graph()) {
+                parameter.startTracer->updatePosition();
+                parameter.endTracer->updatePosition();
+            }
         }
         showIntervalStatistics(ui->statisticsPanel, parameter, 0.0);
         time = intervalTimeStats(parameter, 0.0);

@@ -1,16 +1,13 @@
 #pragma once
 
 #include "ParameterStats.h"
-
-#include <nlohmann/json.hpp>
+#include "PlotLoader.h"
 
 #include <QString>
 #include <QVector>
 #include <QWidget>
 
-#include <exception>
 #include <memory>
-#include <string>
 
 namespace Ui {
 class PlotView;
@@ -37,20 +34,21 @@ struct PlotParameter
 };
 
 // A log file drawn as one graph per parameter over time, with the cursor panel
-// below. The whole view is built by the constructor.
-//
-// Building fails with an exception (derived from std::exception; what() says
-// why) when the file is missing or not a readable archive, lacks an entry,
-// holds JSON that does not parse, or has metadata or samples of the wrong
-// shape; nothing is left on disk and the half-built view is gone. Callers
-// catch it and report the file.
+// below. The view shows what the loader read (PlotLoader.h); open() does both.
 class PlotView : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit PlotView(const QString &path, QWidget *parent = nullptr);
+    // Shows `plot`; a plot that did not open leaves the view empty, its
+    // title too. The series are taken over.
+    explicit PlotView(LogPlot plot, QWidget *parent = nullptr);
     ~PlotView() override;
+
+    // Loads the log at `path` with the progress dialog up (the dialog keeps
+    // the application responsive meanwhile) and builds its view. Throws what
+    // loadLogPlot throws; nothing is left on disk and no view is made.
+    static std::unique_ptr<PlotView> open(const QString &path, QWidget *parent = nullptr);
 
     // The tab title, "<device> (<country>-<number>): <session>".
     QString title() const { return m_title; }
@@ -68,8 +66,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void build(const std::string &file);
-    void buildPlot(const std::string &file, const nlohmann::json &parameterList, std::exception_ptr titleError);
+    void buildPlot(LogPlot &plot);
     void connectPlotSignals(QCustomPlot *plot);
     void updateSelection();
     void updateDragZoomAxes(QCustomPlot *plot);

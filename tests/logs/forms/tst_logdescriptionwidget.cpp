@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QLabel>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -238,12 +239,55 @@ private slots:
         QCOMPARE(enabled("pbOpenMap"), removedKey != "userName");
     }
 
+    // A language change shows what was shown again, in the new language.
+    void followsLanguageChange_data()
+    {
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("english");
+        QTest::newRow("header") << "header" << "leEnergyRefj" << "21 Wh";
+        QTest::newRow("metadata") << "metadata" << "leLogFreqHZ" << "50 Hz";
+        QTest::newRow("error") << "error" << "leCreatedAt" << "Error reading log file";
+    }
+
+    void followsLanguageChange()
+    {
+        QFETCH(QString, shown);
+        QFETCH(QString, field);
+        QFETCH(QString, english);
+        QTranslator russian;
+        QVERIFY(russian.load(QStringLiteral(":/ts/app_ru.qm")));
+        QVERIFY(QCoreApplication::installTranslator(&russian));
+        QCoreApplication::processEvents(); // the language change of the install
+        const auto show = [&] {
+            if (shown == "header")
+                m_widget->showLogDescription(sampleHeader());
+            else if (shown == "metadata")
+                m_widget->showLogMetadata(sampleMetadata());
+            else
+                m_widget->showLogError();
+        };
+        show();
+        const QString translated = text(field.toLatin1().constData());
+        QVERIFY2(translated != english, qPrintable(translated));
+
+        QCoreApplication::removeTranslator(&russian);
+        QTRY_COMPARE(text(field.toLatin1().constData()), english);
+        QVERIFY(QCoreApplication::installTranslator(&russian));
+        QTRY_COMPARE(text(field.toLatin1().constData()), translated);
+        QCoreApplication::removeTranslator(&russian);
+        QTRY_COMPARE(text(field.toLatin1().constData()), english);
+    }
+
     void metadataOfWrongShape_data()
     {
         QTest::addColumn<QString>("json");
         QTest::newRow("null") << "null";
         QTest::newRow("array") << "[1, 2]";
         QTest::newRow("number as text") << R"({"userName": "Ivan", "userRegNum": {"country": "RUS", "num": "7"}})";
+        QTest::newRow("number 1e300") << R"({"userName": "Ivan", "userRegNum": {"country": "RUS", "num": 1e300}})";
+        QTest::newRow("latitude beyond a float")
+            << R"({"userName": "Ivan", "userRegNum": {"country": "RUS", "num": 7}, "latitude": 1e300, "longitude": 1})";
     }
 
     void metadataOfWrongShape()

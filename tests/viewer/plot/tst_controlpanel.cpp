@@ -63,7 +63,7 @@ private slots:
     {
         ControlPanel panel;
         QSignalSpy toggled(&panel, &ControlPanel::toggled);
-        panel.addParameter("Time", {1, 2, 3, 4, 5});
+        panel.addParameter(ControlPanel::timeColumnName(), {1, 2, 3, 4, 5});
         panel.addParameter("Voltage", {1, 2, 3, 4, 5});
         QCOMPARE(table(panel)->columnCount(), 2);
         for (int c = 0; c < 2; ++c) {
@@ -96,12 +96,17 @@ private slots:
         QTest::newRow("negative") << "V" << -1.25 << "-1.25";
         QTest::newRow("nan") << "V" << std::numeric_limits<double>::quiet_NaN() << "nan";
         QTest::newRow("infinite") << "V" << inf << "inf";
-        QTest::newRow("seconds and ms") << "Time" << 83.4567 << "83s 456ms";
-        QTest::newRow("negative time") << "Time" << -1.25 << "-1s -250ms";
-        QTest::newRow("half a ms below zero") << "Time" << -0.0005 << "0s 0ms";
-        QTest::newRow("truncated ms") << "Time" << 2.9999 << "2s 999ms";
-        QTest::newRow("beyond 32 bits saturates") << "Time" << 1e300 << "2147483647s 647ms";
-        QTest::newRow("nan time") << "Time" << std::numeric_limits<double>::quiet_NaN() << "0s 0ms";
+        const QString time = ControlPanel::timeColumnName();
+        QTest::newRow("seconds and ms") << time << 83.4567 << "83s 456ms";
+        QTest::newRow("negative time") << time << -1.25 << "-1s -250ms";
+        QTest::newRow("half a ms below zero") << time << -0.0005 << "0s 0ms";
+        QTest::newRow("truncated ms") << time << 2.9999 << "2s 999ms";
+        QTest::newRow("logged ms divided by 1000") << time << 2030 / 1000.0 << "2s 30ms";
+        QTest::newRow("logged negative ms") << time << -4070 / 1000.0 << "-4s -70ms";
+        QTest::newRow("beyond 32 bits saturates") << time << 1e300 << "2147483647s 647ms";
+        QTest::newRow("nan time") << time << std::numeric_limits<double>::quiet_NaN() << "0s 0ms";
+        // A log's own parameter called Time is a number like any other.
+        QTest::newRow("parameter named Time") << "Time" << 2.5 << "2.5";
     }
 
     void formats()
@@ -113,19 +118,45 @@ private slots:
         panel.addParameter(name, {});
         panel.setValues(name, {value, value, value, value, value});
         const QStringList shown = column(panel, 0);
-        if (name == "Time")
+        if (name == ControlPanel::timeColumnName())
             QCOMPARE(shown, QStringList({text, "-", text, text, text}));
         else
             QCOMPARE(shown, QStringList(5, text));
     }
 
+    void everyLoggedMillisecondShows()
+    {
+        // Keys are milliseconds / 1000; each must show the logged milliseconds.
+        for (int ms = -3000; ms <= 100000; ms += 10) {
+            const QString expected = QStringLiteral("%1s %2ms").arg(ms / 1000).arg(ms % 1000);
+            QCOMPARE(ControlPanel::timeText(ms / 1000.0), expected);
+        }
+    }
+
+    void parameterNamedTimeIsAParameter()
+    {
+        ControlPanel panel;
+        QSignalSpy toggled(&panel, &ControlPanel::toggled);
+        panel.addParameter(ControlPanel::timeColumnName(), {});
+        panel.addParameter("Time", {});
+        QVERIFY(!button(panel, 0)->isEnabled());
+        QVERIFY(button(panel, 1)->isEnabled());
+        QCOMPARE(button(panel, 1)->text(), QStringLiteral("Time"));
+        QTest::mouseClick(button(panel, 1), Qt::LeftButton);
+        QVERIFY(panel.isParameterEnabled("Time"));
+        QCOMPARE(toggled.count(), 1);
+        panel.setValues("Time", {1, 2, 3, 4, 5});
+        QCOMPARE(column(panel, 1), QStringList({"1", "3", "4", "2", "5"}));
+        QCOMPARE(column(panel, 0), QStringList(5, "-"));
+    }
+
     void rowOrder()
     {
         ControlPanel panel;
-        panel.addParameter("Time", {});
+        panel.addParameter(ControlPanel::timeColumnName(), {});
         panel.addParameter("V", {});
-        panel.setValues("V", {1, 2, 3, 4, 5});           // min max avg delta cursor
-        panel.setValues("Time", {1.5, 4.25, 9, 2.75, 3}); // avg is not shown there
+        panel.setValues("V", {1, 2, 3, 4, 5});                                  // min max avg delta cursor
+        panel.setValues(ControlPanel::timeColumnName(), {1.5, 4.25, 9, 2.75, 3}); // avg is not shown there
         QCOMPARE(column(panel, 1), QStringList({"1", "3", "4", "2", "5"}));
         QCOMPARE(column(panel, 0), QStringList({"1s 500ms", "-", "2s 750ms", "4s 250ms", "3s 0ms"}));
     }
@@ -215,7 +246,7 @@ private slots:
     void languageChange()
     {
         ControlPanel panel;
-        panel.addParameter("Time", {});
+        panel.addParameter(ControlPanel::timeColumnName(), {});
         panel.addParameter("V", {});
         MarkingTranslator translator;
         QCoreApplication::installTranslator(&translator);
@@ -228,7 +259,7 @@ private slots:
         QCOMPARE(button(panel, 1)->text(), QStringLiteral("V"));
 
         // The time column keeps its identity and its format.
-        panel.setValues("Time", {1.5, 0, 0, 0, 0});
+        panel.setValues(ControlPanel::timeColumnName(), {1.5, 0, 0, 0, 0});
         QCOMPARE(column(panel, 0).first(), QStringLiteral("1s 500ms"));
         QCoreApplication::removeTranslator(&translator);
     }

@@ -2,6 +2,7 @@
 #include "LogArchives.h"
 #include "PlotView.h"
 #include "ProgressMessageBox.h"
+#include "HostileLogs.h"
 #include "SavedLog.h"
 
 #include <qcustomplot.h>
@@ -94,13 +95,7 @@ class TestPlotView : public QObject
     QTemporaryDir dir;
     int serial = 0;
 
-    QString writeLog(const json &meta, const json &samples)
-    {
-        const QString path = dir.filePath(QStringLiteral("log%1.verira").arg(++serial));
-        if (!fixture::writeLog(path, meta, samples))
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
-    }
+    QString writeLog(const json &meta, const json &samples) { return fixture::writeLogIn(dir.path(), meta, samples); }
 
     QString writeEntries(const fixture::Entries &entries)
     {
@@ -137,7 +132,8 @@ private slots:
     {
         const QString path = writeLog(fixture::metadata({"A", "B", "C"}),
                                       json::array({fixture::sample(0, {1, 2, 3}), fixture::sample(100, {4, 5, 6})}));
-        PlotView view(path);
+        const std::unique_ptr<PlotView> opened = PlotView::open(path);
+        PlotView &view = *opened;
         QCOMPARE(view.title(), QStringLiteral("Vadur (RUS-12): 7"));
         QCOMPARE(view.size(), QSize(960, 501));
 
@@ -182,11 +178,25 @@ private slots:
         QCOMPARE(columnTexts(view, 0), QStringList({"0s 0ms", "-", "0s 0ms", "0s 0ms", "0s 0ms"}));
     }
 
+    void parameterNamedTimeIsShownAsOne()
+    {
+        const std::unique_ptr<PlotView> opened = PlotView::open(writeLog(fixture::metadata({"Time", "B"}), rampSamples()));
+        PlotView &view = *opened;
+        QVERIFY(panelOf(view)->isParameterEnabled("Time"));
+        QVERIFY(view.plotParameters()[0].graph->visible());
+        QVERIFY(qobject_cast<QPushButton *>(tableOf(view)->cellWidget(0, 1))->isEnabled());
+        QVERIFY(!qobject_cast<QPushButton *>(tableOf(view)->cellWidget(0, 0))->isEnabled());
+        // Its values, over the interval from key 0 to key 0, beside the time column.
+        QCOMPARE(columnTexts(view, 1), QStringList({"0", "0.25", "0.5", "0.5", "0"}));
+        QCOMPARE(columnTexts(view, 0), QStringList({"0s 0ms", "-", "0s 0ms", "0s 0ms", "0s 0ms"}));
+    }
+
     void savedLogOpens()
     {
         const QString path = savedlog::write(dir.path(), 60, [](int i) { return std::uint32_t(i < 30 ? i * 20 : 5000 + i * 20); });
         QVERIFY(!path.isEmpty());
-        PlotView view(path);
+        const std::unique_ptr<PlotView> opened = PlotView::open(path);
+        PlotView &view = *opened;
         QCOMPARE(view.title(), QStringLiteral("Limiter1 (RUS-27): 7"));
         const QVector<PlotParameter> &parameters = view.plotParameters();
         QCOMPARE(parameters.size(), 3);
@@ -206,31 +216,32 @@ private slots:
         QCOMPARE(plotOf(view)->xAxis->range(), QCPRange(0.0, 5.0 + 59 * 0.02));
     }
 
-    void progressFollowsTheSamples()
+    void progressFollowsTheBytesRead()
     {
         ProgressWatcher watcher;
         qApp->installEventFilter(&watcher);
         {
-            PlotView view(savedlog::write(dir.path(), 40, [](int i) { return std::uint32_t(i * 20); }));
+            const std::unique_ptr<PlotView> opened =
+                PlotView::open(savedlog::write(dir.path(), 40, [](int i) { return std::uint32_t(i * 20); }));
         }
         QCOMPARE(watcher.shown, 1);
         QVERIFY(watcher.paintedBeforeFirstValue > 0);
         QVERIFY(!watcher.values.isEmpty());
         QCOMPARE(watcher.values.first(), qMakePair(5, 100));
-        // The maximum is the number of samples and the bar ends full.
-        QCOMPARE(watcher.lastMaximum, 40);
-        QCOMPARE(watcher.lastValue, 40);
+        // The bar moves on with the bytes of data.json read and ends full.
+        QCOMPARE(watcher.lastMaximum, 100);
+        QCOMPARE(watcher.lastValue, 100);
         for (int i = 1; i < watcher.values.size(); ++i)
             QVERIFY(watcher.values[i].first > watcher.values[i - 1].first);
 
-        // Without samples the maximum becomes 0 and the value never moves again.
+        // Without samples as well.
         watcher.reset();
         {
-            PlotView view(writeLog(fixture::metadata({"A"}), json::array()));
+            const std::unique_ptr<PlotView> opened = PlotView::open(writeLog(fixture::metadata({"A"}), json::array()));
         }
         qApp->removeEventFilter(&watcher);
-        QCOMPARE(watcher.values, (QList<QPair<int, int>>{{5, 100}}));
-        QCOMPARE(watcher.lastMaximum, 0);
+        QCOMPARE(watcher.values.first(), qMakePair(5, 100));
+        QCOMPARE(watcher.lastValue, 100);
         for (QWidget *w : QApplication::topLevelWidgets())
             QVERIFY(!qobject_cast<ProgressMessageBox *>(w));
     }
@@ -286,7 +297,8 @@ private slots:
         QFETCH(json, samples);
         QFETCH(Points, first);
         QFETCH(Points, second);
-        PlotView view(writeLog(fixture::metadata({"A", "B"}), samples));
+        const std::unique_ptr<PlotView> opened = PlotView::open(writeLog(fixture::metadata({"A", "B"}), samples));
+        PlotView &view = *opened;
         QCOMPARE(describe(points(view.plotParameters()[0].graph)), describe(first));
         QCOMPARE(describe(points(view.plotParameters()[1].graph)), describe(second));
     }
@@ -299,10 +311,6 @@ private slots:
         QTest::newRow("no parameters") << json::array() << json::array({fixture::sample(0, {1})}) << 0;
         QTest::newRow("null parameter list") << json() << json::array({fixture::sample(0, {1})}) << 0;
         QTest::newRow("no samples") << json::array({{"A", 1, 5}}) << json::array() << 1;
-        QTest::newRow("null data") << json::array({{"A", 1, 5}}) << json() << 1;
-        QTest::newRow("data is one object of samples")
-            << json::array({{"A", 1, 5}}) << json::object({{"b", fixture::sample(1, {2})}, {"a", fixture::sample(0, {1})}})
-            << 1;
     }
 
     void unusualLogsStillOpen()
@@ -312,13 +320,12 @@ private slots:
         QFETCH(int, graphs);
         json meta = fixture::metadata({});
         meta["parametersDesc"]["parameters"] = parameters;
-        PlotView view(writeLog(meta, samples));
+        const std::unique_ptr<PlotView> opened = PlotView::open(writeLog(meta, samples));
+        PlotView &view = *opened;
         QCOMPARE(plotOf(view)->graphCount(), graphs);
         QCOMPARE(tableOf(view)->columnCount(), graphs + 1);
         if (graphs > 0)
             QVERIFY(panelOf(view)->isParameterEnabled("A"));
-        if (samples.is_object()) // members in key order, as the parsed document holds them
-            QCOMPARE(describe(points(view.plotParameters()[0].graph)), QStringList({"0:1", "0.001:2"}));
     }
 
     void titleVariants()
@@ -327,10 +334,10 @@ private slots:
         meta.erase("deviceName");
         meta["userRegNum"]["num"] = 27;
         meta["head"]["sessionNumber"] = 4000000000u;
-        QCOMPARE(PlotView(writeLog(meta, json::array())).title(), QStringLiteral("No Name (RUS-27): 4000000000"));
+        QCOMPARE(PlotView::open(writeLog(meta, json::array()))->title(), QStringLiteral("No Name (RUS-27): 4000000000"));
 
         meta["deviceName"] = "Dev %2";
-        QCOMPARE(PlotView(writeLog(meta, json::array())).title(), QStringLiteral("Dev %2 (RUS-27): 4000000000"));
+        QCOMPARE(PlotView::open(writeLog(meta, json::array()))->title(), QStringLiteral("Dev %2 (RUS-27): 4000000000"));
     }
 
     void failures_data()
@@ -355,8 +362,8 @@ private slots:
         plain.write("not an archive at all");
         plain.close();
         QTest::newRow("not an archive") << plain.fileName() << "zip";
-        QTest::newRow("no metadata.json") << writeEntries({{"data.json", goodData}}) << "zip";
-        QTest::newRow("no data.json") << writeEntries({{"metadata.json", goodMeta}}) << "zip";
+        QTest::newRow("no metadata.json") << writeEntries({{"data.json", goodData}}) << "log";
+        QTest::newRow("no data.json") << writeEntries({{"metadata.json", goodMeta}}) << "log";
         QTest::newRow("metadata not JSON")
             << writeEntries({{"metadata.json", "{ // no comments\n}"}, {"data.json", goodData}}) << "parse";
         QTest::newRow("data cut short") << withData(goodData.left(goodData.size() - 2)) << "parse";
@@ -377,12 +384,32 @@ private slots:
         QTest::newRow("sample not an object") << withData("[{\"common\":{\"time_ms\":0},\"data\":[1]}, 5]") << "type";
         QTest::newRow("time is a string") << withData("[{\"common\":{\"time_ms\":\"0\"},\"data\":[1]}]") << "type";
         QTest::newRow("common is a number") << withData("[{\"common\":3,\"data\":[1]}]") << "type";
+        // The samples are a list; anything else is refused.
+        QTest::newRow("data is null") << withData("null") << "type";
+        QTest::newRow("data is one object of samples")
+            << withData(fixture::text(json::object({{"a", fixture::sample(0, {1})}}))) << "type";
+        QTest::newRow("data is a number") << withData(" 12 ") << "type";
+        QTest::newRow("data is a cut object") << withData("{\"a\":") << "type";
+        QTest::newRow("byte order mark after blanks") << withData(" \xEF\xBB\xBF[]") << "parse";
         // A parse error of the data outranks errors of the metadata's keys.
         QTest::newRow("broken data and title")
             << writeEntries({{"metadata.json", "{\"parametersDesc\":{\"parameters\":5}}"}, {"data.json", "[1,"}})
             << "parse";
         QTest::newRow("title error before sample error")
             << writeEntries({{"metadata.json", "{}"}, {"data.json", "[1]"}}) << "type";
+        // More parameters than a log can hold are refused before any axis
+        // is built for them.
+        QTest::newRow("33 parameters") << withMeta([](json &m) {
+            m["parametersDesc"]["parameters"] = json::array();
+            for (int i = 0; i < 33; ++i)
+                m["parametersDesc"]["parameters"].push_back(json::array({"P" + std::to_string(i), 1, 5}));
+        }) << "range";
+        QTest::newRow("session 1e300") << withMeta([](json &m) { m["head"]["sessionNumber"] = 1e300; }) << "range";
+        QTest::newRow("empty metadata.json") << writeEntries({{"metadata.json", ""}, {"data.json", goodData}}) << "log";
+        for (const HostileMetadata &hostile : hostileMetadata())
+            QTest::newRow(hostile.name.c_str())
+                << writeEntries({{"metadata.json", QByteArray::fromStdString(hostile.metadata)}, {"data.json", goodData}})
+                << "log";
     }
 
     void failures()
@@ -393,12 +420,16 @@ private slots:
         QWidget parent;
         QString what;
         try {
-            new PlotView(path, &parent);
+            PlotView::open(path, &parent).release();
             QFAIL("the view was built");
         } catch (const json::parse_error &e) {
             what = "parse";
         } catch (const json::type_error &e) {
             what = "type";
+        } catch (const json::out_of_range &e) {
+            what = "range";
+        } catch (const LogFileError &e) {
+            what = "log";
         } catch (const std::exception &e) {
             what = "zip";
             QVERIFY(qstrlen(e.what()) > 0);
@@ -443,7 +474,8 @@ private slots:
 
     void rightButtonDragFromTwelveToTen()
     {
-        PlotView view(writeLog(fixture::metadata({"A", "B"}), rampSamples()));
+        const std::unique_ptr<PlotView> opened = PlotView::open(writeLog(fixture::metadata({"A", "B"}), rampSamples()));
+        PlotView &view = *opened;
         view.resize(1000, 600);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -490,7 +522,8 @@ private slots:
 
     void hidingTheLastShownZeroesTheTime()
     {
-        PlotView view(writeLog(fixture::metadata({"A", "B"}), rampSamples()));
+        const std::unique_ptr<PlotView> opened = PlotView::open(writeLog(fixture::metadata({"A", "B"}), rampSamples()));
+        PlotView &view = *opened;
         QPushButton *a = qobject_cast<QPushButton *>(tableOf(view)->cellWidget(0, 1));
         QTest::mouseClick(a, Qt::LeftButton);
         QVERIFY(!view.plotParameters()[0].graph->visible());
@@ -505,9 +538,70 @@ private slots:
         QCOMPARE(columnTexts(view, 2), QStringList({"99.5", "99.75", "-0.5", "100", "0"}));
     }
 
+    // Right-button drag on the shown parameters from 4 s to 8 s; returns the
+    // band's keys.
+    QPair<double, double> placeBand(PlotView &view)
+    {
+        view.resize(1000, 600);
+        view.show();
+        if (!QTest::qWaitForWindowExposed(&view))
+            return {};
+        QCustomPlot *plot = plotOf(view);
+        const int y = plot->axisRect()->center().y();
+        const QPoint from(int(plot->xAxis->coordToPixel(4.0)), y);
+        const QPoint to(int(plot->xAxis->coordToPixel(8.0)), y);
+        QTest::mousePress(plot, Qt::RightButton, Qt::NoModifier, from);
+        QTest::mouseMove(plot, to);
+        QTest::mouseRelease(plot, Qt::RightButton, Qt::NoModifier, to);
+        plot->replot();
+        return {plot->xAxis->pixelToCoord(from.x()), plot->xAxis->pixelToCoord(to.x())};
+    }
+
+    void shownParameterJoinsThePlacedBand_data()
+    {
+        QTest::addColumn<bool>("hideFirst");
+        QTest::newRow("beside the shown one") << false;
+        QTest::newRow("after hiding the only shown one") << true;
+    }
+
+    void shownParameterJoinsThePlacedBand()
+    {
+        QFETCH(bool, hideFirst);
+        const std::unique_ptr<PlotView> opened = PlotView::open(writeLog(fixture::metadata({"A", "B"}), rampSamples()));
+        PlotView &view = *opened;
+        const auto [fromKey, toKey] = placeBand(view);
+        QVERIFY(toKey > fromKey);
+        auto click = [&view](int column) {
+            QTest::mouseClick(qobject_cast<QPushButton *>(tableOf(view)->cellWidget(0, column)), Qt::LeftButton);
+        };
+        if (hideFirst) {
+            click(1);
+            QVERIFY(!view.plotParameters()[0].graph->visible());
+        }
+        click(2);
+        const PlotParameter &b = view.plotParameters()[1];
+        QCOMPARE(b.startTracer->graphKey(), fromKey);
+        QCOMPARE(b.endTracer->graphKey(), toKey);
+
+        // B over the band's interval, and the band's ends (snapped to the
+        // 0.5 s grid) in the time column.
+        ParameterStats expected = PlotView::computeStatistics(b.graph, fromKey, toKey);
+        const QStringList columnB = columnTexts(view, 2);
+        QCOMPARE(columnB.at(0), ControlPanel::numberText(expected.min));
+        QCOMPARE(columnB.at(1), ControlPanel::numberText(expected.avg));
+        QCOMPARE(columnB.at(2), ControlPanel::numberText(expected.delta));
+        QVERIFY(expected.max - expected.min >= 3.5);
+        const double start = std::round(fromKey * 2) / 2;
+        const double end = std::round(toKey * 2) / 2;
+        QCOMPARE(columnTexts(view, 0), QStringList({ControlPanel::timeText(start), "-",
+                                                    ControlPanel::timeText(end - start), ControlPanel::timeText(end),
+                                                    "0s 0ms"}));
+    }
+
     void wheelZoomFollowsSelection()
     {
-        PlotView view(writeLog(fixture::metadata({"A", "B"}), rampSamples()));
+        const std::unique_ptr<PlotView> opened = PlotView::open(writeLog(fixture::metadata({"A", "B"}), rampSamples()));
+        PlotView &view = *opened;
         view.resize(1000, 600);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));

@@ -33,7 +33,8 @@ private slots:
         // A slow ramp over 20 s, so the graph crosses the whole plot.
         const QString path = savedlog::write(dir.path(), 400, [](int i) { return std::uint32_t(i * 50); });
         QVERIFY(!path.isEmpty());
-        PlotView view(path);
+        const std::unique_ptr<PlotView> opened = PlotView::open(path);
+        PlotView &view = *opened;
         view.resize(1000, 600);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));

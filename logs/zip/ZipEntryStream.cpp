@@ -3,6 +3,10 @@
 #include <zip.h>
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_set>
+
+namespace Zippy {
 
 namespace {
 
@@ -13,6 +17,22 @@ std::string archiveErrorText(int code)
     std::string text = zip_error_strerror(&error);
     zip_error_fini(&error);
     return text;
+}
+
+// The name of an entry that the archive holds twice, empty when every name is
+// unique. Which of two such entries a reader gets is up to the reader, so such
+// an archive is not read at all.
+std::string duplicateName(zip *archive)
+{
+    const zip_int64_t count = zip_get_num_entries(archive, 0);
+    std::unordered_set<std::string_view> names;
+    names.reserve(static_cast<std::size_t>(std::max<zip_int64_t>(count, 0)));
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const char *name = zip_get_name(archive, static_cast<zip_uint64_t>(i), ZIP_FL_ENC_RAW);
+        if (name && !names.insert(name).second)
+            return name;
+    }
+    return {};
 }
 
 // The index of the first entry whose stored name is `name`, -1 if none.
@@ -29,32 +49,42 @@ zip_int64_t findEntry(zip_t *archive, const std::string &name)
 
 } // namespace
 
-ZipEntryStream::ZipEntryStream(const std::string &path, const std::string &entry, int aheadChunks)
-    : m_aheadChunks(std::max(aheadChunks, 0))
+ZipEntryStream::ZipEntryStream(const std::string &path, const std::string &entry)
 {
     int code = 0;
     m_archive = zip_open(path.c_str(), ZIP_RDONLY, &code);
     if (!m_archive)
         throw ZipStreamError(archiveErrorText(code));
+    auto fail = [this, &entry](const std::string &reason) {
+        close();
+        throw ZipStreamError(entry + ": " + reason);
+    };
+    const std::string duplicate = duplicateName(m_archive);
+    if (!duplicate.empty()) {
+        close();
+        throw ZipStreamError("Entry name appears more than once: " + duplicate);
+    }
     // Names are matched by their stored bytes, as the zip layer does (libzip's
     // own look-up compares names converted from code page 437).
     const zip_int64_t index = findEntry(m_archive, entry);
+    if (index < 0)
+        fail(archiveErrorText(ZIP_ER_NOENT));
     zip_stat_t stat;
     zip_stat_init(&stat);
-    if (index < 0 || zip_stat_index(m_archive, zip_uint64_t(index), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE)) {
-        const std::string text = index < 0 ? archiveErrorText(ZIP_ER_NOENT) : zip_strerror(m_archive);
-        close();
-        throw ZipStreamError(text);
-    }
+    if (zip_stat_index(m_archive, zip_uint64_t(index), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE))
+        fail(zip_strerror(m_archive));
     m_size = stat.size;
     m_file = zip_fopen_index(m_archive, zip_uint64_t(index), 0);
-    if (!m_file) {
-        const std::string text = zip_strerror(m_archive);
-        close();
-        throw ZipStreamError(text);
-    }
-    if (m_aheadChunks > 0)
-        m_thread = std::thread(&ZipEntryStream::run, this);
+    if (!m_file)
+        fail(zip_strerror(m_archive));
+}
+
+void ZipEntryStream::readAhead(int chunks)
+{
+    if (m_thread.joinable() || m_current || chunks <= 0)
+        return;
+    m_aheadChunks = chunks;
+    m_thread = std::thread(&ZipEntryStream::run, this);
 }
 
 ZipEntryStream::~ZipEntryStream()
@@ -99,7 +129,7 @@ bool ZipEntryStream::readChunk(Chunk &chunk, std::string &error)
             break;
         }
         chunk.used += static_cast<std::size_t>(n);
-        m_read += static_cast<quint64>(n);
+        m_read += static_cast<std::uint64_t>(n);
         if (m_read > m_size) {
             error = archiveErrorText(ZIP_ER_INCONS);
             return false;
@@ -181,3 +211,5 @@ bool ZipEntryStream::next(const char *&begin, const char *&end)
     end = begin + m_current->used;
     return true;
 }
+
+} // namespace Zippy

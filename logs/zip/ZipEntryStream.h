@@ -2,13 +2,12 @@
 
 #include "ZipArchive.h"
 
-#include <QtGlobal>
-
 #include <condition_variable>
+#include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <memory>
 #include <mutex>
-#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -16,31 +15,38 @@
 struct zip;
 struct zip_file;
 
+namespace Zippy {
+
 // A failure to open an archive or to read one of its entries; one of the zip
 // layer's runtime errors, with libzip's text.
-class ZipStreamError : public Zippy::ZipRuntimeError
+class ZipStreamError : public ZipRuntimeError
 {
 public:
-    using Zippy::ZipRuntimeError::ZipRuntimeError;
+    using ZipRuntimeError::ZipRuntimeError;
 };
 
 // Reads one entry of a zip archive as a sequence of inflated chunks of 1 MiB,
-// so a large entry is never held whole in memory. With `aheadChunks` above 0
-// the inflating runs on a thread of its own, at most that many chunks ahead of
-// the reader; the reader side must stay on one thread.
+// so a large entry is never held whole in memory. After readAhead() the
+// inflating runs on a thread of its own, at most that many chunks ahead of the
+// reader; the reader side must stay on one thread.
 class ZipEntryStream
 {
 public:
     // `path` in the encoding of the C runtime's file functions. Throws
-    // ZipStreamError when the archive or the entry cannot be opened.
-    ZipEntryStream(const std::string &path, const std::string &entry, int aheadChunks = 0);
+    // ZipStreamError when the archive cannot be opened, holds two entries of
+    // one name, or lacks the entry.
+    ZipEntryStream(const std::string &path, const std::string &entry);
     ~ZipEntryStream();
 
     ZipEntryStream(const ZipEntryStream &) = delete;
     ZipEntryStream &operator=(const ZipEntryStream &) = delete;
 
     // Uncompressed size of the entry as the archive states it.
-    quint64 size() const { return m_size; }
+    std::uint64_t size() const { return m_size; }
+
+    // Inflates on a thread of its own from now on, up to `chunks` chunks ahead
+    // of the reader. Call once, before the first next().
+    void readAhead(int chunks);
 
     // The next chunk, valid until the following call; false at the end of the
     // entry. Throws ZipStreamError when inflating fails (a damaged entry or a
@@ -62,8 +68,8 @@ private:
 
     zip *m_archive = nullptr;
     zip_file *m_file = nullptr;
-    quint64 m_size = 0;
-    quint64 m_read = 0; // bytes inflated so far, on the reading side only
+    std::uint64_t m_size = 0;
+    std::uint64_t m_read = 0; // bytes inflated so far, on the reading side only
     int m_aheadChunks = 0;
     int m_chunksMade = 0;
 
@@ -77,3 +83,5 @@ private:
     std::string m_error;
     std::thread m_thread;
 };
+
+} // namespace Zippy
