@@ -127,6 +127,7 @@ void DFUUpdater::startUpdate(const QString &address)
 {
     m_targetAddress = bootloaderAddress(address);
     m_searching = true;
+    m_bootloaderFound = false;
     m_offset = 0;
     qCDebug(lcDfu) << "looking for the bootloader at" << m_targetAddress;
 
@@ -193,13 +194,23 @@ void DFUUpdater::onDeviceDiscovered(const QBluetoothDeviceInfo &info)
 {
     if (!m_searching)
         return;
-    if (info.address().toString() == m_targetAddress)
+    if (info.address().toString() == m_targetAddress) {
+        m_bootloaderFound = true;
         connectToDevice(info);
+    }
 }
 
 void DFUUpdater::onDeviceDiscoveryFinished()
 {
     qCDebug(lcDfu) << "Device Discovery Finished";
+    // A scan that ends without the bootloader would otherwise leave the
+    // update waiting for ever.
+    if (!m_searching || m_bootloaderFound)
+        return;
+    m_searching = false;
+    const QString message = tr("The bootloader %1 was not found").arg(m_targetAddress);
+    qCWarning(lcDfu).noquote() << message;
+    emit error(message);
 }
 
 void DFUUpdater::onControllerConnected()

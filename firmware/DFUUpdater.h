@@ -121,6 +121,7 @@ private:
     BleBackend *m_givenBackend = nullptr;
     BleCharacteristic m_controlPoint;
     BleCharacteristic m_packet;
+    bool m_bootloaderFound = false;
     QString m_targetAddress;
     StateM m_state = StateSelectInit;
     std::unique_ptr<BleDeviceDiscovery> m_discovery;

@@ -439,6 +439,10 @@ Přijato: %2</translation>
         <source>Packet refused by the bootloader: %1</source>
         <translation>Zavaděč odmítl paket: %1</translation>
     </message>
+    <message>
+        <source>The bootloader %1 was not found</source>
+        <translation>Zavaděč %1 nebyl nalezen</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -538,6 +542,187 @@ Očekáváno pole.</translation>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>Soubor firmwaru je poškozen, aktualizace není možná</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareRecoveryDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Název</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Select firmware file...</source>
+        <translation>Vyberte soubor firmwaru...</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Procházet...</translation>
+    </message>
+    <message>
+        <source>Recovering:</source>
+        <translation>Obnova:</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Hledat</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Obnovit</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Hledat znovu</translation>
+    </message>
+    <message>
+        <source>Stop scanning</source>
+        <translation>Zastavit hledání</translation>
+    </message>
+    <message>
+        <source>%1dBi</source>
+        <translation>%1 dBi</translation>
+    </message>
+    <message>
+        <source>Device was recovered successully. You can close this window now.</source>
+        <translation>Zařízení bylo úspěšně obnoveno. Nyní můžete toto okno zavřít.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateCheckRequestWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Refresh firmware update information for connected devices?</source>
+        <translation>Načíst informace o aktualizacích firmwaru pro připojená zařízení?</translation>
+    </message>
+    <message>
+        <source>Always check at startup</source>
+        <translation>Vždy kontrolovat při spuštění</translation>
+    </message>
+    <message>
+        <source>Check once</source>
+        <translation>Zkontrolovat jednou</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Device info</source>
+        <translation>Informace o zařízení</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>Verze hardwaru:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Current limiter firmware:</source>
+        <translation>Aktuální firmware omezovače:</translation>
+    </message>
+    <message>
+        <source>Current ESC firmware:</source>
+        <translation>Aktuální firmware regulátoru:</translation>
+    </message>
+    <message>
+        <source>Current bootloader firmware:</source>
+        <translation>Aktuální zavaděč:</translation>
+    </message>
+    <message>
+        <source>Calibration date:</source>
+        <translation>Datum kalibrace:</translation>
+    </message>
+    <message>
+        <source>Update status</source>
+        <translation>Stav aktualizace</translation>
+    </message>
+    <message>
+        <source>Update state</source>
+        <translation>Fáze aktualizace</translation>
+    </message>
+    <message>
+        <source>Firmware update</source>
+        <translation>Aktualizace firmwaru</translation>
+    </message>
+    <message>
+        <source>Main firmware</source>
+        <translation>Hlavní firmware</translation>
+    </message>
+    <message>
+        <source>Refresh information</source>
+        <translation>Obnovit informace</translation>
+    </message>
+    <message>
+        <source>Install from local file</source>
+        <translation>Instalovat z místního souboru</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Verze</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Popis</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Instalovat</translation>
+    </message>
+    <message>
+        <source>Bootloader firmware</source>
+        <translation>Zavaděč</translation>
+    </message>
+    <message>
+        <source>ESC firmware</source>
+        <translation>Firmware regulátoru</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nenalezeno</translation>
+    </message>
+    <message>
+        <source>Firmware was uploaded successully. Please reconnect to device.</source>
+        <translation>Firmware byl úspěšně nahrán. Připojte se znovu k zařízení.</translation>
+    </message>
+    <message>
+        <source>Bootloader firnware was uploaded successully. Reinstall main firmware?</source>
+        <translation>Zavaděč byl úspěšně nahrán. Znovu nainstalovat hlavní firmware?</translation>
+    </message>
+    <message>
+        <source>Please select firmware update file</source>
+        <translation>Vyberte soubor s aktualizací firmwaru</translation>
+    </message>
+    <message>
+        <source>Error loading firmware update file</source>
+        <translation>Chyba při načítání souboru s aktualizací firmwaru</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Chyba: %1</translation>
     </message>
 </context>
 <context>

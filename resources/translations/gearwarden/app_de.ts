@@ -439,6 +439,10 @@ Empfangen: %2</translation>
         <source>Packet refused by the bootloader: %1</source>
         <translation>Paket vom Bootloader abgelehnt: %1</translation>
     </message>
+    <message>
+        <source>The bootloader %1 was not found</source>
+        <translation>Der Bootloader %1 wurde nicht gefunden</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -538,6 +542,187 @@ Array erwartet.</translation>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>Firmware-Datei beschädigt, Aktualisierung nicht möglich</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareRecoveryDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Select firmware file...</source>
+        <translation>Firmware-Datei auswählen...</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Recovering:</source>
+        <translation>Wiederherstellung:</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Erneut suchen</translation>
+    </message>
+    <message>
+        <source>Stop scanning</source>
+        <translation>Suche beenden</translation>
+    </message>
+    <message>
+        <source>%1dBi</source>
+        <translation>%1 dBi</translation>
+    </message>
+    <message>
+        <source>Device was recovered successully. You can close this window now.</source>
+        <translation>Das Gerät wurde erfolgreich wiederhergestellt. Sie können dieses Fenster jetzt schließen.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateCheckRequestWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Refresh firmware update information for connected devices?</source>
+        <translation>Informationen zu Firmware-Aktualisierungen für verbundene Geräte abrufen?</translation>
+    </message>
+    <message>
+        <source>Always check at startup</source>
+        <translation>Beim Start immer prüfen</translation>
+    </message>
+    <message>
+        <source>Check once</source>
+        <translation>Einmal prüfen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Device info</source>
+        <translation>Geräteinformationen</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>Hardware-Version:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Current limiter firmware:</source>
+        <translation>Aktuelle Limiter-Firmware:</translation>
+    </message>
+    <message>
+        <source>Current ESC firmware:</source>
+        <translation>Aktuelle Regler-Firmware:</translation>
+    </message>
+    <message>
+        <source>Current bootloader firmware:</source>
+        <translation>Aktueller Bootloader:</translation>
+    </message>
+    <message>
+        <source>Calibration date:</source>
+        <translation>Kalibrierdatum:</translation>
+    </message>
+    <message>
+        <source>Update status</source>
+        <translation>Aktualisierungsstatus</translation>
+    </message>
+    <message>
+        <source>Update state</source>
+        <translation>Aktualisierungsschritt</translation>
+    </message>
+    <message>
+        <source>Firmware update</source>
+        <translation>Firmware-Aktualisierung</translation>
+    </message>
+    <message>
+        <source>Main firmware</source>
+        <translation>Hauptfirmware</translation>
+    </message>
+    <message>
+        <source>Refresh information</source>
+        <translation>Informationen aktualisieren</translation>
+    </message>
+    <message>
+        <source>Install from local file</source>
+        <translation>Aus lokaler Datei installieren</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installieren</translation>
+    </message>
+    <message>
+        <source>Bootloader firmware</source>
+        <translation>Bootloader</translation>
+    </message>
+    <message>
+        <source>ESC firmware</source>
+        <translation>Regler-Firmware</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Firmware was uploaded successully. Please reconnect to device.</source>
+        <translation>Die Firmware wurde erfolgreich übertragen. Bitte verbinden Sie sich erneut mit dem Gerät.</translation>
+    </message>
+    <message>
+        <source>Bootloader firnware was uploaded successully. Reinstall main firmware?</source>
+        <translation>Der Bootloader wurde erfolgreich übertragen. Hauptfirmware neu installieren?</translation>
+    </message>
+    <message>
+        <source>Please select firmware update file</source>
+        <translation>Bitte wählen Sie die Firmware-Aktualisierungsdatei</translation>
+    </message>
+    <message>
+        <source>Error loading firmware update file</source>
+        <translation>Fehler beim Laden der Firmware-Aktualisierungsdatei</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Fehler: %1</translation>
     </message>
 </context>
 <context>

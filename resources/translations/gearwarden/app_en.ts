@@ -439,6 +439,10 @@ Received: %2</translation>
         <source>Packet refused by the bootloader: %1</source>
         <translation>Packet refused by the bootloader: %1</translation>
     </message>
+    <message>
+        <source>The bootloader %1 was not found</source>
+        <translation>The bootloader %1 was not found</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -538,6 +542,187 @@ Expected array.</translation>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>Firmware file corrupted, can't update</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareRecoveryDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Select firmware file...</source>
+        <translation>Select firmware file...</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>Recovering:</source>
+        <translation>Recovering:</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Recover</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Rescan</translation>
+    </message>
+    <message>
+        <source>Stop scanning</source>
+        <translation>Stop scanning</translation>
+    </message>
+    <message>
+        <source>%1dBi</source>
+        <translation>%1dBi</translation>
+    </message>
+    <message>
+        <source>Device was recovered successully. You can close this window now.</source>
+        <translation>Device was recovered successully. You can close this window now.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateCheckRequestWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Refresh firmware update information for connected devices?</source>
+        <translation>Refresh firmware update information for connected devices?</translation>
+    </message>
+    <message>
+        <source>Always check at startup</source>
+        <translation>Always check at startup</translation>
+    </message>
+    <message>
+        <source>Check once</source>
+        <translation>Check once</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Device info</source>
+        <translation>Device info</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>Hardware version:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Current limiter firmware:</source>
+        <translation>Current limiter firmware:</translation>
+    </message>
+    <message>
+        <source>Current ESC firmware:</source>
+        <translation>Current ESC firmware:</translation>
+    </message>
+    <message>
+        <source>Current bootloader firmware:</source>
+        <translation>Current bootloader firmware:</translation>
+    </message>
+    <message>
+        <source>Calibration date:</source>
+        <translation>Calibration date:</translation>
+    </message>
+    <message>
+        <source>Update status</source>
+        <translation>Update status</translation>
+    </message>
+    <message>
+        <source>Update state</source>
+        <translation>Update state</translation>
+    </message>
+    <message>
+        <source>Firmware update</source>
+        <translation>Firmware update</translation>
+    </message>
+    <message>
+        <source>Main firmware</source>
+        <translation>Main firmware</translation>
+    </message>
+    <message>
+        <source>Refresh information</source>
+        <translation>Refresh information</translation>
+    </message>
+    <message>
+        <source>Install from local file</source>
+        <translation>Install from local file</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Install</translation>
+    </message>
+    <message>
+        <source>Bootloader firmware</source>
+        <translation>Bootloader firmware</translation>
+    </message>
+    <message>
+        <source>ESC firmware</source>
+        <translation>ESC firmware</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Not found</translation>
+    </message>
+    <message>
+        <source>Firmware was uploaded successully. Please reconnect to device.</source>
+        <translation>Firmware was uploaded successully. Please reconnect to device.</translation>
+    </message>
+    <message>
+        <source>Bootloader firnware was uploaded successully. Reinstall main firmware?</source>
+        <translation>Bootloader firnware was uploaded successully. Reinstall main firmware?</translation>
+    </message>
+    <message>
+        <source>Please select firmware update file</source>
+        <translation>Please select firmware update file</translation>
+    </message>
+    <message>
+        <source>Error loading firmware update file</source>
+        <translation>Error loading firmware update file</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Error: %1</translation>
     </message>
 </context>
 <context>

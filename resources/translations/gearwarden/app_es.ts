@@ -439,6 +439,10 @@ Recibido: %2</translation>
         <source>Packet refused by the bootloader: %1</source>
         <translation>El cargador de arranque rechazó el paquete: %1</translation>
     </message>
+    <message>
+        <source>The bootloader %1 was not found</source>
+        <translation>No se encontró el cargador de arranque %1</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -538,6 +542,187 @@ Se esperaba una matriz.</translation>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>Archivo de firmware dañado, no se puede actualizar</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareRecoveryDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Select firmware file...</source>
+        <translation>Seleccione el archivo de firmware...</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>Recovering:</source>
+        <translation>Recuperando:</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Recuperar</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Volver a buscar</translation>
+    </message>
+    <message>
+        <source>Stop scanning</source>
+        <translation>Detener la búsqueda</translation>
+    </message>
+    <message>
+        <source>%1dBi</source>
+        <translation>%1 dBi</translation>
+    </message>
+    <message>
+        <source>Device was recovered successully. You can close this window now.</source>
+        <translation>El dispositivo se recuperó correctamente. Ya puede cerrar esta ventana.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateCheckRequestWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>Refresh firmware update information for connected devices?</source>
+        <translation>¿Actualizar la información de actualizaciones de firmware para los dispositivos conectados?</translation>
+    </message>
+    <message>
+        <source>Always check at startup</source>
+        <translation>Comprobar siempre al iniciar</translation>
+    </message>
+    <message>
+        <source>Check once</source>
+        <translation>Comprobar una vez</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Device info</source>
+        <translation>Información del dispositivo</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>Versión de hardware:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Current limiter firmware:</source>
+        <translation>Firmware actual del limitador:</translation>
+    </message>
+    <message>
+        <source>Current ESC firmware:</source>
+        <translation>Firmware actual del variador:</translation>
+    </message>
+    <message>
+        <source>Current bootloader firmware:</source>
+        <translation>Cargador de arranque actual:</translation>
+    </message>
+    <message>
+        <source>Calibration date:</source>
+        <translation>Fecha de calibración:</translation>
+    </message>
+    <message>
+        <source>Update status</source>
+        <translation>Estado de la actualización</translation>
+    </message>
+    <message>
+        <source>Update state</source>
+        <translation>Etapa de la actualización</translation>
+    </message>
+    <message>
+        <source>Firmware update</source>
+        <translation>Actualización de firmware</translation>
+    </message>
+    <message>
+        <source>Main firmware</source>
+        <translation>Firmware principal</translation>
+    </message>
+    <message>
+        <source>Refresh information</source>
+        <translation>Actualizar información</translation>
+    </message>
+    <message>
+        <source>Install from local file</source>
+        <translation>Instalar desde archivo local</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Instalar</translation>
+    </message>
+    <message>
+        <source>Bootloader firmware</source>
+        <translation>Cargador de arranque</translation>
+    </message>
+    <message>
+        <source>ESC firmware</source>
+        <translation>Firmware del variador</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>No encontrado</translation>
+    </message>
+    <message>
+        <source>Firmware was uploaded successully. Please reconnect to device.</source>
+        <translation>El firmware se subió correctamente. Vuelva a conectarse al dispositivo.</translation>
+    </message>
+    <message>
+        <source>Bootloader firnware was uploaded successully. Reinstall main firmware?</source>
+        <translation>El cargador de arranque se subió correctamente. ¿Reinstalar el firmware principal?</translation>
+    </message>
+    <message>
+        <source>Please select firmware update file</source>
+        <translation>Seleccione el archivo de actualización de firmware</translation>
+    </message>
+    <message>
+        <source>Error loading firmware update file</source>
+        <translation>Error al cargar el archivo de actualización de firmware</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Error: %1</translation>
     </message>
 </context>
 <context>

@@ -439,6 +439,10 @@ Reçu : %2</translation>
         <source>Packet refused by the bootloader: %1</source>
         <translation>Paquet refusé par le chargeur d'amorçage : %1</translation>
     </message>
+    <message>
+        <source>The bootloader %1 was not found</source>
+        <translation>Chargeur d'amorçage %1 introuvable</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -538,6 +542,187 @@ Tableau attendu.</translation>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>Fichier de micrologiciel corrompu, mise à jour impossible</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareRecoveryDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Boîte de dialogue</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Select firmware file...</source>
+        <translation>Sélectionnez le fichier de micrologiciel...</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>Recovering:</source>
+        <translation>Récupération :</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Récupérer</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Rechercher à nouveau</translation>
+    </message>
+    <message>
+        <source>Stop scanning</source>
+        <translation>Arrêter la recherche</translation>
+    </message>
+    <message>
+        <source>%1dBi</source>
+        <translation>%1 dBi</translation>
+    </message>
+    <message>
+        <source>Device was recovered successully. You can close this window now.</source>
+        <translation>L'appareil a été récupéré. Vous pouvez maintenant fermer cette fenêtre.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateCheckRequestWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Boîte de dialogue</translation>
+    </message>
+    <message>
+        <source>Refresh firmware update information for connected devices?</source>
+        <translation>Actualiser les informations de mise à jour du micrologiciel pour les appareils connectés ?</translation>
+    </message>
+    <message>
+        <source>Always check at startup</source>
+        <translation>Toujours vérifier au démarrage</translation>
+    </message>
+    <message>
+        <source>Check once</source>
+        <translation>Vérifier une fois</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Device info</source>
+        <translation>Informations sur l'appareil</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>Version matérielle :</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Current limiter firmware:</source>
+        <translation>Micrologiciel actuel du limiteur :</translation>
+    </message>
+    <message>
+        <source>Current ESC firmware:</source>
+        <translation>Micrologiciel actuel du variateur :</translation>
+    </message>
+    <message>
+        <source>Current bootloader firmware:</source>
+        <translation>Chargeur d'amorçage actuel :</translation>
+    </message>
+    <message>
+        <source>Calibration date:</source>
+        <translation>Date d'étalonnage :</translation>
+    </message>
+    <message>
+        <source>Update status</source>
+        <translation>État de la mise à jour</translation>
+    </message>
+    <message>
+        <source>Update state</source>
+        <translation>Étape de la mise à jour</translation>
+    </message>
+    <message>
+        <source>Firmware update</source>
+        <translation>Mise à jour du micrologiciel</translation>
+    </message>
+    <message>
+        <source>Main firmware</source>
+        <translation>Micrologiciel principal</translation>
+    </message>
+    <message>
+        <source>Refresh information</source>
+        <translation>Actualiser les informations</translation>
+    </message>
+    <message>
+        <source>Install from local file</source>
+        <translation>Installer depuis un fichier local</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installer</translation>
+    </message>
+    <message>
+        <source>Bootloader firmware</source>
+        <translation>Chargeur d'amorçage</translation>
+    </message>
+    <message>
+        <source>ESC firmware</source>
+        <translation>Micrologiciel du variateur</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Introuvable</translation>
+    </message>
+    <message>
+        <source>Firmware was uploaded successully. Please reconnect to device.</source>
+        <translation>Le micrologiciel a été transféré. Veuillez vous reconnecter à l'appareil.</translation>
+    </message>
+    <message>
+        <source>Bootloader firnware was uploaded successully. Reinstall main firmware?</source>
+        <translation>Le chargeur d'amorçage a été transféré. Réinstaller le micrologiciel principal ?</translation>
+    </message>
+    <message>
+        <source>Please select firmware update file</source>
+        <translation>Veuillez sélectionner le fichier de mise à jour du micrologiciel</translation>
+    </message>
+    <message>
+        <source>Error loading firmware update file</source>
+        <translation>Erreur lors du chargement du fichier de mise à jour</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Erreur : %1</translation>
     </message>
 </context>
 <context>

@@ -439,6 +439,10 @@ Ricevuto: %2</translation>
         <source>Packet refused by the bootloader: %1</source>
         <translation>Pacchetto rifiutato dal bootloader: %1</translation>
     </message>
+    <message>
+        <source>The bootloader %1 was not found</source>
+        <translation>Bootloader %1 non trovato</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -538,6 +542,187 @@ Atteso un array.</translation>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>File firmware danneggiato, impossibile aggiornare</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareRecoveryDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra di dialogo</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Select firmware file...</source>
+        <translation>Seleziona il file firmware...</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Sfoglia...</translation>
+    </message>
+    <message>
+        <source>Recovering:</source>
+        <translation>Ripristino:</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Cerca di nuovo</translation>
+    </message>
+    <message>
+        <source>Stop scanning</source>
+        <translation>Interrompi la ricerca</translation>
+    </message>
+    <message>
+        <source>%1dBi</source>
+        <translation>%1 dBi</translation>
+    </message>
+    <message>
+        <source>Device was recovered successully. You can close this window now.</source>
+        <translation>Il dispositivo è stato ripristinato. Ora è possibile chiudere questa finestra.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateCheckRequestWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra di dialogo</translation>
+    </message>
+    <message>
+        <source>Refresh firmware update information for connected devices?</source>
+        <translation>Aggiornare le informazioni sugli aggiornamenti firmware per i dispositivi connessi?</translation>
+    </message>
+    <message>
+        <source>Always check at startup</source>
+        <translation>Controlla sempre all'avvio</translation>
+    </message>
+    <message>
+        <source>Check once</source>
+        <translation>Controlla una volta</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Device info</source>
+        <translation>Informazioni sul dispositivo</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>Versione hardware:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Current limiter firmware:</source>
+        <translation>Firmware attuale del limitatore:</translation>
+    </message>
+    <message>
+        <source>Current ESC firmware:</source>
+        <translation>Firmware ESC attuale:</translation>
+    </message>
+    <message>
+        <source>Current bootloader firmware:</source>
+        <translation>Bootloader attuale:</translation>
+    </message>
+    <message>
+        <source>Calibration date:</source>
+        <translation>Data di calibrazione:</translation>
+    </message>
+    <message>
+        <source>Update status</source>
+        <translation>Stato dell'aggiornamento</translation>
+    </message>
+    <message>
+        <source>Update state</source>
+        <translation>Fase dell'aggiornamento</translation>
+    </message>
+    <message>
+        <source>Firmware update</source>
+        <translation>Aggiornamento firmware</translation>
+    </message>
+    <message>
+        <source>Main firmware</source>
+        <translation>Firmware principale</translation>
+    </message>
+    <message>
+        <source>Refresh information</source>
+        <translation>Aggiorna informazioni</translation>
+    </message>
+    <message>
+        <source>Install from local file</source>
+        <translation>Installa da file locale</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versione</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installa</translation>
+    </message>
+    <message>
+        <source>Bootloader firmware</source>
+        <translation>Firmware del bootloader</translation>
+    </message>
+    <message>
+        <source>ESC firmware</source>
+        <translation>Firmware ESC</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Non trovato</translation>
+    </message>
+    <message>
+        <source>Firmware was uploaded successully. Please reconnect to device.</source>
+        <translation>Il firmware è stato caricato. Riconnettersi al dispositivo.</translation>
+    </message>
+    <message>
+        <source>Bootloader firnware was uploaded successully. Reinstall main firmware?</source>
+        <translation>Il bootloader è stato caricato. Reinstallare il firmware principale?</translation>
+    </message>
+    <message>
+        <source>Please select firmware update file</source>
+        <translation>Selezionare il file di aggiornamento firmware</translation>
+    </message>
+    <message>
+        <source>Error loading firmware update file</source>
+        <translation>Errore durante il caricamento del file di aggiornamento firmware</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Errore: %1</translation>
     </message>
 </context>
 <context>

@@ -439,6 +439,10 @@ Received: %2</source>
         <source>Packet refused by the bootloader: %1</source>
         <translation>ブートローダーがパケットを拒否しました: %1</translation>
     </message>
+    <message>
+        <source>The bootloader %1 was not found</source>
+        <translation>ブートローダー %1 が見つかりません</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -538,6 +542,187 @@ Expected array.</source>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>ファームウェアファイルが破損しているため、更新できません</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareRecoveryDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Select firmware file...</source>
+        <translation>ファームウェアファイルを選択...</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>参照...</translation>
+    </message>
+    <message>
+        <source>Recovering:</source>
+        <translation>復旧中:</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>スキャン</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>復旧</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>再スキャン</translation>
+    </message>
+    <message>
+        <source>Stop scanning</source>
+        <translation>スキャンを停止</translation>
+    </message>
+    <message>
+        <source>%1dBi</source>
+        <translation>%1dBi</translation>
+    </message>
+    <message>
+        <source>Device was recovered successully. You can close this window now.</source>
+        <translation>デバイスは正常に復旧しました。このウィンドウを閉じてかまいません。</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateCheckRequestWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Refresh firmware update information for connected devices?</source>
+        <translation>接続するデバイスのファームウェア更新情報を確認しますか?</translation>
+    </message>
+    <message>
+        <source>Always check at startup</source>
+        <translation>起動時に常に確認</translation>
+    </message>
+    <message>
+        <source>Check once</source>
+        <translation>今回だけ確認</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Device info</source>
+        <translation>デバイス情報</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>ハードウェアバージョン:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Current limiter firmware:</source>
+        <translation>現在のリミッターファームウェア:</translation>
+    </message>
+    <message>
+        <source>Current ESC firmware:</source>
+        <translation>現在の ESC ファームウェア:</translation>
+    </message>
+    <message>
+        <source>Current bootloader firmware:</source>
+        <translation>現在のブートローダー:</translation>
+    </message>
+    <message>
+        <source>Calibration date:</source>
+        <translation>校正日:</translation>
+    </message>
+    <message>
+        <source>Update status</source>
+        <translation>更新状況</translation>
+    </message>
+    <message>
+        <source>Update state</source>
+        <translation>更新段階</translation>
+    </message>
+    <message>
+        <source>Firmware update</source>
+        <translation>ファームウェア更新</translation>
+    </message>
+    <message>
+        <source>Main firmware</source>
+        <translation>メインファームウェア</translation>
+    </message>
+    <message>
+        <source>Refresh information</source>
+        <translation>情報を更新</translation>
+    </message>
+    <message>
+        <source>Install from local file</source>
+        <translation>ローカルファイルからインストール</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>バージョン</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>説明</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>インストール</translation>
+    </message>
+    <message>
+        <source>Bootloader firmware</source>
+        <translation>ブートローダー</translation>
+    </message>
+    <message>
+        <source>ESC firmware</source>
+        <translation>ESC ファームウェア</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>見つかりません</translation>
+    </message>
+    <message>
+        <source>Firmware was uploaded successully. Please reconnect to device.</source>
+        <translation>ファームウェアのアップロードが完了しました。デバイスに再接続してください。</translation>
+    </message>
+    <message>
+        <source>Bootloader firnware was uploaded successully. Reinstall main firmware?</source>
+        <translation>ブートローダーのアップロードが完了しました。メインファームウェアを再インストールしますか?</translation>
+    </message>
+    <message>
+        <source>Please select firmware update file</source>
+        <translation>ファームウェア更新ファイルを選択してください</translation>
+    </message>
+    <message>
+        <source>Error loading firmware update file</source>
+        <translation>ファームウェア更新ファイルの読み込みエラー</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>エラー: %1</translation>
     </message>
 </context>
 <context>

@@ -439,6 +439,10 @@ Otrzymano: %2</translation>
         <source>Packet refused by the bootloader: %1</source>
         <translation>Program rozruchowy odrzucił pakiet: %1</translation>
     </message>
+    <message>
+        <source>The bootloader %1 was not found</source>
+        <translation>Nie znaleziono programu rozruchowego %1</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -538,6 +542,187 @@ Oczekiwano tablicy.</translation>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>Plik oprogramowania jest uszkodzony, nie można zaktualizować</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareRecoveryDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Okno dialogowe</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Select firmware file...</source>
+        <translation>Wybierz plik oprogramowania...</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Przeglądaj...</translation>
+    </message>
+    <message>
+        <source>Recovering:</source>
+        <translation>Odzyskiwanie:</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Skanuj</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Odzyskaj</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Skanuj ponownie</translation>
+    </message>
+    <message>
+        <source>Stop scanning</source>
+        <translation>Zatrzymaj skanowanie</translation>
+    </message>
+    <message>
+        <source>%1dBi</source>
+        <translation>%1 dBi</translation>
+    </message>
+    <message>
+        <source>Device was recovered successully. You can close this window now.</source>
+        <translation>Urządzenie zostało odzyskane. Możesz teraz zamknąć to okno.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateCheckRequestWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Okno dialogowe</translation>
+    </message>
+    <message>
+        <source>Refresh firmware update information for connected devices?</source>
+        <translation>Odświeżyć informacje o aktualizacjach oprogramowania dla podłączonych urządzeń?</translation>
+    </message>
+    <message>
+        <source>Always check at startup</source>
+        <translation>Zawsze sprawdzaj przy uruchomieniu</translation>
+    </message>
+    <message>
+        <source>Check once</source>
+        <translation>Sprawdź raz</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Device info</source>
+        <translation>Informacje o urządzeniu</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>Wersja sprzętu:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Current limiter firmware:</source>
+        <translation>Bieżące oprogramowanie ogranicznika:</translation>
+    </message>
+    <message>
+        <source>Current ESC firmware:</source>
+        <translation>Bieżące oprogramowanie regulatora:</translation>
+    </message>
+    <message>
+        <source>Current bootloader firmware:</source>
+        <translation>Bieżący program rozruchowy:</translation>
+    </message>
+    <message>
+        <source>Calibration date:</source>
+        <translation>Data kalibracji:</translation>
+    </message>
+    <message>
+        <source>Update status</source>
+        <translation>Stan aktualizacji</translation>
+    </message>
+    <message>
+        <source>Update state</source>
+        <translation>Etap aktualizacji</translation>
+    </message>
+    <message>
+        <source>Firmware update</source>
+        <translation>Aktualizacja oprogramowania</translation>
+    </message>
+    <message>
+        <source>Main firmware</source>
+        <translation>Główne oprogramowanie</translation>
+    </message>
+    <message>
+        <source>Refresh information</source>
+        <translation>Odśwież informacje</translation>
+    </message>
+    <message>
+        <source>Install from local file</source>
+        <translation>Zainstaluj z pliku lokalnego</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Wersja</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Opis</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Zainstaluj</translation>
+    </message>
+    <message>
+        <source>Bootloader firmware</source>
+        <translation>Program rozruchowy</translation>
+    </message>
+    <message>
+        <source>ESC firmware</source>
+        <translation>Oprogramowanie regulatora</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nie znaleziono</translation>
+    </message>
+    <message>
+        <source>Firmware was uploaded successully. Please reconnect to device.</source>
+        <translation>Oprogramowanie zostało przesłane. Połącz się ponownie z urządzeniem.</translation>
+    </message>
+    <message>
+        <source>Bootloader firnware was uploaded successully. Reinstall main firmware?</source>
+        <translation>Program rozruchowy został przesłany. Zainstalować ponownie główne oprogramowanie?</translation>
+    </message>
+    <message>
+        <source>Please select firmware update file</source>
+        <translation>Wybierz plik aktualizacji oprogramowania</translation>
+    </message>
+    <message>
+        <source>Error loading firmware update file</source>
+        <translation>Błąd wczytywania pliku aktualizacji oprogramowania</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Błąd: %1</translation>
     </message>
 </context>
 <context>

@@ -439,6 +439,10 @@ Primit: %2</translation>
         <source>Packet refused by the bootloader: %1</source>
         <translation>Pachet refuzat de bootloader: %1</translation>
     </message>
+    <message>
+        <source>The bootloader %1 was not found</source>
+        <translation>Bootloaderul %1 nu a fost găsit</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -538,6 +542,187 @@ Se aștepta o listă.</translation>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>Fișierul de firmware este corupt, actualizarea nu este posibilă</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareRecoveryDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nume</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Select firmware file...</source>
+        <translation>Selectați fișierul de firmware...</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Răsfoire...</translation>
+    </message>
+    <message>
+        <source>Recovering:</source>
+        <translation>Recuperare:</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scanare</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Recuperare</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Scanare din nou</translation>
+    </message>
+    <message>
+        <source>Stop scanning</source>
+        <translation>Oprire scanare</translation>
+    </message>
+    <message>
+        <source>%1dBi</source>
+        <translation>%1 dBi</translation>
+    </message>
+    <message>
+        <source>Device was recovered successully. You can close this window now.</source>
+        <translation>Dispozitivul a fost recuperat cu succes. Acum puteți închide această fereastră.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateCheckRequestWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Refresh firmware update information for connected devices?</source>
+        <translation>Actualizați informațiile despre actualizările de firmware pentru dispozitivele conectate?</translation>
+    </message>
+    <message>
+        <source>Always check at startup</source>
+        <translation>Verifică întotdeauna la pornire</translation>
+    </message>
+    <message>
+        <source>Check once</source>
+        <translation>Verifică o dată</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anulare</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Device info</source>
+        <translation>Informații despre dispozitiv</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>Versiune hardware:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Current limiter firmware:</source>
+        <translation>Firmware actual al limitatorului:</translation>
+    </message>
+    <message>
+        <source>Current ESC firmware:</source>
+        <translation>Firmware ESC actual:</translation>
+    </message>
+    <message>
+        <source>Current bootloader firmware:</source>
+        <translation>Bootloader actual:</translation>
+    </message>
+    <message>
+        <source>Calibration date:</source>
+        <translation>Data calibrării:</translation>
+    </message>
+    <message>
+        <source>Update status</source>
+        <translation>Starea actualizării</translation>
+    </message>
+    <message>
+        <source>Update state</source>
+        <translation>Etapa actualizării</translation>
+    </message>
+    <message>
+        <source>Firmware update</source>
+        <translation>Actualizare firmware</translation>
+    </message>
+    <message>
+        <source>Main firmware</source>
+        <translation>Firmware principal</translation>
+    </message>
+    <message>
+        <source>Refresh information</source>
+        <translation>Actualizare informații</translation>
+    </message>
+    <message>
+        <source>Install from local file</source>
+        <translation>Instalare din fișier local</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versiune</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descriere</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Instalare</translation>
+    </message>
+    <message>
+        <source>Bootloader firmware</source>
+        <translation>Firmware bootloader</translation>
+    </message>
+    <message>
+        <source>ESC firmware</source>
+        <translation>Firmware ESC</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Negăsit</translation>
+    </message>
+    <message>
+        <source>Firmware was uploaded successully. Please reconnect to device.</source>
+        <translation>Firmware-ul a fost încărcat cu succes. Reconectați-vă la dispozitiv.</translation>
+    </message>
+    <message>
+        <source>Bootloader firnware was uploaded successully. Reinstall main firmware?</source>
+        <translation>Bootloaderul a fost încărcat cu succes. Reinstalați firmware-ul principal?</translation>
+    </message>
+    <message>
+        <source>Please select firmware update file</source>
+        <translation>Selectați fișierul de actualizare a firmware-ului</translation>
+    </message>
+    <message>
+        <source>Error loading firmware update file</source>
+        <translation>Eroare la încărcarea fișierului de actualizare</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Eroare: %1</translation>
     </message>
 </context>
 <context>

@@ -439,6 +439,10 @@ Received: %2</source>
         <source>Packet refused by the bootloader: %1</source>
         <translation>Загрузчик отклонил пакет: %1</translation>
     </message>
+    <message>
+        <source>The bootloader %1 was not found</source>
+        <translation>Загрузчик %1 не найден</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -538,6 +542,187 @@ Expected array.</source>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>Файл прошивки повреждён, обновление невозможно</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareRecoveryDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалог</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Select firmware file...</source>
+        <translation>Выберите файл прошивки...</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Обзор...</translation>
+    </message>
+    <message>
+        <source>Recovering:</source>
+        <translation>Восстановление:</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Восстановить</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Повторить поиск</translation>
+    </message>
+    <message>
+        <source>Stop scanning</source>
+        <translation>Остановить поиск</translation>
+    </message>
+    <message>
+        <source>%1dBi</source>
+        <translation>%1 дБи</translation>
+    </message>
+    <message>
+        <source>Device was recovered successully. You can close this window now.</source>
+        <translation>Устройство успешно восстановлено. Теперь это окно можно закрыть.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateCheckRequestWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалог</translation>
+    </message>
+    <message>
+        <source>Refresh firmware update information for connected devices?</source>
+        <translation>Обновить сведения об обновлениях прошивки для подключаемых устройств?</translation>
+    </message>
+    <message>
+        <source>Always check at startup</source>
+        <translation>Всегда проверять при запуске</translation>
+    </message>
+    <message>
+        <source>Check once</source>
+        <translation>Проверить один раз</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Device info</source>
+        <translation>Сведения об устройстве</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>Версия оборудования:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Current limiter firmware:</source>
+        <translation>Текущая прошивка лимитера:</translation>
+    </message>
+    <message>
+        <source>Current ESC firmware:</source>
+        <translation>Текущая прошивка регулятора:</translation>
+    </message>
+    <message>
+        <source>Current bootloader firmware:</source>
+        <translation>Текущий загрузчик:</translation>
+    </message>
+    <message>
+        <source>Calibration date:</source>
+        <translation>Дата калибровки:</translation>
+    </message>
+    <message>
+        <source>Update status</source>
+        <translation>Состояние обновления</translation>
+    </message>
+    <message>
+        <source>Update state</source>
+        <translation>Этап обновления</translation>
+    </message>
+    <message>
+        <source>Firmware update</source>
+        <translation>Обновление прошивки</translation>
+    </message>
+    <message>
+        <source>Main firmware</source>
+        <translation>Основная прошивка</translation>
+    </message>
+    <message>
+        <source>Refresh information</source>
+        <translation>Обновить сведения</translation>
+    </message>
+    <message>
+        <source>Install from local file</source>
+        <translation>Установить из файла</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Версия</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Описание</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Установить</translation>
+    </message>
+    <message>
+        <source>Bootloader firmware</source>
+        <translation>Загрузчик</translation>
+    </message>
+    <message>
+        <source>ESC firmware</source>
+        <translation>Прошивка регулятора</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Не найдено</translation>
+    </message>
+    <message>
+        <source>Firmware was uploaded successully. Please reconnect to device.</source>
+        <translation>Прошивка успешно загружена. Подключитесь к устройству заново.</translation>
+    </message>
+    <message>
+        <source>Bootloader firnware was uploaded successully. Reinstall main firmware?</source>
+        <translation>Загрузчик успешно загружен. Установить основную прошивку заново?</translation>
+    </message>
+    <message>
+        <source>Please select firmware update file</source>
+        <translation>Выберите файл обновления прошивки</translation>
+    </message>
+    <message>
+        <source>Error loading firmware update file</source>
+        <translation>Ошибка загрузки файла обновления прошивки</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Ошибка: %1</translation>
     </message>
 </context>
 <context>

@@ -439,6 +439,10 @@ Received: %2</source>
         <source>Packet refused by the bootloader: %1</source>
         <translation>開機載入程式拒絕了封包：%1</translation>
     </message>
+    <message>
+        <source>The bootloader %1 was not found</source>
+        <translation>找不到開機載入程式 %1</translation>
+    </message>
 </context>
 <context>
     <name>DovLoggerTelemetryWidget</name>
@@ -538,6 +542,187 @@ Expected array.</source>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>韌體檔案已損毀，無法更新</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareRecoveryDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>對話框</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>RSSI</source>
+        <translation>RSSI</translation>
+    </message>
+    <message>
+        <source>Select firmware file...</source>
+        <translation>選擇韌體檔案...</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>瀏覽...</translation>
+    </message>
+    <message>
+        <source>Recovering:</source>
+        <translation>正在復原：</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>掃描</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>重新掃描</translation>
+    </message>
+    <message>
+        <source>Stop scanning</source>
+        <translation>停止掃描</translation>
+    </message>
+    <message>
+        <source>%1dBi</source>
+        <translation>%1dBi</translation>
+    </message>
+    <message>
+        <source>Device was recovered successully. You can close this window now.</source>
+        <translation>裝置已成功復原。您現在可以關閉此視窗。</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateCheckRequestWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>對話框</translation>
+    </message>
+    <message>
+        <source>Refresh firmware update information for connected devices?</source>
+        <translation>要為連線的裝置重新整理韌體更新資訊嗎？</translation>
+    </message>
+    <message>
+        <source>Always check at startup</source>
+        <translation>啟動時一律檢查</translation>
+    </message>
+    <message>
+        <source>Check once</source>
+        <translation>檢查一次</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Device info</source>
+        <translation>裝置資訊</translation>
+    </message>
+    <message>
+        <source>Hardware version:</source>
+        <translation>硬體版本：</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Current limiter firmware:</source>
+        <translation>目前的限制器韌體：</translation>
+    </message>
+    <message>
+        <source>Current ESC firmware:</source>
+        <translation>目前的電變韌體：</translation>
+    </message>
+    <message>
+        <source>Current bootloader firmware:</source>
+        <translation>目前的開機載入程式：</translation>
+    </message>
+    <message>
+        <source>Calibration date:</source>
+        <translation>校準日期：</translation>
+    </message>
+    <message>
+        <source>Update status</source>
+        <translation>更新狀態</translation>
+    </message>
+    <message>
+        <source>Update state</source>
+        <translation>更新階段</translation>
+    </message>
+    <message>
+        <source>Firmware update</source>
+        <translation>韌體更新</translation>
+    </message>
+    <message>
+        <source>Main firmware</source>
+        <translation>主要韌體</translation>
+    </message>
+    <message>
+        <source>Refresh information</source>
+        <translation>重新整理資訊</translation>
+    </message>
+    <message>
+        <source>Install from local file</source>
+        <translation>從本機檔案安裝</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>說明</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>安裝</translation>
+    </message>
+    <message>
+        <source>Bootloader firmware</source>
+        <translation>開機載入程式韌體</translation>
+    </message>
+    <message>
+        <source>ESC firmware</source>
+        <translation>電變韌體</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>找不到</translation>
+    </message>
+    <message>
+        <source>Firmware was uploaded successully. Please reconnect to device.</source>
+        <translation>韌體已成功上傳。請重新連線到裝置。</translation>
+    </message>
+    <message>
+        <source>Bootloader firnware was uploaded successully. Reinstall main firmware?</source>
+        <translation>開機載入程式已成功上傳。要重新安裝主要韌體嗎？</translation>
+    </message>
+    <message>
+        <source>Please select firmware update file</source>
+        <translation>請選擇韌體更新檔案</translation>
+    </message>
+    <message>
+        <source>Error loading firmware update file</source>
+        <translation>載入韌體更新檔案時發生錯誤</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>錯誤：%1</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,63 @@
+#include "FirmwareWindows.h"
+
+#include "Firmware.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QSettings>
+
+#include <algorithm>
+
+namespace firmwarewindows {
+
+Firmware *choosePackage(QWidget *parent)
+{
+    QSettings settings;
+    const QString path = QFileDialog::getOpenFileName(
+        parent, QCoreApplication::translate("FirmwareUpdateWidget", "Please select firmware update file"),
+        settings.value(QStringLiteral("firmware_file")).toString(), QStringLiteral("*.zip"));
+    if (path.isEmpty())
+        return nullptr;
+    auto *firmware = new Firmware(path);
+    if (firmware->isLoaded()) {
+        settings.setValue(QStringLiteral("firmware_file"), path);
+        return firmware;
+    }
+    QMessageBox::critical(nullptr,
+                          QCoreApplication::translate("FirmwareUpdateWidget", "Error loading firmware update file"),
+                          QCoreApplication::translate("FirmwareUpdateWidget", "Error: %1").arg(firmware->statusText()));
+    delete firmware;
+    return nullptr;
+}
+
+void showMessage(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok);
+    box.exec();
+}
+
+void showState(QLabel *label, QProgressBar *bar, StateM state, uint32_t progress)
+{
+    label->show();
+    bar->show();
+    label->setText(DFUUpdater::stateText(state));
+    bar->setValue(int(std::min<uint32_t>(progress, 100)));
+}
+
+QString hardwareText(const QString &name, const QVersionNumber &hardware)
+{
+    const QVersionNumber shown(hardware.segmentAt(0) & 0x0F, hardware.segmentAt(1), hardware.segmentAt(2));
+    return QStringLiteral("%1 v %2").arg(name, shown.toString());
+}
+
+bool hasEsc(quint16 hardwareWord)
+{
+    constexpr quint16 kEscBits = 0x1000 | 0x4000;
+    return (hardwareWord & kEscBits) == kEscBits;
+}
+
+} // namespace firmwarewindows
