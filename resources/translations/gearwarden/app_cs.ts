@@ -278,6 +278,193 @@
     </message>
 </context>
 <context>
+    <name>CommonSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Limiter settings set:</source>
+        <translation>Sada nastavení omezovače:</translation>
+    </message>
+    <message>
+        <source>No Limits (telemetry only)</source>
+        <translation>Bez omezení (jen telemetrie)</translation>
+    </message>
+    <message>
+        <source>Mini Exp/Mono/Vadur 21Wh</source>
+        <translation>Mini Exp/Mono/Vadur 21 Wh</translation>
+    </message>
+    <message>
+        <source>Exp/Mono1/Vadur 60Wh</source>
+        <translation>Exp/Mono1/Vadur 60 Wh</translation>
+    </message>
+    <message>
+        <source>Mono2/Vadur2 120Wh</source>
+        <translation>Mono2/Vadur2 120 Wh</translation>
+    </message>
+    <message>
+        <source>RAR-I 180Wh</source>
+        <translation>RAR-I 180 Wh</translation>
+    </message>
+    <message>
+        <source>Mini RAR-I 42Wh</source>
+        <translation>Mini RAR-I 42 Wh</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation>Jméno uživatele:</translation>
+    </message>
+    <message>
+        <source>User reg number (country, number):</source>
+        <translation>Registrační číslo (země, číslo):</translation>
+    </message>
+    <message>
+        <source>Set/reset user password</source>
+        <translation>Nastavit/zrušit heslo uživatele</translation>
+    </message>
+    <message>
+        <source>password:</source>
+        <translation>heslo:</translation>
+    </message>
+    <message>
+        <source>repeat:</source>
+        <translation>znovu:</translation>
+    </message>
+    <message>
+        <source>Telemetry update frequency (Hz):</source>
+        <translation>Frekvence telemetrie (Hz):</translation>
+    </message>
+    <message>
+        <source>Logger (Only for Limiter-Logger versions: 1.0, 1.1, 1.2, 2.0, 3.5 and QVR DOV Logger)</source>
+        <translation>Záznamník (jen omezovač-záznamník 1.0, 1.1, 1.2, 2.0, 3.5 a QVR DOV Logger)</translation>
+    </message>
+    <message>
+        <source>Logger write frequency (Hz):</source>
+        <translation>Frekvence záznamu (Hz):</translation>
+    </message>
+    <message>
+        <source>Max logger write time:</source>
+        <translation>Max. doba záznamu:</translation>
+    </message>
+    <message>
+        <source>Motor poles:</source>
+        <translation>Póly motoru:</translation>
+    </message>
+    <message>
+        <source>RPM sensor comparator level:</source>
+        <translation>Úroveň komparátoru čidla otáček:</translation>
+    </message>
+    <message>
+        <source>Lowest (for gap &gt; 5mm)</source>
+        <translation>Nejnižší (mezera &gt; 5 mm)</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Nízká</translation>
+    </message>
+    <message>
+        <source>Medium-</source>
+        <translation>Střední-</translation>
+    </message>
+    <message>
+        <source>Medium (recomended)</source>
+        <translation>Střední (doporučeno)</translation>
+    </message>
+    <message>
+        <source>Medium+</source>
+        <translation>Střední+</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Vysoká</translation>
+    </message>
+    <message>
+        <source>High+</source>
+        <translation>Vysoká+</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximální</translation>
+    </message>
+    <message>
+        <source>QVR DOV Logger Resonance pipe control</source>
+        <translation>QVR DOV Logger: řízení rezonanční výfukové trubky</translation>
+    </message>
+    <message>
+        <source>Input 1 must be connected to throttle signal from receiver! </source>
+        <translation>Vstup 1 musí být připojen k signálu plynu z přijímače! </translation>
+    </message>
+    <message>
+        <source>PPM Out1 servo mode:</source>
+        <translation>Režim serva PPM Out1:</translation>
+    </message>
+    <message>
+        <source>Repeat Input2 with one direction slowdown</source>
+        <translation>Opakovat Input2 se zpomalením v jednom směru</translation>
+    </message>
+    <message>
+        <source>Control from RPM with offset by Input2</source>
+        <translation>Řízení z otáček s posunem podle Input2</translation>
+    </message>
+    <message>
+        <source>Slowdown direction:</source>
+        <translation>Směr zpomalení:</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vpřed</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Vzad</translation>
+    </message>
+    <message>
+        <source>Slowdown time, ms:</source>
+        <translation>Doba zpomalení, ms:</translation>
+    </message>
+    <message>
+        <source>Control RPM minimum:</source>
+        <translation>Řídicí otáčky minimum:</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) min, ms:</source>
+        <translation>PPM (Out1) min, ms:</translation>
+    </message>
+    <message>
+        <source>Control RPM medium:</source>
+        <translation>Řídicí otáčky střední:</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) med, ms:</source>
+        <translation>PPM (Out1) stř., ms:</translation>
+    </message>
+    <message>
+        <source>Control RPM maximum:</source>
+        <translation>Řídicí otáčky maximum:</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) max, ms:</source>
+        <translation>PPM (Out1) max, ms:</translation>
+    </message>
+    <message>
+        <source>Learning mode. (Can be disabled by power cycling!)</source>
+        <translation>Režim učení. (Vypne se odpojením napájení!)</translation>
+    </message>
+    <message>
+        <source>Learning mode status:</source>
+        <translation>Stav režimu učení:</translation>
+    </message>
+    <message>
+        <source>The password and its repetition differ. Nothing was written.</source>
+        <translation>Heslo a jeho opakování se liší. Nic nebylo zapsáno.</translation>
+    </message>
+    <message>
+        <source>Magnets count:</source>
+        <translation>Počet magnetů:</translation>
+    </message>
+</context>
+<context>
     <name>DFUUpdater</name>
     <message>
         <source>Select init data partition</source>
@@ -520,6 +707,29 @@ Přijato: %2</translation>
     </message>
 </context>
 <context>
+    <name>EscSettings</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Motor drive common</source>
+        <translation>Pohon: obecné</translation>
+    </message>
+    <message>
+        <source>PPM inputs settings</source>
+        <translation>Nastavení vstupů PPM</translation>
+    </message>
+    <message>
+        <source>Motor settings</source>
+        <translation>Nastavení motoru</translation>
+    </message>
+    <message>
+        <source>Timing table</source>
+        <translation>Tabulka předstihu</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareDownloader</name>
     <message>
         <source>Incorrect remote data format.
@@ -723,6 +933,73 @@ Očekáváno pole.</translation>
     <message>
         <source>Error: %1</source>
         <translation>Chyba: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LimitSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Limiter settings</source>
+        <translation>Nastavení omezovače</translation>
+    </message>
+    <message>
+        <source>Settings set name:</source>
+        <translation>Název sady nastavení:</translation>
+    </message>
+    <message>
+        <source>Energy limit (Wh):</source>
+        <translation>Limit energie (Wh):</translation>
+    </message>
+    <message>
+        <source>Start energy count current (A):</source>
+        <translation>Proud zahájení počítání energie (A):</translation>
+    </message>
+    <message>
+        <source>Race time (min, sec):</source>
+        <translation>Čas závodu (min, s):</translation>
+    </message>
+    <message>
+        <source>hh 'h' mm 'm' ss 's'</source>
+        <translation>hh 'h' mm 'm' ss 's'</translation>
+    </message>
+    <message>
+        <source>Throttle limit (after limit over) (%):</source>
+        <translation>Omezení plynu (po limitu) (%):</translation>
+    </message>
+    <message>
+        <source>Ramp down time (after limit over) (s):</source>
+        <translation>Doba útlumu (po limitu) (s):</translation>
+    </message>
+    <message>
+        <source>Limit time (s):</source>
+        <translation>Doba omezení (s):</translation>
+    </message>
+    <message>
+        <source>Reset energy by battery disconnect:</source>
+        <translation>Vynulovat energii odpojením baterie:</translation>
+    </message>
+    <message>
+        <source>Active Energy Control (AEC) (Only for versions 3.0 and 3.5)</source>
+        <translation>Aktivní řízení energie (AEC) (jen verze 3.0 a 3.5)</translation>
+    </message>
+    <message>
+        <source>Enable AEC:</source>
+        <translation>Zapnout AEC:</translation>
+    </message>
+    <message>
+        <source>Max start consumption (%):</source>
+        <translation>Max. spotřeba při startu (%):</translation>
+    </message>
+    <message>
+        <source>Additional time (after race time over) (s):</source>
+        <translation>Dodatečný čas (po závodě) (s):</translation>
+    </message>
+    <message>
+        <source>Min limiting duty (%):</source>
+        <translation>Min. střída omezení (%):</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1387,242 @@ Očekáváno pole.</translation>
     <message>
         <source>Application log</source>
         <translation>Protokol aplikace</translation>
+    </message>
+</context>
+<context>
+    <name>MotorDriveSettWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Motor drive common</source>
+        <translation>Pohon: obecné</translation>
+    </message>
+    <message>
+        <source>BEC voltage (V):</source>
+        <translation>Napětí BEC (V):</translation>
+    </message>
+    <message>
+        <source>5V</source>
+        <translation>5 V</translation>
+    </message>
+    <message>
+        <source>6V</source>
+        <translation>6 V</translation>
+    </message>
+    <message>
+        <source>7.4V</source>
+        <translation>7,4 V</translation>
+    </message>
+    <message>
+        <source>8.4V</source>
+        <translation>8,4 V</translation>
+    </message>
+    <message>
+        <source>MaxRefDuty:</source>
+        <translation>Max. střída (MaxRefDuty):</translation>
+    </message>
+    <message>
+        <source>MaxRefRPM:</source>
+        <translation>Max. otáčky (MaxRefRPM):</translation>
+    </message>
+    <message>
+        <source>MaxRefPhCurr (A):</source>
+        <translation>Max. fázový proud (A):</translation>
+    </message>
+    <message>
+        <source>MaxRefDCCurr (A):</source>
+        <translation>Max. proud DC (A):</translation>
+    </message>
+    <message>
+        <source>MaxRefDcPower (W):</source>
+        <translation>Max. výkon DC (W):</translation>
+    </message>
+    <message>
+        <source>Voltage cutoff treshold (V):</source>
+        <translation>Práh odpojení napětí (V):</translation>
+    </message>
+    <message>
+        <source>Motor mode</source>
+        <translation>Režim motoru</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Střída</translation>
+    </message>
+    <message>
+        <source>Governor</source>
+        <translation>Regulátor otáček</translation>
+    </message>
+    <message>
+        <source>Rescue settings</source>
+        <translation>Nastavení záchrany</translation>
+    </message>
+    <message>
+        <source>Anti carrot mode (FailSafe value must me set below zero!):</source>
+        <translation>Režim anti carrot (hodnota FailSafe musí být pod nulou!):</translation>
+    </message>
+    <message>
+        <source>Rescue led flash:</source>
+        <translation>Blikání záchranné LED:</translation>
+    </message>
+</context>
+<context>
+    <name>MotorSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation>Obecné</translation>
+    </message>
+    <message>
+        <source>Rotate direction:</source>
+        <translation>Směr otáčení:</translation>
+    </message>
+    <message>
+        <source>Direct</source>
+        <translation>Přímý</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Obrácený</translation>
+    </message>
+    <message>
+        <source>RPM to volt:</source>
+        <translation>Otáčky na volt:</translation>
+    </message>
+    <message>
+        <source>Poles:</source>
+        <translation>Póly:</translation>
+    </message>
+    <message>
+        <source>Sensor settings</source>
+        <translation>Nastavení čidla</translation>
+    </message>
+    <message>
+        <source>Qep init offset:</source>
+        <translation>Počáteční posun QEP:</translation>
+    </message>
+    <message>
+        <source>Qep direction:</source>
+        <translation>Směr QEP:</translation>
+    </message>
+    <message>
+        <source>Phase offset:</source>
+        <translation>Fázový posun:</translation>
+    </message>
+    <message>
+        <source>Timing settings</source>
+        <translation>Nastavení předstihu</translation>
+    </message>
+    <message>
+        <source>Timing mode:</source>
+        <translation>Režim předstihu:</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Pevný</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabulka</translation>
+    </message>
+    <message>
+        <source>Fixed and boost</source>
+        <translation>Pevný a boost</translation>
+    </message>
+    <message>
+        <source>Table and boost</source>
+        <translation>Tabulka a boost</translation>
+    </message>
+    <message>
+        <source>Timing fixed value (deg):</source>
+        <translation>Pevný předstih (stupně):</translation>
+    </message>
+    <message>
+        <source>Timing max boost add value (deg):</source>
+        <translation>Max. přídavek boostu k předstihu (stupně):</translation>
+    </message>
+</context>
+<context>
+    <name>PpmSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Throttle channel</source>
+        <translation>Kanál plynu</translation>
+    </message>
+    <message>
+        <source>Full throttle position (ms): </source>
+        <translation>Poloha plného plynu (ms): </translation>
+    </message>
+    <message>
+        <source>Set current position</source>
+        <translation>Nastavit aktuální polohu</translation>
+    </message>
+    <message>
+        <source>Stop position (ms): </source>
+        <translation>Poloha stop (ms): </translation>
+    </message>
+    <message>
+        <source>FailSafe position (ms): </source>
+        <translation>Poloha FailSafe (ms): </translation>
+    </message>
+    <message>
+        <source>Timing channel</source>
+        <translation>Kanál předstihu</translation>
+    </message>
+    <message>
+        <source>Max timing position (ms): </source>
+        <translation>Poloha max. předstihu (ms): </translation>
+    </message>
+    <message>
+        <source>Min timing position (ms): </source>
+        <translation>Poloha min. předstihu (ms): </translation>
+    </message>
+</context>
+<context>
+    <name>TimingTableWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Timing table</source>
+        <translation>Tabulka předstihu</translation>
+    </message>
+    <message>
+        <source>Current, A</source>
+        <translation>Proud, A</translation>
+    </message>
+    <message>
+        <source>Voltage, V</source>
+        <translation>Napětí, V</translation>
+    </message>
+    <message>
+        <source>Max timing value:</source>
+        <translation>Max. hodnota předstihu:</translation>
+    </message>
+    <message>
+        <source>Current increase step, A:</source>
+        <translation>Krok proudu, A:</translation>
+    </message>
+    <message>
+        <source>Current steps:</source>
+        <translation>Kroky proudu:</translation>
+    </message>
+    <message>
+        <source>Voltage increase step:</source>
+        <translation>Krok napětí:</translation>
+    </message>
+    <message>
+        <source>Voltage steps:</source>
+        <translation>Kroky napětí:</translation>
     </message>
 </context>
 </TS>

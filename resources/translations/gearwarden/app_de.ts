@@ -278,6 +278,193 @@
     </message>
 </context>
 <context>
+    <name>CommonSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Limiter settings set:</source>
+        <translation>Einstellungssatz des Limiters:</translation>
+    </message>
+    <message>
+        <source>No Limits (telemetry only)</source>
+        <translation>Keine Limits (nur Telemetrie)</translation>
+    </message>
+    <message>
+        <source>Mini Exp/Mono/Vadur 21Wh</source>
+        <translation>Mini Exp/Mono/Vadur 21 Wh</translation>
+    </message>
+    <message>
+        <source>Exp/Mono1/Vadur 60Wh</source>
+        <translation>Exp/Mono1/Vadur 60 Wh</translation>
+    </message>
+    <message>
+        <source>Mono2/Vadur2 120Wh</source>
+        <translation>Mono2/Vadur2 120 Wh</translation>
+    </message>
+    <message>
+        <source>RAR-I 180Wh</source>
+        <translation>RAR-I 180 Wh</translation>
+    </message>
+    <message>
+        <source>Mini RAR-I 42Wh</source>
+        <translation>Mini RAR-I 42 Wh</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation>Benutzername:</translation>
+    </message>
+    <message>
+        <source>User reg number (country, number):</source>
+        <translation>Registriernummer (Land, Nummer):</translation>
+    </message>
+    <message>
+        <source>Set/reset user password</source>
+        <translation>Benutzerpasswort setzen/zurücksetzen</translation>
+    </message>
+    <message>
+        <source>password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>repeat:</source>
+        <translation>Wiederholung:</translation>
+    </message>
+    <message>
+        <source>Telemetry update frequency (Hz):</source>
+        <translation>Telemetrie-Aktualisierungsrate (Hz):</translation>
+    </message>
+    <message>
+        <source>Logger (Only for Limiter-Logger versions: 1.0, 1.1, 1.2, 2.0, 3.5 and QVR DOV Logger)</source>
+        <translation>Logger (nur für Limiter-Logger-Versionen 1.0, 1.1, 1.2, 2.0, 3.5 und QVR DOV Logger)</translation>
+    </message>
+    <message>
+        <source>Logger write frequency (Hz):</source>
+        <translation>Logger-Schreibrate (Hz):</translation>
+    </message>
+    <message>
+        <source>Max logger write time:</source>
+        <translation>Max. Aufzeichnungsdauer:</translation>
+    </message>
+    <message>
+        <source>Motor poles:</source>
+        <translation>Motorpole:</translation>
+    </message>
+    <message>
+        <source>RPM sensor comparator level:</source>
+        <translation>Komparatorpegel des Drehzahlsensors:</translation>
+    </message>
+    <message>
+        <source>Lowest (for gap &gt; 5mm)</source>
+        <translation>Niedrigster (Abstand &gt; 5 mm)</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>Medium-</source>
+        <translation>Mittel-</translation>
+    </message>
+    <message>
+        <source>Medium (recomended)</source>
+        <translation>Mittel (empfohlen)</translation>
+    </message>
+    <message>
+        <source>Medium+</source>
+        <translation>Mittel+</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>High+</source>
+        <translation>Hoch+</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximal</translation>
+    </message>
+    <message>
+        <source>QVR DOV Logger Resonance pipe control</source>
+        <translation>QVR DOV Logger: Resonanzrohr-Steuerung</translation>
+    </message>
+    <message>
+        <source>Input 1 must be connected to throttle signal from receiver! </source>
+        <translation>Eingang 1 muss mit dem Gassignal des Empfängers verbunden sein! </translation>
+    </message>
+    <message>
+        <source>PPM Out1 servo mode:</source>
+        <translation>Servomodus PPM Out1:</translation>
+    </message>
+    <message>
+        <source>Repeat Input2 with one direction slowdown</source>
+        <translation>Input2 wiederholen, einseitig verlangsamt</translation>
+    </message>
+    <message>
+        <source>Control from RPM with offset by Input2</source>
+        <translation>Steuerung aus Drehzahl, versetzt durch Input2</translation>
+    </message>
+    <message>
+        <source>Slowdown direction:</source>
+        <translation>Verlangsamungsrichtung:</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Rückwärts</translation>
+    </message>
+    <message>
+        <source>Slowdown time, ms:</source>
+        <translation>Verlangsamungszeit, ms:</translation>
+    </message>
+    <message>
+        <source>Control RPM minimum:</source>
+        <translation>Steuerdrehzahl Minimum:</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) min, ms:</source>
+        <translation>PPM (Out1) min, ms:</translation>
+    </message>
+    <message>
+        <source>Control RPM medium:</source>
+        <translation>Steuerdrehzahl Mitte:</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) med, ms:</source>
+        <translation>PPM (Out1) Mitte, ms:</translation>
+    </message>
+    <message>
+        <source>Control RPM maximum:</source>
+        <translation>Steuerdrehzahl Maximum:</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) max, ms:</source>
+        <translation>PPM (Out1) max, ms:</translation>
+    </message>
+    <message>
+        <source>Learning mode. (Can be disabled by power cycling!)</source>
+        <translation>Lernmodus. (Abbruch durch Aus- und Einschalten!)</translation>
+    </message>
+    <message>
+        <source>Learning mode status:</source>
+        <translation>Status des Lernmodus:</translation>
+    </message>
+    <message>
+        <source>The password and its repetition differ. Nothing was written.</source>
+        <translation>Passwort und Wiederholung stimmen nicht überein. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Magnets count:</source>
+        <translation>Anzahl Magnete:</translation>
+    </message>
+</context>
+<context>
     <name>DFUUpdater</name>
     <message>
         <source>Select init data partition</source>
@@ -520,6 +707,29 @@ Empfangen: %2</translation>
     </message>
 </context>
 <context>
+    <name>EscSettings</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Motor drive common</source>
+        <translation>Antrieb allgemein</translation>
+    </message>
+    <message>
+        <source>PPM inputs settings</source>
+        <translation>PPM-Eingänge</translation>
+    </message>
+    <message>
+        <source>Motor settings</source>
+        <translation>Motoreinstellungen</translation>
+    </message>
+    <message>
+        <source>Timing table</source>
+        <translation>Timing-Tabelle</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareDownloader</name>
     <message>
         <source>Incorrect remote data format.
@@ -723,6 +933,73 @@ Array erwartet.</translation>
     <message>
         <source>Error: %1</source>
         <translation>Fehler: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LimitSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Limiter settings</source>
+        <translation>Limiter-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Settings set name:</source>
+        <translation>Name des Einstellungssatzes:</translation>
+    </message>
+    <message>
+        <source>Energy limit (Wh):</source>
+        <translation>Energielimit (Wh):</translation>
+    </message>
+    <message>
+        <source>Start energy count current (A):</source>
+        <translation>Startstrom der Energiezählung (A):</translation>
+    </message>
+    <message>
+        <source>Race time (min, sec):</source>
+        <translation>Rennzeit (Min., Sek.):</translation>
+    </message>
+    <message>
+        <source>hh 'h' mm 'm' ss 's'</source>
+        <translation>hh 'h' mm 'm' ss 's'</translation>
+    </message>
+    <message>
+        <source>Throttle limit (after limit over) (%):</source>
+        <translation>Gasbegrenzung (nach Limit) (%):</translation>
+    </message>
+    <message>
+        <source>Ramp down time (after limit over) (s):</source>
+        <translation>Rampenzeit (nach Limit) (s):</translation>
+    </message>
+    <message>
+        <source>Limit time (s):</source>
+        <translation>Limitzeit (s):</translation>
+    </message>
+    <message>
+        <source>Reset energy by battery disconnect:</source>
+        <translation>Energie beim Abklemmen des Akkus zurücksetzen:</translation>
+    </message>
+    <message>
+        <source>Active Energy Control (AEC) (Only for versions 3.0 and 3.5)</source>
+        <translation>Aktive Energiesteuerung (AEC) (nur Versionen 3.0 und 3.5)</translation>
+    </message>
+    <message>
+        <source>Enable AEC:</source>
+        <translation>AEC aktivieren:</translation>
+    </message>
+    <message>
+        <source>Max start consumption (%):</source>
+        <translation>Max. Startverbrauch (%):</translation>
+    </message>
+    <message>
+        <source>Additional time (after race time over) (s):</source>
+        <translation>Zusatzzeit (nach Rennzeit) (s):</translation>
+    </message>
+    <message>
+        <source>Min limiting duty (%):</source>
+        <translation>Min. Begrenzungs-Tastgrad (%):</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1387,242 @@ Array erwartet.</translation>
     <message>
         <source>Application log</source>
         <translation>Anwendungsprotokoll</translation>
+    </message>
+</context>
+<context>
+    <name>MotorDriveSettWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Motor drive common</source>
+        <translation>Antrieb allgemein</translation>
+    </message>
+    <message>
+        <source>BEC voltage (V):</source>
+        <translation>BEC-Spannung (V):</translation>
+    </message>
+    <message>
+        <source>5V</source>
+        <translation>5 V</translation>
+    </message>
+    <message>
+        <source>6V</source>
+        <translation>6 V</translation>
+    </message>
+    <message>
+        <source>7.4V</source>
+        <translation>7,4 V</translation>
+    </message>
+    <message>
+        <source>8.4V</source>
+        <translation>8,4 V</translation>
+    </message>
+    <message>
+        <source>MaxRefDuty:</source>
+        <translation>Max. Tastgrad (MaxRefDuty):</translation>
+    </message>
+    <message>
+        <source>MaxRefRPM:</source>
+        <translation>Max. Drehzahl (MaxRefRPM):</translation>
+    </message>
+    <message>
+        <source>MaxRefPhCurr (A):</source>
+        <translation>Max. Phasenstrom (A):</translation>
+    </message>
+    <message>
+        <source>MaxRefDCCurr (A):</source>
+        <translation>Max. DC-Strom (A):</translation>
+    </message>
+    <message>
+        <source>MaxRefDcPower (W):</source>
+        <translation>Max. DC-Leistung (W):</translation>
+    </message>
+    <message>
+        <source>Voltage cutoff treshold (V):</source>
+        <translation>Abschaltspannung (V):</translation>
+    </message>
+    <message>
+        <source>Motor mode</source>
+        <translation>Motormodus</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Tastgrad</translation>
+    </message>
+    <message>
+        <source>Governor</source>
+        <translation>Drehzahlregler</translation>
+    </message>
+    <message>
+        <source>Rescue settings</source>
+        <translation>Rettungseinstellungen</translation>
+    </message>
+    <message>
+        <source>Anti carrot mode (FailSafe value must me set below zero!):</source>
+        <translation>Anti-Carrot-Modus (FailSafe-Wert muss unter null liegen!):</translation>
+    </message>
+    <message>
+        <source>Rescue led flash:</source>
+        <translation>Rettungs-LED blinkt:</translation>
+    </message>
+</context>
+<context>
+    <name>MotorSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Rotate direction:</source>
+        <translation>Drehrichtung:</translation>
+    </message>
+    <message>
+        <source>Direct</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Umgekehrt</translation>
+    </message>
+    <message>
+        <source>RPM to volt:</source>
+        <translation>Drehzahl pro Volt:</translation>
+    </message>
+    <message>
+        <source>Poles:</source>
+        <translation>Pole:</translation>
+    </message>
+    <message>
+        <source>Sensor settings</source>
+        <translation>Sensoreinstellungen</translation>
+    </message>
+    <message>
+        <source>Qep init offset:</source>
+        <translation>QEP-Startversatz:</translation>
+    </message>
+    <message>
+        <source>Qep direction:</source>
+        <translation>QEP-Richtung:</translation>
+    </message>
+    <message>
+        <source>Phase offset:</source>
+        <translation>Phasenversatz:</translation>
+    </message>
+    <message>
+        <source>Timing settings</source>
+        <translation>Timing-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Timing mode:</source>
+        <translation>Timing-Modus:</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Fest</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Fixed and boost</source>
+        <translation>Fest und Boost</translation>
+    </message>
+    <message>
+        <source>Table and boost</source>
+        <translation>Tabelle und Boost</translation>
+    </message>
+    <message>
+        <source>Timing fixed value (deg):</source>
+        <translation>Fester Timing-Wert (Grad):</translation>
+    </message>
+    <message>
+        <source>Timing max boost add value (deg):</source>
+        <translation>Max. Boost-Zuschlag zum Timing (Grad):</translation>
+    </message>
+</context>
+<context>
+    <name>PpmSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Throttle channel</source>
+        <translation>Gaskanal</translation>
+    </message>
+    <message>
+        <source>Full throttle position (ms): </source>
+        <translation>Vollgasposition (ms): </translation>
+    </message>
+    <message>
+        <source>Set current position</source>
+        <translation>Aktuelle Position übernehmen</translation>
+    </message>
+    <message>
+        <source>Stop position (ms): </source>
+        <translation>Stoppposition (ms): </translation>
+    </message>
+    <message>
+        <source>FailSafe position (ms): </source>
+        <translation>FailSafe-Position (ms): </translation>
+    </message>
+    <message>
+        <source>Timing channel</source>
+        <translation>Timing-Kanal</translation>
+    </message>
+    <message>
+        <source>Max timing position (ms): </source>
+        <translation>Position max. Timing (ms): </translation>
+    </message>
+    <message>
+        <source>Min timing position (ms): </source>
+        <translation>Position min. Timing (ms): </translation>
+    </message>
+</context>
+<context>
+    <name>TimingTableWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Timing table</source>
+        <translation>Timing-Tabelle</translation>
+    </message>
+    <message>
+        <source>Current, A</source>
+        <translation>Strom, A</translation>
+    </message>
+    <message>
+        <source>Voltage, V</source>
+        <translation>Spannung, V</translation>
+    </message>
+    <message>
+        <source>Max timing value:</source>
+        <translation>Max. Timing-Wert:</translation>
+    </message>
+    <message>
+        <source>Current increase step, A:</source>
+        <translation>Stromschritt, A:</translation>
+    </message>
+    <message>
+        <source>Current steps:</source>
+        <translation>Stromschritte:</translation>
+    </message>
+    <message>
+        <source>Voltage increase step:</source>
+        <translation>Spannungsschritt:</translation>
+    </message>
+    <message>
+        <source>Voltage steps:</source>
+        <translation>Spannungsschritte:</translation>
     </message>
 </context>
 </TS>

@@ -278,6 +278,193 @@
     </message>
 </context>
 <context>
+    <name>CommonSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Limiter settings set:</source>
+        <translation>Limiter settings set:</translation>
+    </message>
+    <message>
+        <source>No Limits (telemetry only)</source>
+        <translation>No Limits (telemetry only)</translation>
+    </message>
+    <message>
+        <source>Mini Exp/Mono/Vadur 21Wh</source>
+        <translation>Mini Exp/Mono/Vadur 21Wh</translation>
+    </message>
+    <message>
+        <source>Exp/Mono1/Vadur 60Wh</source>
+        <translation>Exp/Mono1/Vadur 60Wh</translation>
+    </message>
+    <message>
+        <source>Mono2/Vadur2 120Wh</source>
+        <translation>Mono2/Vadur2 120Wh</translation>
+    </message>
+    <message>
+        <source>RAR-I 180Wh</source>
+        <translation>RAR-I 180Wh</translation>
+    </message>
+    <message>
+        <source>Mini RAR-I 42Wh</source>
+        <translation>Mini RAR-I 42Wh</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation>User name:</translation>
+    </message>
+    <message>
+        <source>User reg number (country, number):</source>
+        <translation>User reg number (country, number):</translation>
+    </message>
+    <message>
+        <source>Set/reset user password</source>
+        <translation>Set/reset user password</translation>
+    </message>
+    <message>
+        <source>password:</source>
+        <translation>password:</translation>
+    </message>
+    <message>
+        <source>repeat:</source>
+        <translation>repeat:</translation>
+    </message>
+    <message>
+        <source>Telemetry update frequency (Hz):</source>
+        <translation>Telemetry update frequency (Hz):</translation>
+    </message>
+    <message>
+        <source>Logger (Only for Limiter-Logger versions: 1.0, 1.1, 1.2, 2.0, 3.5 and QVR DOV Logger)</source>
+        <translation>Logger (Only for Limiter-Logger versions: 1.0, 1.1, 1.2, 2.0, 3.5 and QVR DOV Logger)</translation>
+    </message>
+    <message>
+        <source>Logger write frequency (Hz):</source>
+        <translation>Logger write frequency (Hz):</translation>
+    </message>
+    <message>
+        <source>Max logger write time:</source>
+        <translation>Max logger write time:</translation>
+    </message>
+    <message>
+        <source>Motor poles:</source>
+        <translation>Motor poles:</translation>
+    </message>
+    <message>
+        <source>RPM sensor comparator level:</source>
+        <translation>RPM sensor comparator level:</translation>
+    </message>
+    <message>
+        <source>Lowest (for gap &gt; 5mm)</source>
+        <translation>Lowest (for gap &gt; 5mm)</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>Medium-</source>
+        <translation>Medium-</translation>
+    </message>
+    <message>
+        <source>Medium (recomended)</source>
+        <translation>Medium (recomended)</translation>
+    </message>
+    <message>
+        <source>Medium+</source>
+        <translation>Medium+</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>High+</source>
+        <translation>High+</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>QVR DOV Logger Resonance pipe control</source>
+        <translation>QVR DOV Logger Resonance pipe control</translation>
+    </message>
+    <message>
+        <source>Input 1 must be connected to throttle signal from receiver! </source>
+        <translation>Input 1 must be connected to throttle signal from receiver! </translation>
+    </message>
+    <message>
+        <source>PPM Out1 servo mode:</source>
+        <translation>PPM Out1 servo mode:</translation>
+    </message>
+    <message>
+        <source>Repeat Input2 with one direction slowdown</source>
+        <translation>Repeat Input2 with one direction slowdown</translation>
+    </message>
+    <message>
+        <source>Control from RPM with offset by Input2</source>
+        <translation>Control from RPM with offset by Input2</translation>
+    </message>
+    <message>
+        <source>Slowdown direction:</source>
+        <translation>Slowdown direction:</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Reverse</translation>
+    </message>
+    <message>
+        <source>Slowdown time, ms:</source>
+        <translation>Slowdown time, ms:</translation>
+    </message>
+    <message>
+        <source>Control RPM minimum:</source>
+        <translation>Control RPM minimum:</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) min, ms:</source>
+        <translation>PPM (Out1) min, ms:</translation>
+    </message>
+    <message>
+        <source>Control RPM medium:</source>
+        <translation>Control RPM medium:</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) med, ms:</source>
+        <translation>PPM (Out1) med, ms:</translation>
+    </message>
+    <message>
+        <source>Control RPM maximum:</source>
+        <translation>Control RPM maximum:</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) max, ms:</source>
+        <translation>PPM (Out1) max, ms:</translation>
+    </message>
+    <message>
+        <source>Learning mode. (Can be disabled by power cycling!)</source>
+        <translation>Learning mode. (Can be disabled by power cycling!)</translation>
+    </message>
+    <message>
+        <source>Learning mode status:</source>
+        <translation>Learning mode status:</translation>
+    </message>
+    <message>
+        <source>The password and its repetition differ. Nothing was written.</source>
+        <translation>The password and its repetition differ. Nothing was written.</translation>
+    </message>
+    <message>
+        <source>Magnets count:</source>
+        <translation>Magnets count:</translation>
+    </message>
+</context>
+<context>
     <name>DFUUpdater</name>
     <message>
         <source>Select init data partition</source>
@@ -520,6 +707,29 @@ Received: %2</translation>
     </message>
 </context>
 <context>
+    <name>EscSettings</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Motor drive common</source>
+        <translation>Motor drive common</translation>
+    </message>
+    <message>
+        <source>PPM inputs settings</source>
+        <translation>PPM inputs settings</translation>
+    </message>
+    <message>
+        <source>Motor settings</source>
+        <translation>Motor settings</translation>
+    </message>
+    <message>
+        <source>Timing table</source>
+        <translation>Timing table</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareDownloader</name>
     <message>
         <source>Incorrect remote data format.
@@ -723,6 +933,73 @@ Expected array.</translation>
     <message>
         <source>Error: %1</source>
         <translation>Error: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LimitSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Limiter settings</source>
+        <translation>Limiter settings</translation>
+    </message>
+    <message>
+        <source>Settings set name:</source>
+        <translation>Settings set name:</translation>
+    </message>
+    <message>
+        <source>Energy limit (Wh):</source>
+        <translation>Energy limit (Wh):</translation>
+    </message>
+    <message>
+        <source>Start energy count current (A):</source>
+        <translation>Start energy count current (A):</translation>
+    </message>
+    <message>
+        <source>Race time (min, sec):</source>
+        <translation>Race time (min, sec):</translation>
+    </message>
+    <message>
+        <source>hh 'h' mm 'm' ss 's'</source>
+        <translation>hh 'h' mm 'm' ss 's'</translation>
+    </message>
+    <message>
+        <source>Throttle limit (after limit over) (%):</source>
+        <translation>Throttle limit (after limit over) (%):</translation>
+    </message>
+    <message>
+        <source>Ramp down time (after limit over) (s):</source>
+        <translation>Ramp down time (after limit over) (s):</translation>
+    </message>
+    <message>
+        <source>Limit time (s):</source>
+        <translation>Limit time (s):</translation>
+    </message>
+    <message>
+        <source>Reset energy by battery disconnect:</source>
+        <translation>Reset energy by battery disconnect:</translation>
+    </message>
+    <message>
+        <source>Active Energy Control (AEC) (Only for versions 3.0 and 3.5)</source>
+        <translation>Active Energy Control (AEC) (Only for versions 3.0 and 3.5)</translation>
+    </message>
+    <message>
+        <source>Enable AEC:</source>
+        <translation>Enable AEC:</translation>
+    </message>
+    <message>
+        <source>Max start consumption (%):</source>
+        <translation>Max start consumption (%):</translation>
+    </message>
+    <message>
+        <source>Additional time (after race time over) (s):</source>
+        <translation>Additional time (after race time over) (s):</translation>
+    </message>
+    <message>
+        <source>Min limiting duty (%):</source>
+        <translation>Min limiting duty (%):</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1387,242 @@ Expected array.</translation>
     <message>
         <source>Application log</source>
         <translation>Application log</translation>
+    </message>
+</context>
+<context>
+    <name>MotorDriveSettWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Motor drive common</source>
+        <translation>Motor drive common</translation>
+    </message>
+    <message>
+        <source>BEC voltage (V):</source>
+        <translation>BEC voltage (V):</translation>
+    </message>
+    <message>
+        <source>5V</source>
+        <translation>5V</translation>
+    </message>
+    <message>
+        <source>6V</source>
+        <translation>6V</translation>
+    </message>
+    <message>
+        <source>7.4V</source>
+        <translation>7.4V</translation>
+    </message>
+    <message>
+        <source>8.4V</source>
+        <translation>8.4V</translation>
+    </message>
+    <message>
+        <source>MaxRefDuty:</source>
+        <translation>MaxRefDuty:</translation>
+    </message>
+    <message>
+        <source>MaxRefRPM:</source>
+        <translation>MaxRefRPM:</translation>
+    </message>
+    <message>
+        <source>MaxRefPhCurr (A):</source>
+        <translation>MaxRefPhCurr (A):</translation>
+    </message>
+    <message>
+        <source>MaxRefDCCurr (A):</source>
+        <translation>MaxRefDCCurr (A):</translation>
+    </message>
+    <message>
+        <source>MaxRefDcPower (W):</source>
+        <translation>MaxRefDcPower (W):</translation>
+    </message>
+    <message>
+        <source>Voltage cutoff treshold (V):</source>
+        <translation>Voltage cutoff treshold (V):</translation>
+    </message>
+    <message>
+        <source>Motor mode</source>
+        <translation>Motor mode</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Duty</translation>
+    </message>
+    <message>
+        <source>Governor</source>
+        <translation>Governor</translation>
+    </message>
+    <message>
+        <source>Rescue settings</source>
+        <translation>Rescue settings</translation>
+    </message>
+    <message>
+        <source>Anti carrot mode (FailSafe value must me set below zero!):</source>
+        <translation>Anti carrot mode (FailSafe value must me set below zero!):</translation>
+    </message>
+    <message>
+        <source>Rescue led flash:</source>
+        <translation>Rescue led flash:</translation>
+    </message>
+</context>
+<context>
+    <name>MotorSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation>Common</translation>
+    </message>
+    <message>
+        <source>Rotate direction:</source>
+        <translation>Rotate direction:</translation>
+    </message>
+    <message>
+        <source>Direct</source>
+        <translation>Direct</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Reverse</translation>
+    </message>
+    <message>
+        <source>RPM to volt:</source>
+        <translation>RPM to volt:</translation>
+    </message>
+    <message>
+        <source>Poles:</source>
+        <translation>Poles:</translation>
+    </message>
+    <message>
+        <source>Sensor settings</source>
+        <translation>Sensor settings</translation>
+    </message>
+    <message>
+        <source>Qep init offset:</source>
+        <translation>Qep init offset:</translation>
+    </message>
+    <message>
+        <source>Qep direction:</source>
+        <translation>Qep direction:</translation>
+    </message>
+    <message>
+        <source>Phase offset:</source>
+        <translation>Phase offset:</translation>
+    </message>
+    <message>
+        <source>Timing settings</source>
+        <translation>Timing settings</translation>
+    </message>
+    <message>
+        <source>Timing mode:</source>
+        <translation>Timing mode:</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Fixed</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Fixed and boost</source>
+        <translation>Fixed and boost</translation>
+    </message>
+    <message>
+        <source>Table and boost</source>
+        <translation>Table and boost</translation>
+    </message>
+    <message>
+        <source>Timing fixed value (deg):</source>
+        <translation>Timing fixed value (deg):</translation>
+    </message>
+    <message>
+        <source>Timing max boost add value (deg):</source>
+        <translation>Timing max boost add value (deg):</translation>
+    </message>
+</context>
+<context>
+    <name>PpmSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Throttle channel</source>
+        <translation>Throttle channel</translation>
+    </message>
+    <message>
+        <source>Full throttle position (ms): </source>
+        <translation>Full throttle position (ms): </translation>
+    </message>
+    <message>
+        <source>Set current position</source>
+        <translation>Set current position</translation>
+    </message>
+    <message>
+        <source>Stop position (ms): </source>
+        <translation>Stop position (ms): </translation>
+    </message>
+    <message>
+        <source>FailSafe position (ms): </source>
+        <translation>FailSafe position (ms): </translation>
+    </message>
+    <message>
+        <source>Timing channel</source>
+        <translation>Timing channel</translation>
+    </message>
+    <message>
+        <source>Max timing position (ms): </source>
+        <translation>Max timing position (ms): </translation>
+    </message>
+    <message>
+        <source>Min timing position (ms): </source>
+        <translation>Min timing position (ms): </translation>
+    </message>
+</context>
+<context>
+    <name>TimingTableWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Timing table</source>
+        <translation>Timing table</translation>
+    </message>
+    <message>
+        <source>Current, A</source>
+        <translation>Current, A</translation>
+    </message>
+    <message>
+        <source>Voltage, V</source>
+        <translation>Voltage, V</translation>
+    </message>
+    <message>
+        <source>Max timing value:</source>
+        <translation>Max timing value:</translation>
+    </message>
+    <message>
+        <source>Current increase step, A:</source>
+        <translation>Current increase step, A:</translation>
+    </message>
+    <message>
+        <source>Current steps:</source>
+        <translation>Current steps:</translation>
+    </message>
+    <message>
+        <source>Voltage increase step:</source>
+        <translation>Voltage increase step:</translation>
+    </message>
+    <message>
+        <source>Voltage steps:</source>
+        <translation>Voltage steps:</translation>
     </message>
 </context>
 </TS>

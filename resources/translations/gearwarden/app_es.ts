@@ -278,6 +278,193 @@
     </message>
 </context>
 <context>
+    <name>CommonSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Limiter settings set:</source>
+        <translation>Conjunto de ajustes del limitador:</translation>
+    </message>
+    <message>
+        <source>No Limits (telemetry only)</source>
+        <translation>Sin límites (solo telemetría)</translation>
+    </message>
+    <message>
+        <source>Mini Exp/Mono/Vadur 21Wh</source>
+        <translation>Mini Exp/Mono/Vadur 21 Wh</translation>
+    </message>
+    <message>
+        <source>Exp/Mono1/Vadur 60Wh</source>
+        <translation>Exp/Mono1/Vadur 60 Wh</translation>
+    </message>
+    <message>
+        <source>Mono2/Vadur2 120Wh</source>
+        <translation>Mono2/Vadur2 120 Wh</translation>
+    </message>
+    <message>
+        <source>RAR-I 180Wh</source>
+        <translation>RAR-I 180 Wh</translation>
+    </message>
+    <message>
+        <source>Mini RAR-I 42Wh</source>
+        <translation>Mini RAR-I 42 Wh</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation>Nombre de usuario:</translation>
+    </message>
+    <message>
+        <source>User reg number (country, number):</source>
+        <translation>Nº de registro (país, número):</translation>
+    </message>
+    <message>
+        <source>Set/reset user password</source>
+        <translation>Establecer/restablecer contraseña</translation>
+    </message>
+    <message>
+        <source>password:</source>
+        <translation>contraseña:</translation>
+    </message>
+    <message>
+        <source>repeat:</source>
+        <translation>repetir:</translation>
+    </message>
+    <message>
+        <source>Telemetry update frequency (Hz):</source>
+        <translation>Frecuencia de telemetría (Hz):</translation>
+    </message>
+    <message>
+        <source>Logger (Only for Limiter-Logger versions: 1.0, 1.1, 1.2, 2.0, 3.5 and QVR DOV Logger)</source>
+        <translation>Registrador (solo limitador-registrador 1.0, 1.1, 1.2, 2.0, 3.5 y QVR DOV Logger)</translation>
+    </message>
+    <message>
+        <source>Logger write frequency (Hz):</source>
+        <translation>Frecuencia de registro (Hz):</translation>
+    </message>
+    <message>
+        <source>Max logger write time:</source>
+        <translation>Tiempo máx. de registro:</translation>
+    </message>
+    <message>
+        <source>Motor poles:</source>
+        <translation>Polos del motor:</translation>
+    </message>
+    <message>
+        <source>RPM sensor comparator level:</source>
+        <translation>Nivel del comparador del sensor RPM:</translation>
+    </message>
+    <message>
+        <source>Lowest (for gap &gt; 5mm)</source>
+        <translation>Mínimo (separación &gt; 5 mm)</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Bajo</translation>
+    </message>
+    <message>
+        <source>Medium-</source>
+        <translation>Medio-</translation>
+    </message>
+    <message>
+        <source>Medium (recomended)</source>
+        <translation>Medio (recomendado)</translation>
+    </message>
+    <message>
+        <source>Medium+</source>
+        <translation>Medio+</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>High+</source>
+        <translation>Alto+</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Máximo</translation>
+    </message>
+    <message>
+        <source>QVR DOV Logger Resonance pipe control</source>
+        <translation>QVR DOV Logger: control del escape resonante</translation>
+    </message>
+    <message>
+        <source>Input 1 must be connected to throttle signal from receiver! </source>
+        <translation>¡La entrada 1 debe conectarse a la señal de acelerador del receptor! </translation>
+    </message>
+    <message>
+        <source>PPM Out1 servo mode:</source>
+        <translation>Modo servo PPM Out1:</translation>
+    </message>
+    <message>
+        <source>Repeat Input2 with one direction slowdown</source>
+        <translation>Repetir Input2 con ralentización en un sentido</translation>
+    </message>
+    <message>
+        <source>Control from RPM with offset by Input2</source>
+        <translation>Control por RPM con desplazamiento por Input2</translation>
+    </message>
+    <message>
+        <source>Slowdown direction:</source>
+        <translation>Sentido de ralentización:</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Slowdown time, ms:</source>
+        <translation>Tiempo de ralentización, ms:</translation>
+    </message>
+    <message>
+        <source>Control RPM minimum:</source>
+        <translation>RPM de control mínimo:</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) min, ms:</source>
+        <translation>PPM (Out1) mín., ms:</translation>
+    </message>
+    <message>
+        <source>Control RPM medium:</source>
+        <translation>RPM de control medio:</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) med, ms:</source>
+        <translation>PPM (Out1) medio, ms:</translation>
+    </message>
+    <message>
+        <source>Control RPM maximum:</source>
+        <translation>RPM de control máximo:</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) max, ms:</source>
+        <translation>PPM (Out1) máx., ms:</translation>
+    </message>
+    <message>
+        <source>Learning mode. (Can be disabled by power cycling!)</source>
+        <translation>Modo aprendizaje. (¡Se desactiva apagando y encendiendo!)</translation>
+    </message>
+    <message>
+        <source>Learning mode status:</source>
+        <translation>Estado del aprendizaje:</translation>
+    </message>
+    <message>
+        <source>The password and its repetition differ. Nothing was written.</source>
+        <translation>La contraseña y su repetición no coinciden. No se ha escrito nada.</translation>
+    </message>
+    <message>
+        <source>Magnets count:</source>
+        <translation>Número de imanes:</translation>
+    </message>
+</context>
+<context>
     <name>DFUUpdater</name>
     <message>
         <source>Select init data partition</source>
@@ -520,6 +707,29 @@ Recibido: %2</translation>
     </message>
 </context>
 <context>
+    <name>EscSettings</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Motor drive common</source>
+        <translation>Variador: general</translation>
+    </message>
+    <message>
+        <source>PPM inputs settings</source>
+        <translation>Ajustes de entradas PPM</translation>
+    </message>
+    <message>
+        <source>Motor settings</source>
+        <translation>Ajustes del motor</translation>
+    </message>
+    <message>
+        <source>Timing table</source>
+        <translation>Tabla de avance</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareDownloader</name>
     <message>
         <source>Incorrect remote data format.
@@ -723,6 +933,73 @@ Se esperaba una matriz.</translation>
     <message>
         <source>Error: %1</source>
         <translation>Error: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LimitSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Limiter settings</source>
+        <translation>Ajustes del limitador</translation>
+    </message>
+    <message>
+        <source>Settings set name:</source>
+        <translation>Nombre del conjunto de ajustes:</translation>
+    </message>
+    <message>
+        <source>Energy limit (Wh):</source>
+        <translation>Límite de energía (Wh):</translation>
+    </message>
+    <message>
+        <source>Start energy count current (A):</source>
+        <translation>Corriente de inicio del conteo (A):</translation>
+    </message>
+    <message>
+        <source>Race time (min, sec):</source>
+        <translation>Tiempo de carrera (min, s):</translation>
+    </message>
+    <message>
+        <source>hh 'h' mm 'm' ss 's'</source>
+        <translation>hh 'h' mm 'm' ss 's'</translation>
+    </message>
+    <message>
+        <source>Throttle limit (after limit over) (%):</source>
+        <translation>Límite de acelerador (tras el límite) (%):</translation>
+    </message>
+    <message>
+        <source>Ramp down time (after limit over) (s):</source>
+        <translation>Tiempo de rampa (tras el límite) (s):</translation>
+    </message>
+    <message>
+        <source>Limit time (s):</source>
+        <translation>Tiempo de limitación (s):</translation>
+    </message>
+    <message>
+        <source>Reset energy by battery disconnect:</source>
+        <translation>Reiniciar energía al desconectar la batería:</translation>
+    </message>
+    <message>
+        <source>Active Energy Control (AEC) (Only for versions 3.0 and 3.5)</source>
+        <translation>Control activo de energía (AEC) (solo versiones 3.0 y 3.5)</translation>
+    </message>
+    <message>
+        <source>Enable AEC:</source>
+        <translation>Activar AEC:</translation>
+    </message>
+    <message>
+        <source>Max start consumption (%):</source>
+        <translation>Consumo inicial máximo (%):</translation>
+    </message>
+    <message>
+        <source>Additional time (after race time over) (s):</source>
+        <translation>Tiempo adicional (tras la carrera) (s):</translation>
+    </message>
+    <message>
+        <source>Min limiting duty (%):</source>
+        <translation>Ciclo mínimo de limitación (%):</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1387,242 @@ Se esperaba una matriz.</translation>
     <message>
         <source>Application log</source>
         <translation>Registro de la aplicación</translation>
+    </message>
+</context>
+<context>
+    <name>MotorDriveSettWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Motor drive common</source>
+        <translation>Variador: general</translation>
+    </message>
+    <message>
+        <source>BEC voltage (V):</source>
+        <translation>Tensión BEC (V):</translation>
+    </message>
+    <message>
+        <source>5V</source>
+        <translation>5 V</translation>
+    </message>
+    <message>
+        <source>6V</source>
+        <translation>6 V</translation>
+    </message>
+    <message>
+        <source>7.4V</source>
+        <translation>7,4 V</translation>
+    </message>
+    <message>
+        <source>8.4V</source>
+        <translation>8,4 V</translation>
+    </message>
+    <message>
+        <source>MaxRefDuty:</source>
+        <translation>Ciclo máx. (MaxRefDuty):</translation>
+    </message>
+    <message>
+        <source>MaxRefRPM:</source>
+        <translation>RPM máx. (MaxRefRPM):</translation>
+    </message>
+    <message>
+        <source>MaxRefPhCurr (A):</source>
+        <translation>Corriente de fase máx. (A):</translation>
+    </message>
+    <message>
+        <source>MaxRefDCCurr (A):</source>
+        <translation>Corriente DC máx. (A):</translation>
+    </message>
+    <message>
+        <source>MaxRefDcPower (W):</source>
+        <translation>Potencia DC máx. (W):</translation>
+    </message>
+    <message>
+        <source>Voltage cutoff treshold (V):</source>
+        <translation>Umbral de corte de tensión (V):</translation>
+    </message>
+    <message>
+        <source>Motor mode</source>
+        <translation>Modo del motor</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Ciclo de trabajo</translation>
+    </message>
+    <message>
+        <source>Governor</source>
+        <translation>Gobernador</translation>
+    </message>
+    <message>
+        <source>Rescue settings</source>
+        <translation>Ajustes de rescate</translation>
+    </message>
+    <message>
+        <source>Anti carrot mode (FailSafe value must me set below zero!):</source>
+        <translation>Modo anti carrot (¡el valor FailSafe debe estar bajo cero!):</translation>
+    </message>
+    <message>
+        <source>Rescue led flash:</source>
+        <translation>Destello del LED de rescate:</translation>
+    </message>
+</context>
+<context>
+    <name>MotorSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Rotate direction:</source>
+        <translation>Sentido de giro:</translation>
+    </message>
+    <message>
+        <source>Direct</source>
+        <translation>Directo</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inverso</translation>
+    </message>
+    <message>
+        <source>RPM to volt:</source>
+        <translation>RPM por voltio:</translation>
+    </message>
+    <message>
+        <source>Poles:</source>
+        <translation>Polos:</translation>
+    </message>
+    <message>
+        <source>Sensor settings</source>
+        <translation>Ajustes del sensor</translation>
+    </message>
+    <message>
+        <source>Qep init offset:</source>
+        <translation>Desplazamiento inicial QEP:</translation>
+    </message>
+    <message>
+        <source>Qep direction:</source>
+        <translation>Sentido QEP:</translation>
+    </message>
+    <message>
+        <source>Phase offset:</source>
+        <translation>Desfase:</translation>
+    </message>
+    <message>
+        <source>Timing settings</source>
+        <translation>Ajustes de avance</translation>
+    </message>
+    <message>
+        <source>Timing mode:</source>
+        <translation>Modo de avance:</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Fijo</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabla</translation>
+    </message>
+    <message>
+        <source>Fixed and boost</source>
+        <translation>Fijo y boost</translation>
+    </message>
+    <message>
+        <source>Table and boost</source>
+        <translation>Tabla y boost</translation>
+    </message>
+    <message>
+        <source>Timing fixed value (deg):</source>
+        <translation>Avance fijo (grados):</translation>
+    </message>
+    <message>
+        <source>Timing max boost add value (deg):</source>
+        <translation>Añadido máx. de boost al avance (grados):</translation>
+    </message>
+</context>
+<context>
+    <name>PpmSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Throttle channel</source>
+        <translation>Canal de acelerador</translation>
+    </message>
+    <message>
+        <source>Full throttle position (ms): </source>
+        <translation>Posición de aceleración máxima (ms): </translation>
+    </message>
+    <message>
+        <source>Set current position</source>
+        <translation>Fijar posición actual</translation>
+    </message>
+    <message>
+        <source>Stop position (ms): </source>
+        <translation>Posición de parada (ms): </translation>
+    </message>
+    <message>
+        <source>FailSafe position (ms): </source>
+        <translation>Posición FailSafe (ms): </translation>
+    </message>
+    <message>
+        <source>Timing channel</source>
+        <translation>Canal de avance</translation>
+    </message>
+    <message>
+        <source>Max timing position (ms): </source>
+        <translation>Posición de avance máx. (ms): </translation>
+    </message>
+    <message>
+        <source>Min timing position (ms): </source>
+        <translation>Posición de avance mín. (ms): </translation>
+    </message>
+</context>
+<context>
+    <name>TimingTableWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>Timing table</source>
+        <translation>Tabla de avance</translation>
+    </message>
+    <message>
+        <source>Current, A</source>
+        <translation>Corriente, A</translation>
+    </message>
+    <message>
+        <source>Voltage, V</source>
+        <translation>Tensión, V</translation>
+    </message>
+    <message>
+        <source>Max timing value:</source>
+        <translation>Valor máx. de avance:</translation>
+    </message>
+    <message>
+        <source>Current increase step, A:</source>
+        <translation>Paso de corriente, A:</translation>
+    </message>
+    <message>
+        <source>Current steps:</source>
+        <translation>Pasos de corriente:</translation>
+    </message>
+    <message>
+        <source>Voltage increase step:</source>
+        <translation>Paso de tensión:</translation>
+    </message>
+    <message>
+        <source>Voltage steps:</source>
+        <translation>Pasos de tensión:</translation>
     </message>
 </context>
 </TS>

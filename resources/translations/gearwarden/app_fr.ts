@@ -278,6 +278,193 @@
     </message>
 </context>
 <context>
+    <name>CommonSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Limiter settings set:</source>
+        <translation>Jeu de réglages du limiteur :</translation>
+    </message>
+    <message>
+        <source>No Limits (telemetry only)</source>
+        <translation>Sans limites (télémétrie seule)</translation>
+    </message>
+    <message>
+        <source>Mini Exp/Mono/Vadur 21Wh</source>
+        <translation>Mini Exp/Mono/Vadur 21 Wh</translation>
+    </message>
+    <message>
+        <source>Exp/Mono1/Vadur 60Wh</source>
+        <translation>Exp/Mono1/Vadur 60 Wh</translation>
+    </message>
+    <message>
+        <source>Mono2/Vadur2 120Wh</source>
+        <translation>Mono2/Vadur2 120 Wh</translation>
+    </message>
+    <message>
+        <source>RAR-I 180Wh</source>
+        <translation>RAR-I 180 Wh</translation>
+    </message>
+    <message>
+        <source>Mini RAR-I 42Wh</source>
+        <translation>Mini RAR-I 42 Wh</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation>Nom d'utilisateur :</translation>
+    </message>
+    <message>
+        <source>User reg number (country, number):</source>
+        <translation>N° d'enregistrement (pays, numéro) :</translation>
+    </message>
+    <message>
+        <source>Set/reset user password</source>
+        <translation>Définir/réinitialiser le mot de passe</translation>
+    </message>
+    <message>
+        <source>password:</source>
+        <translation>mot de passe :</translation>
+    </message>
+    <message>
+        <source>repeat:</source>
+        <translation>confirmation :</translation>
+    </message>
+    <message>
+        <source>Telemetry update frequency (Hz):</source>
+        <translation>Fréquence de télémétrie (Hz) :</translation>
+    </message>
+    <message>
+        <source>Logger (Only for Limiter-Logger versions: 1.0, 1.1, 1.2, 2.0, 3.5 and QVR DOV Logger)</source>
+        <translation>Enregistreur (seulement limiteur-enregistreur 1.0, 1.1, 1.2, 2.0, 3.5 et QVR DOV Logger)</translation>
+    </message>
+    <message>
+        <source>Logger write frequency (Hz):</source>
+        <translation>Fréquence d'enregistrement (Hz) :</translation>
+    </message>
+    <message>
+        <source>Max logger write time:</source>
+        <translation>Durée max d'enregistrement :</translation>
+    </message>
+    <message>
+        <source>Motor poles:</source>
+        <translation>Pôles du moteur :</translation>
+    </message>
+    <message>
+        <source>RPM sensor comparator level:</source>
+        <translation>Niveau du comparateur du capteur tr/min :</translation>
+    </message>
+    <message>
+        <source>Lowest (for gap &gt; 5mm)</source>
+        <translation>Le plus bas (écart &gt; 5 mm)</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Medium-</source>
+        <translation>Moyen-</translation>
+    </message>
+    <message>
+        <source>Medium (recomended)</source>
+        <translation>Moyen (recommandé)</translation>
+    </message>
+    <message>
+        <source>Medium+</source>
+        <translation>Moyen+</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>High+</source>
+        <translation>Haut+</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>QVR DOV Logger Resonance pipe control</source>
+        <translation>QVR DOV Logger : commande du pot de résonance</translation>
+    </message>
+    <message>
+        <source>Input 1 must be connected to throttle signal from receiver! </source>
+        <translation>L'entrée 1 doit être reliée au signal des gaz du récepteur ! </translation>
+    </message>
+    <message>
+        <source>PPM Out1 servo mode:</source>
+        <translation>Mode servo PPM Out1 :</translation>
+    </message>
+    <message>
+        <source>Repeat Input2 with one direction slowdown</source>
+        <translation>Répéter Input2 avec ralentissement dans un sens</translation>
+    </message>
+    <message>
+        <source>Control from RPM with offset by Input2</source>
+        <translation>Commande par le régime, décalée par Input2</translation>
+    </message>
+    <message>
+        <source>Slowdown direction:</source>
+        <translation>Sens du ralentissement :</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Arrière</translation>
+    </message>
+    <message>
+        <source>Slowdown time, ms:</source>
+        <translation>Durée du ralentissement, ms :</translation>
+    </message>
+    <message>
+        <source>Control RPM minimum:</source>
+        <translation>Régime de commande minimum :</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) min, ms:</source>
+        <translation>PPM (Out1) min, ms :</translation>
+    </message>
+    <message>
+        <source>Control RPM medium:</source>
+        <translation>Régime de commande moyen :</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) med, ms:</source>
+        <translation>PPM (Out1) moy, ms :</translation>
+    </message>
+    <message>
+        <source>Control RPM maximum:</source>
+        <translation>Régime de commande maximum :</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) max, ms:</source>
+        <translation>PPM (Out1) max, ms :</translation>
+    </message>
+    <message>
+        <source>Learning mode. (Can be disabled by power cycling!)</source>
+        <translation>Mode apprentissage. (Désactivable en coupant l'alimentation !)</translation>
+    </message>
+    <message>
+        <source>Learning mode status:</source>
+        <translation>État de l'apprentissage :</translation>
+    </message>
+    <message>
+        <source>The password and its repetition differ. Nothing was written.</source>
+        <translation>Le mot de passe et sa confirmation diffèrent. Rien n'a été écrit.</translation>
+    </message>
+    <message>
+        <source>Magnets count:</source>
+        <translation>Nombre d'aimants :</translation>
+    </message>
+</context>
+<context>
     <name>DFUUpdater</name>
     <message>
         <source>Select init data partition</source>
@@ -520,6 +707,29 @@ Reçu : %2</translation>
     </message>
 </context>
 <context>
+    <name>EscSettings</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Motor drive common</source>
+        <translation>Variateur : général</translation>
+    </message>
+    <message>
+        <source>PPM inputs settings</source>
+        <translation>Réglages des entrées PPM</translation>
+    </message>
+    <message>
+        <source>Motor settings</source>
+        <translation>Réglages du moteur</translation>
+    </message>
+    <message>
+        <source>Timing table</source>
+        <translation>Table d'avance</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareDownloader</name>
     <message>
         <source>Incorrect remote data format.
@@ -723,6 +933,73 @@ Tableau attendu.</translation>
     <message>
         <source>Error: %1</source>
         <translation>Erreur : %1</translation>
+    </message>
+</context>
+<context>
+    <name>LimitSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Limiter settings</source>
+        <translation>Réglages du limiteur</translation>
+    </message>
+    <message>
+        <source>Settings set name:</source>
+        <translation>Nom du jeu de réglages :</translation>
+    </message>
+    <message>
+        <source>Energy limit (Wh):</source>
+        <translation>Limite d'énergie (Wh) :</translation>
+    </message>
+    <message>
+        <source>Start energy count current (A):</source>
+        <translation>Courant de début du comptage (A) :</translation>
+    </message>
+    <message>
+        <source>Race time (min, sec):</source>
+        <translation>Durée de course (min, s) :</translation>
+    </message>
+    <message>
+        <source>hh 'h' mm 'm' ss 's'</source>
+        <translation>hh 'h' mm 'm' ss 's'</translation>
+    </message>
+    <message>
+        <source>Throttle limit (after limit over) (%):</source>
+        <translation>Limite des gaz (après la limite) (%) :</translation>
+    </message>
+    <message>
+        <source>Ramp down time (after limit over) (s):</source>
+        <translation>Durée de la rampe (après la limite) (s) :</translation>
+    </message>
+    <message>
+        <source>Limit time (s):</source>
+        <translation>Durée de limitation (s) :</translation>
+    </message>
+    <message>
+        <source>Reset energy by battery disconnect:</source>
+        <translation>Remise à zéro à la déconnexion de la batterie :</translation>
+    </message>
+    <message>
+        <source>Active Energy Control (AEC) (Only for versions 3.0 and 3.5)</source>
+        <translation>Contrôle actif de l'énergie (AEC) (versions 3.0 et 3.5 seulement)</translation>
+    </message>
+    <message>
+        <source>Enable AEC:</source>
+        <translation>Activer l'AEC :</translation>
+    </message>
+    <message>
+        <source>Max start consumption (%):</source>
+        <translation>Consommation de départ max (%) :</translation>
+    </message>
+    <message>
+        <source>Additional time (after race time over) (s):</source>
+        <translation>Temps supplémentaire (après la course) (s) :</translation>
+    </message>
+    <message>
+        <source>Min limiting duty (%):</source>
+        <translation>Rapport cyclique min de limitation (%) :</translation>
     </message>
 </context>
 <context>
@@ -1007,7 +1284,7 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Cannot write the log file %1: the header gives %2 parameters, a log holds at most %3.</source>
-        <translation>Impossible d&apos;écrire le fichier journal %1 : l&apos;en-tête indique %2 paramètres, un journal en contient au plus %3.</translation>
+        <translation>Impossible d'écrire le fichier journal %1 : l'en-tête indique %2 paramètres, un journal en contient au plus %3.</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1387,242 @@ Tableau attendu.</translation>
     <message>
         <source>Application log</source>
         <translation>Journal de l'application</translation>
+    </message>
+</context>
+<context>
+    <name>MotorDriveSettWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Motor drive common</source>
+        <translation>Variateur : général</translation>
+    </message>
+    <message>
+        <source>BEC voltage (V):</source>
+        <translation>Tension BEC (V) :</translation>
+    </message>
+    <message>
+        <source>5V</source>
+        <translation>5 V</translation>
+    </message>
+    <message>
+        <source>6V</source>
+        <translation>6 V</translation>
+    </message>
+    <message>
+        <source>7.4V</source>
+        <translation>7,4 V</translation>
+    </message>
+    <message>
+        <source>8.4V</source>
+        <translation>8,4 V</translation>
+    </message>
+    <message>
+        <source>MaxRefDuty:</source>
+        <translation>Rapport cyclique max (MaxRefDuty) :</translation>
+    </message>
+    <message>
+        <source>MaxRefRPM:</source>
+        <translation>Régime max (MaxRefRPM) :</translation>
+    </message>
+    <message>
+        <source>MaxRefPhCurr (A):</source>
+        <translation>Courant de phase max (A) :</translation>
+    </message>
+    <message>
+        <source>MaxRefDCCurr (A):</source>
+        <translation>Courant DC max (A) :</translation>
+    </message>
+    <message>
+        <source>MaxRefDcPower (W):</source>
+        <translation>Puissance DC max (W) :</translation>
+    </message>
+    <message>
+        <source>Voltage cutoff treshold (V):</source>
+        <translation>Seuil de coupure de tension (V) :</translation>
+    </message>
+    <message>
+        <source>Motor mode</source>
+        <translation>Mode moteur</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Rapport cyclique</translation>
+    </message>
+    <message>
+        <source>Governor</source>
+        <translation>Régulateur</translation>
+    </message>
+    <message>
+        <source>Rescue settings</source>
+        <translation>Réglages de secours</translation>
+    </message>
+    <message>
+        <source>Anti carrot mode (FailSafe value must me set below zero!):</source>
+        <translation>Mode anti carrot (la valeur FailSafe doit être sous zéro !) :</translation>
+    </message>
+    <message>
+        <source>Rescue led flash:</source>
+        <translation>Clignotement de la LED de secours :</translation>
+    </message>
+</context>
+<context>
+    <name>MotorSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Rotate direction:</source>
+        <translation>Sens de rotation :</translation>
+    </message>
+    <message>
+        <source>Direct</source>
+        <translation>Direct</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inverse</translation>
+    </message>
+    <message>
+        <source>RPM to volt:</source>
+        <translation>Tr/min par volt :</translation>
+    </message>
+    <message>
+        <source>Poles:</source>
+        <translation>Pôles :</translation>
+    </message>
+    <message>
+        <source>Sensor settings</source>
+        <translation>Réglages du capteur</translation>
+    </message>
+    <message>
+        <source>Qep init offset:</source>
+        <translation>Décalage initial QEP :</translation>
+    </message>
+    <message>
+        <source>Qep direction:</source>
+        <translation>Sens QEP :</translation>
+    </message>
+    <message>
+        <source>Phase offset:</source>
+        <translation>Décalage de phase :</translation>
+    </message>
+    <message>
+        <source>Timing settings</source>
+        <translation>Réglages d'avance</translation>
+    </message>
+    <message>
+        <source>Timing mode:</source>
+        <translation>Mode d'avance :</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Fixe</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Fixed and boost</source>
+        <translation>Fixe et boost</translation>
+    </message>
+    <message>
+        <source>Table and boost</source>
+        <translation>Table et boost</translation>
+    </message>
+    <message>
+        <source>Timing fixed value (deg):</source>
+        <translation>Avance fixe (degrés) :</translation>
+    </message>
+    <message>
+        <source>Timing max boost add value (deg):</source>
+        <translation>Ajout max de boost à l'avance (degrés) :</translation>
+    </message>
+</context>
+<context>
+    <name>PpmSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Throttle channel</source>
+        <translation>Voie des gaz</translation>
+    </message>
+    <message>
+        <source>Full throttle position (ms): </source>
+        <translation>Position plein gaz (ms) : </translation>
+    </message>
+    <message>
+        <source>Set current position</source>
+        <translation>Prendre la position actuelle</translation>
+    </message>
+    <message>
+        <source>Stop position (ms): </source>
+        <translation>Position d'arrêt (ms) : </translation>
+    </message>
+    <message>
+        <source>FailSafe position (ms): </source>
+        <translation>Position FailSafe (ms) : </translation>
+    </message>
+    <message>
+        <source>Timing channel</source>
+        <translation>Voie d'avance</translation>
+    </message>
+    <message>
+        <source>Max timing position (ms): </source>
+        <translation>Position d'avance max (ms) : </translation>
+    </message>
+    <message>
+        <source>Min timing position (ms): </source>
+        <translation>Position d'avance min (ms) : </translation>
+    </message>
+</context>
+<context>
+    <name>TimingTableWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Boîte de dialogue</translation>
+    </message>
+    <message>
+        <source>Timing table</source>
+        <translation>Table d'avance</translation>
+    </message>
+    <message>
+        <source>Current, A</source>
+        <translation>Courant, A</translation>
+    </message>
+    <message>
+        <source>Voltage, V</source>
+        <translation>Tension, V</translation>
+    </message>
+    <message>
+        <source>Max timing value:</source>
+        <translation>Valeur d'avance max :</translation>
+    </message>
+    <message>
+        <source>Current increase step, A:</source>
+        <translation>Pas de courant, A :</translation>
+    </message>
+    <message>
+        <source>Current steps:</source>
+        <translation>Pas de courant :</translation>
+    </message>
+    <message>
+        <source>Voltage increase step:</source>
+        <translation>Pas de tension :</translation>
+    </message>
+    <message>
+        <source>Voltage steps:</source>
+        <translation>Pas de tension (nombre) :</translation>
     </message>
 </context>
 </TS>

@@ -278,6 +278,193 @@
     </message>
 </context>
 <context>
+    <name>CommonSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Limiter settings set:</source>
+        <translation>Set di impostazioni del limitatore:</translation>
+    </message>
+    <message>
+        <source>No Limits (telemetry only)</source>
+        <translation>Nessun limite (solo telemetria)</translation>
+    </message>
+    <message>
+        <source>Mini Exp/Mono/Vadur 21Wh</source>
+        <translation>Mini Exp/Mono/Vadur 21 Wh</translation>
+    </message>
+    <message>
+        <source>Exp/Mono1/Vadur 60Wh</source>
+        <translation>Exp/Mono1/Vadur 60 Wh</translation>
+    </message>
+    <message>
+        <source>Mono2/Vadur2 120Wh</source>
+        <translation>Mono2/Vadur2 120 Wh</translation>
+    </message>
+    <message>
+        <source>RAR-I 180Wh</source>
+        <translation>RAR-I 180 Wh</translation>
+    </message>
+    <message>
+        <source>Mini RAR-I 42Wh</source>
+        <translation>Mini RAR-I 42 Wh</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation>Nome utente:</translation>
+    </message>
+    <message>
+        <source>User reg number (country, number):</source>
+        <translation>Numero di registrazione (paese, numero):</translation>
+    </message>
+    <message>
+        <source>Set/reset user password</source>
+        <translation>Imposta/reimposta password utente</translation>
+    </message>
+    <message>
+        <source>password:</source>
+        <translation>password:</translation>
+    </message>
+    <message>
+        <source>repeat:</source>
+        <translation>ripeti:</translation>
+    </message>
+    <message>
+        <source>Telemetry update frequency (Hz):</source>
+        <translation>Frequenza aggiornamento telemetria (Hz):</translation>
+    </message>
+    <message>
+        <source>Logger (Only for Limiter-Logger versions: 1.0, 1.1, 1.2, 2.0, 3.5 and QVR DOV Logger)</source>
+        <translation>Logger (solo per limitatore-logger versioni 1.0, 1.1, 1.2, 2.0, 3.5 e QVR DOV Logger)</translation>
+    </message>
+    <message>
+        <source>Logger write frequency (Hz):</source>
+        <translation>Frequenza scrittura logger (Hz):</translation>
+    </message>
+    <message>
+        <source>Max logger write time:</source>
+        <translation>Tempo max di registrazione:</translation>
+    </message>
+    <message>
+        <source>Motor poles:</source>
+        <translation>Poli motore:</translation>
+    </message>
+    <message>
+        <source>RPM sensor comparator level:</source>
+        <translation>Livello comparatore sensore giri:</translation>
+    </message>
+    <message>
+        <source>Lowest (for gap &gt; 5mm)</source>
+        <translation>Minimo (distanza &gt; 5 mm)</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Basso</translation>
+    </message>
+    <message>
+        <source>Medium-</source>
+        <translation>Medio-</translation>
+    </message>
+    <message>
+        <source>Medium (recomended)</source>
+        <translation>Medio (consigliato)</translation>
+    </message>
+    <message>
+        <source>Medium+</source>
+        <translation>Medio+</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>High+</source>
+        <translation>Alto+</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Massimo</translation>
+    </message>
+    <message>
+        <source>QVR DOV Logger Resonance pipe control</source>
+        <translation>QVR DOV Logger: controllo marmitta risonante</translation>
+    </message>
+    <message>
+        <source>Input 1 must be connected to throttle signal from receiver! </source>
+        <translation>L'ingresso 1 deve essere collegato al segnale del gas del ricevitore! </translation>
+    </message>
+    <message>
+        <source>PPM Out1 servo mode:</source>
+        <translation>Modalità servo PPM Out1:</translation>
+    </message>
+    <message>
+        <source>Repeat Input2 with one direction slowdown</source>
+        <translation>Ripeti Input2 con rallentamento in una direzione</translation>
+    </message>
+    <message>
+        <source>Control from RPM with offset by Input2</source>
+        <translation>Controllo dai giri con offset da Input2</translation>
+    </message>
+    <message>
+        <source>Slowdown direction:</source>
+        <translation>Direzione di rallentamento:</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Avanti</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Slowdown time, ms:</source>
+        <translation>Tempo di rallentamento, ms:</translation>
+    </message>
+    <message>
+        <source>Control RPM minimum:</source>
+        <translation>Giri di controllo minimi:</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) min, ms:</source>
+        <translation>PPM (Out1) min, ms:</translation>
+    </message>
+    <message>
+        <source>Control RPM medium:</source>
+        <translation>Giri di controllo medi:</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) med, ms:</source>
+        <translation>PPM (Out1) med, ms:</translation>
+    </message>
+    <message>
+        <source>Control RPM maximum:</source>
+        <translation>Giri di controllo massimi:</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) max, ms:</source>
+        <translation>PPM (Out1) max, ms:</translation>
+    </message>
+    <message>
+        <source>Learning mode. (Can be disabled by power cycling!)</source>
+        <translation>Modalità apprendimento. (Si disattiva spegnendo e riaccendendo!)</translation>
+    </message>
+    <message>
+        <source>Learning mode status:</source>
+        <translation>Stato apprendimento:</translation>
+    </message>
+    <message>
+        <source>The password and its repetition differ. Nothing was written.</source>
+        <translation>La password e la sua ripetizione sono diverse. Non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>Magnets count:</source>
+        <translation>Numero di magneti:</translation>
+    </message>
+</context>
+<context>
     <name>DFUUpdater</name>
     <message>
         <source>Select init data partition</source>
@@ -520,6 +707,29 @@ Ricevuto: %2</translation>
     </message>
 </context>
 <context>
+    <name>EscSettings</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Motor drive common</source>
+        <translation>Azionamento: generale</translation>
+    </message>
+    <message>
+        <source>PPM inputs settings</source>
+        <translation>Impostazioni ingressi PPM</translation>
+    </message>
+    <message>
+        <source>Motor settings</source>
+        <translation>Impostazioni motore</translation>
+    </message>
+    <message>
+        <source>Timing table</source>
+        <translation>Tabella di anticipo</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareDownloader</name>
     <message>
         <source>Incorrect remote data format.
@@ -723,6 +933,73 @@ Atteso un array.</translation>
     <message>
         <source>Error: %1</source>
         <translation>Errore: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LimitSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Limiter settings</source>
+        <translation>Impostazioni limitatore</translation>
+    </message>
+    <message>
+        <source>Settings set name:</source>
+        <translation>Nome del set di impostazioni:</translation>
+    </message>
+    <message>
+        <source>Energy limit (Wh):</source>
+        <translation>Limite di energia (Wh):</translation>
+    </message>
+    <message>
+        <source>Start energy count current (A):</source>
+        <translation>Corrente di avvio conteggio energia (A):</translation>
+    </message>
+    <message>
+        <source>Race time (min, sec):</source>
+        <translation>Tempo di gara (min, s):</translation>
+    </message>
+    <message>
+        <source>hh 'h' mm 'm' ss 's'</source>
+        <translation>hh 'h' mm 'm' ss 's'</translation>
+    </message>
+    <message>
+        <source>Throttle limit (after limit over) (%):</source>
+        <translation>Limite gas (dopo il limite) (%):</translation>
+    </message>
+    <message>
+        <source>Ramp down time (after limit over) (s):</source>
+        <translation>Tempo di rampa (dopo il limite) (s):</translation>
+    </message>
+    <message>
+        <source>Limit time (s):</source>
+        <translation>Tempo di limitazione (s):</translation>
+    </message>
+    <message>
+        <source>Reset energy by battery disconnect:</source>
+        <translation>Azzera energia scollegando la batteria:</translation>
+    </message>
+    <message>
+        <source>Active Energy Control (AEC) (Only for versions 3.0 and 3.5)</source>
+        <translation>Controllo attivo dell'energia (AEC) (solo versioni 3.0 e 3.5)</translation>
+    </message>
+    <message>
+        <source>Enable AEC:</source>
+        <translation>Attiva AEC:</translation>
+    </message>
+    <message>
+        <source>Max start consumption (%):</source>
+        <translation>Consumo iniziale massimo (%):</translation>
+    </message>
+    <message>
+        <source>Additional time (after race time over) (s):</source>
+        <translation>Tempo aggiuntivo (dopo la gara) (s):</translation>
+    </message>
+    <message>
+        <source>Min limiting duty (%):</source>
+        <translation>Duty minimo di limitazione (%):</translation>
     </message>
 </context>
 <context>
@@ -1007,7 +1284,7 @@ Atteso un array.</translation>
     </message>
     <message>
         <source>Cannot write the log file %1: the header gives %2 parameters, a log holds at most %3.</source>
-        <translation>Impossibile scrivere il file di log %1: l&apos;intestazione indica %2 parametri, un log ne contiene al massimo %3.</translation>
+        <translation>Impossibile scrivere il file di log %1: l'intestazione indica %2 parametri, un log ne contiene al massimo %3.</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1387,242 @@ Atteso un array.</translation>
     <message>
         <source>Application log</source>
         <translation>Registro applicazione</translation>
+    </message>
+</context>
+<context>
+    <name>MotorDriveSettWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Motor drive common</source>
+        <translation>Azionamento: generale</translation>
+    </message>
+    <message>
+        <source>BEC voltage (V):</source>
+        <translation>Tensione BEC (V):</translation>
+    </message>
+    <message>
+        <source>5V</source>
+        <translation>5 V</translation>
+    </message>
+    <message>
+        <source>6V</source>
+        <translation>6 V</translation>
+    </message>
+    <message>
+        <source>7.4V</source>
+        <translation>7,4 V</translation>
+    </message>
+    <message>
+        <source>8.4V</source>
+        <translation>8,4 V</translation>
+    </message>
+    <message>
+        <source>MaxRefDuty:</source>
+        <translation>Duty max (MaxRefDuty):</translation>
+    </message>
+    <message>
+        <source>MaxRefRPM:</source>
+        <translation>Giri max (MaxRefRPM):</translation>
+    </message>
+    <message>
+        <source>MaxRefPhCurr (A):</source>
+        <translation>Corrente di fase max (A):</translation>
+    </message>
+    <message>
+        <source>MaxRefDCCurr (A):</source>
+        <translation>Corrente DC max (A):</translation>
+    </message>
+    <message>
+        <source>MaxRefDcPower (W):</source>
+        <translation>Potenza DC max (W):</translation>
+    </message>
+    <message>
+        <source>Voltage cutoff treshold (V):</source>
+        <translation>Soglia di taglio tensione (V):</translation>
+    </message>
+    <message>
+        <source>Motor mode</source>
+        <translation>Modalità motore</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Duty</translation>
+    </message>
+    <message>
+        <source>Governor</source>
+        <translation>Governor</translation>
+    </message>
+    <message>
+        <source>Rescue settings</source>
+        <translation>Impostazioni di recupero</translation>
+    </message>
+    <message>
+        <source>Anti carrot mode (FailSafe value must me set below zero!):</source>
+        <translation>Modalità anti carrot (il valore FailSafe deve essere sotto zero!):</translation>
+    </message>
+    <message>
+        <source>Rescue led flash:</source>
+        <translation>Lampeggio LED di recupero:</translation>
+    </message>
+</context>
+<context>
+    <name>MotorSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Rotate direction:</source>
+        <translation>Senso di rotazione:</translation>
+    </message>
+    <message>
+        <source>Direct</source>
+        <translation>Diretto</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inverso</translation>
+    </message>
+    <message>
+        <source>RPM to volt:</source>
+        <translation>Giri per volt:</translation>
+    </message>
+    <message>
+        <source>Poles:</source>
+        <translation>Poli:</translation>
+    </message>
+    <message>
+        <source>Sensor settings</source>
+        <translation>Impostazioni sensore</translation>
+    </message>
+    <message>
+        <source>Qep init offset:</source>
+        <translation>Offset iniziale QEP:</translation>
+    </message>
+    <message>
+        <source>Qep direction:</source>
+        <translation>Direzione QEP:</translation>
+    </message>
+    <message>
+        <source>Phase offset:</source>
+        <translation>Offset di fase:</translation>
+    </message>
+    <message>
+        <source>Timing settings</source>
+        <translation>Impostazioni anticipo</translation>
+    </message>
+    <message>
+        <source>Timing mode:</source>
+        <translation>Modalità anticipo:</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Fisso</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabella</translation>
+    </message>
+    <message>
+        <source>Fixed and boost</source>
+        <translation>Fisso e boost</translation>
+    </message>
+    <message>
+        <source>Table and boost</source>
+        <translation>Tabella e boost</translation>
+    </message>
+    <message>
+        <source>Timing fixed value (deg):</source>
+        <translation>Anticipo fisso (gradi):</translation>
+    </message>
+    <message>
+        <source>Timing max boost add value (deg):</source>
+        <translation>Aggiunta max di boost all'anticipo (gradi):</translation>
+    </message>
+</context>
+<context>
+    <name>PpmSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Throttle channel</source>
+        <translation>Canale gas</translation>
+    </message>
+    <message>
+        <source>Full throttle position (ms): </source>
+        <translation>Posizione gas pieno (ms): </translation>
+    </message>
+    <message>
+        <source>Set current position</source>
+        <translation>Imposta posizione attuale</translation>
+    </message>
+    <message>
+        <source>Stop position (ms): </source>
+        <translation>Posizione di arresto (ms): </translation>
+    </message>
+    <message>
+        <source>FailSafe position (ms): </source>
+        <translation>Posizione FailSafe (ms): </translation>
+    </message>
+    <message>
+        <source>Timing channel</source>
+        <translation>Canale anticipo</translation>
+    </message>
+    <message>
+        <source>Max timing position (ms): </source>
+        <translation>Posizione anticipo max (ms): </translation>
+    </message>
+    <message>
+        <source>Min timing position (ms): </source>
+        <translation>Posizione anticipo min (ms): </translation>
+    </message>
+</context>
+<context>
+    <name>TimingTableWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra di dialogo</translation>
+    </message>
+    <message>
+        <source>Timing table</source>
+        <translation>Tabella di anticipo</translation>
+    </message>
+    <message>
+        <source>Current, A</source>
+        <translation>Corrente, A</translation>
+    </message>
+    <message>
+        <source>Voltage, V</source>
+        <translation>Tensione, V</translation>
+    </message>
+    <message>
+        <source>Max timing value:</source>
+        <translation>Valore max di anticipo:</translation>
+    </message>
+    <message>
+        <source>Current increase step, A:</source>
+        <translation>Passo di corrente, A:</translation>
+    </message>
+    <message>
+        <source>Current steps:</source>
+        <translation>Passi di corrente:</translation>
+    </message>
+    <message>
+        <source>Voltage increase step:</source>
+        <translation>Passo di tensione:</translation>
+    </message>
+    <message>
+        <source>Voltage steps:</source>
+        <translation>Passi di tensione:</translation>
     </message>
 </context>
 </TS>

@@ -278,6 +278,193 @@
     </message>
 </context>
 <context>
+    <name>CommonSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Limiter settings set:</source>
+        <translation>リミッター設定セット：</translation>
+    </message>
+    <message>
+        <source>No Limits (telemetry only)</source>
+        <translation>制限なし（テレメトリのみ）</translation>
+    </message>
+    <message>
+        <source>Mini Exp/Mono/Vadur 21Wh</source>
+        <translation>Mini Exp/Mono/Vadur 21Wh</translation>
+    </message>
+    <message>
+        <source>Exp/Mono1/Vadur 60Wh</source>
+        <translation>Exp/Mono1/Vadur 60Wh</translation>
+    </message>
+    <message>
+        <source>Mono2/Vadur2 120Wh</source>
+        <translation>Mono2/Vadur2 120Wh</translation>
+    </message>
+    <message>
+        <source>RAR-I 180Wh</source>
+        <translation>RAR-I 180Wh</translation>
+    </message>
+    <message>
+        <source>Mini RAR-I 42Wh</source>
+        <translation>Mini RAR-I 42Wh</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation>ユーザー名：</translation>
+    </message>
+    <message>
+        <source>User reg number (country, number):</source>
+        <translation>ユーザー登録番号（国、番号）：</translation>
+    </message>
+    <message>
+        <source>Set/reset user password</source>
+        <translation>ユーザーパスワードの設定／リセット</translation>
+    </message>
+    <message>
+        <source>password:</source>
+        <translation>パスワード：</translation>
+    </message>
+    <message>
+        <source>repeat:</source>
+        <translation>確認：</translation>
+    </message>
+    <message>
+        <source>Telemetry update frequency (Hz):</source>
+        <translation>テレメトリ更新頻度（Hz）：</translation>
+    </message>
+    <message>
+        <source>Logger (Only for Limiter-Logger versions: 1.0, 1.1, 1.2, 2.0, 3.5 and QVR DOV Logger)</source>
+        <translation>ロガー（リミッター・ロガー 1.0、1.1、1.2、2.0、3.5 と QVR DOV Logger のみ）</translation>
+    </message>
+    <message>
+        <source>Logger write frequency (Hz):</source>
+        <translation>ロガー書き込み頻度（Hz）：</translation>
+    </message>
+    <message>
+        <source>Max logger write time:</source>
+        <translation>最大記録時間：</translation>
+    </message>
+    <message>
+        <source>Motor poles:</source>
+        <translation>モーター極数：</translation>
+    </message>
+    <message>
+        <source>RPM sensor comparator level:</source>
+        <translation>回転センサーのコンパレータレベル：</translation>
+    </message>
+    <message>
+        <source>Lowest (for gap &gt; 5mm)</source>
+        <translation>最低（ギャップ &gt; 5mm）</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>Medium-</source>
+        <translation>中-</translation>
+    </message>
+    <message>
+        <source>Medium (recomended)</source>
+        <translation>中（推奨）</translation>
+    </message>
+    <message>
+        <source>Medium+</source>
+        <translation>中+</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>High+</source>
+        <translation>高+</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>最大</translation>
+    </message>
+    <message>
+        <source>QVR DOV Logger Resonance pipe control</source>
+        <translation>QVR DOV Logger 共鳴管制御</translation>
+    </message>
+    <message>
+        <source>Input 1 must be connected to throttle signal from receiver! </source>
+        <translation>入力 1 は受信機のスロットル信号に接続してください！ </translation>
+    </message>
+    <message>
+        <source>PPM Out1 servo mode:</source>
+        <translation>PPM Out1 サーボモード：</translation>
+    </message>
+    <message>
+        <source>Repeat Input2 with one direction slowdown</source>
+        <translation>Input2 を片方向減速で再現</translation>
+    </message>
+    <message>
+        <source>Control from RPM with offset by Input2</source>
+        <translation>回転数で制御し Input2 でオフセット</translation>
+    </message>
+    <message>
+        <source>Slowdown direction:</source>
+        <translation>減速方向：</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>正方向</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>逆方向</translation>
+    </message>
+    <message>
+        <source>Slowdown time, ms:</source>
+        <translation>減速時間（ms）：</translation>
+    </message>
+    <message>
+        <source>Control RPM minimum:</source>
+        <translation>制御回転数 最小：</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) min, ms:</source>
+        <translation>PPM（Out1）最小 ms：</translation>
+    </message>
+    <message>
+        <source>Control RPM medium:</source>
+        <translation>制御回転数 中間：</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) med, ms:</source>
+        <translation>PPM（Out1）中間 ms：</translation>
+    </message>
+    <message>
+        <source>Control RPM maximum:</source>
+        <translation>制御回転数 最大：</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) max, ms:</source>
+        <translation>PPM（Out1）最大 ms：</translation>
+    </message>
+    <message>
+        <source>Learning mode. (Can be disabled by power cycling!)</source>
+        <translation>学習モード（電源の入れ直しで解除できます！）</translation>
+    </message>
+    <message>
+        <source>Learning mode status:</source>
+        <translation>学習モードの状態：</translation>
+    </message>
+    <message>
+        <source>The password and its repetition differ. Nothing was written.</source>
+        <translation>パスワードと確認入力が一致しません。何も書き込まれていません。</translation>
+    </message>
+    <message>
+        <source>Magnets count:</source>
+        <translation>磁石の数：</translation>
+    </message>
+</context>
+<context>
     <name>DFUUpdater</name>
     <message>
         <source>Select init data partition</source>
@@ -520,6 +707,29 @@ Received: %2</source>
     </message>
 </context>
 <context>
+    <name>EscSettings</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Motor drive common</source>
+        <translation>モータードライブ共通</translation>
+    </message>
+    <message>
+        <source>PPM inputs settings</source>
+        <translation>PPM 入力設定</translation>
+    </message>
+    <message>
+        <source>Motor settings</source>
+        <translation>モーター設定</translation>
+    </message>
+    <message>
+        <source>Timing table</source>
+        <translation>タイミングテーブル</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareDownloader</name>
     <message>
         <source>Incorrect remote data format.
@@ -723,6 +933,73 @@ Expected array.</source>
     <message>
         <source>Error: %1</source>
         <translation>エラー: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LimitSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Limiter settings</source>
+        <translation>リミッター設定</translation>
+    </message>
+    <message>
+        <source>Settings set name:</source>
+        <translation>設定セット名：</translation>
+    </message>
+    <message>
+        <source>Energy limit (Wh):</source>
+        <translation>エネルギー制限（Wh）：</translation>
+    </message>
+    <message>
+        <source>Start energy count current (A):</source>
+        <translation>エネルギー計測開始電流（A）：</translation>
+    </message>
+    <message>
+        <source>Race time (min, sec):</source>
+        <translation>レース時間（分、秒）：</translation>
+    </message>
+    <message>
+        <source>hh 'h' mm 'm' ss 's'</source>
+        <translation>hh'時間'mm'分'ss'秒'</translation>
+    </message>
+    <message>
+        <source>Throttle limit (after limit over) (%):</source>
+        <translation>スロットル制限（制限超過後）（%）：</translation>
+    </message>
+    <message>
+        <source>Ramp down time (after limit over) (s):</source>
+        <translation>ランプダウン時間（制限超過後）（秒）：</translation>
+    </message>
+    <message>
+        <source>Limit time (s):</source>
+        <translation>制限時間（秒）：</translation>
+    </message>
+    <message>
+        <source>Reset energy by battery disconnect:</source>
+        <translation>バッテリー切断でエネルギーをリセット：</translation>
+    </message>
+    <message>
+        <source>Active Energy Control (AEC) (Only for versions 3.0 and 3.5)</source>
+        <translation>アクティブエネルギー制御（AEC）（バージョン 3.0 と 3.5 のみ）</translation>
+    </message>
+    <message>
+        <source>Enable AEC:</source>
+        <translation>AEC を有効化：</translation>
+    </message>
+    <message>
+        <source>Max start consumption (%):</source>
+        <translation>最大スタート消費（%）：</translation>
+    </message>
+    <message>
+        <source>Additional time (after race time over) (s):</source>
+        <translation>追加時間（レース時間終了後）（秒）：</translation>
+    </message>
+    <message>
+        <source>Min limiting duty (%):</source>
+        <translation>最小制限デューティ（%）：</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1387,242 @@ Expected array.</source>
     <message>
         <source>Application log</source>
         <translation>アプリケーションログ</translation>
+    </message>
+</context>
+<context>
+    <name>MotorDriveSettWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Motor drive common</source>
+        <translation>モータードライブ共通</translation>
+    </message>
+    <message>
+        <source>BEC voltage (V):</source>
+        <translation>BEC 電圧（V）：</translation>
+    </message>
+    <message>
+        <source>5V</source>
+        <translation>5V</translation>
+    </message>
+    <message>
+        <source>6V</source>
+        <translation>6V</translation>
+    </message>
+    <message>
+        <source>7.4V</source>
+        <translation>7.4V</translation>
+    </message>
+    <message>
+        <source>8.4V</source>
+        <translation>8.4V</translation>
+    </message>
+    <message>
+        <source>MaxRefDuty:</source>
+        <translation>最大デューティ（MaxRefDuty）：</translation>
+    </message>
+    <message>
+        <source>MaxRefRPM:</source>
+        <translation>最大回転数（MaxRefRPM）：</translation>
+    </message>
+    <message>
+        <source>MaxRefPhCurr (A):</source>
+        <translation>最大相電流（A）：</translation>
+    </message>
+    <message>
+        <source>MaxRefDCCurr (A):</source>
+        <translation>最大 DC 電流（A）：</translation>
+    </message>
+    <message>
+        <source>MaxRefDcPower (W):</source>
+        <translation>最大 DC 電力（W）：</translation>
+    </message>
+    <message>
+        <source>Voltage cutoff treshold (V):</source>
+        <translation>電圧カットオフしきい値（V）：</translation>
+    </message>
+    <message>
+        <source>Motor mode</source>
+        <translation>モーターモード</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>デューティ</translation>
+    </message>
+    <message>
+        <source>Governor</source>
+        <translation>ガバナー</translation>
+    </message>
+    <message>
+        <source>Rescue settings</source>
+        <translation>レスキュー設定</translation>
+    </message>
+    <message>
+        <source>Anti carrot mode (FailSafe value must me set below zero!):</source>
+        <translation>アンチキャロットモード（FailSafe 値はゼロ未満に設定！）：</translation>
+    </message>
+    <message>
+        <source>Rescue led flash:</source>
+        <translation>レスキュー LED 点滅：</translation>
+    </message>
+</context>
+<context>
+    <name>MotorSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation>共通</translation>
+    </message>
+    <message>
+        <source>Rotate direction:</source>
+        <translation>回転方向：</translation>
+    </message>
+    <message>
+        <source>Direct</source>
+        <translation>正転</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>逆転</translation>
+    </message>
+    <message>
+        <source>RPM to volt:</source>
+        <translation>1 ボルトあたりの回転数：</translation>
+    </message>
+    <message>
+        <source>Poles:</source>
+        <translation>極数：</translation>
+    </message>
+    <message>
+        <source>Sensor settings</source>
+        <translation>センサー設定</translation>
+    </message>
+    <message>
+        <source>Qep init offset:</source>
+        <translation>QEP 初期オフセット：</translation>
+    </message>
+    <message>
+        <source>Qep direction:</source>
+        <translation>QEP 方向：</translation>
+    </message>
+    <message>
+        <source>Phase offset:</source>
+        <translation>位相オフセット：</translation>
+    </message>
+    <message>
+        <source>Timing settings</source>
+        <translation>タイミング設定</translation>
+    </message>
+    <message>
+        <source>Timing mode:</source>
+        <translation>タイミングモード：</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>固定</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>テーブル</translation>
+    </message>
+    <message>
+        <source>Fixed and boost</source>
+        <translation>固定とブースト</translation>
+    </message>
+    <message>
+        <source>Table and boost</source>
+        <translation>テーブルとブースト</translation>
+    </message>
+    <message>
+        <source>Timing fixed value (deg):</source>
+        <translation>固定タイミング値（度）：</translation>
+    </message>
+    <message>
+        <source>Timing max boost add value (deg):</source>
+        <translation>タイミング最大ブースト加算値（度）：</translation>
+    </message>
+</context>
+<context>
+    <name>PpmSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Throttle channel</source>
+        <translation>スロットルチャンネル</translation>
+    </message>
+    <message>
+        <source>Full throttle position (ms): </source>
+        <translation>フルスロットル位置（ms）： </translation>
+    </message>
+    <message>
+        <source>Set current position</source>
+        <translation>現在位置を設定</translation>
+    </message>
+    <message>
+        <source>Stop position (ms): </source>
+        <translation>停止位置（ms）： </translation>
+    </message>
+    <message>
+        <source>FailSafe position (ms): </source>
+        <translation>FailSafe 位置（ms）： </translation>
+    </message>
+    <message>
+        <source>Timing channel</source>
+        <translation>タイミングチャンネル</translation>
+    </message>
+    <message>
+        <source>Max timing position (ms): </source>
+        <translation>最大タイミング位置（ms）： </translation>
+    </message>
+    <message>
+        <source>Min timing position (ms): </source>
+        <translation>最小タイミング位置（ms）： </translation>
+    </message>
+</context>
+<context>
+    <name>TimingTableWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Timing table</source>
+        <translation>タイミングテーブル</translation>
+    </message>
+    <message>
+        <source>Current, A</source>
+        <translation>電流（A）</translation>
+    </message>
+    <message>
+        <source>Voltage, V</source>
+        <translation>電圧（V）</translation>
+    </message>
+    <message>
+        <source>Max timing value:</source>
+        <translation>最大タイミング値：</translation>
+    </message>
+    <message>
+        <source>Current increase step, A:</source>
+        <translation>電流ステップ（A）：</translation>
+    </message>
+    <message>
+        <source>Current steps:</source>
+        <translation>電流ステップ数：</translation>
+    </message>
+    <message>
+        <source>Voltage increase step:</source>
+        <translation>電圧ステップ：</translation>
+    </message>
+    <message>
+        <source>Voltage steps:</source>
+        <translation>電圧ステップ数：</translation>
     </message>
 </context>
 </TS>

@@ -278,6 +278,193 @@
     </message>
 </context>
 <context>
+    <name>CommonSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Limiter settings set:</source>
+        <translation>Zestaw ustawień ogranicznika:</translation>
+    </message>
+    <message>
+        <source>No Limits (telemetry only)</source>
+        <translation>Bez limitów (tylko telemetria)</translation>
+    </message>
+    <message>
+        <source>Mini Exp/Mono/Vadur 21Wh</source>
+        <translation>Mini Exp/Mono/Vadur 21 Wh</translation>
+    </message>
+    <message>
+        <source>Exp/Mono1/Vadur 60Wh</source>
+        <translation>Exp/Mono1/Vadur 60 Wh</translation>
+    </message>
+    <message>
+        <source>Mono2/Vadur2 120Wh</source>
+        <translation>Mono2/Vadur2 120 Wh</translation>
+    </message>
+    <message>
+        <source>RAR-I 180Wh</source>
+        <translation>RAR-I 180 Wh</translation>
+    </message>
+    <message>
+        <source>Mini RAR-I 42Wh</source>
+        <translation>Mini RAR-I 42 Wh</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation>Nazwa użytkownika:</translation>
+    </message>
+    <message>
+        <source>User reg number (country, number):</source>
+        <translation>Numer rejestracyjny (kraj, numer):</translation>
+    </message>
+    <message>
+        <source>Set/reset user password</source>
+        <translation>Ustaw/zresetuj hasło użytkownika</translation>
+    </message>
+    <message>
+        <source>password:</source>
+        <translation>hasło:</translation>
+    </message>
+    <message>
+        <source>repeat:</source>
+        <translation>powtórz:</translation>
+    </message>
+    <message>
+        <source>Telemetry update frequency (Hz):</source>
+        <translation>Częstotliwość telemetrii (Hz):</translation>
+    </message>
+    <message>
+        <source>Logger (Only for Limiter-Logger versions: 1.0, 1.1, 1.2, 2.0, 3.5 and QVR DOV Logger)</source>
+        <translation>Rejestrator (tylko ogranicznik-rejestrator 1.0, 1.1, 1.2, 2.0, 3.5 i QVR DOV Logger)</translation>
+    </message>
+    <message>
+        <source>Logger write frequency (Hz):</source>
+        <translation>Częstotliwość zapisu (Hz):</translation>
+    </message>
+    <message>
+        <source>Max logger write time:</source>
+        <translation>Maks. czas zapisu:</translation>
+    </message>
+    <message>
+        <source>Motor poles:</source>
+        <translation>Bieguny silnika:</translation>
+    </message>
+    <message>
+        <source>RPM sensor comparator level:</source>
+        <translation>Poziom komparatora czujnika obrotów:</translation>
+    </message>
+    <message>
+        <source>Lowest (for gap &gt; 5mm)</source>
+        <translation>Najniższy (szczelina &gt; 5 mm)</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niski</translation>
+    </message>
+    <message>
+        <source>Medium-</source>
+        <translation>Średni-</translation>
+    </message>
+    <message>
+        <source>Medium (recomended)</source>
+        <translation>Średni (zalecany)</translation>
+    </message>
+    <message>
+        <source>Medium+</source>
+        <translation>Średni+</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Wysoki</translation>
+    </message>
+    <message>
+        <source>High+</source>
+        <translation>Wysoki+</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maksymalny</translation>
+    </message>
+    <message>
+        <source>QVR DOV Logger Resonance pipe control</source>
+        <translation>QVR DOV Logger: sterowanie rurą rezonansową</translation>
+    </message>
+    <message>
+        <source>Input 1 must be connected to throttle signal from receiver! </source>
+        <translation>Wejście 1 musi być podłączone do sygnału gazu z odbiornika! </translation>
+    </message>
+    <message>
+        <source>PPM Out1 servo mode:</source>
+        <translation>Tryb serwa PPM Out1:</translation>
+    </message>
+    <message>
+        <source>Repeat Input2 with one direction slowdown</source>
+        <translation>Powtarzaj Input2 ze spowolnieniem w jedną stronę</translation>
+    </message>
+    <message>
+        <source>Control from RPM with offset by Input2</source>
+        <translation>Sterowanie z obrotów z przesunięciem przez Input2</translation>
+    </message>
+    <message>
+        <source>Slowdown direction:</source>
+        <translation>Kierunek spowolnienia:</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Do przodu</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Do tyłu</translation>
+    </message>
+    <message>
+        <source>Slowdown time, ms:</source>
+        <translation>Czas spowolnienia, ms:</translation>
+    </message>
+    <message>
+        <source>Control RPM minimum:</source>
+        <translation>Obroty sterowania minimum:</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) min, ms:</source>
+        <translation>PPM (Out1) min, ms:</translation>
+    </message>
+    <message>
+        <source>Control RPM medium:</source>
+        <translation>Obroty sterowania średnie:</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) med, ms:</source>
+        <translation>PPM (Out1) śr., ms:</translation>
+    </message>
+    <message>
+        <source>Control RPM maximum:</source>
+        <translation>Obroty sterowania maksimum:</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) max, ms:</source>
+        <translation>PPM (Out1) maks., ms:</translation>
+    </message>
+    <message>
+        <source>Learning mode. (Can be disabled by power cycling!)</source>
+        <translation>Tryb nauki. (Wyłączany przez ponowne włączenie zasilania!)</translation>
+    </message>
+    <message>
+        <source>Learning mode status:</source>
+        <translation>Stan trybu nauki:</translation>
+    </message>
+    <message>
+        <source>The password and its repetition differ. Nothing was written.</source>
+        <translation>Hasło i jego powtórzenie się różnią. Niczego nie zapisano.</translation>
+    </message>
+    <message>
+        <source>Magnets count:</source>
+        <translation>Liczba magnesów:</translation>
+    </message>
+</context>
+<context>
     <name>DFUUpdater</name>
     <message>
         <source>Select init data partition</source>
@@ -520,6 +707,29 @@ Otrzymano: %2</translation>
     </message>
 </context>
 <context>
+    <name>EscSettings</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Motor drive common</source>
+        <translation>Napęd: ogólne</translation>
+    </message>
+    <message>
+        <source>PPM inputs settings</source>
+        <translation>Ustawienia wejść PPM</translation>
+    </message>
+    <message>
+        <source>Motor settings</source>
+        <translation>Ustawienia silnika</translation>
+    </message>
+    <message>
+        <source>Timing table</source>
+        <translation>Tabela wyprzedzenia</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareDownloader</name>
     <message>
         <source>Incorrect remote data format.
@@ -723,6 +933,73 @@ Oczekiwano tablicy.</translation>
     <message>
         <source>Error: %1</source>
         <translation>Błąd: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LimitSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Limiter settings</source>
+        <translation>Ustawienia ogranicznika</translation>
+    </message>
+    <message>
+        <source>Settings set name:</source>
+        <translation>Nazwa zestawu ustawień:</translation>
+    </message>
+    <message>
+        <source>Energy limit (Wh):</source>
+        <translation>Limit energii (Wh):</translation>
+    </message>
+    <message>
+        <source>Start energy count current (A):</source>
+        <translation>Prąd rozpoczęcia liczenia energii (A):</translation>
+    </message>
+    <message>
+        <source>Race time (min, sec):</source>
+        <translation>Czas wyścigu (min, s):</translation>
+    </message>
+    <message>
+        <source>hh 'h' mm 'm' ss 's'</source>
+        <translation>hh 'h' mm 'm' ss 's'</translation>
+    </message>
+    <message>
+        <source>Throttle limit (after limit over) (%):</source>
+        <translation>Ograniczenie gazu (po limicie) (%):</translation>
+    </message>
+    <message>
+        <source>Ramp down time (after limit over) (s):</source>
+        <translation>Czas rampy (po limicie) (s):</translation>
+    </message>
+    <message>
+        <source>Limit time (s):</source>
+        <translation>Czas ograniczenia (s):</translation>
+    </message>
+    <message>
+        <source>Reset energy by battery disconnect:</source>
+        <translation>Zeruj energię po odłączeniu akumulatora:</translation>
+    </message>
+    <message>
+        <source>Active Energy Control (AEC) (Only for versions 3.0 and 3.5)</source>
+        <translation>Aktywna kontrola energii (AEC) (tylko wersje 3.0 i 3.5)</translation>
+    </message>
+    <message>
+        <source>Enable AEC:</source>
+        <translation>Włącz AEC:</translation>
+    </message>
+    <message>
+        <source>Max start consumption (%):</source>
+        <translation>Maks. zużycie startowe (%):</translation>
+    </message>
+    <message>
+        <source>Additional time (after race time over) (s):</source>
+        <translation>Czas dodatkowy (po wyścigu) (s):</translation>
+    </message>
+    <message>
+        <source>Min limiting duty (%):</source>
+        <translation>Min. wypełnienie ograniczenia (%):</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1387,242 @@ Oczekiwano tablicy.</translation>
     <message>
         <source>Application log</source>
         <translation>Dziennik aplikacji</translation>
+    </message>
+</context>
+<context>
+    <name>MotorDriveSettWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Motor drive common</source>
+        <translation>Napęd: ogólne</translation>
+    </message>
+    <message>
+        <source>BEC voltage (V):</source>
+        <translation>Napięcie BEC (V):</translation>
+    </message>
+    <message>
+        <source>5V</source>
+        <translation>5 V</translation>
+    </message>
+    <message>
+        <source>6V</source>
+        <translation>6 V</translation>
+    </message>
+    <message>
+        <source>7.4V</source>
+        <translation>7,4 V</translation>
+    </message>
+    <message>
+        <source>8.4V</source>
+        <translation>8,4 V</translation>
+    </message>
+    <message>
+        <source>MaxRefDuty:</source>
+        <translation>Maks. wypełnienie (MaxRefDuty):</translation>
+    </message>
+    <message>
+        <source>MaxRefRPM:</source>
+        <translation>Maks. obroty (MaxRefRPM):</translation>
+    </message>
+    <message>
+        <source>MaxRefPhCurr (A):</source>
+        <translation>Maks. prąd fazowy (A):</translation>
+    </message>
+    <message>
+        <source>MaxRefDCCurr (A):</source>
+        <translation>Maks. prąd DC (A):</translation>
+    </message>
+    <message>
+        <source>MaxRefDcPower (W):</source>
+        <translation>Maks. moc DC (W):</translation>
+    </message>
+    <message>
+        <source>Voltage cutoff treshold (V):</source>
+        <translation>Próg odcięcia napięcia (V):</translation>
+    </message>
+    <message>
+        <source>Motor mode</source>
+        <translation>Tryb silnika</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Wypełnienie</translation>
+    </message>
+    <message>
+        <source>Governor</source>
+        <translation>Regulator obrotów</translation>
+    </message>
+    <message>
+        <source>Rescue settings</source>
+        <translation>Ustawienia ratunkowe</translation>
+    </message>
+    <message>
+        <source>Anti carrot mode (FailSafe value must me set below zero!):</source>
+        <translation>Tryb anti carrot (wartość FailSafe musi być poniżej zera!):</translation>
+    </message>
+    <message>
+        <source>Rescue led flash:</source>
+        <translation>Miganie diody ratunkowej:</translation>
+    </message>
+</context>
+<context>
+    <name>MotorSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>Rotate direction:</source>
+        <translation>Kierunek obrotów:</translation>
+    </message>
+    <message>
+        <source>Direct</source>
+        <translation>Normalny</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Odwrotny</translation>
+    </message>
+    <message>
+        <source>RPM to volt:</source>
+        <translation>Obroty na wolt:</translation>
+    </message>
+    <message>
+        <source>Poles:</source>
+        <translation>Bieguny:</translation>
+    </message>
+    <message>
+        <source>Sensor settings</source>
+        <translation>Ustawienia czujnika</translation>
+    </message>
+    <message>
+        <source>Qep init offset:</source>
+        <translation>Przesunięcie początkowe QEP:</translation>
+    </message>
+    <message>
+        <source>Qep direction:</source>
+        <translation>Kierunek QEP:</translation>
+    </message>
+    <message>
+        <source>Phase offset:</source>
+        <translation>Przesunięcie fazy:</translation>
+    </message>
+    <message>
+        <source>Timing settings</source>
+        <translation>Ustawienia wyprzedzenia</translation>
+    </message>
+    <message>
+        <source>Timing mode:</source>
+        <translation>Tryb wyprzedzenia:</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Stały</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabela</translation>
+    </message>
+    <message>
+        <source>Fixed and boost</source>
+        <translation>Stały i boost</translation>
+    </message>
+    <message>
+        <source>Table and boost</source>
+        <translation>Tabela i boost</translation>
+    </message>
+    <message>
+        <source>Timing fixed value (deg):</source>
+        <translation>Stałe wyprzedzenie (stopnie):</translation>
+    </message>
+    <message>
+        <source>Timing max boost add value (deg):</source>
+        <translation>Maks. dodatek boost do wyprzedzenia (stopnie):</translation>
+    </message>
+</context>
+<context>
+    <name>PpmSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Throttle channel</source>
+        <translation>Kanał gazu</translation>
+    </message>
+    <message>
+        <source>Full throttle position (ms): </source>
+        <translation>Pozycja pełnego gazu (ms): </translation>
+    </message>
+    <message>
+        <source>Set current position</source>
+        <translation>Ustaw bieżącą pozycję</translation>
+    </message>
+    <message>
+        <source>Stop position (ms): </source>
+        <translation>Pozycja stop (ms): </translation>
+    </message>
+    <message>
+        <source>FailSafe position (ms): </source>
+        <translation>Pozycja FailSafe (ms): </translation>
+    </message>
+    <message>
+        <source>Timing channel</source>
+        <translation>Kanał wyprzedzenia</translation>
+    </message>
+    <message>
+        <source>Max timing position (ms): </source>
+        <translation>Pozycja maks. wyprzedzenia (ms): </translation>
+    </message>
+    <message>
+        <source>Min timing position (ms): </source>
+        <translation>Pozycja min. wyprzedzenia (ms): </translation>
+    </message>
+</context>
+<context>
+    <name>TimingTableWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Okno dialogowe</translation>
+    </message>
+    <message>
+        <source>Timing table</source>
+        <translation>Tabela wyprzedzenia</translation>
+    </message>
+    <message>
+        <source>Current, A</source>
+        <translation>Prąd, A</translation>
+    </message>
+    <message>
+        <source>Voltage, V</source>
+        <translation>Napięcie, V</translation>
+    </message>
+    <message>
+        <source>Max timing value:</source>
+        <translation>Maks. wartość wyprzedzenia:</translation>
+    </message>
+    <message>
+        <source>Current increase step, A:</source>
+        <translation>Krok prądu, A:</translation>
+    </message>
+    <message>
+        <source>Current steps:</source>
+        <translation>Kroki prądu:</translation>
+    </message>
+    <message>
+        <source>Voltage increase step:</source>
+        <translation>Krok napięcia:</translation>
+    </message>
+    <message>
+        <source>Voltage steps:</source>
+        <translation>Kroki napięcia:</translation>
     </message>
 </context>
 </TS>

@@ -278,6 +278,193 @@
     </message>
 </context>
 <context>
+    <name>CommonSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Limiter settings set:</source>
+        <translation>Set de setări al limitatorului:</translation>
+    </message>
+    <message>
+        <source>No Limits (telemetry only)</source>
+        <translation>Fără limite (doar telemetrie)</translation>
+    </message>
+    <message>
+        <source>Mini Exp/Mono/Vadur 21Wh</source>
+        <translation>Mini Exp/Mono/Vadur 21 Wh</translation>
+    </message>
+    <message>
+        <source>Exp/Mono1/Vadur 60Wh</source>
+        <translation>Exp/Mono1/Vadur 60 Wh</translation>
+    </message>
+    <message>
+        <source>Mono2/Vadur2 120Wh</source>
+        <translation>Mono2/Vadur2 120 Wh</translation>
+    </message>
+    <message>
+        <source>RAR-I 180Wh</source>
+        <translation>RAR-I 180 Wh</translation>
+    </message>
+    <message>
+        <source>Mini RAR-I 42Wh</source>
+        <translation>Mini RAR-I 42 Wh</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation>Nume utilizator:</translation>
+    </message>
+    <message>
+        <source>User reg number (country, number):</source>
+        <translation>Nr. de înregistrare (țară, număr):</translation>
+    </message>
+    <message>
+        <source>Set/reset user password</source>
+        <translation>Setare/resetare parolă utilizator</translation>
+    </message>
+    <message>
+        <source>password:</source>
+        <translation>parolă:</translation>
+    </message>
+    <message>
+        <source>repeat:</source>
+        <translation>repetare:</translation>
+    </message>
+    <message>
+        <source>Telemetry update frequency (Hz):</source>
+        <translation>Frecvență actualizare telemetrie (Hz):</translation>
+    </message>
+    <message>
+        <source>Logger (Only for Limiter-Logger versions: 1.0, 1.1, 1.2, 2.0, 3.5 and QVR DOV Logger)</source>
+        <translation>Logger (doar pentru limitator-logger 1.0, 1.1, 1.2, 2.0, 3.5 și QVR DOV Logger)</translation>
+    </message>
+    <message>
+        <source>Logger write frequency (Hz):</source>
+        <translation>Frecvență scriere logger (Hz):</translation>
+    </message>
+    <message>
+        <source>Max logger write time:</source>
+        <translation>Timp max. de înregistrare:</translation>
+    </message>
+    <message>
+        <source>Motor poles:</source>
+        <translation>Poli motor:</translation>
+    </message>
+    <message>
+        <source>RPM sensor comparator level:</source>
+        <translation>Nivel comparator senzor turații:</translation>
+    </message>
+    <message>
+        <source>Lowest (for gap &gt; 5mm)</source>
+        <translation>Cel mai jos (distanță &gt; 5 mm)</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Jos</translation>
+    </message>
+    <message>
+        <source>Medium-</source>
+        <translation>Mediu-</translation>
+    </message>
+    <message>
+        <source>Medium (recomended)</source>
+        <translation>Mediu (recomandat)</translation>
+    </message>
+    <message>
+        <source>Medium+</source>
+        <translation>Mediu+</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Ridicat</translation>
+    </message>
+    <message>
+        <source>High+</source>
+        <translation>Ridicat+</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maxim</translation>
+    </message>
+    <message>
+        <source>QVR DOV Logger Resonance pipe control</source>
+        <translation>QVR DOV Logger: control țeavă de rezonanță</translation>
+    </message>
+    <message>
+        <source>Input 1 must be connected to throttle signal from receiver! </source>
+        <translation>Intrarea 1 trebuie conectată la semnalul de accelerație al receptorului! </translation>
+    </message>
+    <message>
+        <source>PPM Out1 servo mode:</source>
+        <translation>Mod servo PPM Out1:</translation>
+    </message>
+    <message>
+        <source>Repeat Input2 with one direction slowdown</source>
+        <translation>Repetă Input2 cu încetinire într-un sens</translation>
+    </message>
+    <message>
+        <source>Control from RPM with offset by Input2</source>
+        <translation>Control din turație cu decalaj prin Input2</translation>
+    </message>
+    <message>
+        <source>Slowdown direction:</source>
+        <translation>Direcție încetinire:</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Înainte</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Înapoi</translation>
+    </message>
+    <message>
+        <source>Slowdown time, ms:</source>
+        <translation>Timp de încetinire, ms:</translation>
+    </message>
+    <message>
+        <source>Control RPM minimum:</source>
+        <translation>Turație de control minimă:</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) min, ms:</source>
+        <translation>PPM (Out1) min, ms:</translation>
+    </message>
+    <message>
+        <source>Control RPM medium:</source>
+        <translation>Turație de control medie:</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) med, ms:</source>
+        <translation>PPM (Out1) mediu, ms:</translation>
+    </message>
+    <message>
+        <source>Control RPM maximum:</source>
+        <translation>Turație de control maximă:</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) max, ms:</source>
+        <translation>PPM (Out1) max, ms:</translation>
+    </message>
+    <message>
+        <source>Learning mode. (Can be disabled by power cycling!)</source>
+        <translation>Mod învățare. (Se dezactivează prin repornirea alimentării!)</translation>
+    </message>
+    <message>
+        <source>Learning mode status:</source>
+        <translation>Stare mod învățare:</translation>
+    </message>
+    <message>
+        <source>The password and its repetition differ. Nothing was written.</source>
+        <translation>Parola și repetarea ei diferă. Nu s-a scris nimic.</translation>
+    </message>
+    <message>
+        <source>Magnets count:</source>
+        <translation>Număr de magneți:</translation>
+    </message>
+</context>
+<context>
     <name>DFUUpdater</name>
     <message>
         <source>Select init data partition</source>
@@ -520,6 +707,29 @@ Primit: %2</translation>
     </message>
 </context>
 <context>
+    <name>EscSettings</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Motor drive common</source>
+        <translation>Acționare: general</translation>
+    </message>
+    <message>
+        <source>PPM inputs settings</source>
+        <translation>Setări intrări PPM</translation>
+    </message>
+    <message>
+        <source>Motor settings</source>
+        <translation>Setări motor</translation>
+    </message>
+    <message>
+        <source>Timing table</source>
+        <translation>Tabel de avans</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareDownloader</name>
     <message>
         <source>Incorrect remote data format.
@@ -723,6 +933,73 @@ Se aștepta o listă.</translation>
     <message>
         <source>Error: %1</source>
         <translation>Eroare: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LimitSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Limiter settings</source>
+        <translation>Setări limitator</translation>
+    </message>
+    <message>
+        <source>Settings set name:</source>
+        <translation>Nume set de setări:</translation>
+    </message>
+    <message>
+        <source>Energy limit (Wh):</source>
+        <translation>Limită de energie (Wh):</translation>
+    </message>
+    <message>
+        <source>Start energy count current (A):</source>
+        <translation>Curent de start al contorizării (A):</translation>
+    </message>
+    <message>
+        <source>Race time (min, sec):</source>
+        <translation>Timp de cursă (min, s):</translation>
+    </message>
+    <message>
+        <source>hh 'h' mm 'm' ss 's'</source>
+        <translation>hh 'h' mm 'm' ss 's'</translation>
+    </message>
+    <message>
+        <source>Throttle limit (after limit over) (%):</source>
+        <translation>Limită accelerație (după limită) (%):</translation>
+    </message>
+    <message>
+        <source>Ramp down time (after limit over) (s):</source>
+        <translation>Timp de rampă (după limită) (s):</translation>
+    </message>
+    <message>
+        <source>Limit time (s):</source>
+        <translation>Timp de limitare (s):</translation>
+    </message>
+    <message>
+        <source>Reset energy by battery disconnect:</source>
+        <translation>Resetare energie la deconectarea bateriei:</translation>
+    </message>
+    <message>
+        <source>Active Energy Control (AEC) (Only for versions 3.0 and 3.5)</source>
+        <translation>Control activ al energiei (AEC) (doar versiunile 3.0 și 3.5)</translation>
+    </message>
+    <message>
+        <source>Enable AEC:</source>
+        <translation>Activare AEC:</translation>
+    </message>
+    <message>
+        <source>Max start consumption (%):</source>
+        <translation>Consum maxim la start (%):</translation>
+    </message>
+    <message>
+        <source>Additional time (after race time over) (s):</source>
+        <translation>Timp suplimentar (după cursă) (s):</translation>
+    </message>
+    <message>
+        <source>Min limiting duty (%):</source>
+        <translation>Factor de umplere minim (%):</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1387,242 @@ Se aștepta o listă.</translation>
     <message>
         <source>Application log</source>
         <translation>Jurnalul aplicației</translation>
+    </message>
+</context>
+<context>
+    <name>MotorDriveSettWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Motor drive common</source>
+        <translation>Acționare: general</translation>
+    </message>
+    <message>
+        <source>BEC voltage (V):</source>
+        <translation>Tensiune BEC (V):</translation>
+    </message>
+    <message>
+        <source>5V</source>
+        <translation>5 V</translation>
+    </message>
+    <message>
+        <source>6V</source>
+        <translation>6 V</translation>
+    </message>
+    <message>
+        <source>7.4V</source>
+        <translation>7,4 V</translation>
+    </message>
+    <message>
+        <source>8.4V</source>
+        <translation>8,4 V</translation>
+    </message>
+    <message>
+        <source>MaxRefDuty:</source>
+        <translation>Factor de umplere max. (MaxRefDuty):</translation>
+    </message>
+    <message>
+        <source>MaxRefRPM:</source>
+        <translation>Turație max. (MaxRefRPM):</translation>
+    </message>
+    <message>
+        <source>MaxRefPhCurr (A):</source>
+        <translation>Curent de fază max. (A):</translation>
+    </message>
+    <message>
+        <source>MaxRefDCCurr (A):</source>
+        <translation>Curent DC max. (A):</translation>
+    </message>
+    <message>
+        <source>MaxRefDcPower (W):</source>
+        <translation>Putere DC max. (W):</translation>
+    </message>
+    <message>
+        <source>Voltage cutoff treshold (V):</source>
+        <translation>Prag de întrerupere tensiune (V):</translation>
+    </message>
+    <message>
+        <source>Motor mode</source>
+        <translation>Mod motor</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Factor de umplere</translation>
+    </message>
+    <message>
+        <source>Governor</source>
+        <translation>Regulator turație</translation>
+    </message>
+    <message>
+        <source>Rescue settings</source>
+        <translation>Setări de salvare</translation>
+    </message>
+    <message>
+        <source>Anti carrot mode (FailSafe value must me set below zero!):</source>
+        <translation>Mod anti carrot (valoarea FailSafe trebuie să fie sub zero!):</translation>
+    </message>
+    <message>
+        <source>Rescue led flash:</source>
+        <translation>Clipire LED de salvare:</translation>
+    </message>
+</context>
+<context>
+    <name>MotorSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Rotate direction:</source>
+        <translation>Sens de rotație:</translation>
+    </message>
+    <message>
+        <source>Direct</source>
+        <translation>Direct</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Invers</translation>
+    </message>
+    <message>
+        <source>RPM to volt:</source>
+        <translation>Turații pe volt:</translation>
+    </message>
+    <message>
+        <source>Poles:</source>
+        <translation>Poli:</translation>
+    </message>
+    <message>
+        <source>Sensor settings</source>
+        <translation>Setări senzor</translation>
+    </message>
+    <message>
+        <source>Qep init offset:</source>
+        <translation>Decalaj inițial QEP:</translation>
+    </message>
+    <message>
+        <source>Qep direction:</source>
+        <translation>Direcție QEP:</translation>
+    </message>
+    <message>
+        <source>Phase offset:</source>
+        <translation>Decalaj de fază:</translation>
+    </message>
+    <message>
+        <source>Timing settings</source>
+        <translation>Setări avans</translation>
+    </message>
+    <message>
+        <source>Timing mode:</source>
+        <translation>Mod avans:</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Fix</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabel</translation>
+    </message>
+    <message>
+        <source>Fixed and boost</source>
+        <translation>Fix și boost</translation>
+    </message>
+    <message>
+        <source>Table and boost</source>
+        <translation>Tabel și boost</translation>
+    </message>
+    <message>
+        <source>Timing fixed value (deg):</source>
+        <translation>Avans fix (grade):</translation>
+    </message>
+    <message>
+        <source>Timing max boost add value (deg):</source>
+        <translation>Adaos max. de boost la avans (grade):</translation>
+    </message>
+</context>
+<context>
+    <name>PpmSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Throttle channel</source>
+        <translation>Canal accelerație</translation>
+    </message>
+    <message>
+        <source>Full throttle position (ms): </source>
+        <translation>Poziție accelerație maximă (ms): </translation>
+    </message>
+    <message>
+        <source>Set current position</source>
+        <translation>Setează poziția curentă</translation>
+    </message>
+    <message>
+        <source>Stop position (ms): </source>
+        <translation>Poziție de oprire (ms): </translation>
+    </message>
+    <message>
+        <source>FailSafe position (ms): </source>
+        <translation>Poziție FailSafe (ms): </translation>
+    </message>
+    <message>
+        <source>Timing channel</source>
+        <translation>Canal avans</translation>
+    </message>
+    <message>
+        <source>Max timing position (ms): </source>
+        <translation>Poziție avans maxim (ms): </translation>
+    </message>
+    <message>
+        <source>Min timing position (ms): </source>
+        <translation>Poziție avans minim (ms): </translation>
+    </message>
+</context>
+<context>
+    <name>TimingTableWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Timing table</source>
+        <translation>Tabel de avans</translation>
+    </message>
+    <message>
+        <source>Current, A</source>
+        <translation>Curent, A</translation>
+    </message>
+    <message>
+        <source>Voltage, V</source>
+        <translation>Tensiune, V</translation>
+    </message>
+    <message>
+        <source>Max timing value:</source>
+        <translation>Valoare maximă avans:</translation>
+    </message>
+    <message>
+        <source>Current increase step, A:</source>
+        <translation>Pas de creștere a curentului, A:</translation>
+    </message>
+    <message>
+        <source>Current steps:</source>
+        <translation>Pași de curent:</translation>
+    </message>
+    <message>
+        <source>Voltage increase step:</source>
+        <translation>Pas de creștere a tensiunii:</translation>
+    </message>
+    <message>
+        <source>Voltage steps:</source>
+        <translation>Pași de tensiune:</translation>
     </message>
 </context>
 </TS>

@@ -278,6 +278,193 @@
     </message>
 </context>
 <context>
+    <name>CommonSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Limiter settings set:</source>
+        <translation>Набор настроек лимитера:</translation>
+    </message>
+    <message>
+        <source>No Limits (telemetry only)</source>
+        <translation>Без ограничений (только телеметрия)</translation>
+    </message>
+    <message>
+        <source>Mini Exp/Mono/Vadur 21Wh</source>
+        <translation>Mini Exp/Mono/Vadur 21 Вт·ч</translation>
+    </message>
+    <message>
+        <source>Exp/Mono1/Vadur 60Wh</source>
+        <translation>Exp/Mono1/Vadur 60 Вт·ч</translation>
+    </message>
+    <message>
+        <source>Mono2/Vadur2 120Wh</source>
+        <translation>Mono2/Vadur2 120 Вт·ч</translation>
+    </message>
+    <message>
+        <source>RAR-I 180Wh</source>
+        <translation>RAR-I 180 Вт·ч</translation>
+    </message>
+    <message>
+        <source>Mini RAR-I 42Wh</source>
+        <translation>Mini RAR-I 42 Вт·ч</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation>Имя пользователя:</translation>
+    </message>
+    <message>
+        <source>User reg number (country, number):</source>
+        <translation>Рег. номер пользователя (страна, номер):</translation>
+    </message>
+    <message>
+        <source>Set/reset user password</source>
+        <translation>Установить/сбросить пароль</translation>
+    </message>
+    <message>
+        <source>password:</source>
+        <translation>пароль:</translation>
+    </message>
+    <message>
+        <source>repeat:</source>
+        <translation>повтор:</translation>
+    </message>
+    <message>
+        <source>Telemetry update frequency (Hz):</source>
+        <translation>Частота обновления телеметрии (Гц):</translation>
+    </message>
+    <message>
+        <source>Logger (Only for Limiter-Logger versions: 1.0, 1.1, 1.2, 2.0, 3.5 and QVR DOV Logger)</source>
+        <translation>Логгер (только для версий лимитера-логгера 1.0, 1.1, 1.2, 2.0, 3.5 и QVR DOV Logger)</translation>
+    </message>
+    <message>
+        <source>Logger write frequency (Hz):</source>
+        <translation>Частота записи логгера (Гц):</translation>
+    </message>
+    <message>
+        <source>Max logger write time:</source>
+        <translation>Макс. время записи:</translation>
+    </message>
+    <message>
+        <source>Motor poles:</source>
+        <translation>Полюсов мотора:</translation>
+    </message>
+    <message>
+        <source>RPM sensor comparator level:</source>
+        <translation>Уровень компаратора датчика оборотов:</translation>
+    </message>
+    <message>
+        <source>Lowest (for gap &gt; 5mm)</source>
+        <translation>Самый низкий (зазор &gt; 5 мм)</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Низкий</translation>
+    </message>
+    <message>
+        <source>Medium-</source>
+        <translation>Средний-</translation>
+    </message>
+    <message>
+        <source>Medium (recomended)</source>
+        <translation>Средний (рекомендуется)</translation>
+    </message>
+    <message>
+        <source>Medium+</source>
+        <translation>Средний+</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Высокий</translation>
+    </message>
+    <message>
+        <source>High+</source>
+        <translation>Высокий+</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Максимальный</translation>
+    </message>
+    <message>
+        <source>QVR DOV Logger Resonance pipe control</source>
+        <translation>QVR DOV Logger: управление резонансной трубой</translation>
+    </message>
+    <message>
+        <source>Input 1 must be connected to throttle signal from receiver! </source>
+        <translation>Вход 1 должен быть подключён к сигналу газа от приёмника! </translation>
+    </message>
+    <message>
+        <source>PPM Out1 servo mode:</source>
+        <translation>Режим серво PPM Out1:</translation>
+    </message>
+    <message>
+        <source>Repeat Input2 with one direction slowdown</source>
+        <translation>Повтор Input2 с замедлением в одну сторону</translation>
+    </message>
+    <message>
+        <source>Control from RPM with offset by Input2</source>
+        <translation>Управление по оборотам со смещением от Input2</translation>
+    </message>
+    <message>
+        <source>Slowdown direction:</source>
+        <translation>Направление замедления:</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Вперёд</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Slowdown time, ms:</source>
+        <translation>Время замедления, мс:</translation>
+    </message>
+    <message>
+        <source>Control RPM minimum:</source>
+        <translation>Минимум оборотов управления:</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) min, ms:</source>
+        <translation>PPM (Out1) мин, мс:</translation>
+    </message>
+    <message>
+        <source>Control RPM medium:</source>
+        <translation>Средние обороты управления:</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) med, ms:</source>
+        <translation>PPM (Out1) сред, мс:</translation>
+    </message>
+    <message>
+        <source>Control RPM maximum:</source>
+        <translation>Максимум оборотов управления:</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) max, ms:</source>
+        <translation>PPM (Out1) макс, мс:</translation>
+    </message>
+    <message>
+        <source>Learning mode. (Can be disabled by power cycling!)</source>
+        <translation>Режим обучения. (Отключается перезапуском питания!)</translation>
+    </message>
+    <message>
+        <source>Learning mode status:</source>
+        <translation>Состояние режима обучения:</translation>
+    </message>
+    <message>
+        <source>The password and its repetition differ. Nothing was written.</source>
+        <translation>Пароль и его повтор не совпадают. Ничего не записано.</translation>
+    </message>
+    <message>
+        <source>Magnets count:</source>
+        <translation>Количество магнитов:</translation>
+    </message>
+</context>
+<context>
     <name>DFUUpdater</name>
     <message>
         <source>Select init data partition</source>
@@ -520,6 +707,29 @@ Received: %2</source>
     </message>
 </context>
 <context>
+    <name>EscSettings</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Motor drive common</source>
+        <translation>Общие настройки привода</translation>
+    </message>
+    <message>
+        <source>PPM inputs settings</source>
+        <translation>Настройки входов PPM</translation>
+    </message>
+    <message>
+        <source>Motor settings</source>
+        <translation>Настройки мотора</translation>
+    </message>
+    <message>
+        <source>Timing table</source>
+        <translation>Таблица тайминга</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareDownloader</name>
     <message>
         <source>Incorrect remote data format.
@@ -723,6 +933,73 @@ Expected array.</source>
     <message>
         <source>Error: %1</source>
         <translation>Ошибка: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LimitSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Limiter settings</source>
+        <translation>Настройки лимитера</translation>
+    </message>
+    <message>
+        <source>Settings set name:</source>
+        <translation>Имя набора настроек:</translation>
+    </message>
+    <message>
+        <source>Energy limit (Wh):</source>
+        <translation>Лимит энергии (Вт·ч):</translation>
+    </message>
+    <message>
+        <source>Start energy count current (A):</source>
+        <translation>Ток начала учёта энергии (А):</translation>
+    </message>
+    <message>
+        <source>Race time (min, sec):</source>
+        <translation>Время гонки (мин, сек):</translation>
+    </message>
+    <message>
+        <source>hh 'h' mm 'm' ss 's'</source>
+        <translation>hh 'ч' mm 'м' ss 'с'</translation>
+    </message>
+    <message>
+        <source>Throttle limit (after limit over) (%):</source>
+        <translation>Ограничение газа (после лимита) (%):</translation>
+    </message>
+    <message>
+        <source>Ramp down time (after limit over) (s):</source>
+        <translation>Время спада (после лимита) (с):</translation>
+    </message>
+    <message>
+        <source>Limit time (s):</source>
+        <translation>Время ограничения (с):</translation>
+    </message>
+    <message>
+        <source>Reset energy by battery disconnect:</source>
+        <translation>Сброс энергии при отключении батареи:</translation>
+    </message>
+    <message>
+        <source>Active Energy Control (AEC) (Only for versions 3.0 and 3.5)</source>
+        <translation>Активный контроль энергии (AEC) (только для версий 3.0 и 3.5)</translation>
+    </message>
+    <message>
+        <source>Enable AEC:</source>
+        <translation>Включить AEC:</translation>
+    </message>
+    <message>
+        <source>Max start consumption (%):</source>
+        <translation>Макс. стартовое потребление (%):</translation>
+    </message>
+    <message>
+        <source>Additional time (after race time over) (s):</source>
+        <translation>Доп. время (после окончания гонки) (с):</translation>
+    </message>
+    <message>
+        <source>Min limiting duty (%):</source>
+        <translation>Мин. скважность ограничения (%):</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1387,242 @@ Expected array.</source>
     <message>
         <source>Application log</source>
         <translation>Журнал приложения</translation>
+    </message>
+</context>
+<context>
+    <name>MotorDriveSettWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Motor drive common</source>
+        <translation>Общие настройки привода</translation>
+    </message>
+    <message>
+        <source>BEC voltage (V):</source>
+        <translation>Напряжение BEC (В):</translation>
+    </message>
+    <message>
+        <source>5V</source>
+        <translation>5 В</translation>
+    </message>
+    <message>
+        <source>6V</source>
+        <translation>6 В</translation>
+    </message>
+    <message>
+        <source>7.4V</source>
+        <translation>7.4 В</translation>
+    </message>
+    <message>
+        <source>8.4V</source>
+        <translation>8.4 В</translation>
+    </message>
+    <message>
+        <source>MaxRefDuty:</source>
+        <translation>Макс. скважность (MaxRefDuty):</translation>
+    </message>
+    <message>
+        <source>MaxRefRPM:</source>
+        <translation>Макс. обороты (MaxRefRPM):</translation>
+    </message>
+    <message>
+        <source>MaxRefPhCurr (A):</source>
+        <translation>Макс. фазный ток (А):</translation>
+    </message>
+    <message>
+        <source>MaxRefDCCurr (A):</source>
+        <translation>Макс. ток DC (А):</translation>
+    </message>
+    <message>
+        <source>MaxRefDcPower (W):</source>
+        <translation>Макс. мощность DC (Вт):</translation>
+    </message>
+    <message>
+        <source>Voltage cutoff treshold (V):</source>
+        <translation>Порог отсечки напряжения (В):</translation>
+    </message>
+    <message>
+        <source>Motor mode</source>
+        <translation>Режим мотора</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Скважность</translation>
+    </message>
+    <message>
+        <source>Governor</source>
+        <translation>Регулятор оборотов</translation>
+    </message>
+    <message>
+        <source>Rescue settings</source>
+        <translation>Настройки спасения</translation>
+    </message>
+    <message>
+        <source>Anti carrot mode (FailSafe value must me set below zero!):</source>
+        <translation>Режим Anti carrot (значение FailSafe должно быть ниже нуля!):</translation>
+    </message>
+    <message>
+        <source>Rescue led flash:</source>
+        <translation>Мигание светодиода спасения:</translation>
+    </message>
+</context>
+<context>
+    <name>MotorSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation>Общие</translation>
+    </message>
+    <message>
+        <source>Rotate direction:</source>
+        <translation>Направление вращения:</translation>
+    </message>
+    <message>
+        <source>Direct</source>
+        <translation>Прямое</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Обратное</translation>
+    </message>
+    <message>
+        <source>RPM to volt:</source>
+        <translation>Оборотов на вольт:</translation>
+    </message>
+    <message>
+        <source>Poles:</source>
+        <translation>Полюсов:</translation>
+    </message>
+    <message>
+        <source>Sensor settings</source>
+        <translation>Настройки датчика</translation>
+    </message>
+    <message>
+        <source>Qep init offset:</source>
+        <translation>Начальное смещение QEP:</translation>
+    </message>
+    <message>
+        <source>Qep direction:</source>
+        <translation>Направление QEP:</translation>
+    </message>
+    <message>
+        <source>Phase offset:</source>
+        <translation>Смещение фазы:</translation>
+    </message>
+    <message>
+        <source>Timing settings</source>
+        <translation>Настройки тайминга</translation>
+    </message>
+    <message>
+        <source>Timing mode:</source>
+        <translation>Режим тайминга:</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Фиксированный</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Таблица</translation>
+    </message>
+    <message>
+        <source>Fixed and boost</source>
+        <translation>Фиксированный и буст</translation>
+    </message>
+    <message>
+        <source>Table and boost</source>
+        <translation>Таблица и буст</translation>
+    </message>
+    <message>
+        <source>Timing fixed value (deg):</source>
+        <translation>Фиксированный тайминг (град):</translation>
+    </message>
+    <message>
+        <source>Timing max boost add value (deg):</source>
+        <translation>Макс. добавка буста к таймингу (град):</translation>
+    </message>
+</context>
+<context>
+    <name>PpmSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Throttle channel</source>
+        <translation>Канал газа</translation>
+    </message>
+    <message>
+        <source>Full throttle position (ms): </source>
+        <translation>Положение полного газа (мс): </translation>
+    </message>
+    <message>
+        <source>Set current position</source>
+        <translation>Задать текущее положение</translation>
+    </message>
+    <message>
+        <source>Stop position (ms): </source>
+        <translation>Положение стоп (мс): </translation>
+    </message>
+    <message>
+        <source>FailSafe position (ms): </source>
+        <translation>Положение FailSafe (мс): </translation>
+    </message>
+    <message>
+        <source>Timing channel</source>
+        <translation>Канал тайминга</translation>
+    </message>
+    <message>
+        <source>Max timing position (ms): </source>
+        <translation>Положение макс. тайминга (мс): </translation>
+    </message>
+    <message>
+        <source>Min timing position (ms): </source>
+        <translation>Положение мин. тайминга (мс): </translation>
+    </message>
+</context>
+<context>
+    <name>TimingTableWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалог</translation>
+    </message>
+    <message>
+        <source>Timing table</source>
+        <translation>Таблица тайминга</translation>
+    </message>
+    <message>
+        <source>Current, A</source>
+        <translation>Ток, А</translation>
+    </message>
+    <message>
+        <source>Voltage, V</source>
+        <translation>Напряжение, В</translation>
+    </message>
+    <message>
+        <source>Max timing value:</source>
+        <translation>Макс. значение тайминга:</translation>
+    </message>
+    <message>
+        <source>Current increase step, A:</source>
+        <translation>Шаг увеличения тока, А:</translation>
+    </message>
+    <message>
+        <source>Current steps:</source>
+        <translation>Шагов тока:</translation>
+    </message>
+    <message>
+        <source>Voltage increase step:</source>
+        <translation>Шаг увеличения напряжения:</translation>
+    </message>
+    <message>
+        <source>Voltage steps:</source>
+        <translation>Шагов напряжения:</translation>
     </message>
 </context>
 </TS>

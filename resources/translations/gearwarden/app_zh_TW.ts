@@ -278,6 +278,193 @@
     </message>
 </context>
 <context>
+    <name>CommonSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Limiter settings set:</source>
+        <translation>限制器設定組：</translation>
+    </message>
+    <message>
+        <source>No Limits (telemetry only)</source>
+        <translation>無限制（僅遙測）</translation>
+    </message>
+    <message>
+        <source>Mini Exp/Mono/Vadur 21Wh</source>
+        <translation>Mini Exp/Mono/Vadur 21Wh</translation>
+    </message>
+    <message>
+        <source>Exp/Mono1/Vadur 60Wh</source>
+        <translation>Exp/Mono1/Vadur 60Wh</translation>
+    </message>
+    <message>
+        <source>Mono2/Vadur2 120Wh</source>
+        <translation>Mono2/Vadur2 120Wh</translation>
+    </message>
+    <message>
+        <source>RAR-I 180Wh</source>
+        <translation>RAR-I 180Wh</translation>
+    </message>
+    <message>
+        <source>Mini RAR-I 42Wh</source>
+        <translation>Mini RAR-I 42Wh</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation>使用者名稱：</translation>
+    </message>
+    <message>
+        <source>User reg number (country, number):</source>
+        <translation>使用者註冊號碼（國家、號碼）：</translation>
+    </message>
+    <message>
+        <source>Set/reset user password</source>
+        <translation>設定／重設使用者密碼</translation>
+    </message>
+    <message>
+        <source>password:</source>
+        <translation>密碼：</translation>
+    </message>
+    <message>
+        <source>repeat:</source>
+        <translation>再次輸入：</translation>
+    </message>
+    <message>
+        <source>Telemetry update frequency (Hz):</source>
+        <translation>遙測更新頻率（Hz）：</translation>
+    </message>
+    <message>
+        <source>Logger (Only for Limiter-Logger versions: 1.0, 1.1, 1.2, 2.0, 3.5 and QVR DOV Logger)</source>
+        <translation>記錄器（僅限限制器記錄器版本 1.0、1.1、1.2、2.0、3.5 及 QVR DOV Logger）</translation>
+    </message>
+    <message>
+        <source>Logger write frequency (Hz):</source>
+        <translation>記錄器寫入頻率（Hz）：</translation>
+    </message>
+    <message>
+        <source>Max logger write time:</source>
+        <translation>最長記錄時間：</translation>
+    </message>
+    <message>
+        <source>Motor poles:</source>
+        <translation>馬達極數：</translation>
+    </message>
+    <message>
+        <source>RPM sensor comparator level:</source>
+        <translation>轉速感測器比較器等級：</translation>
+    </message>
+    <message>
+        <source>Lowest (for gap &gt; 5mm)</source>
+        <translation>最低（間隙 &gt; 5mm）</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>Medium-</source>
+        <translation>中-</translation>
+    </message>
+    <message>
+        <source>Medium (recomended)</source>
+        <translation>中（建議）</translation>
+    </message>
+    <message>
+        <source>Medium+</source>
+        <translation>中+</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>High+</source>
+        <translation>高+</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>最高</translation>
+    </message>
+    <message>
+        <source>QVR DOV Logger Resonance pipe control</source>
+        <translation>QVR DOV Logger 共振管控制</translation>
+    </message>
+    <message>
+        <source>Input 1 must be connected to throttle signal from receiver! </source>
+        <translation>輸入 1 必須連接到接收機的油門訊號！ </translation>
+    </message>
+    <message>
+        <source>PPM Out1 servo mode:</source>
+        <translation>PPM Out1 伺服模式：</translation>
+    </message>
+    <message>
+        <source>Repeat Input2 with one direction slowdown</source>
+        <translation>重複 Input2，單向減速</translation>
+    </message>
+    <message>
+        <source>Control from RPM with offset by Input2</source>
+        <translation>依轉速控制，以 Input2 偏移</translation>
+    </message>
+    <message>
+        <source>Slowdown direction:</source>
+        <translation>減速方向：</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>正向</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>反向</translation>
+    </message>
+    <message>
+        <source>Slowdown time, ms:</source>
+        <translation>減速時間，毫秒：</translation>
+    </message>
+    <message>
+        <source>Control RPM minimum:</source>
+        <translation>控制轉速最小值：</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) min, ms:</source>
+        <translation>PPM（Out1）最小，毫秒：</translation>
+    </message>
+    <message>
+        <source>Control RPM medium:</source>
+        <translation>控制轉速中間值：</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) med, ms:</source>
+        <translation>PPM（Out1）中間，毫秒：</translation>
+    </message>
+    <message>
+        <source>Control RPM maximum:</source>
+        <translation>控制轉速最大值：</translation>
+    </message>
+    <message>
+        <source>PPM (Out1) max, ms:</source>
+        <translation>PPM（Out1）最大，毫秒：</translation>
+    </message>
+    <message>
+        <source>Learning mode. (Can be disabled by power cycling!)</source>
+        <translation>學習模式。（重新上電即可停用！）</translation>
+    </message>
+    <message>
+        <source>Learning mode status:</source>
+        <translation>學習模式狀態：</translation>
+    </message>
+    <message>
+        <source>The password and its repetition differ. Nothing was written.</source>
+        <translation>密碼與再次輸入的內容不同。未寫入任何資料。</translation>
+    </message>
+    <message>
+        <source>Magnets count:</source>
+        <translation>磁鐵數量：</translation>
+    </message>
+</context>
+<context>
     <name>DFUUpdater</name>
     <message>
         <source>Select init data partition</source>
@@ -520,6 +707,29 @@ Received: %2</source>
     </message>
 </context>
 <context>
+    <name>EscSettings</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Motor drive common</source>
+        <translation>馬達驅動一般設定</translation>
+    </message>
+    <message>
+        <source>PPM inputs settings</source>
+        <translation>PPM 輸入設定</translation>
+    </message>
+    <message>
+        <source>Motor settings</source>
+        <translation>馬達設定</translation>
+    </message>
+    <message>
+        <source>Timing table</source>
+        <translation>時序表</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareDownloader</name>
     <message>
         <source>Incorrect remote data format.
@@ -723,6 +933,73 @@ Expected array.</source>
     <message>
         <source>Error: %1</source>
         <translation>錯誤：%1</translation>
+    </message>
+</context>
+<context>
+    <name>LimitSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Limiter settings</source>
+        <translation>限制器設定</translation>
+    </message>
+    <message>
+        <source>Settings set name:</source>
+        <translation>設定組名稱：</translation>
+    </message>
+    <message>
+        <source>Energy limit (Wh):</source>
+        <translation>能量限制（Wh）：</translation>
+    </message>
+    <message>
+        <source>Start energy count current (A):</source>
+        <translation>開始計算能量的電流（A）：</translation>
+    </message>
+    <message>
+        <source>Race time (min, sec):</source>
+        <translation>比賽時間（分、秒）：</translation>
+    </message>
+    <message>
+        <source>hh 'h' mm 'm' ss 's'</source>
+        <translation>hh '時' mm '分' ss '秒'</translation>
+    </message>
+    <message>
+        <source>Throttle limit (after limit over) (%):</source>
+        <translation>油門限制（超過限制後）（%）：</translation>
+    </message>
+    <message>
+        <source>Ramp down time (after limit over) (s):</source>
+        <translation>降載時間（超過限制後）（秒）：</translation>
+    </message>
+    <message>
+        <source>Limit time (s):</source>
+        <translation>限制時間（秒）：</translation>
+    </message>
+    <message>
+        <source>Reset energy by battery disconnect:</source>
+        <translation>中斷電池連接時重設能量：</translation>
+    </message>
+    <message>
+        <source>Active Energy Control (AEC) (Only for versions 3.0 and 3.5)</source>
+        <translation>主動能量控制（AEC）（僅限 3.0 與 3.5 版）</translation>
+    </message>
+    <message>
+        <source>Enable AEC:</source>
+        <translation>啟用 AEC：</translation>
+    </message>
+    <message>
+        <source>Max start consumption (%):</source>
+        <translation>最大起始消耗（%）：</translation>
+    </message>
+    <message>
+        <source>Additional time (after race time over) (s):</source>
+        <translation>額外時間（比賽時間結束後）（秒）：</translation>
+    </message>
+    <message>
+        <source>Min limiting duty (%):</source>
+        <translation>最小限制工作週期（%）：</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1387,242 @@ Expected array.</source>
     <message>
         <source>Application log</source>
         <translation>應用程式日誌</translation>
+    </message>
+</context>
+<context>
+    <name>MotorDriveSettWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Motor drive common</source>
+        <translation>馬達驅動一般設定</translation>
+    </message>
+    <message>
+        <source>BEC voltage (V):</source>
+        <translation>BEC 電壓（V）：</translation>
+    </message>
+    <message>
+        <source>5V</source>
+        <translation>5V</translation>
+    </message>
+    <message>
+        <source>6V</source>
+        <translation>6V</translation>
+    </message>
+    <message>
+        <source>7.4V</source>
+        <translation>7.4V</translation>
+    </message>
+    <message>
+        <source>8.4V</source>
+        <translation>8.4V</translation>
+    </message>
+    <message>
+        <source>MaxRefDuty:</source>
+        <translation>最大參考工作週期（MaxRefDuty）：</translation>
+    </message>
+    <message>
+        <source>MaxRefRPM:</source>
+        <translation>最大參考轉速（MaxRefRPM）：</translation>
+    </message>
+    <message>
+        <source>MaxRefPhCurr (A):</source>
+        <translation>最大相電流（A）：</translation>
+    </message>
+    <message>
+        <source>MaxRefDCCurr (A):</source>
+        <translation>最大直流電流（A）：</translation>
+    </message>
+    <message>
+        <source>MaxRefDcPower (W):</source>
+        <translation>最大直流功率（W）：</translation>
+    </message>
+    <message>
+        <source>Voltage cutoff treshold (V):</source>
+        <translation>電壓切斷門檻（V）：</translation>
+    </message>
+    <message>
+        <source>Motor mode</source>
+        <translation>馬達模式</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>工作週期</translation>
+    </message>
+    <message>
+        <source>Governor</source>
+        <translation>定速</translation>
+    </message>
+    <message>
+        <source>Rescue settings</source>
+        <translation>救援設定</translation>
+    </message>
+    <message>
+        <source>Anti carrot mode (FailSafe value must me set below zero!):</source>
+        <translation>防失控模式（FailSafe 值必須設為低於零！）：</translation>
+    </message>
+    <message>
+        <source>Rescue led flash:</source>
+        <translation>救援 LED 閃爍：</translation>
+    </message>
+</context>
+<context>
+    <name>MotorSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>Rotate direction:</source>
+        <translation>旋轉方向：</translation>
+    </message>
+    <message>
+        <source>Direct</source>
+        <translation>正向</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>反向</translation>
+    </message>
+    <message>
+        <source>RPM to volt:</source>
+        <translation>每伏特轉速：</translation>
+    </message>
+    <message>
+        <source>Poles:</source>
+        <translation>極數：</translation>
+    </message>
+    <message>
+        <source>Sensor settings</source>
+        <translation>感測器設定</translation>
+    </message>
+    <message>
+        <source>Qep init offset:</source>
+        <translation>QEP 初始偏移：</translation>
+    </message>
+    <message>
+        <source>Qep direction:</source>
+        <translation>QEP 方向：</translation>
+    </message>
+    <message>
+        <source>Phase offset:</source>
+        <translation>相位偏移：</translation>
+    </message>
+    <message>
+        <source>Timing settings</source>
+        <translation>時序設定</translation>
+    </message>
+    <message>
+        <source>Timing mode:</source>
+        <translation>時序模式：</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>固定</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>表格</translation>
+    </message>
+    <message>
+        <source>Fixed and boost</source>
+        <translation>固定加增壓</translation>
+    </message>
+    <message>
+        <source>Table and boost</source>
+        <translation>表格加增壓</translation>
+    </message>
+    <message>
+        <source>Timing fixed value (deg):</source>
+        <translation>固定時序值（度）：</translation>
+    </message>
+    <message>
+        <source>Timing max boost add value (deg):</source>
+        <translation>時序最大增壓附加值（度）：</translation>
+    </message>
+</context>
+<context>
+    <name>PpmSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Throttle channel</source>
+        <translation>油門通道</translation>
+    </message>
+    <message>
+        <source>Full throttle position (ms): </source>
+        <translation>全油門位置（毫秒）： </translation>
+    </message>
+    <message>
+        <source>Set current position</source>
+        <translation>設為目前位置</translation>
+    </message>
+    <message>
+        <source>Stop position (ms): </source>
+        <translation>停止位置（毫秒）： </translation>
+    </message>
+    <message>
+        <source>FailSafe position (ms): </source>
+        <translation>FailSafe 位置（毫秒）： </translation>
+    </message>
+    <message>
+        <source>Timing channel</source>
+        <translation>時序通道</translation>
+    </message>
+    <message>
+        <source>Max timing position (ms): </source>
+        <translation>最大時序位置（毫秒）： </translation>
+    </message>
+    <message>
+        <source>Min timing position (ms): </source>
+        <translation>最小時序位置（毫秒）： </translation>
+    </message>
+</context>
+<context>
+    <name>TimingTableWidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>對話框</translation>
+    </message>
+    <message>
+        <source>Timing table</source>
+        <translation>時序表</translation>
+    </message>
+    <message>
+        <source>Current, A</source>
+        <translation>電流，A</translation>
+    </message>
+    <message>
+        <source>Voltage, V</source>
+        <translation>電壓，V</translation>
+    </message>
+    <message>
+        <source>Max timing value:</source>
+        <translation>最大時序值：</translation>
+    </message>
+    <message>
+        <source>Current increase step, A:</source>
+        <translation>電流遞增步距，A：</translation>
+    </message>
+    <message>
+        <source>Current steps:</source>
+        <translation>電流步數：</translation>
+    </message>
+    <message>
+        <source>Voltage increase step:</source>
+        <translation>電壓遞增步距：</translation>
+    </message>
+    <message>
+        <source>Voltage steps:</source>
+        <translation>電壓步數：</translation>
     </message>
 </context>
 </TS>
