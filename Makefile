@@ -3,10 +3,14 @@
 # build configures without -DGW_WITH_SIMULATOR=ON.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+# How long `make fuzz` runs each target, and which ones (all by default).
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?=
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: setup configure build run viewer test test-fast asan ts artwork clean
+.PHONY: setup configure build run viewer test test-fast asan fuzz-build fuzz ts artwork clean
 
 setup:
 	@bash scripts/setup.sh
@@ -28,11 +32,23 @@ asan: setup
 	  -DQCUSTOMPLOT_SOURCE_DIR=$(CURDIR)/$(BUILD)/third_party/qcustomplot $(CMAKE_ARGS) >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 
+# The libFuzzer targets of fuzz/, built with clang, AddressSanitizer and UBSan.
+fuzz-build: setup
+	@CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGW_FUZZ=ON \
+	  -DQCUSTOMPLOT_SOURCE_DIR=$(CURDIR)/$(BUILD)/third_party/qcustomplot $(CMAKE_ARGS) >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
+
 # Every test, then every test again under AddressSanitizer (leaks included)
-# and UBSan.
-test: build asan
+# and UBSan, then every fuzz target over its corpus.
+test: build asan fuzz-build
 	@bash scripts/run-tests.sh $(BUILD)
 	@bash scripts/run-sanitized-tests.sh $(ASAN_BUILD)
+	@bash scripts/run-fuzz.sh $(FUZZ_BUILD) regress
+
+# Fuzzes every target (or FUZZ_TARGETS) for FUZZ_SECONDS each; findings land
+# in $(FUZZ_BUILD)/findings/<target>/.
+fuzz: fuzz-build
+	@bash scripts/run-fuzz.sh $(FUZZ_BUILD) fuzz $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 # Only the normal build's tests.
 test-fast: build
@@ -46,4 +62,4 @@ artwork:
 	@bash scripts/make-artwork.sh
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

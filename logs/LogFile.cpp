@@ -191,6 +191,20 @@ void appendCsvValue(QByteArray &out, const LogValue &v)
         v);
 }
 
+// A text of the header as the CSV's comment lines show it: control
+// characters (line breaks above all) would start a line that reads as data,
+// and a double quote opens a quoted field that swallows the lines after it.
+QByteArray csvHeaderText(QString text)
+{
+    for (QChar &c : text) {
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+        else if (c == QLatin1Char('"'))
+            c = QLatin1Char('\'');
+    }
+    return text.toUtf8();
+}
+
 // ---- metadata.json reading -------------------------------------------------
 
 template <std::size_t N>
@@ -349,6 +363,13 @@ LogWriteResult saveLogFile(const QString &logsDir, const LogSession &session)
     const QString shownPath = QDir::toNativeSeparators(result.filePath);
     if (const QString problem = logsFolderProblem(logsDir); !problem.isEmpty())
         return failure(result, problem);
+    // Only the 32 slots of the header are written; a file that says more
+    // would be refused by every reader.
+    if (const int count = session.header().parametersDesc.parametersCount; count > kMaxLogParameters) {
+        return failure(result, QCoreApplication::translate("LogFile", "Cannot write the log file %1: the header "
+                                                                      "gives %2 parameters, a log holds at most %3.")
+                                   .arg(shownPath).arg(count).arg(kMaxLogParameters));
+    }
 
     try {
         Zippy::ZipArchive archive;
@@ -397,12 +418,13 @@ LogWriteResult exportLogCsv(const QString &logsDir, const LogSession &session)
     out += "\n# Race date: ";
     out += session.dateTime().toString(Qt::TextDate).toUtf8();
     out += "\n# User: ";
-    out += logFieldText(header.userName).toUtf8();
+    out += csvHeaderText(logFieldText(header.userName));
     out += "\n# Session: ";
     out += QByteArray::number(header.head.sessionNumber);
     out += "\n# Time_ms, ";
     for (int i = 0; i < parameterCount; ++i) {
-        out += logFieldText(header.parametersDesc.parameterNames[i]).replace(QLatin1String(", "), QLatin1String("_")).toUtf8();
+        out += csvHeaderText(logFieldText(header.parametersDesc.parameterNames[i]))
+                   .replace(", ", "_");
         out += ", ";
     }
     out += '\n';

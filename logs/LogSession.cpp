@@ -10,6 +10,9 @@ Q_LOGGING_CATEGORY(lcLogSession, "logs.session")
 
 namespace {
 
+// The most bytes a decoded dot may take in memory per byte of the dot.
+constexpr std::size_t kMaxDotMemoryFactor = 16;
+
 // 10 to the power (code - 5), as 32-bit floats.
 constexpr float kScale[16] = {1e-5f, 1e-4f, 1e-3f, 1e-2f, 1e-1f, 1e0f, 1e1f, 1e2f,
                               1e3f,  1e4f,  1e5f,  1e6f,  1e7f,  1e8f, 1e9f, 1e10f};
@@ -82,15 +85,37 @@ int logParameterCount(const LogHeader &header)
     return std::min<int>(header.parametersDesc.parametersCount, kMaxLogParameters);
 }
 
-bool logDotLayoutUsable(const LogHeader &header)
+QString logDotLayoutProblem(const LogHeader &header)
 {
     const ParametersDesc &desc = header.parametersDesc;
-    if (desc.logDotSize == 0 || desc.parametersCount > kMaxLogParameters)
-        return false;
-    std::size_t needed = kLogDotPrefixSize;
-    for (int i = 0; i < desc.parametersCount; ++i)
-        needed += std::size_t(logValueWidth(desc.parameters[i] & 0x0F));
-    return needed <= desc.logDotSize;
+    if (desc.logDotSize == 0)
+        return QStringLiteral("dot size 0");
+    if (desc.parametersCount > kMaxLogParameters)
+        return QStringLiteral("%1 parameters").arg(desc.parametersCount);
+    std::size_t valueBytes = 0;
+    int empty = 0;
+    for (int i = 0; i < desc.parametersCount; ++i) {
+        const int width = logValueWidth(desc.parameters[i] & 0x0F);
+        valueBytes += std::size_t(width);
+        empty += width == 0;
+    }
+    if (kLogDotPrefixSize + valueBytes > desc.logDotSize)
+        return QStringLiteral("dot size %1, parameters need %2 bytes").arg(desc.logDotSize).arg(kLogDotPrefixSize + valueBytes);
+    // A decoded dot takes many times its size on the wire; parameters of a
+    // type that carries no bytes would let every byte received cost a
+    // hundred in memory. A dot that takes a byte per value stays well within
+    // kMaxDotMemoryFactor.
+    if (valueBytes == 0)
+        return QStringLiteral("the parameters carry no data");
+    const std::size_t memory = sizeof(LogDot) + std::size_t(desc.parametersCount) * sizeof(LogValue);
+    if (memory > kMaxDotMemoryFactor * desc.logDotSize)
+        return QStringLiteral("%1 of %2 parameters carry no data").arg(empty).arg(desc.parametersCount);
+    return QString();
+}
+
+bool logDotLayoutUsable(const LogHeader &header)
+{
+    return logDotLayoutProblem(header).isEmpty();
 }
 
 LogDot decodeLogDot(const LogHeader &header, const char *dot, std::size_t size)
@@ -178,12 +203,11 @@ void LogSession::appendData(const QByteArray &packet)
 
 void LogSession::headerCompleted()
 {
-    m_layoutUsable = logDotLayoutUsable(m_header);
+    const QString problem = logDotLayoutProblem(m_header);
+    m_layoutUsable = problem.isEmpty();
     const ParametersDesc &desc = m_header.parametersDesc;
-    if (!m_layoutUsable) {
-        qCWarning(lcLogSession, "Log header describes no usable dot: dot size %u, %u parameters",
-                  unsigned(desc.logDotSize), unsigned(desc.parametersCount));
-    }
+    if (!m_layoutUsable)
+        qCWarning(lcLogSession).noquote() << "Log header describes no usable dot:" << problem;
     m_sizeUnknown = m_fullSessionSize < kLogHeaderSize;
     if (m_sizeUnknown) {
         qCWarning(lcLogSession, "Announced session size %llu is below the header size; every dot is taken",
@@ -214,7 +238,12 @@ void LogSession::takeDots(const char *data, std::size_t size)
         return;
     }
     std::uint64_t count = size / dotSize;
-    if (!m_sizeUnknown) {
+    if (m_sizeUnknown) {
+        // Without a size the header's own count is the bound, when it has one.
+        const std::uint32_t counted = m_header.head.dotsCount;
+        if (counted != kIncompleteDotsCount)
+            count = std::min<std::uint64_t>(count, counted - std::min<std::uint64_t>(counted, m_dots.size()));
+    } else {
         const std::uint64_t received = m_dots.size();
         if ((received & 0xFFFFFFFFu) == (m_dotsExpected & 0xFFFFFFFFu))
             return;

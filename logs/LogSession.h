@@ -147,8 +147,11 @@ int logValueWidth(std::uint8_t type);
 // The number of parameters the header describes, limited to the 32 slots.
 int logParameterCount(const LogHeader &header);
 
-// True when dots of this header can be cut and decoded: a dot size above 0,
-// at most 32 parameters, and room in the dot for all of them.
+// Why dots of this header cannot be cut and decoded, empty when they can: a
+// dot size above 0, at most 32 parameters with room in the dot for all of
+// them, and values that carry data (a few parameters of a type without bytes
+// may stand among them).
+QString logDotLayoutProblem(const LogHeader &header);
 bool logDotLayoutUsable(const LogHeader &header);
 
 // Decodes the dot at `dot` (`size` bytes available). A value that does not

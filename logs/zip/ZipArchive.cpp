@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <unordered_set>
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -21,8 +20,39 @@ namespace {
 // Deflate level of entries compressed on saving (zlib's own default).
 constexpr int kCompressionLevel = 6;
 
-// libzip refuses names longer than the zip format allows.
-constexpr std::size_t kMaxNameLength = 0xFFFF;
+// Longer names are refused: no log file or firmware package comes near it,
+// and every folder level of a name becomes an entry of its own in memory.
+constexpr std::size_t kMaxNameLength = 511;
+
+// The folder entries that the names of an archive bring into memory, in bytes
+// of their names all together. Real archives use a few hundred; a hostile one
+// could otherwise make every prefix of thousands of long names an entry.
+constexpr std::size_t kMaxDirectoryNameBytes = 1 << 20;
+
+// The most bytes one entry may hold once extracted. The largest log a device
+// can hold is some 150 MB of text.
+constexpr std::uint64_t kMaxEntrySize = std::uint64_t(1) << 30;
+
+// A name as it may appear in an error text: printable ASCII kept, other bytes
+// as \xNN, long names shortened.
+std::string shownName(const std::string &name)
+{
+    static const char kHex[] = "0123456789abcdef";
+    std::string out;
+    for (const char c : name.substr(0, 64)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte < 0x7f) {
+            out += c;
+        } else {
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0x0f];
+        }
+    }
+    if (name.size() > 64)
+        out += "...";
+    return out;
+}
 
 std::string errorText(zip_error_t *error)
 {
@@ -107,7 +137,12 @@ void readToEnd(zip_file_t *file, std::uint64_t expectedSize, std::vector<char> *
             // Never grow past the announced size: one byte of room past it is
             // enough to notice an entry that holds more than it says.
             room = std::min<std::uint64_t>(kChunk, expectedSize - std::min(expectedSize, total)) + 1;
-            out->resize(total + room);
+            try {
+                out->resize(total + room);
+            } catch (const std::bad_alloc &) {
+                zip_fclose(file);
+                throwRuntime(ZIP_ER_MEMORY);
+            }
             buffer = out->data() + total;
         }
         const zip_int64_t n = zip_fread(file, buffer, room);
@@ -221,6 +256,7 @@ void ZipArchive::Close()
     closeReader();
     m_entries.clear();
     m_byName.clear();
+    m_directoryNameBytes = 0;
     m_path.clear();
     m_open = false;
 }
@@ -246,14 +282,18 @@ void ZipArchive::Open(const std::string &path)
             if (std::filesystem::file_size(path, ec) == 0 && !ec)
                 throwRuntime(ZIP_ER_NOZIP);
         }
-        m_entries.reserve(static_cast<std::size_t>(std::max<zip_int64_t>(count, 0)));
         for (zip_uint64_t i = 0; i < static_cast<zip_uint64_t>(std::max<zip_int64_t>(count, 0)); ++i) {
             zip_stat_t st;
             zip_stat_init(&st);
-            if (zip_stat_index(m_zip, i, 0, &st) != 0)
+            // The name's bytes as stored, not converted from code page 437:
+            // saving writes them back unchanged.
+            if (zip_stat_index(m_zip, i, ZIP_FL_ENC_RAW, &st) != 0)
                 throwRuntime(zip_get_error(m_zip));
             Impl::ZipEntryInfo info;
             info.name = (st.valid & ZIP_STAT_NAME) && st.name ? st.name : "";
+            if (info.name.size() > kMaxNameLength)
+                throw ZipRuntimeError("Entry name longer than " + std::to_string(kMaxNameLength)
+                                      + " bytes: " + shownName(info.name));
             info.index = i;
             info.uncompressedSize = (st.valid & ZIP_STAT_SIZE) ? st.size : 0;
             info.compressedSize = (st.valid & ZIP_STAT_COMP_SIZE) ? st.comp_size : 0;
@@ -263,30 +303,18 @@ void ZipArchive::Open(const std::string &path)
             info.isDirectory = isDirectoryName(info.name);
             info.isEncrypted = (st.valid & ZIP_STAT_ENCRYPTION_METHOD) && st.encryption_method != ZIP_EM_NONE;
             info.inArchive = true;
+            // Two entries of one name would let each reader pick another
+            // one (a log's title from one session, its samples from another).
+            if (!m_byName.emplace(info.name, m_entries.size()).second)
+                throw ZipRuntimeError("Entry name appears more than once: " + shownName(info.name));
             m_entries.emplace_back(std::move(info), std::vector<char>(), false);
         }
-
-        // Of a run of neighbouring entries with one name, the one that comes
-        // last in the central directory wins.
-        std::reverse(m_entries.begin(), m_entries.end());
-        m_entries.erase(std::unique(m_entries.begin(), m_entries.end(),
-                                    [](const Impl::ZipEntry &a, const Impl::ZipEntry &b) {
-                                        return a.info.name == b.info.name;
-                                    }),
-                        m_entries.end());
-        std::reverse(m_entries.begin(), m_entries.end());
-        for (std::size_t i = 0; i < m_entries.size(); ++i)
-            m_byName.emplace(m_entries[i].info.name, i);
 
         // The parent directories of every file, in memory only.
         const std::size_t fileCount = m_entries.size();
         for (std::size_t i = 0; i < fileCount; ++i) {
-            if (m_entries[i].info.isDirectory)
-                continue;
-            const std::string &name = m_entries[i].info.name;
-            const auto slash = name.find_last_of('/');
-            if (slash != std::string::npos)
-                AddEntry(name.substr(0, slash + 1), std::vector<char>());
+            if (!m_entries[i].info.isDirectory)
+                addParentDirectories(m_entries[i].info.name);
         }
     } catch (...) {
         Close();
@@ -307,6 +335,29 @@ Impl::ZipEntry &ZipArchive::appendEntry(Impl::ZipEntry entry)
     return m_entries.back();
 }
 
+void ZipArchive::addParentDirectories(std::string name)
+{
+    // Every directory in the list has its own parents in it too, so the walk
+    // up stops at the first one found; the missing ones are added from the
+    // top down. The cost is that of the directories added, never the square
+    // of a name's length.
+    std::vector<std::size_t> missing;
+    auto end = name.size() > 1 ? name.find_last_of('/', name.size() - 2) : std::string::npos;
+    if (isDirectoryName(name) && !findEntry(name))
+        end = name.size() - 1;
+    for (; end != std::string::npos; end = end == 0 ? std::string::npos : name.find_last_of('/', end - 1)) {
+        if (m_byName.count(name.substr(0, end + 1)))
+            break;
+        missing.push_back(end + 1);
+    }
+    for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
+        m_directoryNameBytes += *it;
+        if (m_directoryNameBytes > kMaxDirectoryNameBytes)
+            throw ZipRuntimeError("Entry names hold more folder levels than an archive of this kind can have");
+        appendEntry(Impl::ZipEntry(newEntryInfo(name.substr(0, *it)), std::vector<char>(), true));
+    }
+}
+
 ZipEntry ZipArchive::AddEntry(const std::string &name, const std::string &data)
 {
     return AddEntry(name, std::vector<char>(data.begin(), data.end()));
@@ -323,11 +374,7 @@ ZipEntry ZipArchive::AddEntry(const std::string &name, std::vector<char> &&data)
     if (name.empty() || name.size() > kMaxNameLength || name.find('\0') != std::string::npos)
         throwRuntime(ZIP_ER_INVAL);
 
-    for (auto slash = name.find('/'); slash != std::string::npos; slash = name.find('/', slash + 1)) {
-        const std::string directory = name.substr(0, slash + 1);
-        if (!findEntry(directory))
-            appendEntry(Impl::ZipEntry(newEntryInfo(directory), std::vector<char>(), true));
-    }
+    addParentDirectories(name);
 
     Impl::ZipEntry *entry = findEntry(name);
     if (entry) {
@@ -342,17 +389,15 @@ ZipEntry ZipArchive::AddEntry(const std::string &name, std::vector<char> &&data)
 
 void ZipArchive::readEntryData(Impl::ZipEntry &entry)
 {
+    if (entry.info.uncompressedSize > kMaxEntrySize)
+        throw ZipRuntimeError("Entry too large: " + shownName(entry.info.name) + " announces "
+                              + std::to_string(entry.info.uncompressedSize) + " bytes");
     zip_file_t *file = zip_fopen_index(m_zip, entry.info.index, 0);
     if (!file)
         throw ZipRuntimeError(zip_strerror(m_zip));
+    // The buffer grows with the bytes actually read: the size an archive
+    // announces is not trusted with an allocation of its own.
     std::vector<char> data;
-    try {
-        // One byte more than announced: readToEnd looks one byte past the end.
-        data.reserve(entry.info.uncompressedSize + 1);
-    } catch (const std::exception &) {
-        zip_fclose(file);
-        throwRuntime(ZIP_ER_MEMORY);
-    }
     readToEnd(file, entry.info.uncompressedSize, &data);
     entry.data = std::move(data);
     entry.loaded = true;
@@ -423,12 +468,12 @@ void ZipArchive::writeArchive(const std::string &tempPath)
         throw ZipRuntimeError(text);
     };
 
-    // Directories are implied by the names of the files. Of entries that share
-    // a name the first is the one GetEntry hands out, so it is the one kept.
-    std::unordered_set<std::string> written;
+    // Directories are implied by the names of the files.
+    std::uint64_t written = 0;
     for (const auto &entry : m_entries) {
-        if (entry.info.isDirectory || !written.insert(entry.info.name).second)
+        if (entry.info.isDirectory)
             continue;
+        ++written;
         zip_source_t *source = nullptr;
         if (entry.modified)
             source = zip_source_buffer(out, entry.data.data(), entry.data.size(), 0);
@@ -452,7 +497,7 @@ void ZipArchive::writeArchive(const std::string &tempPath)
         }
     }
 
-    if (written.empty()) {
+    if (written == 0) {
         zip_discard(out);
         writeEmptyArchive(tempPath);
         return;
@@ -470,12 +515,8 @@ void ZipArchive::Save(std::string path)
 
     writeArchive(tempPath);
 
-    std::uint64_t fileEntries = 0;
-    {
-        std::unordered_set<std::string> names;
-        for (const auto &entry : m_entries)
-            fileEntries += !entry.info.isDirectory && names.insert(entry.info.name).second;
-    }
+    const auto fileEntries = static_cast<std::uint64_t>(std::count_if(
+        m_entries.begin(), m_entries.end(), [](const Impl::ZipEntry &entry) { return !entry.info.isDirectory; }));
     // A file that fails here stays beside the target for inspection; the
     // target itself is untouched.
     validateArchive(tempPath, fileEntries);

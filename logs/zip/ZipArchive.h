@@ -105,7 +105,10 @@ public:
     virtual ~ZipArchive();
 
     // Opens the archive at path read-only; an archive open before is closed.
-    // On failure the archive is left closed.
+    // On failure the archive is left closed. Names are taken as stored (no
+    // conversion from code page 437). An archive is refused with a text that
+    // says why when a name is longer than 511 bytes, two entries share a
+    // name, or its names hold more folder levels than any real archive.
     void Open(const std::string &path);
     // Starts a new, empty archive that belongs to path. Nothing is written
     // until Save: a file already at path stays as it is until Save replaces it.
@@ -116,14 +119,15 @@ public:
 
     // Adds the entry, or replaces the bytes of the entry of that name; the
     // missing parent directories are added in memory. Names use "/" as the
-    // separator and are compared byte for byte.
+    // separator, are compared byte for byte and hold 1 to 511 bytes.
     ZipEntry AddEntry(const std::string &name, const std::string &data);
     ZipEntry AddEntry(const std::string &name, const std::vector<char> &data);
     ZipEntry AddEntry(const std::string &name, std::vector<char> &&data);
 
     // The named entry with its bytes loaded. Throws ZipRuntimeError for a
-    // missing entry, a file entry without bytes, and an entry that cannot be
-    // extracted completely or fails its CRC.
+    // missing entry, a file entry without bytes, an entry that announces more
+    // than 1 GiB, and an entry that cannot be extracted completely or fails
+    // its CRC.
     ZipEntry GetEntry(const std::string &name);
     std::vector<std::string> GetEntryNames(bool includeDirectories = true, bool includeFiles = true) const;
     bool HasEntry(const std::string &name) const;
@@ -145,6 +149,10 @@ public:
 private:
     Impl::ZipEntry *findEntry(const std::string &name);
     Impl::ZipEntry &appendEntry(Impl::ZipEntry entry);
+    // Adds the missing folders above name (and name itself when it is a
+    // folder), outermost first. The name is a copy: it may be that of an
+    // entry, which adding to the list moves.
+    void addParentDirectories(std::string name);
     void requireOpen(const char *operation) const;
     void readEntryData(Impl::ZipEntry &entry);
     void writeArchive(const std::string &tempPath);
@@ -154,8 +162,10 @@ private:
     std::string m_path;
     bool m_open = false;
     std::vector<Impl::ZipEntry> m_entries;
-    // Position of the first entry of each name.
+    // Position of the entry of each name.
     std::unordered_map<std::string, std::size_t> m_byName;
+    // Bytes of the names of the folder entries added in memory.
+    std::size_t m_directoryNameBytes = 0;
 };
 
 } // namespace Zippy

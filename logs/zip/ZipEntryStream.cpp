@@ -35,6 +35,18 @@ std::string duplicateName(zip *archive)
     return {};
 }
 
+// The index of the first entry whose stored name is `name`, -1 if none.
+zip_int64_t findEntry(zip_t *archive, const std::string &name)
+{
+    const zip_int64_t count = zip_get_num_entries(archive, 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const char *stored = zip_get_name(archive, zip_uint64_t(i), ZIP_FL_ENC_RAW);
+        if (stored && name == stored)
+            return i;
+    }
+    return -1;
+}
+
 } // namespace
 
 ZipEntryStream::ZipEntryStream(const std::string &path, const std::string &entry)
@@ -52,12 +64,17 @@ ZipEntryStream::ZipEntryStream(const std::string &path, const std::string &entry
         close();
         throw ZipStreamError("Entry name appears more than once: " + duplicate);
     }
+    // Names are matched by their stored bytes, as the zip layer does (libzip's
+    // own look-up compares names converted from code page 437).
+    const zip_int64_t index = findEntry(m_archive, entry);
+    if (index < 0)
+        fail(archiveErrorText(ZIP_ER_NOENT));
     zip_stat_t stat;
     zip_stat_init(&stat);
-    if (zip_stat(m_archive, entry.c_str(), ZIP_FL_ENC_RAW, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE))
+    if (zip_stat_index(m_archive, zip_uint64_t(index), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE))
         fail(zip_strerror(m_archive));
     m_size = stat.size;
-    m_file = zip_fopen(m_archive, entry.c_str(), ZIP_FL_ENC_RAW);
+    m_file = zip_fopen_index(m_archive, zip_uint64_t(index), 0);
     if (!m_file)
         fail(zip_strerror(m_archive));
 }
@@ -102,9 +119,21 @@ bool ZipEntryStream::readChunk(Chunk &chunk, std::string &error)
             error = zip_file_strerror(m_file);
             return false;
         }
-        if (n == 0)
+        if (n == 0) {
+            // The entry ends where the archive says, as the zip layer checks:
+            // a damaged entry may inflate to fewer bytes without a CRC error.
+            if (m_read != m_size) {
+                error = archiveErrorText(ZIP_ER_EOF);
+                return false;
+            }
             break;
+        }
         chunk.used += static_cast<std::size_t>(n);
+        m_read += static_cast<std::uint64_t>(n);
+        if (m_read > m_size) {
+            error = archiveErrorText(ZIP_ER_INCONS);
+            return false;
+        }
     }
     return true;
 }

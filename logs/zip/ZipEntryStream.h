@@ -69,6 +69,7 @@ private:
     zip *m_archive = nullptr;
     zip_file *m_file = nullptr;
     std::uint64_t m_size = 0;
+    std::uint64_t m_read = 0; // bytes inflated so far, on the reading side only
     int m_aheadChunks = 0;
     int m_chunksMade = 0;
 

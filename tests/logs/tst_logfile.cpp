@@ -333,6 +333,49 @@ print('ok')
         QCOMPARE(lines[8], QByteArray());
     }
 
+    // Line breaks and quotes in the header's texts stay on their comment
+    // lines: python's csv reader (blanks after the separator skipped) sees
+    // exactly the data rows.
+    void csvHeaderTextsStayComments()
+    {
+        if (python3Program().isEmpty())
+            QSKIP("python3 is not installed");
+        LogHeader h = makeHeader({{"\"U\r\nV", 0x31}, {"Tab\there", 0x56}});
+        setText(h.userName, "Ivan\n123, 456");
+        QTemporaryDir dir;
+        const LogWriteResult result = exportLogCsv(dir.path(), streamedSession(h, 2));
+        QVERIFY(result.ok);
+        const QList<QByteArray> lines = readAll(result.filePath).split('\n');
+        QCOMPARE(lines.size(), 5 + 2 + 1);
+        QCOMPARE(lines[2], QByteArray("# User: Ivan 123, 456"));
+        QCOMPARE(lines[4], QByteArray("# Time_ms, 'U  V, Tab here, "));
+
+        const char *script = R"(
+import csv, json, sys
+rows = [r for r in csv.reader(open(sys.argv[1], newline=''), skipinitialspace=True) if not r[0].startswith('#')]
+print(json.dumps(rows))
+)";
+        const ToolResult read = runPython(QString::fromLatin1(script), {result.filePath});
+        QCOMPARE(read.exitCode, 0);
+        const json rows = json::parse(read.output.toStdString());
+        QCOMPARE(rows.size(), std::size_t(2));
+        QCOMPARE(rows[1][0].get<std::string>(), std::string("20"));
+    }
+
+    // A header that gives more parameters than a log holds is not written
+    // as a file the readers would refuse.
+    void tooManyParametersRefused()
+    {
+        LogHeader h = makeHeader(kParameters);
+        h.parametersDesc.parametersCount = 40;
+        QTemporaryDir dir;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("gives 40 parameters")));
+        const LogWriteResult saved = saveLogFile(dir.path(), streamedSession(h, 2));
+        QVERIFY(!saved.ok);
+        QVERIFY(saved.errorString.contains(QStringLiteral("at most 32")));
+        QVERIFY(!QFileInfo::exists(saved.filePath));
+    }
+
     void csvFloatFormat_data()
     {
         QTest::addColumn<float>("value");

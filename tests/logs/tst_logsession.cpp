@@ -159,6 +159,11 @@ private slots:
         QTest::newRow("dot size 0") << 0 << 2 << 0x56 << quint64(1536 + 100);
         QTest::newRow("33 parameters") << 200 << 33 << 0x59 << quint64(1536 + 400);
         QTest::newRow("parameters wider than the dot") << 10 << 2 << 0x52 << quint64(1536 + 100);
+        // Values that carry no bytes: a 5-byte dot would cost hundreds of
+        // bytes in memory.
+        QTest::newRow("32 parameters of no width") << 5 << 32 << 0x0B << quint64(1536 + 100);
+        QTest::newRow("type 0") << 20 << 3 << 0x00 << quint64(1536 + 100);
+        QTest::newRow("no parameters") << 5 << 0 << 0x56 << quint64(1536 + 100);
     }
 
     // A header that cannot be cut into dots: no division by zero, no read
@@ -184,6 +189,18 @@ private slots:
         QCOMPARE(session.dotsExpected(), std::uint64_t(0));
     }
 
+    // A parameter without bytes may stand among others; a dot made of them
+    // is refused.
+    void parametersWithoutBytes()
+    {
+        std::vector<ParameterSpec> mixed = kParameters;
+        mixed.push_back({"Unused", 0x00});
+        QVERIFY(logDotLayoutUsable(makeHeader(mixed)));
+        std::vector<ParameterSpec> hollow = {{"Byte", 0x58}};
+        hollow.resize(32, ParameterSpec{"None", 0x0B});
+        QCOMPARE(logDotLayoutProblem(makeHeader(hollow)), QStringLiteral("31 of 32 parameters carry no data"));
+    }
+
     // An announced size below the header's is no size at all: every dot is
     // kept rather than the whole session lost.
     void sizeBelowHeader()
@@ -195,6 +212,15 @@ private slots:
         session.appendData(headerBytes(h) + dotsStream(h, 4));
         session.appendData(dotsStream(h, 2));
         QCOMPARE(session.dots().size(), std::size_t(6));
+
+        // The header's own count, when it gives one, still bounds the dots.
+        LogHeader counted = h;
+        counted.head.dotsCount = 5;
+        LogSession bounded;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Announced session size 0")));
+        bounded.appendData(headerBytes(counted) + dotsStream(h, 4));
+        bounded.appendData(dotsStream(h, 4));
+        QCOMPARE(bounded.dots().size(), std::size_t(5));
     }
 
     void decode_data()

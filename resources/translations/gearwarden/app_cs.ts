@@ -1360,6 +1360,10 @@ Očekáváno pole.</translation>
         <source>Cannot write the CSV file %1: %2</source>
         <translation>Soubor CSV %1 nelze zapsat: %2</translation>
     </message>
+    <message>
+        <source>Cannot write the log file %1: the header gives %2 parameters, a log holds at most %3.</source>
+        <translation>Soubor záznamu %1 nelze zapsat: hlavička uvádí %2 parametrů, záznam pojme nejvýše %3.</translation>
+    </message>
 </context>
 <context>
     <name>LoggerWidget</name>

@@ -1360,6 +1360,10 @@ Array erwartet.</translation>
         <source>Cannot write the CSV file %1: %2</source>
         <translation>Die CSV-Datei %1 kann nicht geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>Cannot write the log file %1: the header gives %2 parameters, a log holds at most %3.</source>
+        <translation>Die Logdatei %1 kann nicht geschrieben werden: Der Kopf nennt %2 Parameter, ein Log fasst höchstens %3.</translation>
+    </message>
 </context>
 <context>
     <name>LoggerWidget</name>

@@ -1360,6 +1360,10 @@ Expected array.</translation>
         <source>Cannot write the CSV file %1: %2</source>
         <translation>Cannot write the CSV file %1: %2</translation>
     </message>
+    <message>
+        <source>Cannot write the log file %1: the header gives %2 parameters, a log holds at most %3.</source>
+        <translation>Cannot write the log file %1: the header gives %2 parameters, a log holds at most %3.</translation>
+    </message>
 </context>
 <context>
     <name>LoggerWidget</name>

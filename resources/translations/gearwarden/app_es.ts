@@ -1360,6 +1360,10 @@ Se esperaba una matriz.</translation>
         <source>Cannot write the CSV file %1: %2</source>
         <translation>No se puede escribir el archivo CSV %1: %2</translation>
     </message>
+    <message>
+        <source>Cannot write the log file %1: the header gives %2 parameters, a log holds at most %3.</source>
+        <translation>No se puede escribir el archivo de registro %1: la cabecera indica %2 parámetros y un registro admite como máximo %3.</translation>
+    </message>
 </context>
 <context>
     <name>LoggerWidget</name>

@@ -1360,6 +1360,10 @@ Tableau attendu.</translation>
         <source>Cannot write the CSV file %1: %2</source>
         <translation>Impossible d’écrire le fichier CSV %1 : %2</translation>
     </message>
+    <message>
+        <source>Cannot write the log file %1: the header gives %2 parameters, a log holds at most %3.</source>
+        <translation>Impossible d'écrire le fichier journal %1 : l'en-tête indique %2 paramètres, un journal en contient au plus %3.</translation>
+    </message>
 </context>
 <context>
     <name>LoggerWidget</name>

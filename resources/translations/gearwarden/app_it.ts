@@ -1360,6 +1360,10 @@ Atteso un array.</translation>
         <source>Cannot write the CSV file %1: %2</source>
         <translation>Impossibile scrivere il file CSV %1: %2</translation>
     </message>
+    <message>
+        <source>Cannot write the log file %1: the header gives %2 parameters, a log holds at most %3.</source>
+        <translation>Impossibile scrivere il file di log %1: l'intestazione indica %2 parametri, un log ne contiene al massimo %3.</translation>
+    </message>
 </context>
 <context>
     <name>LoggerWidget</name>

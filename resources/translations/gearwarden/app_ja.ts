@@ -1360,6 +1360,10 @@ Expected array.</source>
         <source>Cannot write the CSV file %1: %2</source>
         <translation>CSV ファイル %1 を書き込めません: %2</translation>
     </message>
+    <message>
+        <source>Cannot write the log file %1: the header gives %2 parameters, a log holds at most %3.</source>
+        <translation>ログファイル %1 を書き込めません: ヘッダーのパラメーター数は %2 ですが、ログに入るのは最大 %3 です。</translation>
+    </message>
 </context>
 <context>
     <name>LoggerWidget</name>

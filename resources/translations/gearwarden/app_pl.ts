@@ -1360,6 +1360,10 @@ Oczekiwano tablicy.</translation>
         <source>Cannot write the CSV file %1: %2</source>
         <translation>Nie można zapisać pliku CSV %1: %2</translation>
     </message>
+    <message>
+        <source>Cannot write the log file %1: the header gives %2 parameters, a log holds at most %3.</source>
+        <translation>Nie można zapisać pliku dziennika %1: nagłówek podaje %2 parametrów, dziennik mieści najwyżej %3.</translation>
+    </message>
 </context>
 <context>
     <name>LoggerWidget</name>

@@ -1360,6 +1360,10 @@ Se aștepta o listă.</translation>
         <source>Cannot write the CSV file %1: %2</source>
         <translation>Nu se poate scrie fișierul CSV %1: %2</translation>
     </message>
+    <message>
+        <source>Cannot write the log file %1: the header gives %2 parameters, a log holds at most %3.</source>
+        <translation>Fișierul jurnal %1 nu poate fi scris: antetul indică %2 parametri, un jurnal conține cel mult %3.</translation>
+    </message>
 </context>
 <context>
     <name>LoggerWidget</name>

@@ -1360,6 +1360,10 @@ Expected array.</source>
         <source>Cannot write the CSV file %1: %2</source>
         <translation>Не удалось записать файл CSV %1: %2</translation>
     </message>
+    <message>
+        <source>Cannot write the log file %1: the header gives %2 parameters, a log holds at most %3.</source>
+        <translation>Не удалось записать файл журнала %1: заголовок указывает %2 параметров, журнал вмещает не более %3.</translation>
+    </message>
 </context>
 <context>
     <name>LoggerWidget</name>

@@ -1360,6 +1360,10 @@ Expected array.</source>
         <source>Cannot write the CSV file %1: %2</source>
         <translation>無法寫入 CSV 檔案 %1：%2</translation>
     </message>
+    <message>
+        <source>Cannot write the log file %1: the header gives %2 parameters, a log holds at most %3.</source>
+        <translation>無法寫入記錄檔 %1：標頭列出 %2 個參數，記錄最多只能容納 %3 個。</translation>
+    </message>
 </context>
 <context>
     <name>LoggerWidget</name>

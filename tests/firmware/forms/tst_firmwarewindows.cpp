@@ -118,6 +118,29 @@ Answerer<QFileDialog> *answerFileDialog(const QString &path)
     });
 }
 
+// The update page of a device as its tab wires it, with the downloader the
+// main window would give it.
+struct WiredPage
+{
+    explicit WiredPage(const std::shared_ptr<LimiterDevice> &device)
+    {
+        page.setDevice(device);
+        page.setFirmwareDownloader(&downloader);
+        QObject::connect(&page, &FirmwareUpdateWidget::enterDFUMode, device.get(), &LimiterDevice::enterDFUMode);
+        QObject::connect(device.get(), &LimiterDevice::enteredDFUMode, &page, &FirmwareUpdateWidget::onDFUModeEntered);
+    }
+    // Fetches the index; true once it arrived.
+    bool refresh()
+    {
+        QSignalSpy refreshed(&downloader, &FirmwareDownloader::refreshFinished);
+        downloader.refresh();
+        return refreshed.wait(10000);
+    }
+
+    FirmwareDownloader downloader;
+    FirmwareUpdateWidget page;
+};
+
 } // namespace
 
 class tst_FirmwareWindows : public QObject
@@ -359,13 +382,9 @@ void tst_FirmwareWindows::otherHardwareListsNothing()
                          QJsonDocument(QJsonArray{indexEntry("main", "82.1", "3.1", "01.02.2025", a, "x")}).toJson());
     auto device = connectLimiter(0x5220); // 82.2.0
     QVERIFY(device);
-    FirmwareDownloader downloader;
-    FirmwareUpdateWidget page;
-    page.setDevice(device);
-    page.setFirmwareDownloader(&downloader);
-    QSignalSpy refreshed(&downloader, &FirmwareDownloader::refreshFinished);
-    downloader.refresh();
-    QVERIFY(refreshed.wait(10000));
+    WiredPage tab(device);
+    QVERIFY(tab.refresh());
+    FirmwareUpdateWidget &page = tab.page;
     QCOMPARE(page.findChild<QTableWidget *>(QStringLiteral("cbMainFirmware"))->rowCount(), 0);
     QVERIFY(!page.findChild<QPushButton *>(QStringLiteral("pbInstallMain"))->isEnabled());
 }
@@ -377,14 +396,11 @@ void tst_FirmwareWindows::failedRefreshShowsNotFound()
                          QJsonDocument(QJsonArray{indexEntry("main", "82.1", "3.1", "01.02.2025", a, "x")}).toJson());
     auto device = connectLimiter(0x5215);
     QVERIFY(device);
-    FirmwareDownloader downloader;
-    FirmwareUpdateWidget page;
-    page.setDevice(device);
-    page.setFirmwareDownloader(&downloader);
-    QSignalSpy refreshed(&downloader, &FirmwareDownloader::refreshFinished);
+    WiredPage tab(device);
+    QVERIFY(tab.refresh());
+    FirmwareUpdateWidget &page = tab.page;
+    FirmwareDownloader &downloader = tab.downloader;
     QSignalSpy failed(&downloader, &FirmwareDownloader::error);
-    downloader.refresh();
-    QVERIFY(refreshed.wait(10000));
 
     m_server.setResponse("/upd-fw.json", HttpsTestServer::Response{404, "gone", 0});
     downloader.refresh();
@@ -417,13 +433,9 @@ void tst_FirmwareWindows::installWithoutSelectionDoesNothing()
     servePackage("/a.zip", a);
     auto device = connectLimiter(0x5215);
     QVERIFY(device);
-    FirmwareDownloader downloader;
-    FirmwareUpdateWidget page;
-    page.setDevice(device);
-    page.setFirmwareDownloader(&downloader);
-    QSignalSpy refreshed(&downloader, &FirmwareDownloader::refreshFinished);
-    downloader.refresh();
-    QVERIFY(refreshed.wait(10000));
+    WiredPage tab(device);
+    QVERIFY(tab.refresh());
+    FirmwareUpdateWidget &page = tab.page;
     QSignalSpy enter(&page, &FirmwareUpdateWidget::enterDFUMode);
     auto *table = page.findChild<QTableWidget *>(QStringLiteral("cbMainFirmware"));
     table->clearSelection();
@@ -445,16 +457,9 @@ void tst_FirmwareWindows::wholeUpdateFromTheIndex()
     servePackage("/main-3.2.zip", package);
     auto device = connectLimiter(0x5215);
     QVERIFY(device);
-    FirmwareDownloader downloader;
-    FirmwareUpdateWidget page;
-    page.setDevice(device);
-    page.setFirmwareDownloader(&downloader);
-    // What the device tab wires.
-    connect(&page, &FirmwareUpdateWidget::enterDFUMode, device.get(), &LimiterDevice::enterDFUMode);
-    connect(device.get(), &LimiterDevice::enteredDFUMode, &page, &FirmwareUpdateWidget::onDFUModeEntered);
-    QSignalSpy refreshed(&downloader, &FirmwareDownloader::refreshFinished);
-    downloader.refresh();
-    QVERIFY(refreshed.wait(10000));
+    WiredPage tab(device);
+    QVERIFY(tab.refresh());
+    FirmwareUpdateWidget &page = tab.page;
 
     auto *state = page.findChild<QLabel *>(QStringLiteral("lblUpdateState"));
     auto *progress = page.findChild<QProgressBar *>(QStringLiteral("pbUpdateProgress"));
@@ -503,15 +508,9 @@ void tst_FirmwareWindows::bootloaderThenMain()
     servePackage("/main.zip", main);
     auto device = connectLimiter(0x5215);
     QVERIFY(device);
-    FirmwareDownloader downloader;
-    FirmwareUpdateWidget page;
-    page.setDevice(device);
-    page.setFirmwareDownloader(&downloader);
-    connect(&page, &FirmwareUpdateWidget::enterDFUMode, device.get(), &LimiterDevice::enterDFUMode);
-    connect(device.get(), &LimiterDevice::enteredDFUMode, &page, &FirmwareUpdateWidget::onDFUModeEntered);
-    QSignalSpy refreshed(&downloader, &FirmwareDownloader::refreshFinished);
-    downloader.refresh();
-    QVERIFY(refreshed.wait(10000));
+    WiredPage tab(device);
+    QVERIFY(tab.refresh());
+    FirmwareUpdateWidget &page = tab.page;
 
     QSignalSpy enter(&page, &FirmwareUpdateWidget::enterDFUMode);
     const int mainRequests = m_server.requests().count(QStringLiteral("/main.zip"));

@@ -7,6 +7,7 @@
 #include "LogDescriptionWidget.h"
 #include "LogFile.h"
 #include "LoggerRig.h"
+#include "SharedSettings.h"
 #include "SimFaults.h"
 #include "SimLogSession.h"
 
@@ -130,6 +131,8 @@ void tst_LoggerWidget::initTestCase()
 {
     // The link's and the assembly's traces of every packet drown the rest.
     QLoggingCategory::setFilterRules(QStringLiteral("device.debug=false\nlogs.session.debug=false\nble.debug=false"));
+    // The test's home outlives a run: start from settings no earlier run left.
+    sharedSettings().clear();
 }
 
 void tst_LoggerWidget::sessionList_data()
