@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QStackedWidget>
+#include <QStyle>
 
 namespace devicepanel {
 
@@ -34,6 +35,13 @@ void enablePageRow(QListWidget *list, QStackedWidget *stack, QWidget *page)
 {
     if (QListWidgetItem *item = list->item(stack->indexOf(page)))
         item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+}
+
+void fitPageList(QListWidget *list)
+{
+    const int wanted = list->sizeHintForColumn(0) + 2 * list->frameWidth()
+                       + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    list->setMinimumWidth(qMin(wanted, list->maximumWidth()));
 }
 
 QString limitSetName(const s_LimitSettBle &set)

@@ -24,6 +24,10 @@ void changePage(QListWidget *list, QStackedWidget *stack, int currentPage);
 // The data of `page` has arrived: its row can be chosen from now on.
 void enablePageRow(QListWidget *list, QStackedWidget *stack, QWidget *page);
 
+// Widens the page list to show its longest row whole, up to its maximum
+// width (300 pixels).
+void fitPageList(QListWidget *list);
+
 // A limit set's name: its 32-byte field up to the first zero byte, as UTF-8.
 QString limitSetName(const s_LimitSettBle &set);
 

@@ -14,6 +14,7 @@ DovLoggerSettingsWidget::DovLoggerSettingsWidget(QWidget *parent)
     : QWidget(parent), ui(new Ui::DovLoggerSettingsWidget)
 {
     ui->setupUi(this);
+    devicepanel::fitPageList(ui->lwSettingsCategories);
     connect(ui->lwSettingsCategories, &QListWidget::currentRowChanged, this,
             &DovLoggerSettingsWidget::onSettingsPageChanged);
     connect(ui->pbSaveSettings, &QPushButton::clicked, this, &DovLoggerSettingsWidget::saveSettings);
@@ -81,7 +82,9 @@ void DovLoggerSettingsWidget::resetSettings()
 
 void DovLoggerSettingsWidget::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        devicepanel::fitPageList(ui->lwSettingsCategories);
+    }
     QWidget::changeEvent(event);
 }

@@ -19,6 +19,7 @@ constexpr int kDefaultLimitSets = 6;
 LimiterSettingsWidget::LimiterSettingsWidget(QWidget *parent) : QWidget(parent), ui(new Ui::LimiterSettingsWidget)
 {
     ui->setupUi(this);
+    devicepanel::fitPageList(ui->lwSettingsCategories);
     connect(ui->lwSettingsCategories, &QListWidget::currentRowChanged, this,
             &LimiterSettingsWidget::onSettingsPageChanged);
     connect(ui->pbSaveSettings, &QPushButton::clicked, this, &LimiterSettingsWidget::saveSettings);
@@ -106,6 +107,7 @@ void LimiterSettingsWidget::onUserLimitSettingsUpdated(int index)
     ui->pCommonSettings->setLimitSettingsSetName(setNumber, name);
     // Not translated: the row shows the device's own name of the set.
     item->setText(QStringLiteral("User mode \"%1\" (%2)").arg(name, QString::number(setNumber)));
+    devicepanel::fitPageList(ui->lwSettingsCategories);
 }
 
 void LimiterSettingsWidget::onMotorDriveSettingsUpdated()
@@ -180,6 +182,7 @@ void LimiterSettingsWidget::changeEvent(QEvent *event)
         ui->retranslateUi(this);
         for (int row = kFirstLimitSetRow + 1; row <= kLastLimitSetRow; ++row)
             ui->lwSettingsCategories->item(row)->setText(rows.at(row));
+        devicepanel::fitPageList(ui->lwSettingsCategories);
     }
     QWidget::changeEvent(event);
 }
