@@ -3,6 +3,7 @@
 // the panels' page rows and buttons, and one whole session from the scanner
 // to a closed tab.
 #include "AuthorizationDialog.h"
+#include "CommonSettingsWidget.h"
 #include "BluetoothDeviceModel.h"
 #include "DeviceProtocol.h"
 #include "DovLoggerSettingsWidget.h"
@@ -20,6 +21,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -140,6 +142,7 @@ private slots:
     void limitSetRowsByHardware();
     void limitSetPagesSaveAndResetTheirSet();
     void dovLoggerButtonsActOnlyOnItsCommonPage();
+    void panelTellsWhatWasNotDone();
     void windowCloseDisconnectsEveryTab();
 
 private:
@@ -463,6 +466,40 @@ void tst_MainWindow::dovLoggerButtonsActOnlyOnItsCommonPage()
     QTest::mouseClick(child<QPushButton>(&panel, "pbSaveSettings"), Qt::LeftButton);
     rig.settle(200);
     QCOMPARE(rig.written(DeviceProtocol::settingsServiceUuid(), DeviceProtocol::kCommonSettingsId).size(), 1);
+}
+
+void tst_MainWindow::panelTellsWhatWasNotDone()
+{
+    PageRig rig;
+    LimiterSettingsWidget panel;
+    panel.setDevice(rig.device);
+    panel.show();
+    auto *list = child<QListWidget>(&panel, "lwSettingsCategories");
+    QTRY_VERIFY_WITH_TIMEOUT(rowEnabled(list, 4), 20000);
+    rig.settle(500);
+    QStringList seen;
+    ModalAnswerer<QMessageBox> boxes([&](QMessageBox *box) {
+        seen << box->windowTitle() + QLatin1Char('|') + box->text() + QLatin1Char('|')
+                    + QString::number(box->icon());
+        box->accept();
+    });
+
+    // Password entries that differ: neither the password nor the settings go.
+    choosePage(&panel, 4);
+    child<QGroupBox>(&panel, "gbPassword")->setChecked(true);
+    QTest::keyClicks(child<QLineEdit>(&panel, "lePassword"), QStringLiteral("abcd"));
+    QTest::keyClicks(child<QLineEdit>(&panel, "lePasswordRepeat"), QStringLiteral("abce"));
+    rig.traffic.clear();
+    QTest::mouseClick(child<QPushButton>(&panel, "pbSaveSettings"), Qt::LeftButton);
+    QTRY_COMPARE(seen.size(), 1);
+    rig.settle(300);
+    QVERIFY(rig.characteristics(SimAttEvent::Write).isEmpty());
+    QVERIFY(seen.first().contains(CommonSettingsWidget::passwordMismatchText()));
+
+    // A failed set-up of the device is shown as an error.
+    emit rig.device->connectionErrorOccurred(QStringLiteral("Link"), QStringLiteral("Settings service not found"));
+    QTRY_COMPARE(seen.size(), 2);
+    QCOMPARE(seen.at(1), QStringLiteral("Link|Settings service not found|%1").arg(int(QMessageBox::Critical)));
 }
 
 void tst_MainWindow::windowCloseDisconnectsEveryTab()
