@@ -6,6 +6,8 @@
 #include "LimiterDevice.h"
 #include "LoggerWidget.h"
 
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QStackedWidget>
@@ -67,6 +69,18 @@ void connectCommonPages(const CommonPages &pages, const std::shared_ptr<LimiterD
                      [panel = pages.panel](const QString &title, const QString &text) {
                          QMessageBox::critical(panel, title, text);
                      });
+    // A refused write would otherwise look saved: the device has read the
+    // record again, so the page shows what the device kept.
+    QObject::connect(d, &LimiterDevice::writeFailed, pages.panel, [panel = pages.panel] {
+        QMessageBox::warning(panel, QGuiApplication::applicationDisplayName(), refusedWriteText());
+    });
+}
+
+QString refusedWriteText()
+{
+    return QCoreApplication::translate("DevicePanel",
+                                       "The device refused the settings it was sent. The page shows what the "
+                                       "device holds.");
 }
 
 } // namespace devicepanel

@@ -44,7 +44,10 @@ struct CommonPages
 
 // Hands the device to the common settings, firmware and logger pages and
 // wires the firmware and logger pages to it; the device's connection
-// errors are shown to the user in a message box.
+// errors and the writes it refused are shown to the user in a message box.
 void connectCommonPages(const CommonPages &pages, const std::shared_ptr<LimiterDevice> &device);
+
+// What the user is told when the device refused a write.
+QString refusedWriteText();
 
 } // namespace devicepanel

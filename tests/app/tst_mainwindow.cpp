@@ -5,6 +5,7 @@
 #include "AuthorizationDialog.h"
 #include "CommonSettingsWidget.h"
 #include "BluetoothDeviceModel.h"
+#include "DevicePanel.h"
 #include "DeviceProtocol.h"
 #include "DovLoggerSettingsWidget.h"
 #include "FirmwareDownloader.h"
@@ -16,6 +17,7 @@
 #include "MainWindow.h"
 #include "PageRig.h"
 #include "SharedSettings.h"
+#include "SimFaults.h"
 #include "SimLogSession.h"
 
 #include <QComboBox>
@@ -500,6 +502,14 @@ void tst_MainWindow::panelTellsWhatWasNotDone()
     emit rig.device->connectionErrorOccurred(QStringLiteral("Link"), QStringLiteral("Settings service not found"));
     QTRY_COMPARE(seen.size(), 2);
     QCOMPARE(seen.at(1), QStringLiteral("Link|Settings service not found|%1").arg(int(QMessageBox::Critical)));
+
+    // A save the device refuses is not shown as saved.
+    rig.sim->addFaultFilter(
+        SimFaults::refuse(SimAttEvent::Write, makeUuid(DeviceProtocol::kSettingsBase, DeviceProtocol::kCommonSettingsId)));
+    child<QGroupBox>(&panel, "gbPassword")->setChecked(false);
+    QTest::mouseClick(child<QPushButton>(&panel, "pbSaveSettings"), Qt::LeftButton);
+    QTRY_COMPARE(seen.size(), 3);
+    QVERIFY2(seen.at(2).contains(devicepanel::refusedWriteText()), qPrintable(seen.at(2)));
 }
 
 void tst_MainWindow::windowCloseDisconnectsEveryTab()

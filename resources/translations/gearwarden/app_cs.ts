@@ -632,6 +632,13 @@ Přijato: %2</translation>
     </message>
 </context>
 <context>
+    <name>DevicePanel</name>
+    <message>
+        <source>The device refused the settings it was sent. The page shows what the device holds.</source>
+        <translation>Zařízení odmítlo odeslaná nastavení. Stránka ukazuje, co zařízení uchovává.</translation>
+    </message>
+</context>
+<context>
     <name>DovLoggerSettingsWidget</name>
     <message>
         <source>Form</source>

@@ -632,6 +632,13 @@ Empfangen: %2</translation>
     </message>
 </context>
 <context>
+    <name>DevicePanel</name>
+    <message>
+        <source>The device refused the settings it was sent. The page shows what the device holds.</source>
+        <translation>Das Gerät hat die gesendeten Einstellungen abgelehnt. Die Seite zeigt, was das Gerät gespeichert hat.</translation>
+    </message>
+</context>
+<context>
     <name>DovLoggerSettingsWidget</name>
     <message>
         <source>Form</source>

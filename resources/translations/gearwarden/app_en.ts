@@ -632,6 +632,13 @@ Received: %2</translation>
     </message>
 </context>
 <context>
+    <name>DevicePanel</name>
+    <message>
+        <source>The device refused the settings it was sent. The page shows what the device holds.</source>
+        <translation>The device refused the settings it was sent. The page shows what the device holds.</translation>
+    </message>
+</context>
+<context>
     <name>DovLoggerSettingsWidget</name>
     <message>
         <source>Form</source>

@@ -632,6 +632,13 @@ Recibido: %2</translation>
     </message>
 </context>
 <context>
+    <name>DevicePanel</name>
+    <message>
+        <source>The device refused the settings it was sent. The page shows what the device holds.</source>
+        <translation>El dispositivo rechazó los ajustes enviados. La página muestra lo que guarda el dispositivo.</translation>
+    </message>
+</context>
+<context>
     <name>DovLoggerSettingsWidget</name>
     <message>
         <source>Form</source>

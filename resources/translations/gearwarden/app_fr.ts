@@ -632,6 +632,13 @@ Reçu : %2</translation>
     </message>
 </context>
 <context>
+    <name>DevicePanel</name>
+    <message>
+        <source>The device refused the settings it was sent. The page shows what the device holds.</source>
+        <translation>L'appareil a refusé les réglages envoyés. La page affiche ce que l'appareil contient.</translation>
+    </message>
+</context>
+<context>
     <name>DovLoggerSettingsWidget</name>
     <message>
         <source>Form</source>

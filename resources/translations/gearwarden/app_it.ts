@@ -632,6 +632,13 @@ Ricevuto: %2</translation>
     </message>
 </context>
 <context>
+    <name>DevicePanel</name>
+    <message>
+        <source>The device refused the settings it was sent. The page shows what the device holds.</source>
+        <translation>Il dispositivo ha rifiutato le impostazioni inviate. La pagina mostra ciò che il dispositivo contiene.</translation>
+    </message>
+</context>
+<context>
     <name>DovLoggerSettingsWidget</name>
     <message>
         <source>Form</source>

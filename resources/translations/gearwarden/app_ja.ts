@@ -632,6 +632,13 @@ Received: %2</source>
     </message>
 </context>
 <context>
+    <name>DevicePanel</name>
+    <message>
+        <source>The device refused the settings it was sent. The page shows what the device holds.</source>
+        <translation>デバイスは送信された設定を拒否しました。このページにはデバイスが保持している内容が表示されています。</translation>
+    </message>
+</context>
+<context>
     <name>DovLoggerSettingsWidget</name>
     <message>
         <source>Form</source>

@@ -632,6 +632,13 @@ Otrzymano: %2</translation>
     </message>
 </context>
 <context>
+    <name>DevicePanel</name>
+    <message>
+        <source>The device refused the settings it was sent. The page shows what the device holds.</source>
+        <translation>Urządzenie odrzuciło wysłane ustawienia. Strona pokazuje to, co przechowuje urządzenie.</translation>
+    </message>
+</context>
+<context>
     <name>DovLoggerSettingsWidget</name>
     <message>
         <source>Form</source>

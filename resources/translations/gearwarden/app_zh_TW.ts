@@ -632,6 +632,13 @@ Received: %2</source>
     </message>
 </context>
 <context>
+    <name>DevicePanel</name>
+    <message>
+        <source>The device refused the settings it was sent. The page shows what the device holds.</source>
+        <translation>裝置拒絕了傳送的設定。此頁面顯示裝置目前保存的內容。</translation>
+    </message>
+</context>
+<context>
     <name>DovLoggerSettingsWidget</name>
     <message>
         <source>Form</source>
