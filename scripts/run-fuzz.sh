@@ -84,6 +84,8 @@ for t in "${targets[@]}"; do
   fi
 done
 
+# One closing line in the plain form test summaries use.
+echo "fuzz: $(( ${#targets[@]} - ${#failed[@]} )) passed, ${#failed[@]} failed"
 if [ "${#failed[@]}" -ne 0 ]; then
   echo "run-fuzz: failed: ${failed[*]}" >&2
   exit 1
