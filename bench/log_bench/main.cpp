@@ -6,6 +6,7 @@
 //   log_bench [--out DIR] [--mib N]
 
 #include "LogFile.h"
+#include "LogMetadata.h"
 #include "LogFixtures.h"
 #include "ZipArchive.h"
 
@@ -176,7 +177,7 @@ int main(int argc, char **argv)
     session.setDeviceName(QStringLiteral("Bench"));
 
     // Earlier runs' files would make the save replace instead of create.
-    QFile::remove(logFilePath(outDir, session, QStringLiteral(".verira")));
+    QFile::remove(logFilePath(outDir, session, QLatin1String(kLogFileExtension)));
 
     Step save;
     const LogWriteResult saved = saveLogFile(outDir, session);

@@ -10,7 +10,9 @@
 // one of them damaged on the way, and leaves it open (screenshots).
 
 #include "LimiterDevice.h"
+#include "LogMetadata.h"
 #include "LoggerWidget.h"
+#include "SharedSettings.h"
 #include "SimBackend.h"
 #include "SimFaults.h"
 #include "SimLimiter.h"
@@ -69,7 +71,7 @@ int main(int argc, char **argv)
         QApplication::installTranslator(&translator);
 
     QTemporaryDir logs;
-    QSettings(QStringLiteral("Velmora"), QStringLiteral("RADEvadazo")).setValue("logs_dir", logs.path());
+    storeLogsDirectory(logs.path());
 
     SimRadio radio(parser.isSet("realtime") ? SimClock::Mode::RealTime : SimClock::Mode::Fast);
     SimBackend backend(&radio);
@@ -136,7 +138,7 @@ int main(int argc, char **argv)
     const double linkSeconds = double(radio.clock().nowUs() - startUs) / 1e6;
     const double wallSeconds = double(wall.nsecsElapsed()) / 1e9;
     const qint64 size = device->sessionBytes(1).size();
-    const bool saved = QDir(logs.path()).entryList({"*.verira"}, QDir::Files).size() == 1;
+    const bool saved = QDir(logs.path()).entryList({logFileNameFilter()}, QDir::Files).size() == 1;
     std::printf("session of %lld bytes (%u dots of %d bytes), round trip %.1f ms, MTU asked %d\n",
                 size, spec.dots, dotSize, double(radio.roundTripUs()) / 1000.0, radio.centralMtu());
     std::printf("link time %.2f s (%.1f kbit/s), program time %.2f s, log file %s\n", linkSeconds,

@@ -12,15 +12,6 @@
 // Typing into the editors' widgets the way a user does.
 namespace EditorInput {
 
-template<typename T>
-T *child(QWidget *form, const char *name)
-{
-    T *widget = form->findChild<T *>(QLatin1String(name));
-    if (!widget)
-        qFatal("no widget %s", name);
-    return widget;
-}
-
 // Replaces the text of a line edit or spin box and confirms it.
 inline void typeInto(QWidget *widget, const QString &text)
 {

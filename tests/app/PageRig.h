@@ -54,6 +54,16 @@ inline void typeText(QWidget *widget, const QString &text)
     }
 }
 
+// The child widget of that object name; a missing one ends the test run.
+template <typename T>
+T *child(QObject *parent, const char *name)
+{
+    T *widget = parent->findChild<T *>(QLatin1String(name));
+    if (!widget)
+        qFatal("no widget %s", name);
+    return widget;
+}
+
 // Runs `answer` on each modal dialog of type T that comes up while it lives.
 template <typename T>
 class ModalAnswerer

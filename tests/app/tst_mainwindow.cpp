@@ -43,15 +43,6 @@ namespace {
 
 const QBluetoothAddress kSecondAddress(QStringLiteral("C0:DE:00:00:00:22"));
 
-template <typename T>
-T *child(QObject *parent, const char *name)
-{
-    T *w = parent->findChild<T *>(QLatin1String(name));
-    if (!w)
-        qFatal("no %s", name);
-    return w;
-}
-
 QString labelText(QWidget *page, const char *name)
 {
     return child<QLabel>(page, name)->text();
