@@ -43,6 +43,11 @@ void SimBackend::singleShot(int milliseconds, const QObject *context, std::funct
         QTimer::singleShot(milliseconds, context, std::move(function));
 }
 
+qint64 SimBackend::nowMs() const
+{
+    return m_radio ? m_radio->clock().nowMs() : BleBackend::nowMs();
+}
+
 void registerSimBackend()
 {
     BleBackend::registerBackend(QStringLiteral("sim"), []() -> std::unique_ptr<BleBackend> {

@@ -27,6 +27,7 @@ public:
     BleDeviceDiscovery *createDeviceDiscovery(QObject *parent = nullptr) override;
     std::unique_ptr<AdvertisementSource> createAdvertisementSource() override;
     void singleShot(int milliseconds, const QObject *context, std::function<void()> function) override;
+    qint64 nowMs() const override;
 
 private:
     std::unique_ptr<SimRadio> m_owned;

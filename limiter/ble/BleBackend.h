@@ -42,6 +42,9 @@ public:
     // unless context is destroyed first (like QTimer::singleShot). Protocol
     // delays go through here so that a simulated clock can run them fast.
     virtual void singleShot(int milliseconds, const QObject *context, std::function<void()> function) = 0;
+    // The time of the clock singleShot() runs on, in milliseconds from an
+    // arbitrary origin; monotonic. By default the process' monotonic clock.
+    virtual qint64 nowMs() const;
 
     // The backend in use: the one set by setInstance(), otherwise the one
     // the environment names (created once, kept for the process' life).

@@ -7,6 +7,7 @@
 #include "DiscoveryLogging.h"
 #include "QtBleBackend.h"
 
+#include <QElapsedTimer>
 #include <QMap>
 #include <QRecursiveMutex>
 #include <QMutexLocker>
@@ -26,6 +27,16 @@ BleDeviceDiscovery::BleDeviceDiscovery(QObject *parent) : QObject(parent) {}
 BleDeviceDiscovery::~BleDeviceDiscovery() = default;
 
 BleBackend::~BleBackend() = default;
+
+qint64 BleBackend::nowMs() const
+{
+    static const QElapsedTimer clock = [] {
+        QElapsedTimer timer;
+        timer.start();
+        return timer;
+    }();
+    return clock.elapsed();
+}
 
 namespace {
 
