@@ -1,13 +1,13 @@
 #pragma once
 
 #include "DeviceRecords.h"
+#include "EditedFields.h"
 #include "SettingsRecords.h"
 
 #include <QStringList>
 #include <QWidget>
 
 #include <memory>
-#include <optional>
 
 class LimiterDevice;
 
@@ -33,8 +33,9 @@ public:
 
     // Fills the form from a record the device delivered.
     void setCommonSettings(const s_CommonSettBle &settings);
-    // The delivered record with the values the user changed written in.
-    s_CommonSettBle commonSettings();
+    // The record it was last filled with, with the values the user edited
+    // since written in as the form shows them.
+    s_CommonSettBle commonSettings() const;
 
     // The text of item index (0 to 13) of the settings set box.
     void setLimitSettingsSetName(int index, const QString &name);
@@ -68,7 +69,7 @@ private:
     Ui::CommonSettingsWidget *ui;
     s_CommonSettBle m_settings{};
     std::shared_ptr<LimiterDevice> m_device;
-    std::optional<SettingsRecords::CommonForm> m_filled;
+    EditedFields m_edits;
     QStringList m_setNames; // names the device gave, empty where none came
     bool m_dovLogger = false;
 };
