@@ -1,6 +1,7 @@
 #include "CommonSettingsWidget.h"
 #include "ui_CommonSettingsWidget.h"
 
+#include "DeviceProtocol.h"
 #include "LimiterDevice.h"
 #include "Utf8LengthValidator.h"
 
@@ -42,6 +43,12 @@ void CommonSettingsWidget::setDevice(std::shared_ptr<LimiterDevice> device)
     m_device = std::move(device);
     if (!m_device)
         return;
+    // The password is this page's own write; the record goes through the
+    // panel's report of refused settings.
+    connect(m_device.get(), &LimiterDevice::writeFailed, this, [this](const QBluetoothUuid &characteristic) {
+        if (characteristic == DeviceProtocol::settingsUuid(DeviceProtocol::kPasswordSetId))
+            QMessageBox::warning(this, ui->gbPassword->title(), passwordRefusedText());
+    });
     m_device->connectToDevice();
 }
 
@@ -127,6 +134,11 @@ bool CommonSettingsWidget::writeToDevice()
 QString CommonSettingsWidget::passwordMismatchText()
 {
     return tr("The password and its repetition differ. Nothing was written.");
+}
+
+QString CommonSettingsWidget::passwordRefusedText()
+{
+    return tr("The device refused the new password. Its password has not changed.");
 }
 
 void CommonSettingsWidget::changeEvent(QEvent *event)

@@ -28,7 +28,8 @@ public:
     ~CommonSettingsWidget() override;
 
     // Keeps the device and asks it to connect (a second request of the same
-    // tab is a no-op of the device).
+    // tab is a no-op of the device). A new password the device refuses is
+    // reported by this page.
     void setDevice(std::shared_ptr<LimiterDevice> device);
 
     // Fills the form from a record the device delivered.
@@ -51,6 +52,8 @@ public:
 
     // The message shown when the two password entries differ.
     static QString passwordMismatchText();
+    // The message shown when the device refused the new password.
+    static QString passwordRefusedText();
 
 protected:
     void changeEvent(QEvent *event) override;

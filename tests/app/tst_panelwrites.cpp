@@ -1,18 +1,27 @@
 // What the limiter panel writes with "Save settings" against a simulated
 // limiter, through the real LimiterDevice and the user's keys and clicks: a
 // field the user touched goes out as the page shows it, an untouched one as
-// the device holds it, a save is what the page then stands on, and a
-// renamed set is named everywhere.
+// the device holds it, a save is what the page then stands on, a renamed
+// set is named everywhere, and a write the device refuses is told by the
+// page that made it, in its own words.
+#include "CommonSettingsWidget.h"
 #include "DevicePanel.h"
 #include "DeviceProtocol.h"
 #include "EditorInput.h"
+#include "FirmwareUpdateWidget.h"
 #include "LimiterSettingsWidget.h"
+#include "LimiterTelemetryWidget.h"
+#include "LimiterTerminal.h"
 #include "PageRig.h"
+#include "AuthorizationDialog.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
 #include <QListWidget>
 #include <QLoggingCategory>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -30,9 +39,11 @@ Q_DECLARE_METATYPE(Held)
 
 namespace {
 
+constexpr int kTerminalRow = 2;
 constexpr int kEscRow = 3;
 constexpr int kCommonRow = 4;
 constexpr int kUserSet6Row = 11;
+constexpr int kLoggerRow = 1;
 enum EscTab { DriveTab = 0, PpmTab = 1, MotorTab = 2, NoTab = -1 };
 
 QString hex(const QByteArray &bytes)
@@ -44,7 +55,8 @@ QString hex(const QByteArray &bytes)
 class PanelRig
 {
 public:
-    explicit PanelRig(const Prepare &prepare = {})
+    explicit PanelRig(const Prepare &prepare = {}, const QString &password = QString())
+        : rig(SimLimiter::Kind::Limiter, password)
     {
         if (prepare)
             prepare(*rig.sim);
@@ -131,6 +143,9 @@ private slots:
     void deviceValuesTheFormCannotShow();
     void renamedSetIsNamedEverywhere_data();
     void renamedSetIsNamedEverywhere();
+    void refusedWritesAreToldByTheirPage_data();
+    void refusedWritesAreToldByTheirPage();
+    void refusedPasswordIsAskedAgain();
 };
 
 void tst_PanelWrites::initTestCase()
@@ -379,6 +394,100 @@ void tst_PanelWrites::renamedSetIsNamedEverywhere()
     QCOMPARE(child<QLineEdit>(page, "leSettingsName")->text(), name);
     QCOMPARE(recordText(panel.rig.sim->limitSet(6).settingsName, 32), name);
     QCOMPARE(boxes.texts, refused ? QStringList{devicepanel::refusedWriteText()} : QStringList());
+}
+
+// Every write the device refuses is told once, in the words of what was
+// written; the settings text is for settings only.
+void tst_PanelWrites::refusedWritesAreToldByTheirPage_data()
+{
+    using Action = std::function<void(PanelRig &)>;
+    QTest::addColumn<QBluetoothUuid>("refused");
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<QString>("told");
+    QTest::addColumn<bool>("inConsole"); // told in the terminal's console, not in a box
+
+    const QString settings = devicepanel::refusedWriteText();
+    QTest::newRow("common settings") << settingsUuid(kCommonSettingsId) << Action([](PanelRig &p) {
+        typing("sbRegNum", "4321")(p.show(kCommonRow));
+        p.save();
+    }) << settings << false;
+    QTest::newRow("limit set") << settingsUuid(kUserLimitSet0Id) << Action([](PanelRig &p) {
+        typing("dbEnergyRef", "44")(p.show(kUserSet6Row));
+        p.save();
+    }) << settings << false;
+    QTest::newRow("motor settings") << settingsUuid(kMotorSettingsId) << Action([](PanelRig &p) {
+        typing("sbRpmToVolt", "1500")(p.show(kEscRow, MotorTab));
+        p.save();
+    }) << settings << false;
+    QTest::newRow("new password") << settingsUuid(kPasswordSetId) << Action([](PanelRig &p) {
+        QWidget *page = p.show(kCommonRow);
+        child<QGroupBox>(page, "gbPassword")->setChecked(true);
+        typing("lePassword", "pit-lane")(page);
+        typing("lePasswordRepeat", "pit-lane")(page);
+        p.save();
+    }) << CommonSettingsWidget::passwordRefusedText() << false;
+    QTest::newRow("load default settings") << settingsUuid(kFlagsId) << Action([](PanelRig &p) {
+        p.show(kUserSet6Row);
+        p.click("pbLoadDefaults");
+    }) << *devicepanel::panelRefusalText(settingsUuid(kFlagsId)) << false;
+    QTest::newRow("set current position") << settingsUuid(kFlagsId) << Action([](PanelRig &p) {
+        QTest::mouseClick(child<QPushButton>(p.show(kEscRow, PpmTab), "pbSetStopPosition"), Qt::LeftButton);
+        p.rig.settle(300);
+    }) << *devicepanel::panelRefusalText(settingsUuid(kFlagsId)) << false;
+    QTest::newRow("terminal command") << terminalUuid(kNusRxId) << Action([](PanelRig &p) {
+        typing("leCommand", "status")(p.show(kTerminalRow));
+        p.rig.settle(300);
+    }) << LimiterTerminal::refusedCommandText() << true;
+    QTest::newRow("restart for a firmware update") << dfuUuid(kDfuButtonlessId) << Action([](PanelRig &p) {
+        emit child<FirmwareUpdateWidget>(&p.panel, "pFirmwareUpdate")->enterDFUMode();
+        p.rig.settle(300);
+    }) << *devicepanel::panelRefusalText(dfuUuid(kDfuButtonlessId)) << false;
+    QTest::newRow("log request") << logUuid(kLogReadRequestId) << Action([](PanelRig &p) {
+        QTest::mouseClick(child<QPushButton>(p.show(kLoggerRow), "pbReadLogCount"), Qt::LeftButton);
+        p.rig.settle(300);
+    }) << *devicepanel::panelRefusalText(logUuid(kLogReadRequestId)) << false;
+}
+
+void tst_PanelWrites::refusedWritesAreToldByTheirPage()
+{
+    using Action = std::function<void(PanelRig &)>;
+    QFETCH(QBluetoothUuid, refused);
+    QFETCH(Action, action);
+    QFETCH(QString, told);
+    QFETCH(bool, inConsole);
+    PanelRig panel;
+    QVERIFY(panel.open());
+    Boxes boxes;
+    panel.rig.sim->addFaultFilter(SimFaults::refuse(SimAttEvent::Write, refused));
+    QSignalSpy failed(panel.rig.device.get(), &LimiterDevice::writeFailed);
+    action(panel);
+    QTRY_COMPARE(failed.count(), 1);
+    panel.rig.settle(300);
+
+    auto *console = child<QPlainTextEdit>(&panel.panel, "ptConsole");
+    if (inConsole) {
+        QCOMPARE(boxes.texts, QStringList());
+        QVERIFY2(console->toPlainText().endsWith(told), qPrintable(console->toPlainText()));
+    } else {
+        QTRY_COMPARE(boxes.texts, QStringList{told});
+        QVERIFY(!console->toPlainText().contains(LimiterTerminal::refusedCommandText()));
+    }
+}
+
+// The password that opens a locked device, refused by the device: the user
+// is told and asked again, and the second one opens the device.
+void tst_PanelWrites::refusedPasswordIsAskedAgain()
+{
+    PanelRig panel({}, QStringLiteral("1234"));
+    panel.rig.sim->addFaultFilter(SimFaults::refuse(SimAttEvent::Write, settingsUuid(kAuthorisationId), 1));
+    Boxes boxes;
+    ModalAnswerer<AuthorizationDialog> password([](AuthorizationDialog *dialog) {
+        QTest::keyClicks(child<QLineEdit>(dialog, "lePassword"), QStringLiteral("1234"));
+        dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    });
+    QVERIFY(panel.open());
+    QCOMPARE(password.count, 2);
+    QCOMPARE(boxes.texts, QStringList{LimiterTelemetryWidget::passwordRefusedText()});
 }
 
 QTEST_MAIN(tst_PanelWrites)
