@@ -1,6 +1,7 @@
 #include "DevicePanel.h"
 
 #include "CommonSettingsWidget.h"
+#include "DeviceProtocol.h"
 #include "Diagnostics.h"
 #include "FirmwareUpdateWidget.h"
 #include "LimiterDevice.h"
@@ -69,11 +70,13 @@ void connectCommonPages(const CommonPages &pages, const std::shared_ptr<LimiterD
                      [panel = pages.panel](const QString &title, const QString &text) {
                          QMessageBox::critical(panel, title, text);
                      });
-    // A refused write would otherwise look saved: the device has read the
-    // record again, so the page shows what the device kept.
-    QObject::connect(d, &LimiterDevice::writeFailed, pages.panel, [panel = pages.panel] {
-        QMessageBox::warning(panel, QGuiApplication::applicationDisplayName(), refusedWriteText());
-    });
+    // A refused write would otherwise look done. Refused settings are read
+    // again, so the page then shows what the device kept.
+    QObject::connect(d, &LimiterDevice::writeFailed, pages.panel,
+                     [panel = pages.panel](const QBluetoothUuid &characteristic) {
+                         if (const auto text = panelRefusalText(characteristic))
+                             QMessageBox::warning(panel, QGuiApplication::applicationDisplayName(), *text);
+                     });
 }
 
 QString refusedWriteText()
@@ -81,6 +84,38 @@ QString refusedWriteText()
     return QCoreApplication::translate("DevicePanel",
                                        "The device refused the settings it was sent. The page shows what the "
                                        "device holds.");
+}
+
+std::optional<QString> panelRefusalText(const QBluetoothUuid &characteristic)
+{
+    using namespace DeviceProtocol;
+    const auto isSettings = [&] {
+        for (const quint16 id : {kCommonSettingsId, kMotorSettingsId, kMotorDriveSettingsId}) {
+            if (characteristic == settingsUuid(id))
+                return true;
+        }
+        for (int set = 0; set < kDefaultLimitSetCount; ++set) {
+            if (characteristic == settingsUuid(quint16(kDefaultLimitSet0Id + set)))
+                return true;
+        }
+        for (int set = 0; set < kUserLimitSetCount; ++set) {
+            if (characteristic == settingsUuid(quint16(kUserLimitSet0Id + set)))
+                return true;
+        }
+        return false;
+    };
+    if (isSettings())
+        return refusedWriteText();
+    if (characteristic == settingsUuid(kFlagsId))
+        return QCoreApplication::translate("DevicePanel",
+                                           "The device refused the command. Nothing was changed on the device.");
+    if (characteristic == dfuUuid(kDfuButtonlessId))
+        return QCoreApplication::translate("DevicePanel",
+                                           "The device refused to restart for the firmware update. Nothing was "
+                                           "uploaded.");
+    if (characteristic == logUuid(kLogReadRequestId))
+        return QCoreApplication::translate("DevicePanel", "The device refused the request for its logs.");
+    return std::nullopt;
 }
 
 } // namespace devicepanel

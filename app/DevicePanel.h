@@ -5,8 +5,10 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class CommonSettingsWidget;
+class QBluetoothUuid;
 class FirmwareUpdateWidget;
 class LimiterDevice;
 class LoggerWidget;
@@ -44,10 +46,18 @@ struct CommonPages
 
 // Hands the device to the common settings, firmware and logger pages and
 // wires the firmware and logger pages to it; the device's connection
-// errors and the writes it refused are shown to the user in a message box.
+// errors and the writes of the panel that the device refused are shown to
+// the user in a message box.
 void connectCommonPages(const CommonPages &pages, const std::shared_ptr<LimiterDevice> &device);
 
-// What the user is told when the device refused a write.
+// What the user is told when the device refused settings "Save settings"
+// wrote.
 QString refusedWriteText();
+// What the user is told when the device refused the write of that
+// characteristic that the panel made for one of its pages: the settings,
+// the reset and position commands, the firmware page's restart into the
+// bootloader and the logger page's requests. Empty for the writes a page
+// reports itself (password, authorisation, terminal) and for others.
+std::optional<QString> panelRefusalText(const QBluetoothUuid &characteristic);
 
 } // namespace devicepanel

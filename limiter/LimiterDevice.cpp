@@ -557,7 +557,11 @@ void LimiterDevice::onCharacteristicWritten(const BleCharacteristic &characteris
     qCDebug(lcDevice).noquote() << "value" << hexBytes(value) << QLatin1Char('(') + QString::fromLatin1(value.toHex()) + QLatin1Char(')');
     if (auto *service = qobject_cast<BleService *>(sender()))
         takePendingWrite(service, false);
-    if (characteristic == m_flagsCharacteristic) {
+    if (isCachedRecord(characteristic)) {
+        // The device took the record, which the cache already holds: the
+        // pages now show it as what the device holds.
+        announceCachedRecord(characteristic);
+    } else if (characteristic == m_flagsCharacteristic) {
         // The device changed records of its own: read them again so that
         // the cache and the pages show what it now holds.
         for (quint16 id : settingsChangedByFlags(value))
@@ -652,6 +656,20 @@ bool LimiterDevice::isCachedRecord(const BleCharacteristic &characteristic) cons
         || characteristic == m_motorDriveSettingsCharacteristic
         || m_userLimitSettingsCharacteristics.contains(characteristic)
         || m_defaultLimitSettingsCharacteristics.contains(characteristic);
+}
+
+void LimiterDevice::announceCachedRecord(const BleCharacteristic &characteristic)
+{
+    if (characteristic == m_commonSettingsCharacteristic)
+        emit commonSettingsUpdated();
+    else if (characteristic == m_motorSettingsCharacteristic)
+        emit motorSettingsUpdated();
+    else if (characteristic == m_motorDriveSettingsCharacteristic)
+        emit motorDriveSettingsUpdated();
+    else if (const int i = int(m_userLimitSettingsCharacteristics.indexOf(characteristic)); i >= 0)
+        emit userLimitSettingsUpdated(i);
+    else if (const int j = int(m_defaultLimitSettingsCharacteristics.indexOf(characteristic)); j >= 0)
+        emit defaultLimitSettingsUpdated(j);
 }
 
 void LimiterDevice::readSettings(quint16 id)

@@ -97,9 +97,10 @@ public:
     QVersionNumber bootloaderVersion() const;
 
     // Writes, all with response; the cached copy (where there is one) is
-    // replaced first. Nothing happens before the target is set up. A write
-    // the device refuses ends in writeFailed (and a read of the record); a
-    // flags command, once acknowledged, reads the records it changed again.
+    // replaced first. Nothing happens before the target is set up. A record
+    // the device took is announced with its ...Updated signal; a write the
+    // device refuses ends in writeFailed (and a read of the record); a flags
+    // command, once acknowledged, reads the records it changed again.
     void writeCommonSettings(const s_CommonSettBle &settings);
     void writeMotorSettings(const s_MotorSettBle &settings);
     void writeMotorDriveSettings(const s_MotorDriveSettBle &settings);
@@ -186,6 +187,8 @@ private:
     BleCharacteristic takePendingWrite(BleService *service, bool latest);
     void onServiceError(BleService *service, QLowEnergyService::ServiceError error);
     bool isCachedRecord(const BleCharacteristic &characteristic) const;
+    // Emits the ...Updated signal of the cached record of a characteristic.
+    void announceCachedRecord(const BleCharacteristic &characteristic);
     // Reads a settings characteristic (by its identifier) again.
     void readSettings(quint16 id);
     void writeFlags(int byte, quint8 value);

@@ -1,7 +1,9 @@
 #include "CommonSettingsWidget.h"
 #include "ui_CommonSettingsWidget.h"
 
+#include "DeviceProtocol.h"
 #include "LimiterDevice.h"
+#include "Utf8LengthValidator.h"
 
 #include <QEvent>
 #include <QMessageBox>
@@ -22,6 +24,11 @@ CommonSettingsWidget::CommonSettingsWidget(QWidget *parent)
     for (int i = 0; i < kSettingsSets; ++i)
         m_setNames.append(QString());
     connect(ui->pbShowPassword, &QPushButton::clicked, this, &CommonSettingsWidget::setEchoModes);
+    Utf8LengthValidator::limit(ui->leUserName, int(sizeof(s_CommonSettBle::userName)));
+    Utf8LengthValidator::limit(ui->leCountry, int(sizeof(s_CommonSettBle::country)));
+    m_edits.watch({ui->leUserName, ui->leCountry, ui->sbRegNum, ui->cbLimiterSettSet, ui->cbTelemetryFreq,
+                   ui->cbLoggerWriteFreq, ui->cbMotorPoles, ui->cbRpmSensCompLevel, ui->cbSlowdownDirection,
+                   ui->cbPpmOut1ServoMode, ui->sbSlowdownTime_ms});
 }
 
 CommonSettingsWidget::~CommonSettingsWidget()
@@ -31,51 +38,61 @@ CommonSettingsWidget::~CommonSettingsWidget()
 
 void CommonSettingsWidget::setDevice(std::shared_ptr<LimiterDevice> device)
 {
-    m_device = std::move(device);
     if (m_device)
-        m_device->connectToDevice();
+        m_device->disconnect(this);
+    m_device = std::move(device);
+    if (!m_device)
+        return;
+    // The password is this page's own write; the record goes through the
+    // panel's report of refused settings.
+    connect(m_device.get(), &LimiterDevice::writeFailed, this, [this](const QBluetoothUuid &characteristic) {
+        if (characteristic == DeviceProtocol::settingsUuid(DeviceProtocol::kPasswordSetId))
+            QMessageBox::warning(this, ui->gbPassword->title(), passwordRefusedText());
+    });
+    m_device->connectToDevice();
 }
 
 void CommonSettingsWidget::setCommonSettings(const s_CommonSettBle &settings)
 {
     m_settings = settings;
-    ui->cbPpmOut1ServoMode->setEnabled(false);
-    showServoModeRows(0);
-
     const CommonForm form = commonForm(settings);
-    ui->leUserName->setText(form.userName);
-    ui->leCountry->setText(form.country);
-    ui->sbRegNum->setValue(form.regNum);
-    ui->cbMotorPoles->setCurrentIndex(form.motorPolesIndex);
-    ui->cbLimiterSettSet->setCurrentIndex(form.settingsSet);
+    m_edits.fill([&] {
+        ui->cbPpmOut1ServoMode->setEnabled(false);
+        showServoModeRows(0);
 
-    auto itemsOf = [](const QComboBox *box) {
-        QStringList items;
-        for (int i = 0; i < box->count(); ++i)
-            items.append(box->itemText(i));
-        return items;
-    };
-    ui->cbLoggerWriteFreq->setCurrentIndex(frequencyItem(itemsOf(ui->cbLoggerWriteFreq), form.loggerFreqHz));
-    ui->cbTelemetryFreq->setCurrentIndex(frequencyItem(itemsOf(ui->cbTelemetryFreq), form.telemetryFreqHz));
+        ui->leUserName->setText(form.userName.value);
+        ui->leCountry->setText(form.country.value);
+        ui->sbRegNum->setValue(form.regNum.value);
+        ui->cbMotorPoles->setCurrentIndex(form.motorPolesIndex.value);
+        ui->cbLimiterSettSet->setCurrentIndex(form.settingsSet.value);
 
-    // The write time follows the record's frequency even where no item
-    // matches it.
-    ui->lblMaxLoggerWriteTime->setText(maxLoggerWriteTime(settings.loggerMemoryBlocks, settings.loggerFreqHz));
-    ui->gbLogger->setEnabled(settings.loggerMemoryBlocks != 0);
+        auto itemsOf = [](const QComboBox *box) {
+            QStringList items;
+            for (int i = 0; i < box->count(); ++i)
+                items.append(box->itemText(i));
+            return items;
+        };
+        ui->cbLoggerWriteFreq->setCurrentIndex(frequencyItem(itemsOf(ui->cbLoggerWriteFreq), form.loggerFreqHz.value));
+        ui->cbTelemetryFreq->setCurrentIndex(frequencyItem(itemsOf(ui->cbTelemetryFreq), form.telemetryFreqHz.value));
 
-    ui->cbSlowdownDirection->setCurrentIndex(form.slowdownDirection);
-    ui->sbSlowdownTime_ms->setValue(form.slowdownTimeMs);
-    ui->cbPpmOut1ServoMode->setCurrentIndex(form.ppmOut1ServoMode);
-    ui->cbRpmSensCompLevel->setCurrentIndex(form.rpmSensCompLevel);
-    showServoModeRows(ui->cbPpmOut1ServoMode->currentIndex());
+        // The write time follows the record's frequency even where no item
+        // matches it.
+        ui->lblMaxLoggerWriteTime->setText(maxLoggerWriteTime(settings.loggerMemoryBlocks, settings.loggerFreqHz));
+        ui->gbLogger->setEnabled(settings.loggerMemoryBlocks != 0);
 
-    applyDeviceKind(m_device && isDovLoggerHardware(m_device->hardwareVersion()));
-    m_filled = shownForm();
+        ui->cbSlowdownDirection->setCurrentIndex(form.slowdownDirection.value);
+        ui->sbSlowdownTime_ms->setValue(form.slowdownTimeMs.value);
+        ui->cbPpmOut1ServoMode->setCurrentIndex(form.ppmOut1ServoMode.value);
+        ui->cbRpmSensCompLevel->setCurrentIndex(form.rpmSensCompLevel.value);
+        showServoModeRows(ui->cbPpmOut1ServoMode->currentIndex());
+
+        applyDeviceKind(m_device && isDovLoggerHardware(m_device->hardwareVersion()));
+    });
 }
 
-s_CommonSettBle CommonSettingsWidget::commonSettings()
+s_CommonSettBle CommonSettingsWidget::commonSettings() const
 {
-    return commonRecord(m_settings, m_filled, shownForm());
+    return commonRecord(m_settings, shownForm());
 }
 
 void CommonSettingsWidget::setLimitSettingsSetName(int index, const QString &name)
@@ -119,6 +136,11 @@ QString CommonSettingsWidget::passwordMismatchText()
     return tr("The password and its repetition differ. Nothing was written.");
 }
 
+QString CommonSettingsWidget::passwordRefusedText()
+{
+    return tr("The device refused the new password. Its password has not changed.");
+}
+
 void CommonSettingsWidget::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
@@ -140,17 +162,17 @@ void CommonSettingsWidget::on_cbPpmOut1ServoMode_currentIndexChanged(int index)
 CommonForm CommonSettingsWidget::shownForm() const
 {
     CommonForm form;
-    form.userName = ui->leUserName->text();
-    form.country = ui->leCountry->text();
-    form.regNum = ui->sbRegNum->value();
-    form.settingsSet = ui->cbLimiterSettSet->currentIndex();
-    form.telemetryFreqHz = ui->cbTelemetryFreq->currentText().toInt();
-    form.loggerFreqHz = ui->cbLoggerWriteFreq->currentText().toInt();
-    form.motorPolesIndex = ui->cbMotorPoles->currentIndex();
-    form.rpmSensCompLevel = ui->cbRpmSensCompLevel->currentIndex();
-    form.slowdownDirection = ui->cbSlowdownDirection->currentIndex();
-    form.ppmOut1ServoMode = ui->cbPpmOut1ServoMode->currentIndex();
-    form.slowdownTimeMs = ui->sbSlowdownTime_ms->value();
+    form.userName = m_edits.field(ui->leUserName, ui->leUserName->text());
+    form.country = m_edits.field(ui->leCountry, ui->leCountry->text());
+    form.regNum = m_edits.field(ui->sbRegNum, ui->sbRegNum->value());
+    form.settingsSet = m_edits.field(ui->cbLimiterSettSet, ui->cbLimiterSettSet->currentIndex());
+    form.telemetryFreqHz = m_edits.field(ui->cbTelemetryFreq, ui->cbTelemetryFreq->currentText().toInt());
+    form.loggerFreqHz = m_edits.field(ui->cbLoggerWriteFreq, ui->cbLoggerWriteFreq->currentText().toInt());
+    form.motorPolesIndex = m_edits.field(ui->cbMotorPoles, ui->cbMotorPoles->currentIndex());
+    form.rpmSensCompLevel = m_edits.field(ui->cbRpmSensCompLevel, ui->cbRpmSensCompLevel->currentIndex());
+    form.slowdownDirection = m_edits.field(ui->cbSlowdownDirection, ui->cbSlowdownDirection->currentIndex());
+    form.ppmOut1ServoMode = m_edits.field(ui->cbPpmOut1ServoMode, ui->cbPpmOut1ServoMode->currentIndex());
+    form.slowdownTimeMs = m_edits.field(ui->sbSlowdownTime_ms, ui->sbSlowdownTime_ms->value());
     return form;
 }
 

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "DeviceRecords.h"
+#include "EditedFields.h"
 #include "SettingsRecords.h"
 
 #include <QStringList>
 #include <QWidget>
 
 #include <memory>
-#include <optional>
 
 class LimiterDevice;
 
@@ -28,13 +28,15 @@ public:
     ~CommonSettingsWidget() override;
 
     // Keeps the device and asks it to connect (a second request of the same
-    // tab is a no-op of the device).
+    // tab is a no-op of the device). A new password the device refuses is
+    // reported by this page.
     void setDevice(std::shared_ptr<LimiterDevice> device);
 
     // Fills the form from a record the device delivered.
     void setCommonSettings(const s_CommonSettBle &settings);
-    // The delivered record with the values the user changed written in.
-    s_CommonSettBle commonSettings();
+    // The record it was last filled with, with the values the user edited
+    // since written in as the form shows them.
+    s_CommonSettBle commonSettings() const;
 
     // The text of item index (0 to 13) of the settings set box.
     void setLimitSettingsSetName(int index, const QString &name);
@@ -50,6 +52,8 @@ public:
 
     // The message shown when the two password entries differ.
     static QString passwordMismatchText();
+    // The message shown when the device refused the new password.
+    static QString passwordRefusedText();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -68,7 +72,7 @@ private:
     Ui::CommonSettingsWidget *ui;
     s_CommonSettBle m_settings{};
     std::shared_ptr<LimiterDevice> m_device;
-    std::optional<SettingsRecords::CommonForm> m_filled;
+    EditedFields m_edits;
     QStringList m_setNames; // names the device gave, empty where none came
     bool m_dovLogger = false;
 };

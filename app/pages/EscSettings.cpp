@@ -23,7 +23,7 @@ EscSettings::~EscSettings()
     delete ui;
 }
 
-s_MotorDriveSettBle EscSettings::motorDriveSettings()
+s_MotorDriveSettBle EscSettings::motorDriveSettings() const
 {
     return SettingsRecords::withPpmPart(ui->pMotorDriveCommon->motorDriveSettings(),
                                         ui->pPpmInSettings->ppmSettings());
@@ -35,7 +35,7 @@ void EscSettings::setMotorDriveSettings(const s_MotorDriveSettBle &settings)
     ui->pPpmInSettings->setPpmSettings(settings);
 }
 
-s_MotorSettBle EscSettings::motorSettings()
+s_MotorSettBle EscSettings::motorSettings() const
 {
     return ui->pMotorSettings->motorSettings();
 }

@@ -21,9 +21,9 @@ public:
     ~EscSettings() override;
 
     // The motor drive tab's record with its first 24 bytes from the PPM tab.
-    s_MotorDriveSettBle motorDriveSettings();
+    s_MotorDriveSettBle motorDriveSettings() const;
     void setMotorDriveSettings(const s_MotorDriveSettBle &settings);
-    s_MotorSettBle motorSettings();
+    s_MotorSettBle motorSettings() const;
     // The motor tab only; the timing table keeps its steps until the next
     // table arrives.
     void setMotorSettings(const s_MotorSettBle &settings);

@@ -1,6 +1,8 @@
 #include "LimitSettingsWidget.h"
 #include "ui_LimitSettingsWidget.h"
 
+#include "Utf8LengthValidator.h"
+
 #include <QEvent>
 #include <QTime>
 
@@ -11,6 +13,10 @@ LimitSettingsWidget::LimitSettingsWidget(QWidget *parent)
     , ui(new Ui::LimitSettingsWidget)
 {
     ui->setupUi(this);
+    Utf8LengthValidator::limit(ui->leSettingsName, kMaxSetNameBytes);
+    m_edits.watch({ui->leSettingsName, ui->dbEnergyRef, ui->dbStartLimitCurrent, ui->teRaceTime, ui->sbRampMod,
+                   ui->sbRampDownTimeS, ui->sbLimitTimeS, ui->cbResetByBattDisconn, ui->cbAecEnable,
+                   ui->sbAecMaxStartConsumption, ui->sbAecAdditionalTime, ui->sbAecMinDuty});
 }
 
 LimitSettingsWidget::~LimitSettingsWidget()
@@ -25,27 +31,26 @@ void LimitSettingsWidget::setLimitSettings(const s_LimitSettBle &settings, int s
     ui->gbAEC->setEnabled(aecEditable(deviceInformation));
 
     const LimitSetForm form = limitSetForm(settings);
-    ui->leSettingsName->setText(form.name);
-    ui->cbResetByBattDisconn->setChecked(form.resetByBattDisconn);
-    ui->teRaceTime->setTime(QTime(0, 0).addSecs(form.raceTimeS));
-    ui->dbEnergyRef->setValue(form.energyWh);
-    ui->sbLimitTimeS->setValue(form.limitTime);
-    ui->sbRampDownTimeS->setValue(form.rampDownTime);
-    ui->sbRampMod->setValue(form.rampMod);
-    ui->dbStartLimitCurrent->setValue(form.startCurrent);
-    ui->cbAecEnable->setChecked(form.aecEnable);
-    ui->sbAecMaxStartConsumption->setValue(form.aecMaxStartConsumption);
-    ui->sbAecAdditionalTime->setValue(form.aecAdditionalTime);
-    ui->sbAecMinDuty->setValue(form.aecMinDuty);
-
+    m_edits.fill([&] {
+        ui->leSettingsName->setText(form.name.value);
+        ui->cbResetByBattDisconn->setChecked(form.resetByBattDisconn.value);
+        ui->teRaceTime->setTime(QTime(0, 0).addSecs(form.raceTimeS.value));
+        ui->dbEnergyRef->setValue(form.energyWh.value);
+        ui->sbLimitTimeS->setValue(form.limitTime.value);
+        ui->sbRampDownTimeS->setValue(form.rampDownTime.value);
+        ui->sbRampMod->setValue(form.rampMod.value);
+        ui->dbStartLimitCurrent->setValue(form.startCurrent.value);
+        ui->cbAecEnable->setChecked(form.aecEnable.value);
+        ui->sbAecMaxStartConsumption->setValue(form.aecMaxStartConsumption.value);
+        ui->sbAecAdditionalTime->setValue(form.aecAdditionalTime.value);
+        ui->sbAecMinDuty->setValue(form.aecMinDuty.value);
+    });
     m_settings = limitSetKept(settings);
-    m_filled = shownForm();
 }
 
-s_LimitSettBle LimitSettingsWidget::limitSettings()
+s_LimitSettBle LimitSettingsWidget::limitSettings() const
 {
-    m_settings = limitSetRecord(m_settings, m_filled, shownForm());
-    return m_settings;
+    return limitSetRecord(m_settings, shownForm());
 }
 
 void LimitSettingsWidget::changeEvent(QEvent *event)
@@ -58,17 +63,17 @@ void LimitSettingsWidget::changeEvent(QEvent *event)
 LimitSetForm LimitSettingsWidget::shownForm() const
 {
     LimitSetForm form;
-    form.name = ui->leSettingsName->text();
-    form.energyWh = ui->dbEnergyRef->value();
-    form.startCurrent = ui->dbStartLimitCurrent->value();
-    form.raceTimeS = QTime(0, 0).secsTo(ui->teRaceTime->time());
-    form.rampMod = ui->sbRampMod->value();
-    form.rampDownTime = ui->sbRampDownTimeS->value();
-    form.limitTime = ui->sbLimitTimeS->value();
-    form.resetByBattDisconn = ui->cbResetByBattDisconn->isChecked();
-    form.aecEnable = ui->cbAecEnable->isChecked();
-    form.aecMaxStartConsumption = ui->sbAecMaxStartConsumption->value();
-    form.aecAdditionalTime = ui->sbAecAdditionalTime->value();
-    form.aecMinDuty = ui->sbAecMinDuty->value();
+    form.name = m_edits.field(ui->leSettingsName, ui->leSettingsName->text());
+    form.energyWh = m_edits.field(ui->dbEnergyRef, ui->dbEnergyRef->value());
+    form.startCurrent = m_edits.field(ui->dbStartLimitCurrent, ui->dbStartLimitCurrent->value());
+    form.raceTimeS = m_edits.field(ui->teRaceTime, QTime(0, 0).secsTo(ui->teRaceTime->time()));
+    form.rampMod = m_edits.field(ui->sbRampMod, ui->sbRampMod->value());
+    form.rampDownTime = m_edits.field(ui->sbRampDownTimeS, ui->sbRampDownTimeS->value());
+    form.limitTime = m_edits.field(ui->sbLimitTimeS, ui->sbLimitTimeS->value());
+    form.resetByBattDisconn = m_edits.field(ui->cbResetByBattDisconn, ui->cbResetByBattDisconn->isChecked());
+    form.aecEnable = m_edits.field(ui->cbAecEnable, ui->cbAecEnable->isChecked());
+    form.aecMaxStartConsumption = m_edits.field(ui->sbAecMaxStartConsumption, ui->sbAecMaxStartConsumption->value());
+    form.aecAdditionalTime = m_edits.field(ui->sbAecAdditionalTime, ui->sbAecAdditionalTime->value());
+    form.aecMinDuty = m_edits.field(ui->sbAecMinDuty, ui->sbAecMinDuty->value());
     return form;
 }

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "DeviceRecords.h"
+#include "EditedFields.h"
 #include "SettingsRecords.h"
 
 #include <QWidget>
-
-#include <optional>
 
 namespace Ui {
 class LimitSettingsWidget;
@@ -24,8 +23,9 @@ public:
     ~LimitSettingsWidget() override;
 
     void setLimitSettings(const s_LimitSettBle &settings, int set, const s_DeviceInfoBle &deviceInformation);
-    // The delivered set with the values the user changed written in.
-    s_LimitSettBle limitSettings();
+    // The set it was last filled with, with the values the user edited
+    // since written in as the form shows them.
+    s_LimitSettBle limitSettings() const;
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -35,5 +35,5 @@ private:
 
     Ui::LimitSettingsWidget *ui;
     s_LimitSettBle m_settings{};
-    std::optional<SettingsRecords::LimitSetForm> m_filled;
+    EditedFields m_edits;
 };

@@ -67,6 +67,11 @@ void LimiterTelemetryWidget::requestAuthorization(LimiterDevice &device)
         device.authorize(dialog.password());
 }
 
+QString LimiterTelemetryWidget::passwordRefusedText()
+{
+    return tr("The device refused the password it was sent.");
+}
+
 void LimiterTelemetryWidget::onLimiterStatusChanged(LimiterConnectionStatus status)
 {
     m_link.showStatus(ui->lblConnection, status);

@@ -32,6 +32,8 @@ public:
     static QString raceStateText(const s_TelemetryBle &record);
     // Runs the password dialog and sends the password when the user accepts.
     static void requestAuthorization(LimiterDevice &device);
+    // What the user is told when the device refused the password sent.
+    static QString passwordRefusedText();
 
 public slots:
     void onLimiterStatusChanged(LimiterConnectionStatus status);

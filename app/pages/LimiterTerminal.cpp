@@ -1,6 +1,7 @@
 #include "LimiterTerminal.h"
 #include "ui_LimiterTerminal.h"
 
+#include "DeviceProtocol.h"
 #include "LimiterDevice.h"
 
 #include <QEvent>
@@ -22,8 +23,18 @@ void LimiterTerminal::setDevice(std::shared_ptr<LimiterDevice> device)
     if (m_device)
         m_device->disconnect(this);
     m_device = std::move(device);
-    if (m_device)
-        connect(m_device.get(), &LimiterDevice::terminalDataReceived, this, &LimiterTerminal::showReceivedData);
+    if (!m_device)
+        return;
+    connect(m_device.get(), &LimiterDevice::terminalDataReceived, this, &LimiterTerminal::showReceivedData);
+    connect(m_device.get(), &LimiterDevice::writeFailed, this, [this](const QBluetoothUuid &characteristic) {
+        if (characteristic == DeviceProtocol::terminalUuid(DeviceProtocol::kNusRxId))
+            ui->ptConsole->appendPlainText(refusedCommandText());
+    });
+}
+
+QString LimiterTerminal::refusedCommandText()
+{
+    return tr("The device refused the command.");
 }
 
 void LimiterTerminal::sendData()

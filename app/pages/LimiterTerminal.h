@@ -19,7 +19,11 @@ public:
     explicit LimiterTerminal(QWidget *parent = nullptr);
     ~LimiterTerminal() override;
 
+    // Follows what the device sends; a command the device refuses is told
+    // in the console.
     void setDevice(std::shared_ptr<LimiterDevice> device);
+
+    static QString refusedCommandText();
 
 public slots:
     void sendData();

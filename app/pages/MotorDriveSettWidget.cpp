@@ -10,6 +10,9 @@ MotorDriveSettWidget::MotorDriveSettWidget(QWidget *parent)
     , ui(new Ui::MotorDriveSettWidget)
 {
     ui->setupUi(this);
+    m_edits.watch({ui->cbBECVoltage, ui->cbMotorDriveMode, ui->sbMaxRefDuty, ui->sbMaxRefRPM, ui->sbMaxRefPhCurr,
+                   ui->sbMaxRefDcCurr, ui->sbMaxRefDcPower, ui->sbVoltageCutoffThreshold, ui->cbAntiCarrot,
+                   ui->cbRescueFlash});
 }
 
 MotorDriveSettWidget::~MotorDriveSettWidget()
@@ -17,27 +20,27 @@ MotorDriveSettWidget::~MotorDriveSettWidget()
     delete ui;
 }
 
-s_MotorDriveSettBle MotorDriveSettWidget::motorDriveSettings()
+s_MotorDriveSettBle MotorDriveSettWidget::motorDriveSettings() const
 {
-    m_settings = motorDriveRecord(m_settings, m_filled, shownForm());
-    return m_settings;
+    return motorDriveRecord(m_settings, shownForm());
 }
 
 void MotorDriveSettWidget::setMotorDriveSettings(const s_MotorDriveSettBle &settings)
 {
     const MotorDriveForm form = motorDriveForm(settings);
-    ui->cbAntiCarrot->setChecked(form.antiCarrot);
-    ui->cbRescueFlash->setChecked(form.rescueFlash);
-    ui->cbBECVoltage->setCurrentIndex(form.becVoltage);
-    ui->cbMotorDriveMode->setCurrentIndex(form.motorDriveMode);
-    ui->sbMaxRefDcCurr->setValue(form.maxRefDcCurr);
-    ui->sbMaxRefDcPower->setValue(form.maxRefDcPower);
-    ui->sbMaxRefDuty->setValue(form.maxRefDuty);
-    ui->sbMaxRefPhCurr->setValue(form.maxRefPhCurr);
-    ui->sbMaxRefRPM->setValue(form.maxRefRpm);
-    ui->sbVoltageCutoffThreshold->setValue(form.voltageCutoffThreshold);
+    m_edits.fill([&] {
+        ui->cbAntiCarrot->setChecked(form.antiCarrot.value);
+        ui->cbRescueFlash->setChecked(form.rescueFlash.value);
+        ui->cbBECVoltage->setCurrentIndex(form.becVoltage.value);
+        ui->cbMotorDriveMode->setCurrentIndex(form.motorDriveMode.value);
+        ui->sbMaxRefDcCurr->setValue(form.maxRefDcCurr.value);
+        ui->sbMaxRefDcPower->setValue(form.maxRefDcPower.value);
+        ui->sbMaxRefDuty->setValue(form.maxRefDuty.value);
+        ui->sbMaxRefPhCurr->setValue(form.maxRefPhCurr.value);
+        ui->sbMaxRefRPM->setValue(form.maxRefRpm.value);
+        ui->sbVoltageCutoffThreshold->setValue(form.voltageCutoffThreshold.value);
+    });
     m_settings = settings;
-    m_filled = shownForm();
 }
 
 void MotorDriveSettWidget::changeEvent(QEvent *event)
@@ -50,15 +53,15 @@ void MotorDriveSettWidget::changeEvent(QEvent *event)
 MotorDriveForm MotorDriveSettWidget::shownForm() const
 {
     MotorDriveForm form;
-    form.becVoltage = ui->cbBECVoltage->currentIndex();
-    form.motorDriveMode = ui->cbMotorDriveMode->currentIndex();
-    form.maxRefDuty = ui->sbMaxRefDuty->value();
-    form.maxRefRpm = ui->sbMaxRefRPM->value();
-    form.maxRefPhCurr = ui->sbMaxRefPhCurr->value();
-    form.maxRefDcCurr = ui->sbMaxRefDcCurr->value();
-    form.maxRefDcPower = ui->sbMaxRefDcPower->value();
-    form.voltageCutoffThreshold = ui->sbVoltageCutoffThreshold->value();
-    form.antiCarrot = ui->cbAntiCarrot->isChecked();
-    form.rescueFlash = ui->cbRescueFlash->isChecked();
+    form.becVoltage = m_edits.field(ui->cbBECVoltage, ui->cbBECVoltage->currentIndex());
+    form.motorDriveMode = m_edits.field(ui->cbMotorDriveMode, ui->cbMotorDriveMode->currentIndex());
+    form.maxRefDuty = m_edits.field(ui->sbMaxRefDuty, ui->sbMaxRefDuty->value());
+    form.maxRefRpm = m_edits.field(ui->sbMaxRefRPM, ui->sbMaxRefRPM->value());
+    form.maxRefPhCurr = m_edits.field(ui->sbMaxRefPhCurr, ui->sbMaxRefPhCurr->value());
+    form.maxRefDcCurr = m_edits.field(ui->sbMaxRefDcCurr, ui->sbMaxRefDcCurr->value());
+    form.maxRefDcPower = m_edits.field(ui->sbMaxRefDcPower, ui->sbMaxRefDcPower->value());
+    form.voltageCutoffThreshold = m_edits.field(ui->sbVoltageCutoffThreshold, ui->sbVoltageCutoffThreshold->value());
+    form.antiCarrot = m_edits.field(ui->cbAntiCarrot, ui->cbAntiCarrot->isChecked());
+    form.rescueFlash = m_edits.field(ui->cbRescueFlash, ui->cbRescueFlash->isChecked());
     return form;
 }

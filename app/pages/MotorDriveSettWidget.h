@@ -1,11 +1,10 @@
 #pragma once
 
 #include "DeviceRecords.h"
+#include "EditedFields.h"
 #include "SettingsRecords.h"
 
 #include <QWidget>
-
-#include <optional>
 
 namespace Ui {
 class MotorDriveSettWidget;
@@ -21,9 +20,10 @@ public:
     explicit MotorDriveSettWidget(QWidget *parent = nullptr);
     ~MotorDriveSettWidget() override;
 
-    // The kept record with the values the user changed written in (every
-    // form value before the first record).
-    s_MotorDriveSettBle motorDriveSettings();
+    // The record it was last filled with, with the values the user edited
+    // since written in as the form shows them (every form value before the
+    // first record).
+    s_MotorDriveSettBle motorDriveSettings() const;
     void setMotorDriveSettings(const s_MotorDriveSettBle &settings);
 
 protected:
@@ -34,5 +34,5 @@ private:
 
     Ui::MotorDriveSettWidget *ui;
     s_MotorDriveSettBle m_settings{};
-    std::optional<SettingsRecords::MotorDriveForm> m_filled;
+    EditedFields m_edits;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "DeviceRecords.h"
+#include "EditedFields.h"
 #include "SettingsRecords.h"
 
 #include <QWidget>
-
-#include <optional>
 
 namespace Ui {
 class MotorSettingsWidget;
@@ -21,9 +20,10 @@ public:
     explicit MotorSettingsWidget(QWidget *parent = nullptr);
     ~MotorSettingsWidget() override;
 
-    // The kept record with the values the user changed written in; the
-    // result is kept too.
-    s_MotorSettBle motorSettings();
+    // The record it was last filled with, with the values the user edited
+    // since written in as the form shows them. Reading it changes nothing:
+    // the timing table takes its steps from it while the user edits.
+    s_MotorSettBle motorSettings() const;
     void setMotorSettings(const s_MotorSettBle &settings);
 
 protected:
@@ -34,5 +34,5 @@ private:
 
     Ui::MotorSettingsWidget *ui;
     s_MotorSettBle m_settings{};
-    std::optional<SettingsRecords::MotorForm> m_filled;
+    EditedFields m_edits;
 };

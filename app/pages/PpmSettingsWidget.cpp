@@ -15,6 +15,8 @@ PpmSettingsWidget::PpmSettingsWidget(QWidget *parent)
     connect(ui->pbSetFailSafePosition, &QPushButton::clicked, this, &PpmSettingsWidget::setFailsafePosition);
     connect(ui->pbSetMaxTimingPosition, &QPushButton::clicked, this, &PpmSettingsWidget::setMaxTimingPosition);
     connect(ui->pbSetMinTimingPosition, &QPushButton::clicked, this, &PpmSettingsWidget::setMinTimingPosition);
+    m_edits.watch({ui->sbFullThrottlePosition, ui->sbStopPosition, ui->sbFailSafePosition, ui->sbMaxTimingPosition,
+                   ui->sbMinTimingPosition});
 }
 
 PpmSettingsWidget::~PpmSettingsWidget()
@@ -22,22 +24,22 @@ PpmSettingsWidget::~PpmSettingsWidget()
     delete ui;
 }
 
-s_PpmSettBle PpmSettingsWidget::ppmSettings()
+s_PpmSettBle PpmSettingsWidget::ppmSettings() const
 {
-    m_settings = ppmRecord(m_settings, m_filled, shownForm());
-    return m_settings;
+    return ppmRecord(m_settings, shownForm());
 }
 
 void PpmSettingsWidget::setPpmSettings(const s_MotorDriveSettBle &settings)
 {
     m_settings = ppmPart(settings);
     const PpmForm form = ppmForm(m_settings);
-    ui->sbFullThrottlePosition->setValue(form.fullThrottle);
-    ui->sbStopPosition->setValue(form.stop);
-    ui->sbFailSafePosition->setValue(form.failSafe);
-    ui->sbMaxTimingPosition->setValue(form.maxTiming);
-    ui->sbMinTimingPosition->setValue(form.minTiming);
-    m_filled = shownForm();
+    m_edits.fill([&] {
+        ui->sbFullThrottlePosition->setValue(form.fullThrottle.value);
+        ui->sbStopPosition->setValue(form.stop.value);
+        ui->sbFailSafePosition->setValue(form.failSafe.value);
+        ui->sbMaxTimingPosition->setValue(form.maxTiming.value);
+        ui->sbMinTimingPosition->setValue(form.minTiming.value);
+    });
 }
 
 void PpmSettingsWidget::changeEvent(QEvent *event)
@@ -49,6 +51,11 @@ void PpmSettingsWidget::changeEvent(QEvent *event)
 
 PpmForm PpmSettingsWidget::shownForm() const
 {
-    return {ui->sbFullThrottlePosition->value(), ui->sbStopPosition->value(), ui->sbFailSafePosition->value(),
-            ui->sbMaxTimingPosition->value(), ui->sbMinTimingPosition->value()};
+    PpmForm form;
+    form.fullThrottle = m_edits.field(ui->sbFullThrottlePosition, ui->sbFullThrottlePosition->value());
+    form.stop = m_edits.field(ui->sbStopPosition, ui->sbStopPosition->value());
+    form.failSafe = m_edits.field(ui->sbFailSafePosition, ui->sbFailSafePosition->value());
+    form.maxTiming = m_edits.field(ui->sbMaxTimingPosition, ui->sbMaxTimingPosition->value());
+    form.minTiming = m_edits.field(ui->sbMinTimingPosition, ui->sbMinTimingPosition->value());
+    return form;
 }

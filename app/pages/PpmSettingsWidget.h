@@ -1,11 +1,10 @@
 #pragma once
 
 #include "DeviceRecords.h"
+#include "EditedFields.h"
 #include "SettingsRecords.h"
 
 #include <QWidget>
-
-#include <optional>
 
 namespace Ui {
 class PpmSettingsWidget;
@@ -22,9 +21,10 @@ public:
     explicit PpmSettingsWidget(QWidget *parent = nullptr);
     ~PpmSettingsWidget() override;
 
-    // The first 24 bytes of the motor drive record: the kept positions with
-    // the ones the user changed written in, then the four reserved bytes.
-    SettingsRecords::s_PpmSettBle ppmSettings();
+    // The first 24 bytes of the motor drive record: the positions it was
+    // last filled with, those the user edited since as the form shows them,
+    // then the four reserved bytes.
+    SettingsRecords::s_PpmSettBle ppmSettings() const;
     void setPpmSettings(const s_MotorDriveSettBle &settings);
 
 signals:
@@ -42,5 +42,5 @@ private:
 
     Ui::PpmSettingsWidget *ui;
     SettingsRecords::s_PpmSettBle m_settings{};
-    std::optional<SettingsRecords::PpmForm> m_filled;
+    EditedFields m_edits;
 };

@@ -7,6 +7,19 @@
 
 namespace SettingsRecords {
 
+namespace {
+
+// A field of a record from a form value the user edited (a check box's true
+// as 1); one the user did not edit keeps the record's bytes.
+template <typename Stored, typename T>
+void writeEdited(Stored &stored, const Field<T> &field)
+{
+    if (field.edited)
+        stored = static_cast<Stored>(field.value);
+}
+
+} // namespace
+
 void setFieldText(char *field, int size, const QString &text)
 {
     std::memset(field, 0, std::size_t(size));
@@ -49,49 +62,43 @@ constexpr int kSlowdownStepMs = 25;
 CommonForm commonForm(const s_CommonSettBle &record)
 {
     CommonForm form;
-    form.userName = recordText(record.userName, sizeof record.userName);
-    form.country = recordText(record.country, sizeof record.country);
-    form.regNum = record.regNum;
-    form.settingsSet = record.settingsSet;
-    form.telemetryFreqHz = record.telemetryFreqHz;
-    form.loggerFreqHz = record.loggerFreqHz;
-    form.motorPolesIndex = (int(record.motorPoles) - 2) / 2;
-    form.rpmSensCompLevel = (record.controlBits & kCompLevelMask) >> kCompLevelShift;
-    form.slowdownDirection = (record.controlBits & kDirectionMask) >> kDirectionShift;
-    form.ppmOut1ServoMode = record.controlBits & kServoModeMask;
-    form.slowdownTimeMs = record.slowdownTime * kSlowdownStepMs;
+    form.userName.value = recordText(record.userName, sizeof record.userName);
+    form.country.value = recordText(record.country, sizeof record.country);
+    form.regNum.value = record.regNum;
+    form.settingsSet.value = record.settingsSet;
+    form.telemetryFreqHz.value = record.telemetryFreqHz;
+    form.loggerFreqHz.value = record.loggerFreqHz;
+    form.motorPolesIndex.value = (int(record.motorPoles) - 2) / 2;
+    form.rpmSensCompLevel.value = (record.controlBits & kCompLevelMask) >> kCompLevelShift;
+    form.slowdownDirection.value = (record.controlBits & kDirectionMask) >> kDirectionShift;
+    form.ppmOut1ServoMode.value = record.controlBits & kServoModeMask;
+    form.slowdownTimeMs.value = record.slowdownTime * kSlowdownStepMs;
     return form;
 }
 
-s_CommonSettBle commonRecord(const s_CommonSettBle &kept, const std::optional<CommonForm> &filled,
-                             const CommonForm &shown)
+s_CommonSettBle commonRecord(const s_CommonSettBle &kept, const CommonForm &shown)
 {
     s_CommonSettBle record = kept;
-    const Edits<CommonForm> edited(filled, shown);
-    if (edited(&CommonForm::userName))
-        setFieldText(record.userName, sizeof record.userName, shown.userName);
-    if (edited(&CommonForm::country))
-        setFieldText(record.country, sizeof record.country, shown.country);
-    if (edited(&CommonForm::regNum))
-        record.regNum = quint16(shown.regNum);
-    if (edited(&CommonForm::telemetryFreqHz))
-        record.telemetryFreqHz = quint8(shown.telemetryFreqHz);
-    if (edited(&CommonForm::loggerFreqHz))
-        record.loggerFreqHz = quint16(shown.loggerFreqHz);
-    if (edited(&CommonForm::motorPolesIndex))
-        record.motorPoles = quint16(2 * (shown.motorPolesIndex + 1));
-    if (edited(&CommonForm::settingsSet))
-        record.settingsSet = quint8(shown.settingsSet);
+    if (shown.userName.edited)
+        setFieldText(record.userName, sizeof record.userName, shown.userName.value);
+    if (shown.country.edited)
+        setFieldText(record.country, sizeof record.country, shown.country.value);
+    writeEdited(record.regNum, shown.regNum);
+    writeEdited(record.telemetryFreqHz, shown.telemetryFreqHz);
+    writeEdited(record.loggerFreqHz, shown.loggerFreqHz);
+    if (shown.motorPolesIndex.edited)
+        record.motorPoles = quint16(2 * (shown.motorPolesIndex.value + 1));
+    writeEdited(record.settingsSet, shown.settingsSet);
     quint8 bits = record.controlBits;
-    if (edited(&CommonForm::rpmSensCompLevel))
-        bits = quint8((bits & ~kCompLevelMask) | ((shown.rpmSensCompLevel << kCompLevelShift) & kCompLevelMask));
-    if (edited(&CommonForm::slowdownDirection))
-        bits = quint8((bits & ~kDirectionMask) | ((shown.slowdownDirection << kDirectionShift) & kDirectionMask));
-    if (edited(&CommonForm::ppmOut1ServoMode))
-        bits = quint8((bits & ~kServoModeMask) | (shown.ppmOut1ServoMode & kServoModeMask));
+    if (shown.rpmSensCompLevel.edited)
+        bits = quint8((bits & ~kCompLevelMask) | ((shown.rpmSensCompLevel.value << kCompLevelShift) & kCompLevelMask));
+    if (shown.slowdownDirection.edited)
+        bits = quint8((bits & ~kDirectionMask) | ((shown.slowdownDirection.value << kDirectionShift) & kDirectionMask));
+    if (shown.ppmOut1ServoMode.edited)
+        bits = quint8((bits & ~kServoModeMask) | (shown.ppmOut1ServoMode.value & kServoModeMask));
     record.controlBits = bits;
-    if (edited(&CommonForm::slowdownTimeMs))
-        record.slowdownTime = quint8(shown.slowdownTimeMs / kSlowdownStepMs);
+    if (shown.slowdownTimeMs.edited)
+        record.slowdownTime = quint8(shown.slowdownTimeMs.value / kSlowdownStepMs);
     return record;
 }
 
@@ -127,20 +134,20 @@ constexpr std::size_t kLimitZeroedTo = 64; // exclusive
 LimitSetForm limitSetForm(const s_LimitSettBle &record)
 {
     LimitSetForm form;
-    form.name = recordText(record.settingsName, sizeof record.settingsName);
-    form.energyWh = double(float(record.energyRef) / 3600.0f);
-    form.startCurrent = double(record.startLimitCurrent);
+    form.name.value = recordText(record.settingsName, sizeof record.settingsName);
+    form.energyWh.value = double(float(record.energyRef) / 3600.0f);
+    form.startCurrent.value = double(record.startLimitCurrent);
     // A time of a day: whole seconds, wrapping past midnight.
     const double seconds = std::isfinite(record.raceTime) ? std::fmod(std::trunc(double(record.raceTime)), kSecondsPerDay) : 0;
-    form.raceTimeS = seconds < 0 ? int(seconds) + kSecondsPerDay : int(seconds);
-    form.rampMod = record.rampMod;
-    form.rampDownTime = record.rampDownTime;
-    form.limitTime = record.limitTime;
-    form.resetByBattDisconn = record.resetByBattDisconn != 0;
-    form.aecEnable = record.aecEnable != 0;
-    form.aecMaxStartConsumption = record.aecMaxStartConsumption;
-    form.aecAdditionalTime = record.aecAdditionalTime;
-    form.aecMinDuty = record.aecMinDuty;
+    form.raceTimeS.value = seconds < 0 ? int(seconds) + kSecondsPerDay : int(seconds);
+    form.rampMod.value = record.rampMod;
+    form.rampDownTime.value = record.rampDownTime;
+    form.limitTime.value = record.limitTime;
+    form.resetByBattDisconn.value = record.resetByBattDisconn != 0;
+    form.aecEnable.value = record.aecEnable != 0;
+    form.aecMaxStartConsumption.value = record.aecMaxStartConsumption;
+    form.aecAdditionalTime.value = record.aecAdditionalTime;
+    form.aecMinDuty.value = record.aecMinDuty;
     return form;
 }
 
@@ -152,38 +159,26 @@ s_LimitSettBle limitSetKept(const s_LimitSettBle &record)
     return kept;
 }
 
-s_LimitSettBle limitSetRecord(const s_LimitSettBle &kept, const std::optional<LimitSetForm> &filled,
-                              const LimitSetForm &shown)
+s_LimitSettBle limitSetRecord(const s_LimitSettBle &kept, const LimitSetForm &shown)
 {
     s_LimitSettBle record = limitSetKept(kept);
-    const Edits<LimitSetForm> edited(filled, shown);
-    if (edited(&LimitSetForm::name))
-        setFieldText(record.settingsName, sizeof record.settingsName, shown.name);
-    if (edited(&LimitSetForm::energyWh)) {
+    if (shown.name.edited)
+        setFieldText(record.settingsName, sizeof record.settingsName, shown.name.value);
+    if (shown.energyWh.edited) {
         // As the form shows it, to the joule.
-        const double wh = qBound(0.0, shown.energyWh, kMaxEnergyWh);
+        const double wh = qBound(0.0, shown.energyWh.value, kMaxEnergyWh);
         record.energyRef = quint32(std::llround(wh * 3600.0));
     }
-    if (edited(&LimitSetForm::startCurrent))
-        record.startLimitCurrent = float(shown.startCurrent);
-    if (edited(&LimitSetForm::raceTimeS))
-        record.raceTime = float(shown.raceTimeS);
-    if (edited(&LimitSetForm::rampMod))
-        record.rampMod = quint16(shown.rampMod);
-    if (edited(&LimitSetForm::rampDownTime))
-        record.rampDownTime = quint16(shown.rampDownTime);
-    if (edited(&LimitSetForm::limitTime))
-        record.limitTime = quint16(shown.limitTime);
-    if (edited(&LimitSetForm::resetByBattDisconn))
-        record.resetByBattDisconn = shown.resetByBattDisconn ? 1 : 0;
-    if (edited(&LimitSetForm::aecEnable))
-        record.aecEnable = shown.aecEnable ? 1 : 0;
-    if (edited(&LimitSetForm::aecMaxStartConsumption))
-        record.aecMaxStartConsumption = quint8(shown.aecMaxStartConsumption);
-    if (edited(&LimitSetForm::aecAdditionalTime))
-        record.aecAdditionalTime = quint8(shown.aecAdditionalTime);
-    if (edited(&LimitSetForm::aecMinDuty))
-        record.aecMinDuty = quint8(shown.aecMinDuty);
+    writeEdited(record.startLimitCurrent, shown.startCurrent);
+    writeEdited(record.raceTime, shown.raceTimeS);
+    writeEdited(record.rampMod, shown.rampMod);
+    writeEdited(record.rampDownTime, shown.rampDownTime);
+    writeEdited(record.limitTime, shown.limitTime);
+    writeEdited(record.resetByBattDisconn, shown.resetByBattDisconn);
+    writeEdited(record.aecEnable, shown.aecEnable);
+    writeEdited(record.aecMaxStartConsumption, shown.aecMaxStartConsumption);
+    writeEdited(record.aecAdditionalTime, shown.aecAdditionalTime);
+    writeEdited(record.aecMinDuty, shown.aecMinDuty);
     return record;
 }
 
@@ -202,44 +197,32 @@ bool aecEditable(const s_DeviceInfoBle &info)
 MotorDriveForm motorDriveForm(const s_MotorDriveSettBle &record)
 {
     MotorDriveForm form;
-    form.becVoltage = record.becVoltage;
-    form.motorDriveMode = record.motorDriveMode;
-    form.maxRefDuty = double(record.maxRefDuty);
-    form.maxRefRpm = truncatedToInt(double(record.maxRefRpm), 0, 100000);
-    form.maxRefPhCurr = double(record.maxRefPhCurr);
-    form.maxRefDcCurr = double(record.maxRefDcCurr);
-    form.maxRefDcPower = double(record.maxRefDcPower);
-    form.voltageCutoffThreshold = double(record.voltageCutoffThreshold);
-    form.antiCarrot = record.antiCarrot != 0;
-    form.rescueFlash = record.rescueFlash != 0;
+    form.becVoltage.value = record.becVoltage;
+    form.motorDriveMode.value = record.motorDriveMode;
+    form.maxRefDuty.value = double(record.maxRefDuty);
+    form.maxRefRpm.value = truncatedToInt(double(record.maxRefRpm), 0, 100000);
+    form.maxRefPhCurr.value = double(record.maxRefPhCurr);
+    form.maxRefDcCurr.value = double(record.maxRefDcCurr);
+    form.maxRefDcPower.value = double(record.maxRefDcPower);
+    form.voltageCutoffThreshold.value = double(record.voltageCutoffThreshold);
+    form.antiCarrot.value = record.antiCarrot != 0;
+    form.rescueFlash.value = record.rescueFlash != 0;
     return form;
 }
 
-s_MotorDriveSettBle motorDriveRecord(const s_MotorDriveSettBle &kept, const std::optional<MotorDriveForm> &filled,
-                                     const MotorDriveForm &shown)
+s_MotorDriveSettBle motorDriveRecord(const s_MotorDriveSettBle &kept, const MotorDriveForm &shown)
 {
     s_MotorDriveSettBle record = kept;
-    const Edits<MotorDriveForm> edited(filled, shown);
-    if (edited(&MotorDriveForm::antiCarrot))
-        record.antiCarrot = shown.antiCarrot ? 1 : 0;
-    if (edited(&MotorDriveForm::rescueFlash))
-        record.rescueFlash = shown.rescueFlash ? 1 : 0;
-    if (edited(&MotorDriveForm::becVoltage))
-        record.becVoltage = quint16(shown.becVoltage);
-    if (edited(&MotorDriveForm::motorDriveMode))
-        record.motorDriveMode = quint16(shown.motorDriveMode);
-    if (edited(&MotorDriveForm::maxRefDcCurr))
-        record.maxRefDcCurr = float(shown.maxRefDcCurr);
-    if (edited(&MotorDriveForm::maxRefDcPower))
-        record.maxRefDcPower = float(shown.maxRefDcPower);
-    if (edited(&MotorDriveForm::maxRefDuty))
-        record.maxRefDuty = float(shown.maxRefDuty);
-    if (edited(&MotorDriveForm::maxRefPhCurr))
-        record.maxRefPhCurr = float(shown.maxRefPhCurr);
-    if (edited(&MotorDriveForm::voltageCutoffThreshold))
-        record.voltageCutoffThreshold = float(shown.voltageCutoffThreshold);
-    if (edited(&MotorDriveForm::maxRefRpm))
-        record.maxRefRpm = float(shown.maxRefRpm);
+    writeEdited(record.antiCarrot, shown.antiCarrot);
+    writeEdited(record.rescueFlash, shown.rescueFlash);
+    writeEdited(record.becVoltage, shown.becVoltage);
+    writeEdited(record.motorDriveMode, shown.motorDriveMode);
+    writeEdited(record.maxRefDcCurr, shown.maxRefDcCurr);
+    writeEdited(record.maxRefDcPower, shown.maxRefDcPower);
+    writeEdited(record.maxRefDuty, shown.maxRefDuty);
+    writeEdited(record.maxRefPhCurr, shown.maxRefPhCurr);
+    writeEdited(record.voltageCutoffThreshold, shown.voltageCutoffThreshold);
+    writeEdited(record.maxRefRpm, shown.maxRefRpm);
     return record;
 }
 
@@ -260,24 +243,23 @@ s_MotorDriveSettBle withPpmPart(s_MotorDriveSettBle record, const s_PpmSettBle &
 
 PpmForm ppmForm(const s_PpmSettBle &record)
 {
-    return {double(record.fullThrottlePosition), double(record.stopPosition), double(record.failSafePosition),
-            double(record.maxTimingPosition), double(record.minTimingPosition)};
+    PpmForm form;
+    form.fullThrottle.value = double(record.fullThrottlePosition);
+    form.stop.value = double(record.stopPosition);
+    form.failSafe.value = double(record.failSafePosition);
+    form.maxTiming.value = double(record.maxTimingPosition);
+    form.minTiming.value = double(record.minTimingPosition);
+    return form;
 }
 
-s_PpmSettBle ppmRecord(const s_PpmSettBle &kept, const std::optional<PpmForm> &filled, const PpmForm &shown)
+s_PpmSettBle ppmRecord(const s_PpmSettBle &kept, const PpmForm &shown)
 {
     s_PpmSettBle record = kept;
-    const Edits<PpmForm> edited(filled, shown);
-    if (edited(&PpmForm::fullThrottle))
-        record.fullThrottlePosition = float(shown.fullThrottle);
-    if (edited(&PpmForm::stop))
-        record.stopPosition = float(shown.stop);
-    if (edited(&PpmForm::failSafe))
-        record.failSafePosition = float(shown.failSafe);
-    if (edited(&PpmForm::maxTiming))
-        record.maxTimingPosition = float(shown.maxTiming);
-    if (edited(&PpmForm::minTiming))
-        record.minTimingPosition = float(shown.minTiming);
+    writeEdited(record.fullThrottlePosition, shown.fullThrottle);
+    writeEdited(record.stopPosition, shown.stop);
+    writeEdited(record.failSafePosition, shown.failSafe);
+    writeEdited(record.maxTimingPosition, shown.maxTiming);
+    writeEdited(record.minTimingPosition, shown.minTiming);
     return record;
 }
 
@@ -286,40 +268,31 @@ s_PpmSettBle ppmRecord(const s_PpmSettBle &kept, const std::optional<PpmForm> &f
 MotorForm motorForm(const s_MotorSettBle &record)
 {
     MotorForm form;
-    form.rotateDirection = record.rotateDirection;
-    form.rpmToVolt = record.rpmToVolt;
-    form.polesIndex = int(record.poles / 2) - 1;
-    form.qepInitOffset = record.qepInitOffset;
-    form.qepDirection = record.qepDirection;
-    form.phaseOffset = record.phaseOffset;
-    form.timingMode = record.timingMode;
-    form.timingFixedValue = double(record.timingFixedValue);
-    form.timingMaxBoost = double(record.timingMaxBoost);
+    form.rotateDirection.value = record.rotateDirection;
+    form.rpmToVolt.value = record.rpmToVolt;
+    form.polesIndex.value = int(record.poles / 2) - 1;
+    form.qepInitOffset.value = record.qepInitOffset;
+    form.qepDirection.value = record.qepDirection;
+    form.phaseOffset.value = record.phaseOffset;
+    form.timingMode.value = record.timingMode;
+    form.timingFixedValue.value = double(record.timingFixedValue);
+    form.timingMaxBoost.value = double(record.timingMaxBoost);
     return form;
 }
 
-s_MotorSettBle motorRecord(const s_MotorSettBle &kept, const std::optional<MotorForm> &filled, const MotorForm &shown)
+s_MotorSettBle motorRecord(const s_MotorSettBle &kept, const MotorForm &shown)
 {
     s_MotorSettBle record = kept;
-    const Edits<MotorForm> edited(filled, shown);
-    if (edited(&MotorForm::rotateDirection))
-        record.rotateDirection = quint16(shown.rotateDirection);
-    if (edited(&MotorForm::qepDirection))
-        record.qepDirection = quint16(shown.qepDirection);
-    if (edited(&MotorForm::timingMode))
-        record.timingMode = quint16(shown.timingMode);
-    if (edited(&MotorForm::polesIndex))
-        record.poles = quint16(2 * (shown.polesIndex + 1));
-    if (edited(&MotorForm::rpmToVolt))
-        record.rpmToVolt = quint16(shown.rpmToVolt);
-    if (edited(&MotorForm::qepInitOffset))
-        record.qepInitOffset = qint16(shown.qepInitOffset);
-    if (edited(&MotorForm::phaseOffset))
-        record.phaseOffset = qint16(shown.phaseOffset);
-    if (edited(&MotorForm::timingFixedValue))
-        record.timingFixedValue = float(shown.timingFixedValue);
-    if (edited(&MotorForm::timingMaxBoost))
-        record.timingMaxBoost = float(shown.timingMaxBoost);
+    writeEdited(record.rotateDirection, shown.rotateDirection);
+    writeEdited(record.qepDirection, shown.qepDirection);
+    writeEdited(record.timingMode, shown.timingMode);
+    if (shown.polesIndex.edited)
+        record.poles = quint16(2 * (shown.polesIndex.value + 1));
+    writeEdited(record.rpmToVolt, shown.rpmToVolt);
+    writeEdited(record.qepInitOffset, shown.qepInitOffset);
+    writeEdited(record.phaseOffset, shown.phaseOffset);
+    writeEdited(record.timingFixedValue, shown.timingFixedValue);
+    writeEdited(record.timingMaxBoost, shown.timingMaxBoost);
     return record;
 }
 

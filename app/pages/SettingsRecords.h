@@ -6,39 +6,26 @@
 #include <QStringList>
 #include <QVersionNumber>
 
-#include <optional>
 
 // The rules by which the settings pages fill their widgets from a record and
 // build the record to write back, without any widget: each page describes
 // what its widgets show as a plain "form" structure.
 //
-// Every page keeps the record it was handed and the form as its widgets
-// showed it right after the fill. Building the record starts from the kept
-// record and writes only the fields whose shown value differs from the filled
-// one, so a field the user did not touch goes back byte for byte as it came,
-// not as a spin box clamped or rounded it. Before the first record there is
-// nothing filled and every field is written from the form.
+// Every page keeps the record it was last filled with. Building the record
+// starts from the kept record and writes only the fields the user edited
+// since that fill, as the form shows them; a field the user did not touch
+// goes back byte for byte as it came, not as a spin box clamped or rounded
+// it. Before the first record every field is written from the form.
 
 namespace SettingsRecords {
 
-// Whether a member of a form was changed since the fill (always, without one).
-template<typename Form>
-class Edits
-{
-public:
-    Edits(const std::optional<Form> &filled, const Form &shown)
-        : m_filled(filled), m_shown(shown)
-    {
-    }
-    template<typename T>
-    bool operator()(T Form::*member) const
-    {
-        return !m_filled || !(m_shown.*member == (*m_filled).*member);
-    }
-
-private:
-    const std::optional<Form> &m_filled;
-    const Form &m_shown;
+// One value of a form as its widget shows it, and whether the user edited
+// that widget since the page was last filled. A form made from a record
+// (for the fill) leaves `edited` as it is; only building a record reads it.
+template <typename T>
+struct Field {
+    T value{};
+    bool edited = true;
 };
 
 // Writes text into a fixed text field: its UTF-8 bytes, cut after the last
@@ -56,22 +43,21 @@ int truncatedToInt(double value, int low, int high);
 bool isDovLoggerHardware(const QVersionNumber &hardwareVersion);
 
 struct CommonForm {
-    QString userName;
-    QString country;
-    int regNum = 0;
-    int settingsSet = 0;      // item index
-    int telemetryFreqHz = 0;  // the number of the current item
-    int loggerFreqHz = 0;     // the number of the current item
-    int motorPolesIndex = 0;  // poles = 2 x (index + 1)
-    int rpmSensCompLevel = 0; // item index
-    int slowdownDirection = 0;
-    int ppmOut1ServoMode = 0;
-    int slowdownTimeMs = 0;
+    Field<QString> userName;
+    Field<QString> country;
+    Field<int> regNum;
+    Field<int> settingsSet;      // item index
+    Field<int> telemetryFreqHz;  // the number of the current item
+    Field<int> loggerFreqHz;     // the number of the current item
+    Field<int> motorPolesIndex;  // poles = 2 x (index + 1)
+    Field<int> rpmSensCompLevel; // item index
+    Field<int> slowdownDirection;
+    Field<int> ppmOut1ServoMode;
+    Field<int> slowdownTimeMs;
 };
 
 CommonForm commonForm(const s_CommonSettBle &record);
-s_CommonSettBle commonRecord(const s_CommonSettBle &kept, const std::optional<CommonForm> &filled,
-                             const CommonForm &shown);
+s_CommonSettBle commonRecord(const s_CommonSettBle &kept, const CommonForm &shown);
 
 // The item of a frequency box whose text is hz in decimal; 0 when none is.
 int frequencyItem(const QStringList &items, int hz);
@@ -86,29 +72,32 @@ PasswordWrite passwordWrite(bool groupChecked, const QString &password, const QS
 
 // ---- Limit set ----------------------------------------------------------
 
+// The most UTF-8 bytes the name edit of a set takes: one less than the
+// field, so a name typed on the page always ends in a zero byte.
+constexpr int kMaxSetNameBytes = int(sizeof(s_LimitSettBle::settingsName)) - 1;
+
 // The largest energy limit energyRef can hold, in whole watt-hours.
 constexpr double kMaxEnergyWh = 1193046.0;
 
 struct LimitSetForm {
-    QString name;
-    double energyWh = 0;
-    double startCurrent = 0;
-    int raceTimeS = 0; // seconds after midnight of the time edit
-    int rampMod = 0;
-    int rampDownTime = 0;
-    int limitTime = 0;
-    bool resetByBattDisconn = false;
-    bool aecEnable = false;
-    int aecMaxStartConsumption = 0;
-    int aecAdditionalTime = 0;
-    int aecMinDuty = 0;
+    Field<QString> name;
+    Field<double> energyWh;
+    Field<double> startCurrent;
+    Field<int> raceTimeS; // seconds after midnight of the time edit
+    Field<int> rampMod;
+    Field<int> rampDownTime;
+    Field<int> limitTime;
+    Field<bool> resetByBattDisconn;
+    Field<bool> aecEnable;
+    Field<int> aecMaxStartConsumption;
+    Field<int> aecAdditionalTime;
+    Field<int> aecMinDuty;
 };
 
 LimitSetForm limitSetForm(const s_LimitSettBle &record);
 // Bytes 55 to 63 are zero in what the page keeps and writes.
 s_LimitSettBle limitSetKept(const s_LimitSettBle &record);
-s_LimitSettBle limitSetRecord(const s_LimitSettBle &kept, const std::optional<LimitSetForm> &filled,
-                              const LimitSetForm &shown);
+s_LimitSettBle limitSetRecord(const s_LimitSettBle &kept, const LimitSetForm &shown);
 // The page's groups: limiter fields for the user sets, AEC from version 3.0.
 bool limitFieldsEditable(int set);
 bool aecEditable(const s_DeviceInfoBle &info);
@@ -116,21 +105,20 @@ bool aecEditable(const s_DeviceInfoBle &info);
 // ---- Motor drive ---------------------------------------------------------
 
 struct MotorDriveForm {
-    int becVoltage = 0;
-    int motorDriveMode = 0;
-    double maxRefDuty = 0;
-    int maxRefRpm = 0;
-    double maxRefPhCurr = 0;
-    double maxRefDcCurr = 0;
-    double maxRefDcPower = 0;
-    double voltageCutoffThreshold = 0;
-    bool antiCarrot = false;
-    bool rescueFlash = false;
+    Field<int> becVoltage;
+    Field<int> motorDriveMode;
+    Field<double> maxRefDuty;
+    Field<int> maxRefRpm;
+    Field<double> maxRefPhCurr;
+    Field<double> maxRefDcCurr;
+    Field<double> maxRefDcPower;
+    Field<double> voltageCutoffThreshold;
+    Field<bool> antiCarrot;
+    Field<bool> rescueFlash;
 };
 
 MotorDriveForm motorDriveForm(const s_MotorDriveSettBle &record);
-s_MotorDriveSettBle motorDriveRecord(const s_MotorDriveSettBle &kept, const std::optional<MotorDriveForm> &filled,
-                                     const MotorDriveForm &shown);
+s_MotorDriveSettBle motorDriveRecord(const s_MotorDriveSettBle &kept, const MotorDriveForm &shown);
 
 // ---- PPM positions -------------------------------------------------------
 
@@ -155,33 +143,32 @@ s_PpmSettBle ppmPart(const s_MotorDriveSettBle &record);
 s_MotorDriveSettBle withPpmPart(s_MotorDriveSettBle record, const s_PpmSettBle &ppm);
 
 struct PpmForm {
-    double fullThrottle = 0;
-    double stop = 0;
-    double failSafe = 0;
-    double maxTiming = 0;
-    double minTiming = 0;
+    Field<double> fullThrottle;
+    Field<double> stop;
+    Field<double> failSafe;
+    Field<double> maxTiming;
+    Field<double> minTiming;
 };
 
 PpmForm ppmForm(const s_PpmSettBle &record);
-s_PpmSettBle ppmRecord(const s_PpmSettBle &kept, const std::optional<PpmForm> &filled, const PpmForm &shown);
+s_PpmSettBle ppmRecord(const s_PpmSettBle &kept, const PpmForm &shown);
 
 // ---- Motor ---------------------------------------------------------------
 
 struct MotorForm {
-    int rotateDirection = 0;
-    int rpmToVolt = 0;
-    int polesIndex = 0; // poles = 2 x (index + 1)
-    int qepInitOffset = 0;
-    int qepDirection = 0;
-    int phaseOffset = 0;
-    int timingMode = 0;
-    double timingFixedValue = 0;
-    double timingMaxBoost = 0;
+    Field<int> rotateDirection;
+    Field<int> rpmToVolt;
+    Field<int> polesIndex; // poles = 2 x (index + 1)
+    Field<int> qepInitOffset;
+    Field<int> qepDirection;
+    Field<int> phaseOffset;
+    Field<int> timingMode;
+    Field<double> timingFixedValue;
+    Field<double> timingMaxBoost;
 };
 
 MotorForm motorForm(const s_MotorSettBle &record);
-s_MotorSettBle motorRecord(const s_MotorSettBle &kept, const std::optional<MotorForm> &filled,
-                           const MotorForm &shown);
+s_MotorSettBle motorRecord(const s_MotorSettBle &kept, const MotorForm &shown);
 
 // ---- Timing table --------------------------------------------------------
 

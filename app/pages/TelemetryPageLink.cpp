@@ -3,6 +3,21 @@
 #include "LimiterTelemetryWidget.h"
 #include "TelemetryTexts.h"
 
+#include "DeviceProtocol.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+
+bool TelemetryPageLink::passwordRefused(QWidget *page, const LimiterDevice &device,
+                                        const QBluetoothUuid &characteristic)
+{
+    if (characteristic != DeviceProtocol::settingsUuid(DeviceProtocol::kAuthorisationId))
+        return false;
+    QMessageBox::warning(page, QGuiApplication::applicationDisplayName(),
+                         LimiterTelemetryWidget::passwordRefusedText());
+    return device.status() == LimiterConnected || device.status() == LimiterServicesDiscovered;
+}
+
 void TelemetryPageLink::showStatus(QLabel *label, LimiterConnectionStatus status)
 {
     if (!m_device)

@@ -26,8 +26,18 @@ public:
         QObject::connect(m_device.get(), &LimiterDevice::telemetryUpdated, page, &Page::onLimiterTelemetryUpdated);
         QObject::connect(m_device.get(), &LimiterDevice::authorizationRequired, page,
                          &Page::onLimiterAuthorizationRequired);
+        // The page sent the password: it tells a refusal and asks again.
+        QObject::connect(m_device.get(), &LimiterDevice::writeFailed, page,
+                         [page, device = m_device.get()](const QBluetoothUuid &characteristic) {
+                             if (passwordRefused(page, *device, characteristic))
+                                 page->onLimiterAuthorizationRequired();
+                         });
         m_device->connectToDevice();
     }
+
+    // Tells the user when the refused write was the password that opens the
+    // device; true when the link is still up to ask again.
+    static bool passwordRefused(QWidget *page, const LimiterDevice &device, const QBluetoothUuid &characteristic);
 
     // After the form's texts were set again: the last state and values.
     template <typename Page>

@@ -4,10 +4,13 @@
 #include "PageRig.h"
 
 #include <QAbstractSpinBox>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 #include <QWidget>
+
+#include <functional>
 
 // Typing into the editors' widgets the way a user does.
 namespace EditorInput {
@@ -38,4 +41,63 @@ QByteArray bytes(const Record &record)
     return recordBytes(record).toHex(' ');
 }
 
+// One user action on a form, on its child widget of a name.
+using Edit = std::function<void(QWidget *form)>;
+
+inline const Edit untouched = [](QWidget *) {};
+
+inline Edit typing(const char *name, const QString &text)
+{
+    return [=](QWidget *form) { typeInto(child<QWidget>(form, name), text); };
+}
+
+inline Edit picking(const char *name, int index)
+{
+    return [=](QWidget *form) { pick(child<QComboBox>(form, name), index); };
+}
+
+inline Edit toggling(const char *name)
+{
+    return [=](QWidget *form) {
+        QCheckBox *box = child<QCheckBox>(form, name);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Space);
+    };
+}
+
+// One step of a spin box or combo box with the keyboard and one back (the
+// other way round at the end of its range): the value shown is the one
+// before.
+inline Edit steppingAwayAndBack(const char *name)
+{
+    return [=](QWidget *form) {
+        QWidget *widget = child<QWidget>(form, name);
+        widget->setFocus();
+        const auto shown = [widget] {
+            if (auto *box = qobject_cast<QComboBox *>(widget))
+                return box->currentText();
+            return qobject_cast<QAbstractSpinBox *>(widget)->text();
+        };
+        const QString before = shown();
+        QTest::keyClick(widget, Qt::Key_Up);
+        const Qt::Key back = shown() == before ? Qt::Key_Up : Qt::Key_Down;
+        if (back == Qt::Key_Up)
+            QTest::keyClick(widget, Qt::Key_Down);
+        QTest::keyClick(widget, back);
+        QCOMPARE(shown(), before);
+    };
+}
+
+// Into the widget and out again with the keyboard, nothing typed.
+inline Edit passingThrough(const char *name)
+{
+    return [=](QWidget *form) {
+        QWidget *widget = child<QWidget>(form, name);
+        widget->setFocus();
+        QTest::keyClick(widget, Qt::Key_Tab);
+    };
+}
+
 } // namespace EditorInput
+
+Q_DECLARE_METATYPE(EditorInput::Edit)

@@ -30,37 +30,14 @@
 using namespace EditorInput;
 using SettingsRecords::setFieldText;
 
-using Edit = std::function<void(QWidget *form)>;
 template<typename Record>
 using Change = std::function<void(Record &)>;
-Q_DECLARE_METATYPE(Edit)
 Q_DECLARE_METATYPE(Change<s_LimitSettBle>)
 Q_DECLARE_METATYPE(Change<s_CommonSettBle>)
 Q_DECLARE_METATYPE(Change<s_MotorSettBle>)
 Q_DECLARE_METATYPE(Change<s_MotorDriveSettBle>)
 
 namespace {
-
-const Edit untouched = [](QWidget *) {};
-
-Edit typing(const char *name, const QString &text)
-{
-    return [=](QWidget *form) { typeInto(child<QWidget>(form, name), text); };
-}
-
-Edit picking(const char *name, int index)
-{
-    return [=](QWidget *form) { pick(child<QComboBox>(form, name), index); };
-}
-
-Edit toggling(const char *name)
-{
-    return [=](QWidget *form) {
-        QCheckBox *box = child<QCheckBox>(form, name);
-        box->setFocus();
-        QTest::keyClick(box, Qt::Key_Space);
-    };
-}
 
 // Applies the row's edit to a filled form and compares what the form gives
 // back, twice (reading back keeps the record), with the row's change of
@@ -189,6 +166,8 @@ private slots:
     void limitSetShowsTheRecord();
     void limitSetEnableRules_data();
     void limitSetEnableRules();
+    void nameEditsCountBytes_data();
+    void nameEditsCountBytes();
 
     void commonSettings_data();
     void commonSettings();
@@ -208,6 +187,7 @@ private slots:
     void ppmButtonsAreRelayed_data();
     void ppmButtonsAreRelayed();
     void escPageKeepsTheTableStepsUntilTheNextTable();
+    void timingTableArrivalKeepsNoMotorEdit();
 
     void timingTableLoad();
     void timingTableCounts();
@@ -234,8 +214,8 @@ void tst_SettingsEditors::limitSet_data()
     QTest::newRow("untouched") << untouched << Change<S>([](S &) {});
     QTest::newRow("name of 31 ASCII") << typing("leSettingsName", QString(31, QLatin1Char('n')))
                                       << Change<S>([](S &s) { setFieldText(s.settingsName, 32, QString(31, QLatin1Char('n'))); });
-    QTest::newRow("name of 31 two-byte") << typing("leSettingsName", zhe.repeated(31))
-                                         << Change<S>([=](S &s) { std::memcpy(s.settingsName, zhe.repeated(16).toUtf8().constData(), 32); });
+    QTest::newRow("name of 31 two-byte, the edit takes 15") << typing("leSettingsName", zhe.repeated(31))
+                                                            << Change<S>([=](S &s) { setFieldText(s.settingsName, 32, zhe.repeated(15)); });
     QTest::newRow("energy 20.50 Wh") << typing("dbEnergyRef", "20.50") << Change<S>([](S &s) { s.energyRef = 73800; });
     QTest::newRow("energy beyond the field") << typing("dbEnergyRef", "1193046")
                                              << Change<S>([](S &s) { s.energyRef = 1193046u * 3600u; });
@@ -300,6 +280,69 @@ void tst_SettingsEditors::limitSetEnableRules()
     form.setLimitSettings(awkwardLimitSet(), set, infoWithVersion(quint16(version)));
     QCOMPARE(child<QGroupBox>(&form, "gbLimiterSettings")->isEnabled(), limits);
     QCOMPARE(child<QGroupBox>(&form, "gbAEC")->isEnabled(), aec);
+}
+
+// The name edits count what they hold in UTF-8 bytes, as the record's field
+// does: a key that would not fit is refused, so what the page shows is what
+// it writes.
+void tst_SettingsEditors::nameEditsCountBytes_data()
+{
+    QTest::addColumn<bool>("limitPage");
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("held");
+    const QString zhe(QChar(0x0416));  // two bytes
+    const QString han(QChar(0x7D71));  // three bytes
+    const QString euro(QChar(0x20AC)); // three bytes
+    QTest::newRow("user name, 20 Cyrillic letters") << false << "leUserName" << zhe.repeated(20) << zhe.repeated(16);
+    QTest::newRow("user name, 11 CJK characters") << false << "leUserName" << han.repeated(11) << han.repeated(10);
+    QTest::newRow("user name, 33 ASCII") << false << "leUserName" << QString(33, QLatin1Char('u'))
+                                         << QString(32, QLatin1Char('u'));
+    QTest::newRow("user name, ASCII after 15 two-byte") << false << "leUserName" << zhe.repeated(15) + "abc"
+                                                        << zhe.repeated(15) + "ab";
+    QTest::newRow("country, Cyrillic") << false << "leCountry" << zhe.repeated(3) << zhe.repeated(2);
+    QTest::newRow("country, euro signs") << false << "leCountry" << euro + euro << euro;
+    QTest::newRow("set name, 31 two-byte") << true << "leSettingsName" << zhe.repeated(31) << zhe.repeated(15);
+    QTest::newRow("set name, 32 ASCII") << true << "leSettingsName" << QString(32, QLatin1Char('s'))
+                                        << QString(31, QLatin1Char('s'));
+    QTest::newRow("set name, ASCII after 15 two-byte") << true << "leSettingsName" << zhe.repeated(15) + "ab"
+                                                       << zhe.repeated(15) + "a";
+    QTest::newRow("set name, CJK") << true << "leSettingsName" << han.repeated(11) << han.repeated(10);
+}
+
+void tst_SettingsEditors::nameEditsCountBytes()
+{
+    QFETCH(bool, limitPage);
+    QFETCH(QString, edit);
+    QFETCH(QString, typed);
+    QFETCH(QString, held);
+    CommonSettingsWidget common;
+    LimitSettingsWidget limit;
+    QWidget *form = limitPage ? static_cast<QWidget *>(&limit) : &common;
+    form->show();
+    if (limitPage)
+        limit.setLimitSettings(awkwardLimitSet(), 6, infoWithVersion(0x0300));
+    else
+        common.setCommonSettings(awkwardCommonSettings());
+    auto *line = child<QLineEdit>(form, edit.toLatin1().constData());
+    typeInto(line, typed);
+    QCOMPARE(line->text(), held);
+    // A paste that does not fit is refused as a whole.
+    line->insert(typed);
+    QCOMPARE(line->text(), held);
+
+    QByteArray written;
+    if (limitPage) {
+        const s_LimitSettBle set = limit.limitSettings();
+        written = QByteArray(set.settingsName, sizeof set.settingsName);
+    } else if (edit == QLatin1String("leUserName")) {
+        const s_CommonSettBle settings = common.commonSettings();
+        written = QByteArray(settings.userName, sizeof settings.userName);
+    } else {
+        const s_CommonSettBle settings = common.commonSettings();
+        written = QByteArray(settings.country, sizeof settings.country);
+    }
+    QCOMPARE(written, held.toUtf8().leftJustified(written.size(), '\0'));
 }
 
 // ---- common settings ---------------------------------------------------------
@@ -593,6 +636,26 @@ void tst_SettingsEditors::escPageKeepsTheTableStepsUntilTheNextTable()
     QCOMPARE(table->rowCount(), 6);
     page.setTimingTable(s_TimingTableBle{});
     QCOMPARE(table->rowCount(), 9);
+}
+
+// A timing table that arrives while the motor tab is being edited takes its
+// steps from the motor record with the edits, and keeps none of them: an
+// edit put back before saving is not written.
+void tst_SettingsEditors::timingTableArrivalKeepsNoMotorEdit()
+{
+    EscSettings page;
+    page.show();
+    child<QTabWidget>(&page, "tabWidget")->setCurrentIndex(2);
+    s_MotorSettBle motor = awkwardMotor();
+    motor.rpmToVolt = 1000;
+    motor.voltSteps = 6;
+    page.setMotorSettings(motor);
+    auto *rpmToVolt = child<QWidget>(&page, "sbRpmToVolt");
+    typeInto(rpmToVolt, "1200");
+    page.setTimingTable(s_TimingTableBle{});
+    QCOMPARE(page.motorSettings().rpmToVolt, quint16(1200));
+    typeInto(rpmToVolt, "1000");
+    QCOMPARE(bytes(page.motorSettings()), bytes(motor));
 }
 
 // ---- timing table ------------------------------------------------------------

@@ -463,6 +463,10 @@
         <source>Magnets count:</source>
         <translation>Počet magnetů:</translation>
     </message>
+    <message>
+        <source>The device refused the new password. Its password has not changed.</source>
+        <translation>Zařízení odmítlo nové heslo. Jeho heslo se nezměnilo.</translation>
+    </message>
 </context>
 <context>
     <name>DFUUpdater</name>
@@ -636,6 +640,18 @@ Přijato: %2</translation>
     <message>
         <source>The device refused the settings it was sent. The page shows what the device holds.</source>
         <translation>Zařízení odmítlo odeslaná nastavení. Stránka ukazuje, co zařízení uchovává.</translation>
+    </message>
+    <message>
+        <source>The device refused the command. Nothing was changed on the device.</source>
+        <translation>Zařízení odmítlo příkaz. Na zařízení se nic nezměnilo.</translation>
+    </message>
+    <message>
+        <source>The device refused to restart for the firmware update. Nothing was uploaded.</source>
+        <translation>Zařízení odmítlo restart pro aktualizaci firmwaru. Nic nebylo nahráno.</translation>
+    </message>
+    <message>
+        <source>The device refused the request for its logs.</source>
+        <translation>Zařízení odmítlo požadavek na své záznamy.</translation>
     </message>
 </context>
 <context>
@@ -1262,6 +1278,10 @@ Očekáváno pole.</translation>
         <source>%1 rpm</source>
         <translation>%1 ot/min</translation>
     </message>
+    <message>
+        <source>The device refused the password it was sent.</source>
+        <translation>Zařízení odmítlo odeslané heslo.</translation>
+    </message>
 </context>
 <context>
     <name>LimiterTerminal</name>
@@ -1272,6 +1292,10 @@ Očekáváno pole.</translation>
     <message>
         <source>Send</source>
         <translation>Odeslat</translation>
+    </message>
+    <message>
+        <source>The device refused the command.</source>
+        <translation>Zařízení odmítlo příkaz.</translation>
     </message>
 </context>
 <context>

@@ -463,6 +463,10 @@
         <source>Magnets count:</source>
         <translation>Anzahl Magnete:</translation>
     </message>
+    <message>
+        <source>The device refused the new password. Its password has not changed.</source>
+        <translation>Das Gerät hat das neue Passwort abgelehnt. Sein Passwort ist unverändert.</translation>
+    </message>
 </context>
 <context>
     <name>DFUUpdater</name>
@@ -636,6 +640,18 @@ Empfangen: %2</translation>
     <message>
         <source>The device refused the settings it was sent. The page shows what the device holds.</source>
         <translation>Das Gerät hat die gesendeten Einstellungen abgelehnt. Die Seite zeigt, was das Gerät gespeichert hat.</translation>
+    </message>
+    <message>
+        <source>The device refused the command. Nothing was changed on the device.</source>
+        <translation>Das Gerät hat den Befehl abgelehnt. Am Gerät wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The device refused to restart for the firmware update. Nothing was uploaded.</source>
+        <translation>Das Gerät hat den Neustart für das Firmware-Update abgelehnt. Es wurde nichts hochgeladen.</translation>
+    </message>
+    <message>
+        <source>The device refused the request for its logs.</source>
+        <translation>Das Gerät hat die Anfrage nach seinen Protokollen abgelehnt.</translation>
     </message>
 </context>
 <context>
@@ -1262,6 +1278,10 @@ Array erwartet.</translation>
         <source>%1 rpm</source>
         <translation>%1 U/min</translation>
     </message>
+    <message>
+        <source>The device refused the password it was sent.</source>
+        <translation>Das Gerät hat das gesendete Passwort abgelehnt.</translation>
+    </message>
 </context>
 <context>
     <name>LimiterTerminal</name>
@@ -1272,6 +1292,10 @@ Array erwartet.</translation>
     <message>
         <source>Send</source>
         <translation>Senden</translation>
+    </message>
+    <message>
+        <source>The device refused the command.</source>
+        <translation>Das Gerät hat den Befehl abgelehnt.</translation>
     </message>
 </context>
 <context>

@@ -463,6 +463,10 @@
         <source>Magnets count:</source>
         <translation>Magnets count:</translation>
     </message>
+    <message>
+        <source>The device refused the new password. Its password has not changed.</source>
+        <translation>The device refused the new password. Its password has not changed.</translation>
+    </message>
 </context>
 <context>
     <name>DFUUpdater</name>
@@ -636,6 +640,18 @@ Received: %2</translation>
     <message>
         <source>The device refused the settings it was sent. The page shows what the device holds.</source>
         <translation>The device refused the settings it was sent. The page shows what the device holds.</translation>
+    </message>
+    <message>
+        <source>The device refused the command. Nothing was changed on the device.</source>
+        <translation>The device refused the command. Nothing was changed on the device.</translation>
+    </message>
+    <message>
+        <source>The device refused to restart for the firmware update. Nothing was uploaded.</source>
+        <translation>The device refused to restart for the firmware update. Nothing was uploaded.</translation>
+    </message>
+    <message>
+        <source>The device refused the request for its logs.</source>
+        <translation>The device refused the request for its logs.</translation>
     </message>
 </context>
 <context>
@@ -1262,6 +1278,10 @@ Expected array.</translation>
         <source>%1 rpm</source>
         <translation>%1 rpm</translation>
     </message>
+    <message>
+        <source>The device refused the password it was sent.</source>
+        <translation>The device refused the password it was sent.</translation>
+    </message>
 </context>
 <context>
     <name>LimiterTerminal</name>
@@ -1272,6 +1292,10 @@ Expected array.</translation>
     <message>
         <source>Send</source>
         <translation>Send</translation>
+    </message>
+    <message>
+        <source>The device refused the command.</source>
+        <translation>The device refused the command.</translation>
     </message>
 </context>
 <context>

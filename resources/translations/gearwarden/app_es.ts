@@ -463,6 +463,10 @@
         <source>Magnets count:</source>
         <translation>Número de imanes:</translation>
     </message>
+    <message>
+        <source>The device refused the new password. Its password has not changed.</source>
+        <translation>El dispositivo rechazó la nueva contraseña. Su contraseña no ha cambiado.</translation>
+    </message>
 </context>
 <context>
     <name>DFUUpdater</name>
@@ -636,6 +640,18 @@ Recibido: %2</translation>
     <message>
         <source>The device refused the settings it was sent. The page shows what the device holds.</source>
         <translation>El dispositivo rechazó los ajustes enviados. La página muestra lo que guarda el dispositivo.</translation>
+    </message>
+    <message>
+        <source>The device refused the command. Nothing was changed on the device.</source>
+        <translation>El dispositivo rechazó la orden. No se cambió nada en el dispositivo.</translation>
+    </message>
+    <message>
+        <source>The device refused to restart for the firmware update. Nothing was uploaded.</source>
+        <translation>El dispositivo se negó a reiniciarse para la actualización del firmware. No se cargó nada.</translation>
+    </message>
+    <message>
+        <source>The device refused the request for its logs.</source>
+        <translation>El dispositivo rechazó la solicitud de sus registros.</translation>
     </message>
 </context>
 <context>
@@ -1262,6 +1278,10 @@ Se esperaba una matriz.</translation>
         <source>%1 rpm</source>
         <translation>%1 rpm</translation>
     </message>
+    <message>
+        <source>The device refused the password it was sent.</source>
+        <translation>El dispositivo rechazó la contraseña enviada.</translation>
+    </message>
 </context>
 <context>
     <name>LimiterTerminal</name>
@@ -1272,6 +1292,10 @@ Se esperaba una matriz.</translation>
     <message>
         <source>Send</source>
         <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>The device refused the command.</source>
+        <translation>El dispositivo rechazó la orden.</translation>
     </message>
 </context>
 <context>

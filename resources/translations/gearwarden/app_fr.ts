@@ -463,6 +463,10 @@
         <source>Magnets count:</source>
         <translation>Nombre d'aimants :</translation>
     </message>
+    <message>
+        <source>The device refused the new password. Its password has not changed.</source>
+        <translation>L'appareil a refusé le nouveau mot de passe. Son mot de passe n'a pas changé.</translation>
+    </message>
 </context>
 <context>
     <name>DFUUpdater</name>
@@ -636,6 +640,18 @@ Reçu : %2</translation>
     <message>
         <source>The device refused the settings it was sent. The page shows what the device holds.</source>
         <translation>L'appareil a refusé les réglages envoyés. La page affiche ce que l'appareil contient.</translation>
+    </message>
+    <message>
+        <source>The device refused the command. Nothing was changed on the device.</source>
+        <translation>L'appareil a refusé la commande. Rien n'a été modifié sur l'appareil.</translation>
+    </message>
+    <message>
+        <source>The device refused to restart for the firmware update. Nothing was uploaded.</source>
+        <translation>L'appareil a refusé de redémarrer pour la mise à jour du micrologiciel. Rien n'a été envoyé.</translation>
+    </message>
+    <message>
+        <source>The device refused the request for its logs.</source>
+        <translation>L'appareil a refusé la demande de ses journaux.</translation>
     </message>
 </context>
 <context>
@@ -1262,6 +1278,10 @@ Tableau attendu.</translation>
         <source>%1 rpm</source>
         <translation>%1 tr/min</translation>
     </message>
+    <message>
+        <source>The device refused the password it was sent.</source>
+        <translation>L'appareil a refusé le mot de passe envoyé.</translation>
+    </message>
 </context>
 <context>
     <name>LimiterTerminal</name>
@@ -1272,6 +1292,10 @@ Tableau attendu.</translation>
     <message>
         <source>Send</source>
         <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>The device refused the command.</source>
+        <translation>L'appareil a refusé la commande.</translation>
     </message>
 </context>
 <context>

@@ -463,6 +463,10 @@
         <source>Magnets count:</source>
         <translation>Numero di magneti:</translation>
     </message>
+    <message>
+        <source>The device refused the new password. Its password has not changed.</source>
+        <translation>Il dispositivo ha rifiutato la nuova password. La sua password non è cambiata.</translation>
+    </message>
 </context>
 <context>
     <name>DFUUpdater</name>
@@ -636,6 +640,18 @@ Ricevuto: %2</translation>
     <message>
         <source>The device refused the settings it was sent. The page shows what the device holds.</source>
         <translation>Il dispositivo ha rifiutato le impostazioni inviate. La pagina mostra ciò che il dispositivo contiene.</translation>
+    </message>
+    <message>
+        <source>The device refused the command. Nothing was changed on the device.</source>
+        <translation>Il dispositivo ha rifiutato il comando. Sul dispositivo non è cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>The device refused to restart for the firmware update. Nothing was uploaded.</source>
+        <translation>Il dispositivo ha rifiutato di riavviarsi per l'aggiornamento del firmware. Non è stato caricato nulla.</translation>
+    </message>
+    <message>
+        <source>The device refused the request for its logs.</source>
+        <translation>Il dispositivo ha rifiutato la richiesta dei suoi registri.</translation>
     </message>
 </context>
 <context>
@@ -1262,6 +1278,10 @@ Atteso un array.</translation>
         <source>%1 rpm</source>
         <translation>%1 giri/min</translation>
     </message>
+    <message>
+        <source>The device refused the password it was sent.</source>
+        <translation>Il dispositivo ha rifiutato la password inviata.</translation>
+    </message>
 </context>
 <context>
     <name>LimiterTerminal</name>
@@ -1272,6 +1292,10 @@ Atteso un array.</translation>
     <message>
         <source>Send</source>
         <translation>Invia</translation>
+    </message>
+    <message>
+        <source>The device refused the command.</source>
+        <translation>Il dispositivo ha rifiutato il comando.</translation>
     </message>
 </context>
 <context>

@@ -463,6 +463,10 @@
         <source>Magnets count:</source>
         <translation>磁石の数：</translation>
     </message>
+    <message>
+        <source>The device refused the new password. Its password has not changed.</source>
+        <translation>デバイスが新しいパスワードを拒否しました。パスワードは変更されていません。</translation>
+    </message>
 </context>
 <context>
     <name>DFUUpdater</name>
@@ -636,6 +640,18 @@ Received: %2</source>
     <message>
         <source>The device refused the settings it was sent. The page shows what the device holds.</source>
         <translation>デバイスは送信された設定を拒否しました。このページにはデバイスが保持している内容が表示されています。</translation>
+    </message>
+    <message>
+        <source>The device refused the command. Nothing was changed on the device.</source>
+        <translation>デバイスがコマンドを拒否しました。デバイス上では何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>The device refused to restart for the firmware update. Nothing was uploaded.</source>
+        <translation>デバイスがファームウェア更新のための再起動を拒否しました。何もアップロードされていません。</translation>
+    </message>
+    <message>
+        <source>The device refused the request for its logs.</source>
+        <translation>デバイスがログの要求を拒否しました。</translation>
     </message>
 </context>
 <context>
@@ -1262,6 +1278,10 @@ Expected array.</source>
         <source>%1 rpm</source>
         <translation>%1 rpm</translation>
     </message>
+    <message>
+        <source>The device refused the password it was sent.</source>
+        <translation>デバイスが送信されたパスワードを拒否しました。</translation>
+    </message>
 </context>
 <context>
     <name>LimiterTerminal</name>
@@ -1272,6 +1292,10 @@ Expected array.</source>
     <message>
         <source>Send</source>
         <translation>送信</translation>
+    </message>
+    <message>
+        <source>The device refused the command.</source>
+        <translation>デバイスがコマンドを拒否しました。</translation>
     </message>
 </context>
 <context>

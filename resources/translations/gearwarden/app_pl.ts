@@ -463,6 +463,10 @@
         <source>Magnets count:</source>
         <translation>Liczba magnesów:</translation>
     </message>
+    <message>
+        <source>The device refused the new password. Its password has not changed.</source>
+        <translation>Urządzenie odrzuciło nowe hasło. Jego hasło się nie zmieniło.</translation>
+    </message>
 </context>
 <context>
     <name>DFUUpdater</name>
@@ -636,6 +640,18 @@ Otrzymano: %2</translation>
     <message>
         <source>The device refused the settings it was sent. The page shows what the device holds.</source>
         <translation>Urządzenie odrzuciło wysłane ustawienia. Strona pokazuje to, co przechowuje urządzenie.</translation>
+    </message>
+    <message>
+        <source>The device refused the command. Nothing was changed on the device.</source>
+        <translation>Urządzenie odrzuciło polecenie. Na urządzeniu nic nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>The device refused to restart for the firmware update. Nothing was uploaded.</source>
+        <translation>Urządzenie odmówiło ponownego uruchomienia do aktualizacji oprogramowania. Nic nie zostało wgrane.</translation>
+    </message>
+    <message>
+        <source>The device refused the request for its logs.</source>
+        <translation>Urządzenie odrzuciło żądanie swoich dzienników.</translation>
     </message>
 </context>
 <context>
@@ -1262,6 +1278,10 @@ Oczekiwano tablicy.</translation>
         <source>%1 rpm</source>
         <translation>%1 obr/min</translation>
     </message>
+    <message>
+        <source>The device refused the password it was sent.</source>
+        <translation>Urządzenie odrzuciło wysłane hasło.</translation>
+    </message>
 </context>
 <context>
     <name>LimiterTerminal</name>
@@ -1272,6 +1292,10 @@ Oczekiwano tablicy.</translation>
     <message>
         <source>Send</source>
         <translation>Wyślij</translation>
+    </message>
+    <message>
+        <source>The device refused the command.</source>
+        <translation>Urządzenie odrzuciło polecenie.</translation>
     </message>
 </context>
 <context>

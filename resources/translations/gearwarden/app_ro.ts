@@ -463,6 +463,10 @@
         <source>Magnets count:</source>
         <translation>Număr de magneți:</translation>
     </message>
+    <message>
+        <source>The device refused the new password. Its password has not changed.</source>
+        <translation>Dispozitivul a refuzat parola nouă. Parola sa nu s-a schimbat.</translation>
+    </message>
 </context>
 <context>
     <name>DFUUpdater</name>
@@ -636,6 +640,18 @@ Primit: %2</translation>
     <message>
         <source>The device refused the settings it was sent. The page shows what the device holds.</source>
         <translation>Dispozitivul a refuzat setările trimise. Pagina arată ce păstrează dispozitivul.</translation>
+    </message>
+    <message>
+        <source>The device refused the command. Nothing was changed on the device.</source>
+        <translation>Dispozitivul a refuzat comanda. Nimic nu s-a schimbat pe dispozitiv.</translation>
+    </message>
+    <message>
+        <source>The device refused to restart for the firmware update. Nothing was uploaded.</source>
+        <translation>Dispozitivul a refuzat să repornească pentru actualizarea firmware-ului. Nu s-a încărcat nimic.</translation>
+    </message>
+    <message>
+        <source>The device refused the request for its logs.</source>
+        <translation>Dispozitivul a refuzat cererea pentru jurnalele sale.</translation>
     </message>
 </context>
 <context>
@@ -1262,6 +1278,10 @@ Se aștepta o listă.</translation>
         <source>%1 rpm</source>
         <translation>%1 rpm</translation>
     </message>
+    <message>
+        <source>The device refused the password it was sent.</source>
+        <translation>Dispozitivul a refuzat parola trimisă.</translation>
+    </message>
 </context>
 <context>
     <name>LimiterTerminal</name>
@@ -1272,6 +1292,10 @@ Se aștepta o listă.</translation>
     <message>
         <source>Send</source>
         <translation>Trimite</translation>
+    </message>
+    <message>
+        <source>The device refused the command.</source>
+        <translation>Dispozitivul a refuzat comanda.</translation>
     </message>
 </context>
 <context>

@@ -463,6 +463,10 @@
         <source>Magnets count:</source>
         <translation>Количество магнитов:</translation>
     </message>
+    <message>
+        <source>The device refused the new password. Its password has not changed.</source>
+        <translation>Устройство отклонило новый пароль. Его пароль не изменился.</translation>
+    </message>
 </context>
 <context>
     <name>DFUUpdater</name>
@@ -636,6 +640,18 @@ Received: %2</source>
     <message>
         <source>The device refused the settings it was sent. The page shows what the device holds.</source>
         <translation>Устройство отклонило отправленные настройки. На странице показано то, что хранит устройство.</translation>
+    </message>
+    <message>
+        <source>The device refused the command. Nothing was changed on the device.</source>
+        <translation>Устройство отклонило команду. На устройстве ничего не изменилось.</translation>
+    </message>
+    <message>
+        <source>The device refused to restart for the firmware update. Nothing was uploaded.</source>
+        <translation>Устройство отказалось перезапуститься для обновления прошивки. Ничего не было загружено.</translation>
+    </message>
+    <message>
+        <source>The device refused the request for its logs.</source>
+        <translation>Устройство отклонило запрос своих журналов.</translation>
     </message>
 </context>
 <context>
@@ -1262,6 +1278,10 @@ Expected array.</source>
         <source>%1 rpm</source>
         <translation>%1 об/мин</translation>
     </message>
+    <message>
+        <source>The device refused the password it was sent.</source>
+        <translation>Устройство отклонило отправленный пароль.</translation>
+    </message>
 </context>
 <context>
     <name>LimiterTerminal</name>
@@ -1272,6 +1292,10 @@ Expected array.</source>
     <message>
         <source>Send</source>
         <translation>Отправить</translation>
+    </message>
+    <message>
+        <source>The device refused the command.</source>
+        <translation>Устройство отклонило команду.</translation>
     </message>
 </context>
 <context>

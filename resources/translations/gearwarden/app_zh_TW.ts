@@ -463,6 +463,10 @@
         <source>Magnets count:</source>
         <translation>磁鐵數量：</translation>
     </message>
+    <message>
+        <source>The device refused the new password. Its password has not changed.</source>
+        <translation>裝置拒絕了新密碼。其密碼未變更。</translation>
+    </message>
 </context>
 <context>
     <name>DFUUpdater</name>
@@ -636,6 +640,18 @@ Received: %2</source>
     <message>
         <source>The device refused the settings it was sent. The page shows what the device holds.</source>
         <translation>裝置拒絕了傳送的設定。此頁面顯示裝置目前保存的內容。</translation>
+    </message>
+    <message>
+        <source>The device refused the command. Nothing was changed on the device.</source>
+        <translation>裝置拒絕了此指令。裝置上沒有任何變更。</translation>
+    </message>
+    <message>
+        <source>The device refused to restart for the firmware update. Nothing was uploaded.</source>
+        <translation>裝置拒絕為韌體更新而重新啟動。未上傳任何內容。</translation>
+    </message>
+    <message>
+        <source>The device refused the request for its logs.</source>
+        <translation>裝置拒絕了讀取其記錄的請求。</translation>
     </message>
 </context>
 <context>
@@ -1262,6 +1278,10 @@ Expected array.</source>
         <source>%1 rpm</source>
         <translation>%1 rpm</translation>
     </message>
+    <message>
+        <source>The device refused the password it was sent.</source>
+        <translation>裝置拒絕了傳送的密碼。</translation>
+    </message>
 </context>
 <context>
     <name>LimiterTerminal</name>
@@ -1272,6 +1292,10 @@ Expected array.</source>
     <message>
         <source>Send</source>
         <translation>傳送</translation>
+    </message>
+    <message>
+        <source>The device refused the command.</source>
+        <translation>裝置拒絕了此指令。</translation>
     </message>
 </context>
 <context>
