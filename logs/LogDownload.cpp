@@ -24,6 +24,9 @@ namespace {
 
 // Copy names tried for a session whose own name is taken.
 constexpr int kMaxCopies = 99;
+// Data packets that belong to no read, written to the diagnostics in full
+// before only their number is.
+constexpr int kStrayPacketsShown = 5;
 
 // A sentence of another part, to be set into one of ours before its stop.
 QString withoutFinalStop(const QString &text)
@@ -122,7 +125,7 @@ QString LogDownload::sessionRangeProblem(std::uint32_t firstSession, std::uint32
 
 void LogDownload::askSessions()
 {
-    m_numbersAsked = true;
+    ++m_numbersAsked;
     emit sessionNumbersRequested();
     if (m_device)
         m_device->readLogNumber();
@@ -139,12 +142,12 @@ void LogDownload::sessionNumbersReceived(const s_LogSessionNum &numbers)
 {
     // Nothing but the answer to a question rebuilds the list: a record on
     // its own would throw away the queue under way.
-    if (!m_numbersAsked) {
+    if (m_numbersAsked == 0) {
         qCWarning(lcLogDownload) << "Session numbers" << numbers.firstSession << "to" << numbers.lastSession
                                  << "arrived unasked, dropped";
         return;
     }
-    m_numbersAsked = false;
+    --m_numbersAsked;
     qCDebug(lcLogDownload) << "session number: " << numbers.lastSession << numbers.firstSession;
 
     m_listed = true;
@@ -279,6 +282,7 @@ std::optional<std::uint32_t> LogDownload::readingSession() const
 
 void LogDownload::request(std::uint32_t session, int row)
 {
+    reportStrayPackets();
     m_read = std::make_unique<Read>();
     m_read->session = session;
     m_read->row = row;
@@ -349,7 +353,10 @@ void LogDownload::readStatusReceived(const s_LogReadStatus &status)
 void LogDownload::dataReceived(const QByteArray &packet)
 {
     if (!m_read || !m_read->started) {
-        qCWarning(lcLogDownload).noquote() << "Unexpected log record" << QString::fromLatin1(packet.toHex(':'));
+        // A whole stream that belongs to no request would bury everything
+        // else: the first few in full, then only how many.
+        if (++m_strayPackets <= kStrayPacketsShown)
+            qCWarning(lcLogDownload).noquote() << "Unexpected log record" << QString::fromLatin1(packet.toHex(':'));
         return;
     }
     m_read->received += packet.size();
@@ -405,7 +412,7 @@ void LogDownload::readFinished(const s_LogReadStatus &status)
     // The file is the only copy the user gets, so it is written whatever the
     // checksum gave.
     QStringList problems;
-    if (!save(log, problems)) {
+    if (!save(log, problems, false)) {
         endRead(SessionState::SaveFailed, problems, false);
         return;
     }
@@ -451,7 +458,7 @@ bool LogDownload::keepPartial(QStringList &problems)
     LogHeader header = log.header();
     header.head.dotsCount = kIncompleteDotsCount;
     log.setHeader(header);
-    return save(log, problems);
+    return save(log, problems, true);
 }
 
 void LogDownload::endRead(SessionState outcome, const QStringList &messages, bool stopQueue)
@@ -461,6 +468,7 @@ void LogDownload::endRead(SessionState outcome, const QStringList &messages, boo
     m_read.reset();
     if (m_timer)
         m_timer->stop();
+    reportStrayPackets();
     if (outcome == SessionState::Empty)
         m_emptySessions.insert(session);
     if (outcome == SessionState::Complete || outcome == SessionState::Damaged)
@@ -495,9 +503,16 @@ void LogDownload::deviceStatusChanged(LimiterConnectionStatus status)
         abandonRead(Stop::LinkLost);
 }
 
+void LogDownload::reportStrayPackets()
+{
+    if (m_strayPackets > kStrayPacketsShown)
+        qCWarning(lcLogDownload) << m_strayPackets - kStrayPacketsShown << "more unexpected log records dropped";
+    m_strayPackets = 0;
+}
+
 // --- saving --------------------------------------------------------------
 
-bool LogDownload::save(LogSession &session, QStringList &problems)
+bool LogDownload::save(LogSession &session, QStringList &problems, bool partial)
 {
     const std::uint32_t deviceSession = m_read->session;
     const auto saveProblem = [&](const QString &reason) {
@@ -515,7 +530,7 @@ bool LogDownload::save(LogSession &session, QStringList &problems)
     int copy = 1;
     for (; copy <= kMaxCopies; ++copy) {
         const QString path = logFilePath(m_logsDir, session, extension, copy);
-        if (!QFileInfo::exists(path) || mayReplace(path, deviceSession, metadata, content.data))
+        if (!QFileInfo::exists(path) || mayReplace(path, deviceSession, metadata, content.data, partial))
             break;
         qCInfo(lcLogDownload).noquote() << "Session" << deviceSession << "does not replace"
                                         << QDir::toNativeSeparators(path) << "(another session's log)";
@@ -553,17 +568,24 @@ bool LogDownload::save(LogSession &session, QStringList &problems)
 }
 
 bool LogDownload::mayReplace(const QString &path, std::uint32_t deviceSession, const json &metadata,
-                             const std::vector<char> &data) const
+                             const std::vector<char> &data, bool partial) const
 {
-    if (const auto it = m_written.constFind(path); it != m_written.constEnd())
-        return *it == deviceSession;
-    // A log from before: replaced when it holds the same, or when it is an
-    // incomplete log of this session holding no more than this one. A file
-    // that cannot be read is nobody's to throw away.
+    const auto written = m_written.constFind(path);
+    const bool ours = written != m_written.constEnd();
+    if (ours && *written != deviceSession)
+        return false;
+    if (ours && !partial)
+        return true;
+    // A log from before is replaced when it holds the same, or when it is an
+    // incomplete log of this session holding no more than this one; a short
+    // read never replaces a fuller log of its session. A file that cannot be
+    // read is nobody's to throw away.
     try {
         const json existing = readLogMetadataDocument(path, LogEntries::MetadataAndData);
         Zippy::ZipArchive archive(QFile::encodeName(path).toStdString());
         const std::uint64_t size = archive.GetEntrySize(kLogDataEntry);
+        if (ours)
+            return size <= data.size();
         if (existing == metadata && size == data.size()
             && archive.GetEntryCrc32(kLogDataEntry) == checksum::crc32(data.data(), data.size()))
             return true;

@@ -52,7 +52,8 @@ Q_DECLARE_LOGGING_CATEGORY(lcLogDownload)
 // A log file is never written over another session's log: the name is taken
 // when this download wrote it for another device session, or when the file
 // there holds something else (other than an incomplete log of the same
-// session); the session then gets the next copy name (logFileBaseName).
+// session); the session then gets the next copy name (logFileBaseName). A
+// short read does not replace a fuller log of its session either.
 class LogDownload : public QObject
 {
     Q_OBJECT
@@ -189,12 +190,13 @@ private:
     bool keepPartial(QStringList &messages);
     // Saves the session under the first name that holds no other session's
     // log; problems as sentences.
-    bool save(LogSession &session, QStringList &problems);
+    bool save(LogSession &session, QStringList &problems, bool partial);
     bool mayReplace(const QString &path, std::uint32_t deviceSession, const nlohmann::json &metadata,
-                    const std::vector<char> &data) const;
+                    const std::vector<char> &data, bool partial) const;
     bool mayRemoveIncomplete(const QString &path, std::uint32_t deviceSession, const nlohmann::json &metadata) const;
     void endRead(SessionState outcome, const QStringList &messages, bool stopQueue);
     void setState(int row, SessionState state);
+    void reportStrayPackets();
     void finishRun();
 
     std::shared_ptr<LimiterDevice> m_device;
@@ -203,7 +205,8 @@ private:
     QString m_logsDir;
     bool m_csvExport = false;
 
-    bool m_numbersAsked = false;
+    // Session-number requests not answered yet.
+    int m_numbersAsked = 0;
     bool m_listed = false;
     std::uint32_t m_lastSession = 0;
     std::vector<SessionState> m_states;
@@ -213,6 +216,7 @@ private:
     QSet<std::uint32_t> m_emptySessions;
 
     std::unique_ptr<Read> m_read;
+    int m_strayPackets = 0;
     BleTimer *m_timer = nullptr;
     Run m_run;
     // Every log file this download wrote, with the device session it holds.

@@ -151,6 +151,7 @@ private slots:
     void incompleteIsReadAgainAndReplaced();
     void emptyIsNotAskedAgainOnTheSameConnection();
     void sessionsSharingANameKeepTheirData();
+    void shortReadNeverReplacesAFullerLog();
     void logsFromBeforeAreKeptUnlessTheyHoldTheSame();
     void sessionRanges_data();
     void sessionRanges();
@@ -432,6 +433,36 @@ void tst_LogDownload::sessionsSharingANameKeepTheirData()
     QVERIFY(rig.run([&] { rig.download.readRows({rig.download.rowOf(2)}); }));
     QCOMPARE(rig.files().size(), 3);
     QCOMPARE(dotsIn(rig.path(savedName(1, "", 2))), 32);
+}
+
+// A race not closed, read whole, then read again and cut short by a lost
+// link: the whole log stays, the short one is kept beside it.
+void tst_LogDownload::shortReadNeverReplacesAFullerLog()
+{
+    DownloadRig rig;
+    rig.device->addSession(spec(8, 3000, true));
+    QVERIFY(rig.setUp());
+    QVERIFY(rig.list());
+    QVERIFY(rig.run([&] { rig.download.readAll(); }));
+    QCOMPARE(rig.files(), QStringList{savedName(8, "x")});
+
+    QSignalSpy setUps(rig.client.get(), &LimiterDevice::loggerServiceDiscovered);
+    rig.device->addFaultFilter(SimFaults::dropLink(SimAttEvent::Notification, logUuid(kLogDataId), 100));
+    QVERIFY(rig.run([&] { rig.download.readAll(); }));
+    QCOMPARE(rig.stateOf(8), SessionState::Incomplete);
+    QStringList expected{savedName(8, "x"), savedName(8, "x", 2)};
+    expected.sort();
+    QCOMPARE(rig.files(), expected);
+    QCOMPARE(dotsIn(rig.path(savedName(8, "x"))), 3000);
+    const int shortDots = dotsIn(rig.path(savedName(8, "x", 2)));
+    QVERIFY(shortDots > 0 && shortDots < 3000);
+
+    // Read whole again, it replaces its own log; the short one stays.
+    QTRY_COMPARE(setUps.count(), 1);
+    rig.device->clearFaultFilters();
+    QVERIFY(rig.run([&] { rig.download.readAll(); }));
+    QCOMPARE(rig.files(), expected);
+    QCOMPARE(dotsIn(rig.path(savedName(8, "x"))), 3000);
 }
 
 // Files already in the folder (a program run before): one that holds exactly
