@@ -100,7 +100,7 @@ int main(int argc, char **argv)
     parser.addOption({"kib", "Session size in KiB (default 1024).", "N", "1024"});
     parser.addOption({"realtime", "Run the simulated radio in real time."});
     parser.addOption({"range", "List the session range FIRST:LAST the device reports.", "FIRST:LAST"});
-    parser.addOption({"show", "Read five sessions and leave the page open."});
+    parser.addOption({"show", "Read six sessions and leave the page open."});
     parser.addOption({"language", "Language of the page with --show.", "CODE", "en"});
     parser.process(app);
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false\nlogs.download.warning=false"));
@@ -132,8 +132,15 @@ int main(int argc, char **argv)
             spec.incomplete = n == 5;
             device->addSession(spec);
         }
-        device->addFaultFilter(SimFaults::corrupt(SimAttEvent::Notification,
-                                                  DeviceProtocol::logUuid(DeviceProtocol::kLogDataId), 40, 9, 0x21));
+        // Session 6 is listed but not held, one packet of 5 is damaged and
+        // some of 2 are lost: every outcome shows.
+        device->setReportedSessionRange(1, 6);
+        const QBluetoothUuid data = DeviceProtocol::logUuid(DeviceProtocol::kLogDataId);
+        device->addFaultFilter(SimFaults::corrupt(SimAttEvent::Notification, data, 40, 9, 0x21));
+        device->addFaultFilter([data, packets = 0](SimAttEvent &e) mutable {
+            const bool log = e.kind == SimAttEvent::Notification && e.characteristic == data;
+            return log && ++packets > 2000 && packets <= 2010 ? SimFault::Refuse : SimFault::Pass;
+        });
     } else if (!parser.isSet("range")) {
         device->addSession(spec);
     }

@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QSet>
 #include <QSettings>
+#include <QStyle>
 #include <QUrl>
 
 #include <algorithm>
@@ -87,6 +88,7 @@ LoggerWidget::LoggerWidget(QWidget *parent)
     ui->leLogDir->setText(QDir::toNativeSeparators(m_download->logsDirectory()));
     ui->pbLoading->hide();
     ui->lblReadMessages->hide();
+    ui->lblReadSummary->hide();
     showPlaceholder();
 }
 
@@ -123,10 +125,12 @@ void LoggerWidget::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        if (m_showingPlaceholder)
+        if (m_showingPlaceholder) {
             showPlaceholder();
-        else
+        } else {
             showAllStates();
+            fitDeviceList();
+        }
         // The folder list's texts again, in place, so the selection stays.
         for (int row = 0; row < ui->lwReadLogs->count(); ++row) {
             QListWidgetItem *item = ui->lwReadLogs->item(row);
@@ -177,6 +181,21 @@ void LoggerWidget::showSessionList()
         texts.append(QString::number(m_download->sessionAt(row)));
     list->addItems(texts);
     showAllStates();
+    fitDeviceList();
+}
+
+void LoggerWidget::fitDeviceList()
+{
+    // As wide as the longest text a row of the newest session can have.
+    const std::uint32_t newest = m_download->sessionCount() > 0 ? m_download->sessionAt(0) : 0;
+    const QFontMetrics metrics(ui->lwDeviceLogs->font());
+    int text = 0;
+    for (int state = 0; state <= int(SessionState::SaveFailed); ++state)
+        text = std::max(text, metrics.horizontalAdvance(LoggerQueue::itemText(newest, SessionState(state))));
+    const QStyle *style = ui->lwDeviceLogs->style();
+    const int margins = 2 * ui->lwDeviceLogs->frameWidth() + style->pixelMetric(QStyle::PM_ScrollBarExtent)
+        + 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    ui->lwDeviceLogs->setMinimumWidth(text + margins);
 }
 
 void LoggerWidget::showState(int row)
@@ -222,10 +241,12 @@ void LoggerWidget::showMessages()
     if (hidden > 0)
         lines.append(tr("Earlier problems not shown here: %1 (see the diagnostics log).").arg(hidden));
     lines += m_messages.mid(hidden);
-    if (m_download->runSessions() > 0)
-        lines.append(tr("Sessions read and saved: %1 of %2.").arg(m_download->runSaved()).arg(m_download->runSessions()));
     ui->lblReadMessages->setText(lines.join(QLatin1Char('\n')));
     ui->lblReadMessages->setVisible(!lines.isEmpty());
+    const int sessions = m_download->runSessions();
+    ui->lblReadSummary->setText(
+        sessions > 0 ? tr("Sessions read and saved: %1 of %2.").arg(m_download->runSaved()).arg(sessions) : QString());
+    ui->lblReadSummary->setVisible(sessions > 0);
 }
 
 void LoggerWidget::showRunFinished()

@@ -76,6 +76,7 @@ private:
     void showSessionList();
     void showState(int row);
     void showAllStates();
+    void fitDeviceList();
     void showSessionEnded(const QStringList &messages);
     void showRunFinished();
     void showMessages();

@@ -68,10 +68,16 @@ QColor background(const LoggerRig &rig, quint32 session)
     return item ? item->background().color() : QColor();
 }
 
+// The problems and the summary of the last queue, one per line.
 QString messageLine(const LoggerRig &rig)
 {
-    auto *line = child<QLabel>(rig, "lblReadMessages");
-    return line->isHidden() ? QString() : line->text();
+    QStringList lines;
+    for (const char *name : {"lblReadMessages", "lblReadSummary"}) {
+        auto *line = child<QLabel>(rig, name);
+        if (!line->isHidden())
+            lines.append(line->text());
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 SimLogSessionSpec sessionSpec(quint32 number, quint32 dots = 40, bool incomplete = false)
