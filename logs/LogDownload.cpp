@@ -315,12 +315,12 @@ void LogDownload::answerTimedOut()
 void LogDownload::readStatusReceived(const s_LogReadStatus &status)
 {
     if (!m_read) {
-        qCInfo(lcLogDownload) << "Read status" << status.status << "of session" << status.sessionNumber
+        qCInfo(lcLogDownload) << "Read status" << int(status.status) << "of session" << status.sessionNumber
                               << "with no session asked for, dropped";
         return;
     }
     if (status.sessionNumber != m_read->session) {
-        qCWarning(lcLogDownload) << "Read status" << status.status << "names session" << status.sessionNumber
+        qCWarning(lcLogDownload) << "Read status" << int(status.status) << "names session" << status.sessionNumber
                                  << "while session" << m_read->session << "is being read, dropped";
         return;
     }
@@ -399,12 +399,13 @@ void LogDownload::readFinished(const s_LogReadStatus &status)
     if (dots < announced) {
         QStringList problems;
         const bool kept = keepPartial(problems);
-        problems.prepend(kept ? tr("Session %1 was not read whole: %2 of %3 dots arrived and were kept as an "
-                                   "incomplete log.")
-                                    .arg(session)
-                                    .arg(dots)
-                                    .arg(announced)
-                              : tr("Session %1 was not read whole: none of its dots could be read.").arg(session));
+        // Not kept: the save failed, and says why.
+        problems.prepend((kept ? tr("Session %1 was not read whole: %2 of %3 dots arrived and were kept as an "
+                                    "incomplete log.")
+                               : tr("Session %1 was not read whole: %2 of %3 dots arrived."))
+                             .arg(session)
+                             .arg(dots)
+                             .arg(announced));
         endRead(SessionState::Incomplete, problems, false);
         return;
     }

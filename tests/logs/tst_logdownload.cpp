@@ -149,6 +149,7 @@ private slots:
     void outcomes_data();
     void outcomes();
     void incompleteIsReadAgainAndReplaced();
+    void shortReadThatCannotBeKept();
     void emptyIsNotAskedAgainOnTheSameConnection();
     void sessionsSharingANameKeepTheirData();
     void shortReadNeverReplacesAFullerLog();
@@ -383,6 +384,32 @@ void tst_LogDownload::incompleteIsReadAgainAndReplaced()
     QCOMPARE(rig.stateOf(5), SessionState::Complete);
     QCOMPARE(rig.files(), QStringList{savedName(5)});
     QCOMPARE(dotsIn(rig.path(savedName(5))), 3000);
+}
+
+// Where nothing can be written, a short read says what arrived and why it
+// was not kept; it claims no file.
+void tst_LogDownload::shortReadThatCannotBeKept()
+{
+    DownloadRig rig;
+    QFile blocker(rig.path(QStringLiteral("blocked")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString logs = rig.path(QStringLiteral("blocked/logs"));
+    rig.download.setLogsDirectory(logs);
+    rig.device->addSession(spec(6, 3000));
+    QVERIFY(rig.setUp());
+    QVERIFY(rig.list());
+    rig.device->addFaultFilter([packets = 0](SimAttEvent &e) mutable {
+        return isLogNotification(e, kLogDataId) && ++packets == 50 ? SimFault::Refuse : SimFault::Pass;
+    });
+    QVERIFY(rig.run([&] { rig.download.readAll(); }));
+    QCOMPARE(rig.stateOf(6), SessionState::Incomplete);
+    QCOMPARE(rig.ended.size(), 1);
+    QCOMPARE(rig.ended.first().messages,
+             (QStringList{"Session 6 was not read whole: 2990 of 3000 dots arrived.",
+                          QStringLiteral("Session 6 could not be saved: Cannot create the folder %1.")
+                              .arg(QDir::toNativeSeparators(logs))}));
+    QCOMPARE(rig.download.runSaved(), 0);
 }
 
 void tst_LogDownload::emptyIsNotAskedAgainOnTheSameConnection()

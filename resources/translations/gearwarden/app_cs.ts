@@ -1403,6 +1403,10 @@ Očekáváno pole.</translation>
         <source>Session %1 could not be exported as CSV: %2.</source>
         <translation>Relaci %1 se nepodařilo exportovat jako CSV: %2.</translation>
     </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived.</source>
+        <translation>Relace %1 nebyla načtena celá: dorazilo bodů: %2 z %3.</translation>
+    </message>
 </context>
 <context>
     <name>LogFile</name>

@@ -1403,6 +1403,10 @@ Array erwartet.</translation>
         <source>Session %1 could not be exported as CSV: %2.</source>
         <translation>Sitzung %1 konnte nicht als CSV exportiert werden: %2.</translation>
     </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived.</source>
+        <translation>Sitzung %1 wurde nicht vollständig gelesen: %2 von %3 Messpunkten kamen an.</translation>
+    </message>
 </context>
 <context>
     <name>LogFile</name>

@@ -1403,6 +1403,10 @@ Expected array.</translation>
         <source>Session %1 could not be exported as CSV: %2.</source>
         <translation>Session %1 could not be exported as CSV: %2.</translation>
     </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived.</source>
+        <translation>Session %1 was not read whole: %2 of %3 dots arrived.</translation>
+    </message>
 </context>
 <context>
     <name>LogFile</name>

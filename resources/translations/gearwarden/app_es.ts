@@ -1403,6 +1403,10 @@ Se esperaba una matriz.</translation>
         <source>Session %1 could not be exported as CSV: %2.</source>
         <translation>No se pudo exportar la sesión %1 como CSV: %2.</translation>
     </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived.</source>
+        <translation>La sesión %1 no se leyó completa: llegaron %2 de %3 puntos.</translation>
+    </message>
 </context>
 <context>
     <name>LogFile</name>

@@ -1403,6 +1403,10 @@ Tableau attendu.</translation>
         <source>Session %1 could not be exported as CSV: %2.</source>
         <translation>Impossible d'exporter la session %1 en CSV : %2.</translation>
     </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived.</source>
+        <translation>La session %1 n'a pas été lue entièrement : %2 points sur %3 sont arrivés.</translation>
+    </message>
 </context>
 <context>
     <name>LogFile</name>

@@ -1403,6 +1403,10 @@ Atteso un array.</translation>
         <source>Session %1 could not be exported as CSV: %2.</source>
         <translation>Impossibile esportare la sessione %1 in CSV: %2.</translation>
     </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived.</source>
+        <translation>La sessione %1 non è stata letta per intero: sono arrivati %2 punti su %3.</translation>
+    </message>
 </context>
 <context>
     <name>LogFile</name>

@@ -1403,6 +1403,10 @@ Expected array.</source>
         <source>Session %1 could not be exported as CSV: %2.</source>
         <translation>セッション %1 を CSV にエクスポートできませんでした: %2。</translation>
     </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived.</source>
+        <translation>セッション %1 は完全には読み取れませんでした: データ点 %3 個のうち %2 個が届きました。</translation>
+    </message>
 </context>
 <context>
     <name>LogFile</name>

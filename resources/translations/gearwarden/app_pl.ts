@@ -1403,6 +1403,10 @@ Oczekiwano tablicy.</translation>
         <source>Session %1 could not be exported as CSV: %2.</source>
         <translation>Nie udało się wyeksportować sesji %1 do CSV: %2.</translation>
     </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived.</source>
+        <translation>Sesja %1 nie została odczytana w całości: dotarło punktów: %2 z %3.</translation>
+    </message>
 </context>
 <context>
     <name>LogFile</name>

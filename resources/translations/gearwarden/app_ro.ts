@@ -1403,6 +1403,10 @@ Se aștepta o listă.</translation>
         <source>Session %1 could not be exported as CSV: %2.</source>
         <translation>Sesiunea %1 nu a putut fi exportată ca CSV: %2.</translation>
     </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived.</source>
+        <translation>Sesiunea %1 nu a fost citită complet: au sosit %2 din %3 puncte.</translation>
+    </message>
 </context>
 <context>
     <name>LogFile</name>

@@ -1403,6 +1403,10 @@ Expected array.</source>
         <source>Session %1 could not be exported as CSV: %2.</source>
         <translation>Не удалось экспортировать сессию %1 в CSV: %2.</translation>
     </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived.</source>
+        <translation>Сессия %1 прочитана не полностью: получено точек — %2 из %3.</translation>
+    </message>
 </context>
 <context>
     <name>LogFile</name>

@@ -1403,6 +1403,10 @@ Expected array.</source>
         <source>Session %1 could not be exported as CSV: %2.</source>
         <translation>無法將工作階段 %1 匯出為 CSV：%2。</translation>
     </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived.</source>
+        <translation>工作階段 %1 未完整讀取：收到 %3 個資料點中的 %2 個。</translation>
+    </message>
 </context>
 <context>
     <name>LogFile</name>
