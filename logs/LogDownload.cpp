@@ -525,7 +525,7 @@ bool LogDownload::save(LogSession &session, QStringList &problems, bool partial)
     if (const QString problem = prepareLogsFolder(m_logsDir); !problem.isEmpty())
         return saveProblem(problem);
 
-    const LogFileContent content = logFileContent(session);
+    LogFileContent content = logFileContent(session);
     const json metadata = json::parse(content.metadata);
     const QString extension = QLatin1String(kLogFileExtension);
     int copy = 1;
@@ -540,7 +540,7 @@ bool LogDownload::save(LogSession &session, QStringList &problems, bool partial)
         return saveProblem(tr("every name for its log file holds another session's log"));
 
     const QString path = logFilePath(m_logsDir, session, extension, copy);
-    const LogWriteResult written = writeLogFile(path, session, content);
+    const LogWriteResult written = writeLogFile(path, session, std::move(content));
     if (!written.ok) {
         saveProblem(written.errorString);
     } else {

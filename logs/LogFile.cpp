@@ -362,7 +362,7 @@ QString prepareLogsFolder(const QString &logsDir)
     return QString();
 }
 
-LogWriteResult writeLogFile(const QString &path, const LogSession &session, const LogFileContent &content)
+LogWriteResult writeLogFile(const QString &path, const LogSession &session, LogFileContent &&content)
 {
     LogWriteResult result;
     result.filePath = path;
@@ -378,7 +378,7 @@ LogWriteResult writeLogFile(const QString &path, const LogSession &session, cons
         Zippy::ZipArchive archive;
         archive.Create(localPath(path));
         archive.AddEntry(kLogMetadataEntry, content.metadata);
-        archive.AddEntry(kLogDataEntry, content.data);
+        archive.AddEntry(kLogDataEntry, std::move(content.data));
         archive.Save();
         archive.Close();
     } catch (const std::exception &e) {

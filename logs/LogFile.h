@@ -57,7 +57,8 @@ QString prepareLogsFolder(const QString &logsDir);
 
 // Writes the session's log file with the given entries at path (its folder
 // must exist), replacing any file there only once the new one is complete.
-LogWriteResult writeLogFile(const QString &path, const LogSession &session, const LogFileContent &content);
+// The entries are taken over: data.json is the bulk of a session.
+LogWriteResult writeLogFile(const QString &path, const LogSession &session, LogFileContent &&content);
 
 // Appends one CSV line of a dot: time_ms, then every value, each followed by
 // ", ", and a line feed.

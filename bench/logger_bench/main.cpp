@@ -193,10 +193,10 @@ int main(int argc, char **argv)
         wall.start();
         page.findChild<QPushButton *>("pbReadLogCount")->click();
         loop.exec();
-        const double listSeconds = double(wall.nsecsElapsed()) / 1e9;
-        std::printf("range %s: %d rows listed in %.3f s (answer included), peak memory %.1f MiB (%.1f MiB before)\n",
-                    qPrintable(parser.value("range")), page.findChild<QListWidget *>("lwDeviceLogs")->count(),
-                    listSeconds, peakMiB(), before);
+        const double listMs = double(wall.nsecsElapsed()) / 1e6;
+        std::printf("range %s: %d rows listed in %.1f ms (answer included), peak memory %.1f MiB (%.1f MiB before)\n",
+                    qPrintable(parser.value("range")), page.findChild<QListWidget *>("lwDeviceLogs")->count(), listMs,
+                    peakMiB(), before);
         BleBackend::setInstance(nullptr);
         return 0;
     }
