@@ -107,6 +107,13 @@ void LimiterDevice::releaseController()
     }
 }
 
+BleBackend *LimiterDevice::backend() const
+{
+    if (m_backend)
+        return m_backend;
+    return m_givenBackend ? m_givenBackend : BleBackend::instance();
+}
+
 int LimiterDevice::controllerError() const
 {
     return m_controller ? int(m_controller->error()) : int(QLowEnergyController::NoError);

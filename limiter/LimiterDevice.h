@@ -56,6 +56,9 @@ public:
     int controllerError() const;
     QString controllerErrorString() const;
     LimiterConnectionStatus status() const { return LimiterConnectionStatus(m_status); }
+    // The BLE stack the device talks through (the one it connected through,
+    // else the one it will connect through); its clock is the link's time.
+    BleBackend *backend() const;
 
     // The device info of the last accepted advertisement.
     QBluetoothDeviceInfo deviceInfo() const { return m_deviceInfo; }

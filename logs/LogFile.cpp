@@ -247,15 +247,17 @@ QString sanitizeFileNameComponent(const QString &text)
     return out;
 }
 
-QString logFileBaseName(const QString &logsDir, const LogSession &session)
+QString logFileBaseName(const QString &logsDir, const LogSession &session, int copy)
 {
     const LogHeader &header = session.header();
     QString country = sanitizeFileNameComponent(logFieldText(header.userRegNum.country));
     if (country.isEmpty())
         country = QStringLiteral("None");
     const QDateTime when = session.dateTime();
-    const QString date = when.isValid() ? when.toString(QStringLiteral("dd.MM.yyyy_hh.mm"))
-                                        : sanitizeFileNameComponent(QCoreApplication::translate("LogFile", "NoDate"));
+    QString date = when.isValid() ? when.toString(QStringLiteral("dd.MM.yyyy_hh.mm"))
+                                  : sanitizeFileNameComponent(QCoreApplication::translate("LogFile", "NoDate"));
+    if (copy > 1)
+        date += QStringLiteral("(%1)").arg(copy);
     const QString registration = QStringLiteral("%1-%2").arg(country, QString::number(header.userRegNum.num));
     const QString number = QStringLiteral("%1").arg(header.head.sessionNumber, 3, 10, QLatin1Char('0'));
     // One substitution for all parts: a "%n" in a device's text stays text.
@@ -264,9 +266,10 @@ QString logFileBaseName(const QString &logsDir, const LogSession &session)
              sanitizeFileNameComponent(session.fileDeviceName()), registration, date, number);
 }
 
-QString logFilePath(const QString &logsDir, const LogSession &session, const QString &extension)
+QString logFilePath(const QString &logsDir, const LogSession &session, const QString &extension, int copy)
 {
-    return logFileBaseName(logsDir, session) + (session.isComplete() ? QString() : QStringLiteral("x")) + extension;
+    return logFileBaseName(logsDir, session, copy) + (session.isComplete() ? QString() : QStringLiteral("x"))
+        + extension;
 }
 
 std::string logMetadataJson(const LogSession &session)
@@ -333,6 +336,11 @@ void appendLogCsvLine(QByteArray &out, const LogDot &dot)
     out += '\n';
 }
 
+LogFileContent logFileContent(const LogSession &session)
+{
+    return {logMetadataJson(session), logDataJson(session.dots())};
+}
+
 namespace {
 
 LogWriteResult failure(LogWriteResult result, const QString &reason)
@@ -342,8 +350,9 @@ LogWriteResult failure(LogWriteResult result, const QString &reason)
     return result;
 }
 
-// The logs folder must be given and exist (it is created with its parents).
-QString logsFolderProblem(const QString &logsDir)
+} // namespace
+
+QString prepareLogsFolder(const QString &logsDir)
 {
     if (logsDir.isEmpty())
         return QCoreApplication::translate("LogFile", "No folder for log files is set.");
@@ -353,16 +362,11 @@ QString logsFolderProblem(const QString &logsDir)
     return QString();
 }
 
-} // namespace
-
-LogWriteResult saveLogFile(const QString &logsDir, const LogSession &session)
+LogWriteResult writeLogFile(const QString &path, const LogSession &session, LogFileContent &&content)
 {
     LogWriteResult result;
-    const QString base = logFileBaseName(logsDir, session);
-    result.filePath = base + (session.isComplete() ? QString() : QStringLiteral("x")) + QLatin1String(kLogFileExtension);
-    const QString shownPath = QDir::toNativeSeparators(result.filePath);
-    if (const QString problem = logsFolderProblem(logsDir); !problem.isEmpty())
-        return failure(result, problem);
+    result.filePath = path;
+    const QString shownPath = QDir::toNativeSeparators(path);
     // Only the 32 slots of the header are written; a file that says more
     // would be refused by every reader.
     if (const int count = session.header().parametersDesc.parametersCount; count > kMaxLogParameters) {
@@ -370,18 +374,32 @@ LogWriteResult saveLogFile(const QString &logsDir, const LogSession &session)
                                                                       "gives %2 parameters, a log holds at most %3.")
                                    .arg(shownPath).arg(count).arg(kMaxLogParameters));
     }
-
     try {
         Zippy::ZipArchive archive;
-        archive.Create(localPath(result.filePath));
-        archive.AddEntry(kLogMetadataEntry, logMetadataJson(session));
-        archive.AddEntry(kLogDataEntry, logDataJson(session.dots()));
+        archive.Create(localPath(path));
+        archive.AddEntry(kLogMetadataEntry, content.metadata);
+        archive.AddEntry(kLogDataEntry, std::move(content.data));
         archive.Save();
         archive.Close();
     } catch (const std::exception &e) {
         return failure(result, QCoreApplication::translate("LogFile", "Cannot write the log file %1: %2")
                                    .arg(shownPath, QString::fromLocal8Bit(e.what())));
     }
+    qCDebug(lcLogFile).noquote() << "Log saved:" << shownPath;
+    result.ok = true;
+    return result;
+}
+
+LogWriteResult saveLogFile(const QString &logsDir, const LogSession &session)
+{
+    LogWriteResult result;
+    const QString base = logFileBaseName(logsDir, session);
+    result.filePath = base + (session.isComplete() ? QString() : QStringLiteral("x")) + QLatin1String(kLogFileExtension);
+    if (const QString problem = prepareLogsFolder(logsDir); !problem.isEmpty())
+        return failure(result, problem);
+    result = writeLogFile(result.filePath, session, logFileContent(session));
+    if (!result.ok)
+        return result;
 
     // Only now that the complete log is safe the incomplete one can go.
     if (session.isComplete()) {
@@ -389,22 +407,21 @@ LogWriteResult saveLogFile(const QString &logsDir, const LogSession &session)
         if (QFileInfo::exists(incomplete) && !QFile::remove(incomplete))
             qCWarning(lcLogFile).noquote() << "Cannot delete the incomplete log" << QDir::toNativeSeparators(incomplete);
     }
-    qCDebug(lcLogFile).noquote() << "Log saved:" << shownPath;
-    result.ok = true;
     return result;
 }
 
-LogWriteResult exportLogCsv(const QString &logsDir, const LogSession &session)
+LogWriteResult exportLogCsv(const QString &logsDir, const LogSession &session, int copy)
 {
     LogWriteResult result;
-    result.filePath = logFilePath(logsDir, session, QStringLiteral(".csv"));
+    result.filePath = logFilePath(logsDir, session, QStringLiteral(".csv"), copy);
     const QString shownPath = QDir::toNativeSeparators(result.filePath);
     const auto fail = [&](const QString &reason) {
         return failure(result, QCoreApplication::translate("LogFile", "Cannot write the CSV file %1: %2")
                                    .arg(shownPath, reason));
     };
-    if (const QString problem = logsFolderProblem(logsDir); !problem.isEmpty())
-        return fail(problem);
+    // The same sentence as the log file's: said once where both fail.
+    if (const QString problem = prepareLogsFolder(logsDir); !problem.isEmpty())
+        return failure(result, problem);
 
     QSaveFile file(result.filePath);
     if (!file.open(QIODevice::WriteOnly))

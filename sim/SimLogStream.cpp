@@ -12,8 +12,6 @@ using namespace DeviceProtocol;
 
 namespace {
 
-// Shortest gap between two connection events the device streams in.
-constexpr qint64 kMinimumIntervalUs = 7500;
 // A speed report every so many log packets.
 constexpr int kSpeedReportPackets = 32;
 
@@ -129,7 +127,8 @@ void SimLogStream::streamNext(quint64 connectionId)
         m_streams.remove(connectionId);
         return;
     }
-    m_device.after(qMax(kMinimumIntervalUs, connection->roundTripUs() / 2) / 1000, [this, connectionId]() {
-        streamNext(connectionId);
-    });
+    // In microseconds: the interval is 7.5 ms, which whole milliseconds
+    // would make 7.
+    m_device.radio()->clock().schedule(qMax(kMinimumIntervalUs, connection->roundTripUs() / 2),
+                                       [this, connectionId]() { streamNext(connectionId); }, &m_device);
 }

@@ -20,6 +20,10 @@ class SimPeripheral;
 class SimLogStream
 {
 public:
+    // Shortest gap between two connection events the device streams in; a
+    // link whose half round trip is longer streams at that.
+    static constexpr qint64 kMinimumIntervalUs = 7500;
+
     SimLogStream(SimPeripheral &device, quint16 dataHandle, quint16 sessionNumberHandle, quint16 readStatusHandle);
 
     void addSession(const SimLogSessionSpec &spec);
@@ -30,6 +34,7 @@ public:
     quint32 lastSession() const { return m_sessions.isEmpty() ? 0 : m_sessions.lastKey(); }
     void clearSessions() { m_sessions.clear(); }
     void setPacketsPerInterval(int packets) { m_packetsPerInterval = qMax(1, packets); }
+    int packetsPerInterval() const { return m_packetsPerInterval; }
     void setReportedSessionRange(quint32 first, quint32 last)
     {
         m_reportedRange = {first, last};

@@ -7,55 +7,74 @@
 
 namespace LoggerQueue {
 
-QColor itemColour(ItemState state)
+QColor itemColour(SessionState state)
 {
     switch (state) {
-    case ItemState::Queued:
+    case SessionState::Queued:
         return QColor(Qt::yellow);
-    case ItemState::Reading:
+    case SessionState::Reading:
         return QColor(Qt::darkYellow);
-    case ItemState::Saved:
+    case SessionState::Complete:
         return QColor(Qt::green);
-    case ItemState::ChecksumFail:
+    case SessionState::Damaged:
         return QColor(255, 140, 0); // orange: kept, but not to be trusted
-    case ItemState::SaveFailed:
+    case SessionState::Incomplete:
+        return QColor(255, 190, 190);
+    case SessionState::Empty:
+        return QColor(210, 210, 210);
+    case SessionState::SaveFailed:
         return QColor(255, 96, 96);
-    case ItemState::NotQueued:
+    case SessionState::NotQueued:
         break;
     }
     return QColor(Qt::white);
 }
 
-QList<std::uint32_t> deviceSessions(std::uint32_t firstSession, std::uint32_t lastSession)
+QueueFlag queueFlag(SessionState state)
 {
-    QList<std::uint32_t> sessions;
-    if (lastSession < firstSession)
-        return sessions;
-    sessions.reserve(qsizetype(qMin<std::uint64_t>(std::uint64_t(lastSession) - firstSession + 1, 100000)));
-    for (std::uint64_t n = lastSession + std::uint64_t(1); n-- > firstSession;)
-        sessions.append(std::uint32_t(n));
-    return sessions;
+    return state == SessionState::Queued || state == SessionState::Reading ? Queued : NotQueued;
 }
 
-bool queuedAsNew(const QString &sessionText, const QStringList &folderTexts)
+QString itemText(std::uint32_t session, SessionState state)
 {
-    return !folderTexts.contains(sessionText);
+    switch (state) {
+    case SessionState::Damaged:
+        return QCoreApplication::translate("LoggerWidget", "%1 (checksum failed)").arg(session);
+    case SessionState::Incomplete:
+        return QCoreApplication::translate("LoggerWidget", "%1 (not read whole)").arg(session);
+    case SessionState::Empty:
+        return QCoreApplication::translate("LoggerWidget", "%1 (no data on the device)").arg(session);
+    case SessionState::SaveFailed:
+        return QCoreApplication::translate("LoggerWidget", "%1 (not saved)").arg(session);
+    default:
+        return QString::number(session);
+    }
 }
 
-QString folderItemText(const QString &fileName, const QString &deviceName)
+std::optional<FolderLog> folderLog(const QString &fileName, const QString &deviceName)
 {
     if (!deviceName.isEmpty() && !fileName.startsWith(sanitizeFileNameComponent(deviceName) + QLatin1Char('_')))
-        return QString();
+        return std::nullopt;
     const QString last = fileName.section(QLatin1Char('_'), -1);
     const QString number = last.section(QLatin1Char('.'), 0, 0);
     bool ok = false;
     const uint n = number.toUInt(&ok);
     if (ok)
-        return QString::number(n);
+        return FolderLog{n, true};
     const uint incomplete = number.section(QLatin1Char('x'), 0, 0).toUInt(&ok);
     if (ok)
-        return QCoreApplication::translate("LoggerWidget", "%1 (not complete race)").arg(incomplete);
-    return QString();
+        return FolderLog{incomplete, false};
+    return std::nullopt;
+}
+
+QString folderItemText(const QString &fileName, const QString &deviceName)
+{
+    const std::optional<FolderLog> log = folderLog(fileName, deviceName);
+    if (!log)
+        return QString();
+    if (log->complete)
+        return QString::number(log->session);
+    return QCoreApplication::translate("LoggerWidget", "%1 (not complete race)").arg(log->session);
 }
 
 QString readSpeedText(std::uint32_t bitsPerSecond)

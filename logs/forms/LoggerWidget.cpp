@@ -1,8 +1,8 @@
 #include "LoggerWidget.h"
 #include "ui_LoggerWidget.h"
 
-#include "LimiterDevice.h"
 #include "LogFile.h"
+#include "LoggerQueue.h"
 #include "NumericSortWidgetItem.h"
 #include "SharedSettings.h"
 
@@ -10,57 +10,85 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSet>
 #include <QSettings>
-#include <QTimer>
+#include <QStyle>
 #include <QUrl>
 
+#include <algorithm>
 #include <exception>
 
 Q_LOGGING_CATEGORY(lcLogger, "logs.logger")
 
-using LoggerQueue::ItemState;
+using SessionState = LogDownload::SessionState;
 
 namespace {
 
 constexpr int kFileNameRole = Qt::UserRole + 1;
+// The message line shows at most this many problems, the latest.
+constexpr int kShownProblems = 5;
 
 const QString kCsvExportKey = QStringLiteral("csv_export");
-
-int queueFlag(const QListWidgetItem *item)
-{
-    return item->data(Qt::UserRole).toInt();
-}
 
 } // namespace
 
 LoggerWidget::LoggerWidget(QWidget *parent)
     : QWidget(parent)
     , ui(new Ui::LoggerWidget)
-    , m_answerTimer(new QTimer(this))
+    , m_download(new LogDownload(this))
 {
     ui->setupUi(this);
-    m_answerTimer->setSingleShot(true);
-    connect(m_answerTimer, &QTimer::timeout, this, [this]() {
-        abandonRead(m_started ? tr("The device stopped answering while session %1 was being read.")
-                                    .arg(m_readingSession.value_or(0))
-                              : tr("The device did not answer the request for session %1.")
-                                    .arg(m_readingSession.value_or(0)));
-    });
     connect(ui->pbSelectDirectory, &QPushButton::clicked, this, &LoggerWidget::selectLogDirectory);
     connect(ui->pbReadAllLogs, &QPushButton::clicked, this, &LoggerWidget::readAllLogs);
     connect(ui->pbReadNewLogs, &QPushButton::clicked, this, &LoggerWidget::readNewLogs);
     connect(ui->pbReadSelected, &QPushButton::clicked, this, &LoggerWidget::readSelected);
     connect(ui->lwReadLogs, &QListWidget::itemSelectionChanged, this, &LoggerWidget::logSelected);
     connect(ui->lwReadLogs, &QListWidget::itemDoubleClicked, this, &LoggerWidget::openLog);
+    connect(ui->cbCSVExport, &QCheckBox::toggled, m_download, &LogDownload::setCsvExport);
+
+    LogDownload *d = m_download;
+    connect(d, &LogDownload::sessionNumbersRequested, this, &LoggerWidget::readLogNumber);
+    connect(d, &LogDownload::sessionRequested, this, &LoggerWidget::readLog);
+    connect(d, &LogDownload::sessionsListed, this, &LoggerWidget::showSessionList);
+    connect(d, &LogDownload::sessionsRefused, this, [this](const QString &message) {
+        showSessionList();
+        m_messages = QStringList{message};
+        showMessages();
+    });
+    connect(d, &LogDownload::stateChanged, this, &LoggerWidget::showState);
+    connect(d, &LogDownload::statesChanged, this, &LoggerWidget::showAllStates);
+    connect(d, &LogDownload::readStarted, this, [this](std::uint32_t, std::uint32_t size) {
+        ui->pbLoading->setMaximum(int(std::min<std::uint32_t>(size, INT_MAX)));
+        ui->pbLoading->setValue(0);
+        ui->pbLoading->show();
+        ui->lblReadSpeed->setText(LoggerQueue::readSpeedText(0));
+        ui->lblReadSpeed->show();
+    });
+    connect(d, &LogDownload::dataProgress, this, [this](qint64 bytes) {
+        ui->pbLoading->setValue(int(std::min<qint64>(bytes, ui->pbLoading->maximum())));
+    });
+    connect(d, &LogDownload::speedReported, this, [this](std::uint32_t bitsPerSecond) {
+        ui->lblReadSpeed->setText(LoggerQueue::readSpeedText(bitsPerSecond));
+    });
+    connect(d, &LogDownload::readStopped, this, [this]() {
+        ui->pbLoading->hide();
+        ui->lblReadSpeed->hide();
+    });
+    connect(d, &LogDownload::sessionEnded, this,
+            [this](std::uint32_t, SessionState, const QStringList &messages) { showSessionEnded(messages); });
+    connect(d, &LogDownload::runFinished, this, &LoggerWidget::showRunFinished);
 
     qCDebug(lcLogger) << "Size of s_LimiterLoggerDataSet = " << 8 << ", Size of s_CommonLogData = " << 8;
     ui->cbCSVExport->setChecked(sharedSettings().value(kCsvExportKey, false).toBool());
-    m_logsDir = ::logsDirectory();
-    ui->leLogDir->setText(QDir::toNativeSeparators(m_logsDir));
+    m_download->setCsvExport(ui->cbCSVExport->isChecked());
+    m_download->setLogsDirectory(::logsDirectory());
+    ui->leLogDir->setText(QDir::toNativeSeparators(m_download->logsDirectory()));
     ui->pbLoading->hide();
-    ui->lblReadProblems->hide();
+    ui->lblReadMessages->hide();
+    ui->lblReadSummary->hide();
     showPlaceholder();
 }
 
@@ -70,42 +98,45 @@ LoggerWidget::~LoggerWidget()
     delete ui;
 }
 
-void LoggerWidget::setDevice(std::shared_ptr<LimiterDevice> device)
+QString LoggerWidget::deviceName() const
 {
-    if (m_device)
-        disconnect(m_device.get(), nullptr, this, nullptr);
-    m_device = std::move(device);
-    if (!m_device)
-        return;
-    LimiterDevice *d = m_device.get();
-    connect(this, &LoggerWidget::readLogNumber, d, &LimiterDevice::readLogNumber);
-    connect(this, &LoggerWidget::readLog, d, &LimiterDevice::readLog);
-    connect(this, &LoggerWidget::clearLogs, d, &LimiterDevice::sendClearLogs);
-    connect(d, &LimiterDevice::logDataReceived, this, &LoggerWidget::logDataReceived);
-    connect(d, &LimiterDevice::logSessionNumberReceived, this, &LoggerWidget::logSessionNumberReceived);
-    connect(d, &LimiterDevice::logReadStatusReceived, this, &LoggerWidget::logStatus);
-    connect(d, &LimiterDevice::statusChanged, this, &LoggerWidget::deviceStatusChanged);
-    m_deviceName = d->name();
-    connectedToLimiter(d->name());
+    return m_download->fileDeviceName();
 }
 
-void LoggerWidget::setAnswerTimeouts(std::chrono::milliseconds startAnswer, std::chrono::milliseconds dataGap)
+void LoggerWidget::setDeviceName(const QString &name)
 {
-    m_startAnswerTimeout = startAnswer;
-    m_dataGapTimeout = dataGap;
+    m_download->setDeviceNames(name, m_fileFilter);
+}
+
+QString LoggerWidget::logsDirectory() const
+{
+    return m_download->logsDirectory();
+}
+
+void LoggerWidget::setDevice(std::shared_ptr<LimiterDevice> device)
+{
+    const QString name = device ? device->name() : QString();
+    m_download->setDevice(std::move(device));
+    m_download->setDeviceNames(name, name);
+    connectedToLimiter(name);
 }
 
 void LoggerWidget::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        if (m_showingPlaceholder)
+        if (m_showingPlaceholder) {
             showPlaceholder();
+        } else {
+            showAllStates();
+            fitDeviceList();
+        }
         // The folder list's texts again, in place, so the selection stays.
         for (int row = 0; row < ui->lwReadLogs->count(); ++row) {
             QListWidgetItem *item = ui->lwReadLogs->item(row);
             item->setText(LoggerQueue::folderItemText(item->data(kFileNameRole).toString(), m_fileFilter));
         }
+        showMessages();
     }
     QWidget::changeEvent(event);
 }
@@ -119,7 +150,7 @@ void LoggerWidget::showPlaceholder()
 
 void LoggerWidget::on_pbReadLogCount_clicked()
 {
-    emit readLogNumber();
+    m_download->askSessions();
 }
 
 void LoggerWidget::on_pbClearLogs_clicked()
@@ -130,260 +161,178 @@ void LoggerWidget::on_pbClearLogs_clicked()
 void LoggerWidget::connectedToLimiter(QString name)
 {
     m_fileFilter = name.isNull() ? QLatin1String("") : name;
-    readLogDirectory(m_logsDir);
+    m_download->setDeviceNames(m_download->fileDeviceName(), m_fileFilter);
+    readLogDirectory(m_download->logsDirectory());
 }
 
-void LoggerWidget::setItemState(QListWidgetItem *item, ItemState state)
+// --- what the download reports -------------------------------------------
+
+void LoggerWidget::showSessionList()
 {
-    item->setBackground(LoggerQueue::itemColour(state));
-    item->setData(Qt::UserRole, state == ItemState::Queued || state == ItemState::Reading
-                                    ? LoggerQueue::Queued
-                                    : LoggerQueue::NotQueued);
+    QListWidget *list = ui->lwDeviceLogs;
+    list->clear();
+    m_showingPlaceholder = false;
+    const int count = m_download->sessionCount();
+    // One insertion of all rows; each row then gets its flag (and, while a
+    // read runs, its state) in place.
+    QStringList texts;
+    texts.reserve(count);
+    for (int row = 0; row < count; ++row)
+        texts.append(QString::number(m_download->sessionAt(row)));
+    list->addItems(texts);
+    showAllStates();
+    fitDeviceList();
 }
 
-// --- the device's answers ----------------------------------------------------
+void LoggerWidget::fitDeviceList()
+{
+    // As wide as the longest text a row of the newest session can have.
+    const std::uint32_t newest = m_download->sessionCount() > 0 ? m_download->sessionAt(0) : 0;
+    const QFontMetrics metrics(ui->lwDeviceLogs->font());
+    int text = 0;
+    for (int state = 0; state <= int(SessionState::SaveFailed); ++state)
+        text = std::max(text, metrics.horizontalAdvance(LoggerQueue::itemText(newest, SessionState(state))));
+    const QStyle *style = ui->lwDeviceLogs->style();
+    const int margins = 2 * ui->lwDeviceLogs->frameWidth() + style->pixelMetric(QStyle::PM_ScrollBarExtent)
+        + 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    ui->lwDeviceLogs->setMinimumWidth(text + margins);
+}
+
+void LoggerWidget::showState(int row)
+{
+    QListWidgetItem *item = m_showingPlaceholder ? nullptr : ui->lwDeviceLogs->item(row);
+    if (!item)
+        return;
+    const SessionState state = m_download->state(row);
+    const QString text = LoggerQueue::itemText(m_download->sessionAt(row), state);
+    if (item->text() != text)
+        item->setText(text);
+    const QColor colour = LoggerQueue::itemColour(state);
+    // A row never coloured stays without a brush: white is what it shows.
+    if (item->background().style() != Qt::NoBrush || colour != QColor(Qt::white))
+        item->setBackground(colour);
+    item->setData(Qt::UserRole, LoggerQueue::queueFlag(state));
+}
+
+void LoggerWidget::showAllStates()
+{
+    if (m_showingPlaceholder)
+        return;
+    for (int row = 0; row < m_download->sessionCount(); ++row)
+        showState(row);
+}
+
+void LoggerWidget::showSessionEnded(const QStringList &messages)
+{
+    m_messages += messages;
+    showMessages();
+}
+
+void LoggerWidget::clearMessages()
+{
+    m_messages.clear();
+    showMessages();
+}
+
+void LoggerWidget::showMessages()
+{
+    QStringList lines;
+    const int hidden = std::max(0, int(m_messages.size()) - kShownProblems);
+    if (hidden > 0)
+        lines.append(tr("Earlier problems not shown here: %1 (see the diagnostics log).").arg(hidden));
+    lines += m_messages.mid(hidden);
+    ui->lblReadMessages->setText(lines.join(QLatin1Char('\n')));
+    ui->lblReadMessages->setVisible(!lines.isEmpty());
+    const int sessions = m_download->runSessions();
+    ui->lblReadSummary->setText(
+        sessions > 0 ? tr("Sessions read and saved: %1 of %2.").arg(m_download->runSaved()).arg(sessions) : QString());
+    ui->lblReadSummary->setVisible(sessions > 0);
+}
+
+void LoggerWidget::showRunFinished()
+{
+    showMessages();
+    readLogDirectory(m_download->logsDirectory());
+    // No parent and not modal: the box stays beside the page until the user
+    // closes it, and goes with that.
+    auto *box = new QMessageBox(QMessageBox::Information, QString(), QString());
+    if (m_download->runSaved() > 0) {
+        box->setText(tr("Finish reading logs"));
+    } else if (!m_download->runProblems().isEmpty()) {
+        box->setText(tr("No session was read and saved."));
+        box->setInformativeText(m_download->runProblems().join(QLatin1Char('\n')));
+    } else {
+        box->setText(tr("No session is queued for reading."));
+    }
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+}
+
+// --- the device's answers (the download takes them from the device) -------
+
+void LoggerWidget::logDataReceived(QByteArray data)
+{
+    m_download->dataReceived(data);
+}
 
 void LoggerWidget::logSessionNumberReceived(s_LogSessionNum sessionNumber)
 {
-    qCDebug(lcLogger) << "session number: " << sessionNumber.lastSession << sessionNumber.firstSession;
-    ui->lwDeviceLogs->clear();
-    m_showingPlaceholder = false;
-    const QList<std::uint32_t> sessions =
-        LoggerQueue::deviceSessions(sessionNumber.firstSession, sessionNumber.lastSession);
-    for (std::uint32_t session : sessions) {
-        auto *item = new QListWidgetItem(QString::number(session), ui->lwDeviceLogs);
-        item->setData(Qt::UserRole, LoggerQueue::NotQueued);
-    }
+    m_download->sessionNumbersReceived(sessionNumber);
 }
 
 void LoggerWidget::logStatus(s_LogReadStatus status)
 {
-    if (!isReading() || m_logSessions.empty()) {
-        if (status.status == s_LogReadStatus::Started || status.status == s_LogReadStatus::Finished)
-            qCDebug(lcLogger) << "Read status" << status.status << "of session" << status.sessionNumber
-                              << "with no session requested, ignored";
-        return;
-    }
-    LogSession &session = m_logSessions.back();
-    switch (status.status) {
-    case s_LogReadStatus::Started:
-        m_started = true;
-        m_answerTimer->start(m_dataGapTimeout);
-        ui->pbLoading->setMaximum(int(qMin<quint32>(status.sessionSize, quint32(INT_MAX))));
-        ui->pbLoading->setValue(0);
-        ui->pbLoading->show();
-        ui->lblReadSpeed->setText(LoggerQueue::readSpeedText(0));
-        ui->lblReadSpeed->show();
-        session.setFullSessionSize(status.sessionSize);
-        qCDebug(lcLogger) << "fullSessionSize = " << status.sessionSize;
-        break;
-    case s_LogReadStatus::Speed:
-        if (m_started)
-            m_answerTimer->start(m_dataGapTimeout);
-        ui->lblReadSpeed->setText(LoggerQueue::readSpeedText(status.speed));
-        break;
-    case s_LogReadStatus::Finished:
-        finishSession(status);
-        break;
-    default:
-        break;
-    }
-}
-
-void LoggerWidget::logDataReceived(QByteArray data)
-{
-    if (!isReading() || m_logSessions.empty()) {
-        qCWarning(lcLogger).noquote() << "Unexpected log record" << QString::fromLatin1(data.toHex(':'));
-        return;
-    }
-    if (m_started)
-        m_answerTimer->start(m_dataGapTimeout);
-    ui->pbLoading->setValue(int(qMin<qint64>(qint64(ui->pbLoading->value()) + data.size(), ui->pbLoading->maximum())));
-    m_logSessions.back().appendData(data);
-}
-
-void LoggerWidget::finishSession(const s_LogReadStatus &status)
-{
-    LogSession &session = m_logSessions.back();
-    session.setFileDeviceName(m_deviceName);
-    session.setDeviceName(m_fileFilter);
-    endRead();
-
-    qCDebug(lcLogger).noquote() << "final m_crc32 = " << QString::number(session.crc32(), 16);
-    qCDebug(lcLogger).noquote() << "received final m_crc32 = " << QString::number(status.crc32, 16);
-    const bool crcOk = session.crc32() == status.crc32;
-    if (crcOk)
-        qCDebug(lcLogger) << "Session CRC true!!!";
-    else
-        qCWarning(lcLogger) << "Session CRC fail!!!";
-
-    // The file is the only copy the user gets, so it is written whatever the
-    // checksum gave.
-    QStringList failures;
-    auto save = [&](LogWriteResult (*writer)(const QString &, const LogSession &)) {
-        try {
-            const LogWriteResult result = writer(m_logsDir, session);
-            if (!result.ok)
-                failures.append(result.errorString);
-        } catch (const std::exception &e) {
-            failures.append(QString::fromLocal8Bit(e.what()));
-        } catch (...) {
-            failures.append(tr("unknown error"));
-        }
-    };
-    save(&saveLogFile);
-    if (ui->cbCSVExport->isChecked())
-        save(&exportLogCsv);
-
-    ItemState state = ItemState::Saved;
-    if (!failures.isEmpty()) {
-        state = ItemState::SaveFailed;
-        addProblem(tr("Session %1 could not be saved: %2").arg(status.sessionNumber).arg(failures.join(QLatin1String("; "))));
-    } else if (!crcOk) {
-        state = ItemState::ChecksumFail;
-        addProblem(tr("Session %1 failed its checksum: it was saved, but its data may be damaged.")
-                       .arg(status.sessionNumber));
-    }
-
-    bool matched = false;
-    for (int row = 0; row < ui->lwDeviceLogs->count(); ++row) {
-        QListWidgetItem *item = ui->lwDeviceLogs->item(row);
-        bool ok = false;
-        if (!m_showingPlaceholder && item->text().toUInt(&ok) == status.sessionNumber && ok) {
-            setItemState(item, state);
-            matched = true;
-        }
-    }
-    if (matched)
-        readNextLogInQueue();
-}
-
-void LoggerWidget::deviceStatusChanged(LimiterConnectionStatus status)
-{
-    if (isReading() && status != LimiterServicesDiscovered)
-        abandonRead(tr("The connection to the device was lost while session %1 was being read. "
-                       "Read it again once the device is connected.")
-                        .arg(*m_readingSession));
-}
-
-void LoggerWidget::endRead()
-{
-    m_answerTimer->stop();
-    m_readingSession.reset();
-    m_started = false;
-    ui->pbLoading->hide();
-    ui->lblReadSpeed->hide();
-}
-
-void LoggerWidget::abandonRead(const QString &reason)
-{
-    if (!isReading())
-        return;
-    qCWarning(lcLogger).noquote() << reason;
-    endRead();
-    // Packets still on their way belong to no session now.
-    for (int row = 0; row < ui->lwDeviceLogs->count(); ++row) {
-        QListWidgetItem *item = ui->lwDeviceLogs->item(row);
-        if (queueFlag(item) == LoggerQueue::Queued)
-            setItemState(item, ItemState::NotQueued);
-    }
-    addProblem(reason);
-}
-
-void LoggerWidget::addProblem(const QString &text)
-{
-    m_problems.append(text);
-    ui->lblReadProblems->setText(m_problems.join(QLatin1Char('\n')));
-    ui->lblReadProblems->show();
+    m_download->readStatusReceived(status);
 }
 
 // --- the queue ------------------------------------------------------------
-
-void LoggerWidget::startQueue()
-{
-    m_problems.clear();
-    ui->lblReadProblems->clear();
-    ui->lblReadProblems->hide();
-    if (isReading()) {
-        // The read under way goes on with the queue when it ends.
-        for (int row = 0; row < ui->lwDeviceLogs->count(); ++row) {
-            QListWidgetItem *item = ui->lwDeviceLogs->item(row);
-            if (item->text() == QString::number(*m_readingSession))
-                setItemState(item, ItemState::Reading);
-        }
-        return;
-    }
-    readNextLogInQueue();
-}
 
 void LoggerWidget::readAllLogs()
 {
     if (m_showingPlaceholder)
         return;
-    for (int row = 0; row < ui->lwDeviceLogs->count(); ++row)
-        setItemState(ui->lwDeviceLogs->item(row), ItemState::Queued);
-    startQueue();
+    clearMessages();
+    m_download->readAll();
 }
 
 void LoggerWidget::readNewLogs()
 {
     if (m_showingPlaceholder)
         return;
-    QStringList folderTexts;
-    for (int row = 0; row < ui->lwReadLogs->count(); ++row)
-        folderTexts.append(ui->lwReadLogs->item(row)->text());
-    for (int row = 0; row < ui->lwDeviceLogs->count(); ++row) {
-        QListWidgetItem *item = ui->lwDeviceLogs->item(row);
-        setItemState(item, LoggerQueue::queuedAsNew(item->text(), folderTexts) ? ItemState::Queued
-                                                                                 : ItemState::NotQueued);
+    clearMessages();
+    QSet<std::uint32_t> complete;
+    for (int row = 0; row < ui->lwReadLogs->count(); ++row) {
+        const std::optional<LoggerQueue::FolderLog> log =
+            LoggerQueue::folderLog(ui->lwReadLogs->item(row)->data(kFileNameRole).toString(), m_fileFilter);
+        if (log && log->complete)
+            complete.insert(log->session);
     }
-    startQueue();
+    m_download->readNew(complete);
 }
 
 void LoggerWidget::readSelected()
 {
     if (m_showingPlaceholder)
         return;
-    for (int row = 0; row < ui->lwDeviceLogs->count(); ++row) {
-        QListWidgetItem *item = ui->lwDeviceLogs->item(row);
-        setItemState(item, item->isSelected() ? ItemState::Queued : ItemState::NotQueued);
-    }
-    startQueue();
+    clearMessages();
+    QList<int> rows;
+    const QModelIndexList selected = ui->lwDeviceLogs->selectionModel()->selectedIndexes();
+    rows.reserve(selected.size());
+    for (const QModelIndex &index : selected)
+        rows.append(index.row());
+    m_download->readRows(rows);
 }
 
 void LoggerWidget::readLogs(int session)
 {
-    requestSession(std::uint32_t(session));
-}
-
-void LoggerWidget::requestSession(std::uint32_t session)
-{
-    m_logSessions.emplace_back();
-    m_readingSession = session;
-    m_started = false;
-    m_answerTimer->start(m_startAnswerTimeout);
-    emit readLog(session);
+    clearMessages();
+    m_download->readSession(std::uint32_t(session));
 }
 
 void LoggerWidget::readNextLogInQueue()
 {
-    if (!m_showingPlaceholder) {
-        for (int row = 0; row < ui->lwDeviceLogs->count(); ++row) {
-            QListWidgetItem *item = ui->lwDeviceLogs->item(row);
-            if (queueFlag(item) != LoggerQueue::Queued)
-                continue;
-            setItemState(item, ItemState::Reading);
-            requestSession(item->text().toUInt());
-            return;
-        }
-    }
-    // No parent and not modal: the box stays beside the page until the user
-    // closes it, and goes with that.
-    auto *box = new QMessageBox(QMessageBox::Information, QString(), tr("Finish reading logs"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setModal(false);
-    box->show();
-    readLogDirectory(m_logsDir);
+    m_download->readNextInQueue();
 }
 
 // --- the logs folder ------------------------------------------------------
@@ -408,14 +357,14 @@ void LoggerWidget::readLogDirectory(QString directory)
 
 void LoggerWidget::selectLogDirectory()
 {
-    const QString directory = QFileDialog::getExistingDirectory(this, tr("Select logs directory"), m_logsDir,
-                                                                QFileDialog::ShowDirsOnly);
+    const QString directory = QFileDialog::getExistingDirectory(this, tr("Select logs directory"),
+                                                                m_download->logsDirectory(), QFileDialog::ShowDirsOnly);
     if (directory.isEmpty())
         return;
-    m_logsDir = directory;
-    ui->leLogDir->setText(QDir::toNativeSeparators(m_logsDir));
-    storeLogsDirectory(m_logsDir);
-    readLogDirectory(m_logsDir);
+    m_download->setLogsDirectory(directory);
+    ui->leLogDir->setText(QDir::toNativeSeparators(directory));
+    storeLogsDirectory(directory);
+    readLogDirectory(directory);
 }
 
 QString LoggerWidget::selectedLogPath() const
@@ -423,7 +372,7 @@ QString LoggerWidget::selectedLogPath() const
     const QList<QListWidgetItem *> selected = ui->lwReadLogs->selectedItems();
     if (selected.isEmpty())
         return QString();
-    return m_logsDir + QDir::separator() + selected.first()->data(kFileNameRole).toString();
+    return m_download->logsDirectory() + QDir::separator() + selected.first()->data(kFileNameRole).toString();
 }
 
 void LoggerWidget::logSelected()

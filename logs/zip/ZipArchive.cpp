@@ -433,14 +433,27 @@ bool ZipArchive::HasEntry(const std::string &name) const
     return m_byName.count(name) != 0;
 }
 
-std::uint64_t ZipArchive::GetEntrySize(const std::string &name) const
+const Impl::ZipEntry &ZipArchive::existingEntry(const std::string &name, const char *operation) const
 {
-    requireOpen("GetEntrySize");
+    requireOpen(operation);
     const auto it = m_byName.find(name);
     if (it == m_byName.end())
         throwRuntime(ZIP_ER_NOENT);
-    const Impl::ZipEntry &entry = m_entries[it->second];
+    return m_entries[it->second];
+}
+
+std::uint64_t ZipArchive::GetEntrySize(const std::string &name) const
+{
+    const Impl::ZipEntry &entry = existingEntry(name, "GetEntrySize");
     return entry.loaded || !entry.info.inArchive ? entry.data.size() : entry.info.uncompressedSize;
+}
+
+std::uint32_t ZipArchive::GetEntryCrc32(const std::string &name) const
+{
+    const Impl::ZipEntry &entry = existingEntry(name, "GetEntryCrc32");
+    if (!entry.info.inArchive || entry.modified)
+        throw ZipLogicError("GetEntryCrc32: the entry " + name + " is not in the archive file");
+    return entry.info.crc32;
 }
 
 std::string ZipArchive::randomTempName()

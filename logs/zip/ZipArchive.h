@@ -136,6 +136,10 @@ public:
     // is never read), for an entry given in memory its bytes. Throws
     // ZipRuntimeError for a missing entry.
     std::uint64_t GetEntrySize(const std::string &name) const;
+    // The CRC-32 the archive file states for the named entry's contents,
+    // without loading them. Throws ZipRuntimeError for a missing entry and
+    // ZipLogicError for an entry that exists in memory only.
+    std::uint32_t GetEntryCrc32(const std::string &name) const;
 
     // Writes the archive to path (empty: its own path) by way of a temporary
     // file beside it, which is validated and then renamed over the target.
@@ -148,6 +152,8 @@ public:
 
 private:
     Impl::ZipEntry *findEntry(const std::string &name);
+    // The named entry of an open archive; throws as GetEntrySize does.
+    const Impl::ZipEntry &existingEntry(const std::string &name, const char *operation) const;
     Impl::ZipEntry &appendEntry(Impl::ZipEntry entry);
     // Adds the missing folders above name (and name itself when it is a
     // folder), outermost first. The name is a copy: it may be that of an

@@ -132,7 +132,7 @@ private slots:
         QTest::addColumn<QString>("operation");
         for (bool afterClose : {false, true}) {
             const char *how = afterClose ? "closed" : "default";
-            for (const char *op : {"AddEntry", "GetEntry", "GetEntryNames", "HasEntry", "Save"})
+            for (const char *op : {"AddEntry", "GetEntry", "GetEntryNames", "HasEntry", "GetEntryCrc32", "Save"})
                 QTest::addRow("%s %s", how, op) << afterClose << QString::fromLatin1(op);
         }
     }
@@ -155,6 +155,7 @@ private slots:
             {QStringLiteral("GetEntry"), [&] { archive.GetEntry("x"); }},
             {QStringLiteral("GetEntryNames"), [&] { archive.GetEntryNames(true, true); }},
             {QStringLiteral("HasEntry"), [&] { archive.HasEntry("x"); }},
+            {QStringLiteral("GetEntryCrc32"), [&] { archive.GetEntryCrc32("x"); }},
             {QStringLiteral("Save"), [&] { archive.Save(); }},
         };
         try {
@@ -408,6 +409,21 @@ private slots:
         archive.Create(local(file(QStringLiteral("get.zip"))));
         archive.AddEntry("dir/empty.txt", std::string());
         QCOMPARE(toList(archive.GetEntryNames(true, true)), QStringList({"dir/", "dir/empty.txt"}));
+    }
+
+    // The CRC-32 an archive file states for an entry; an entry that exists
+    // in memory only has none yet.
+    void entryCrcAsStored()
+    {
+        ZipArchive archive;
+        archive.Create(local(file(QStringLiteral("crc.zip"))));
+        archive.AddEntry("digits.txt", std::string("123456789"));
+        QVERIFY_THROWS_EXCEPTION(Zippy::ZipLogicError, archive.GetEntryCrc32("digits.txt"));
+        archive.Save();
+        QCOMPARE(archive.GetEntryCrc32("digits.txt"), 0xCBF43926u);
+        QVERIFY_THROWS_EXCEPTION(Zippy::ZipRuntimeError, archive.GetEntryCrc32("nothing.txt"));
+        archive.Close();
+        QCOMPARE(ZipArchive(local(file(QStringLiteral("crc.zip")))).GetEntryCrc32("digits.txt"), 0xCBF43926u);
     }
 
     // The target changes only when a complete, checked archive replaces it.

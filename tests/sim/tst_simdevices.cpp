@@ -48,6 +48,7 @@ private slots:
     void telemetryFollowsItsFrequency_data();
     void telemetryFollowsItsFrequency();
     void clearLogs();
+    void logStreamKeepsItsConnectionInterval();
 };
 
 void tst_SimDevices::builtInDescription()
@@ -290,6 +291,36 @@ void tst_SimDevices::clearLogs()
     const auto range = numbers.at(0).at(0).value<s_LogSessionNum>();
     QCOMPARE(range.firstSession, 0u);
     QCOMPARE(range.lastSession, 0u);
+}
+
+// Packets of one connection event arrive together, the events exactly 7.5 ms
+// apart (not the 7 ms of whole milliseconds), and every byte of the session
+// arrives between the start and the finished status.
+void tst_SimDevices::logStreamKeepsItsConnectionInterval()
+{
+    Session session;
+    SimLogSessionSpec spec;
+    spec.number = 4;
+    spec.dots = 2000;
+    session.device->addSession(spec);
+    QVERIFY(session.setUp());
+    QMap<qint64, int> packetsAt;
+    QByteArray received;
+    connect(session.client.get(), &LimiterDevice::logDataReceived, this, [&](const QByteArray &packet) {
+        ++packetsAt[session.radio.clock().nowUs()];
+        received += packet;
+    });
+    QSignalSpy statuses(session.client.get(), &LimiterDevice::logReadStatusReceived);
+    session.client->readLog(4);
+    QTRY_VERIFY(!statuses.isEmpty() && statuses.last().at(0).value<s_LogReadStatus>().status == s_LogReadStatus::Finished);
+
+    QCOMPARE(received, session.device->sessionBytes(4));
+    const QList<qint64> events = packetsAt.keys();
+    QVERIFY(events.size() > 10);
+    for (int i = 1; i < events.size(); ++i)
+        QCOMPARE(events.at(i) - events.at(i - 1), SimLogStream::kMinimumIntervalUs);
+    for (int i = 0; i + 1 < events.size(); ++i)
+        QCOMPARE(packetsAt.value(events.at(i)), session.device->logStream().packetsPerInterval());
 }
 
 QTEST_GUILESS_MAIN(tst_SimDevices)

@@ -1370,6 +1370,69 @@ Očekáváno pole.</translation>
     </message>
 </context>
 <context>
+    <name>LogDownload</name>
+    <message>
+        <source>The device reported its sessions as %1 to %2, which is no range of sessions: nothing is listed.</source>
+        <translation>Zařízení ohlásilo své relace jako %1 až %2, což není rozsah relací: nic se nezobrazí.</translation>
+    </message>
+    <message>
+        <source>The device reported sessions %1 to %2, more than the %3 sessions its log memory can hold: nothing is listed.</source>
+        <translation>Zařízení ohlásilo relace %1 až %2, víc než %3 relací, které pojme jeho paměť záznamů: nic se nezobrazí.</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: none of its dots could be read.</source>
+        <translation>Relace %1 nebyla načtena celá: nepodařilo se načíst žádný z jejích bodů.</translation>
+    </message>
+    <message>
+        <source>The device holds no data for session %1.</source>
+        <translation>Zařízení nemá pro relaci %1 žádná data.</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>Relace %1 nebyla načtena celá: dorazilo bodů: %2 z %3, byly uloženy jako neúplný záznam.</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>Relace %1 neprošla kontrolním součtem: byla uložena, ale její data mohou být poškozená.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read.</source>
+        <translation>Spojení se zařízením se přerušilo během čtení relace %1.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>Zařízení neodpovědělo na požadavek na relaci %1.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>Spojení se zařízením se přerušilo během čtení relace %1: dorazilo bodů: %2 z %3, byly uloženy jako neúplný záznam.</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>Zařízení přestalo odpovídat během čtení relace %1: dorazilo bodů: %2 z %3, byly uloženy jako neúplný záznam.</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>Zařízení přestalo odpovídat během čtení relace %1.</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2.</source>
+        <translation>Relaci %1 se nepodařilo uložit: %2.</translation>
+    </message>
+    <message>
+        <source>every name for its log file holds another session's log</source>
+        <translation>všechny názvy pro její soubor záznamu obsazují záznamy jiných relací</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be exported as CSV: %2.</source>
+        <translation>Relaci %1 se nepodařilo exportovat jako CSV: %2.</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived.</source>
+        <translation>Relace %1 nebyla načtena celá: dorazilo bodů: %2 z %3.</translation>
+    </message>
+</context>
+<context>
     <name>LogFile</name>
     <message>
         <source>NoDate</source>
@@ -1451,32 +1514,8 @@ Očekáváno pole.</translation>
         <translation>Rychlost čtení: %1 kbit/s</translation>
     </message>
     <message>
-        <source>The device stopped answering while session %1 was being read.</source>
-        <translation>Zařízení přestalo odpovídat během čtení relace %1.</translation>
-    </message>
-    <message>
-        <source>The device did not answer the request for session %1.</source>
-        <translation>Zařízení neodpovědělo na požadavek na relaci %1.</translation>
-    </message>
-    <message>
         <source>Click "Read what's on the device"</source>
         <translation>Klikněte na „Načíst, co je v zařízení“</translation>
-    </message>
-    <message>
-        <source>unknown error</source>
-        <translation>neznámá chyba</translation>
-    </message>
-    <message>
-        <source>Session %1 could not be saved: %2</source>
-        <translation>Relaci %1 nelze uložit: %2</translation>
-    </message>
-    <message>
-        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
-        <translation>Relace %1 neprošla kontrolním součtem: byla uložena, ale její data mohou být poškozená.</translation>
-    </message>
-    <message>
-        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
-        <translation>Spojení se zařízením se přerušilo během čtení relace %1. Načtěte ji znovu, až bude zařízení připojeno.</translation>
     </message>
     <message>
         <source>Finish reading logs</source>
@@ -1485,6 +1524,38 @@ Očekáváno pole.</translation>
     <message>
         <source>Select logs directory</source>
         <translation>Vyberte složku záznamů</translation>
+    </message>
+    <message>
+        <source>%1 (checksum failed)</source>
+        <translation>%1 (chybný kontrolní součet)</translation>
+    </message>
+    <message>
+        <source>%1 (not read whole)</source>
+        <translation>%1 (nenačtena celá)</translation>
+    </message>
+    <message>
+        <source>%1 (no data on the device)</source>
+        <translation>%1 (v zařízení nejsou data)</translation>
+    </message>
+    <message>
+        <source>%1 (not saved)</source>
+        <translation>%1 (neuložena)</translation>
+    </message>
+    <message>
+        <source>Earlier problems not shown here: %1 (see the diagnostics log).</source>
+        <translation>Dřívější problémy, které zde nejsou zobrazeny: %1 (viz diagnostický záznam).</translation>
+    </message>
+    <message>
+        <source>Sessions read and saved: %1 of %2.</source>
+        <translation>Načtené a uložené relace: %1 z %2.</translation>
+    </message>
+    <message>
+        <source>No session was read and saved.</source>
+        <translation>Žádná relace nebyla načtena a uložena.</translation>
+    </message>
+    <message>
+        <source>No session is queued for reading.</source>
+        <translation>Žádná relace není ve frontě ke čtení.</translation>
     </message>
 </context>
 <context>

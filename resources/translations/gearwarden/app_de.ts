@@ -1370,6 +1370,69 @@ Array erwartet.</translation>
     </message>
 </context>
 <context>
+    <name>LogDownload</name>
+    <message>
+        <source>The device reported its sessions as %1 to %2, which is no range of sessions: nothing is listed.</source>
+        <translation>Das Gerät meldete seine Sitzungen als %1 bis %2, was kein Sitzungsbereich ist: Es wird nichts aufgelistet.</translation>
+    </message>
+    <message>
+        <source>The device reported sessions %1 to %2, more than the %3 sessions its log memory can hold: nothing is listed.</source>
+        <translation>Das Gerät meldete die Sitzungen %1 bis %2, mehr als die %3 Sitzungen, die sein Log-Speicher fassen kann: Es wird nichts aufgelistet.</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: none of its dots could be read.</source>
+        <translation>Sitzung %1 wurde nicht vollständig gelesen: Keiner ihrer Messpunkte konnte gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The device holds no data for session %1.</source>
+        <translation>Das Gerät hat keine Daten für Sitzung %1.</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>Sitzung %1 wurde nicht vollständig gelesen: %2 von %3 Messpunkten kamen an und wurden als unvollständiges Log behalten.</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>Sitzung %1 hat die Prüfsumme nicht bestanden: Sie wurde gespeichert, aber ihre Daten können beschädigt sein.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read.</source>
+        <translation>Die Verbindung zum Gerät ging verloren, während Sitzung %1 gelesen wurde.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>Das Gerät hat auf die Anfrage nach Sitzung %1 nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>Die Verbindung zum Gerät ging verloren, während Sitzung %1 gelesen wurde: %2 von %3 Messpunkten kamen an und wurden als unvollständiges Log behalten.</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>Das Gerät antwortete nicht mehr, während Sitzung %1 gelesen wurde: %2 von %3 Messpunkten kamen an und wurden als unvollständiges Log behalten.</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>Das Gerät antwortete nicht mehr, während Sitzung %1 gelesen wurde.</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2.</source>
+        <translation>Sitzung %1 konnte nicht gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>every name for its log file holds another session's log</source>
+        <translation>jeder Name für ihre Logdatei ist durch das Log einer anderen Sitzung belegt</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be exported as CSV: %2.</source>
+        <translation>Sitzung %1 konnte nicht als CSV exportiert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived.</source>
+        <translation>Sitzung %1 wurde nicht vollständig gelesen: %2 von %3 Messpunkten kamen an.</translation>
+    </message>
+</context>
+<context>
     <name>LogFile</name>
     <message>
         <source>NoDate</source>
@@ -1451,32 +1514,8 @@ Array erwartet.</translation>
         <translation>Lesegeschwindigkeit: %1 kbit/s</translation>
     </message>
     <message>
-        <source>The device stopped answering while session %1 was being read.</source>
-        <translation>Das Gerät antwortete nicht mehr, während Sitzung %1 gelesen wurde.</translation>
-    </message>
-    <message>
-        <source>The device did not answer the request for session %1.</source>
-        <translation>Das Gerät hat auf die Anfrage nach Sitzung %1 nicht geantwortet.</translation>
-    </message>
-    <message>
         <source>Click "Read what's on the device"</source>
         <translation>Klicken Sie auf „Lesen, was auf dem Gerät ist“</translation>
-    </message>
-    <message>
-        <source>unknown error</source>
-        <translation>unbekannter Fehler</translation>
-    </message>
-    <message>
-        <source>Session %1 could not be saved: %2</source>
-        <translation>Sitzung %1 konnte nicht gespeichert werden: %2</translation>
-    </message>
-    <message>
-        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
-        <translation>Sitzung %1 hat die Prüfsumme nicht bestanden: Sie wurde gespeichert, aber ihre Daten können beschädigt sein.</translation>
-    </message>
-    <message>
-        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
-        <translation>Die Verbindung zum Gerät ging verloren, während Sitzung %1 gelesen wurde. Lesen Sie sie erneut, sobald das Gerät verbunden ist.</translation>
     </message>
     <message>
         <source>Finish reading logs</source>
@@ -1485,6 +1524,38 @@ Array erwartet.</translation>
     <message>
         <source>Select logs directory</source>
         <translation>Log-Ordner wählen</translation>
+    </message>
+    <message>
+        <source>%1 (checksum failed)</source>
+        <translation>%1 (Prüfsumme falsch)</translation>
+    </message>
+    <message>
+        <source>%1 (not read whole)</source>
+        <translation>%1 (nicht vollständig gelesen)</translation>
+    </message>
+    <message>
+        <source>%1 (no data on the device)</source>
+        <translation>%1 (keine Daten auf dem Gerät)</translation>
+    </message>
+    <message>
+        <source>%1 (not saved)</source>
+        <translation>%1 (nicht gespeichert)</translation>
+    </message>
+    <message>
+        <source>Earlier problems not shown here: %1 (see the diagnostics log).</source>
+        <translation>Frühere, hier nicht gezeigte Probleme: %1 (siehe Diagnoseprotokoll).</translation>
+    </message>
+    <message>
+        <source>Sessions read and saved: %1 of %2.</source>
+        <translation>Gelesene und gespeicherte Sitzungen: %1 von %2.</translation>
+    </message>
+    <message>
+        <source>No session was read and saved.</source>
+        <translation>Keine Sitzung wurde gelesen und gespeichert.</translation>
+    </message>
+    <message>
+        <source>No session is queued for reading.</source>
+        <translation>Keine Sitzung ist zum Lesen vorgemerkt.</translation>
     </message>
 </context>
 <context>

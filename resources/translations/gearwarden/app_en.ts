@@ -1370,6 +1370,69 @@ Expected array.</translation>
     </message>
 </context>
 <context>
+    <name>LogDownload</name>
+    <message>
+        <source>The device reported its sessions as %1 to %2, which is no range of sessions: nothing is listed.</source>
+        <translation>The device reported its sessions as %1 to %2, which is no range of sessions: nothing is listed.</translation>
+    </message>
+    <message>
+        <source>The device reported sessions %1 to %2, more than the %3 sessions its log memory can hold: nothing is listed.</source>
+        <translation>The device reported sessions %1 to %2, more than the %3 sessions its log memory can hold: nothing is listed.</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: none of its dots could be read.</source>
+        <translation>Session %1 was not read whole: none of its dots could be read.</translation>
+    </message>
+    <message>
+        <source>The device holds no data for session %1.</source>
+        <translation>The device holds no data for session %1.</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>Session %1 was not read whole: %2 of %3 dots arrived and were kept as an incomplete log.</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>Session %1 failed its checksum: it was saved, but its data may be damaged.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read.</source>
+        <translation>The connection to the device was lost while session %1 was being read.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>The device did not answer the request for session %1.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>The connection to the device was lost while session %1 was being read: %2 of %3 dots arrived and were kept as an incomplete log.</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>The device stopped answering while session %1 was being read: %2 of %3 dots arrived and were kept as an incomplete log.</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>The device stopped answering while session %1 was being read.</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2.</source>
+        <translation>Session %1 could not be saved: %2.</translation>
+    </message>
+    <message>
+        <source>every name for its log file holds another session's log</source>
+        <translation>every name for its log file holds another session's log</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be exported as CSV: %2.</source>
+        <translation>Session %1 could not be exported as CSV: %2.</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived.</source>
+        <translation>Session %1 was not read whole: %2 of %3 dots arrived.</translation>
+    </message>
+</context>
+<context>
     <name>LogFile</name>
     <message>
         <source>NoDate</source>
@@ -1451,32 +1514,8 @@ Expected array.</translation>
         <translation>Log read speed: %1 kbit/s</translation>
     </message>
     <message>
-        <source>The device stopped answering while session %1 was being read.</source>
-        <translation>The device stopped answering while session %1 was being read.</translation>
-    </message>
-    <message>
-        <source>The device did not answer the request for session %1.</source>
-        <translation>The device did not answer the request for session %1.</translation>
-    </message>
-    <message>
         <source>Click "Read what's on the device"</source>
         <translation>Click "Read what's on the device"</translation>
-    </message>
-    <message>
-        <source>unknown error</source>
-        <translation>unknown error</translation>
-    </message>
-    <message>
-        <source>Session %1 could not be saved: %2</source>
-        <translation>Session %1 could not be saved: %2</translation>
-    </message>
-    <message>
-        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
-        <translation>Session %1 failed its checksum: it was saved, but its data may be damaged.</translation>
-    </message>
-    <message>
-        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
-        <translation>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</translation>
     </message>
     <message>
         <source>Finish reading logs</source>
@@ -1485,6 +1524,38 @@ Expected array.</translation>
     <message>
         <source>Select logs directory</source>
         <translation>Select logs directory</translation>
+    </message>
+    <message>
+        <source>%1 (checksum failed)</source>
+        <translation>%1 (checksum failed)</translation>
+    </message>
+    <message>
+        <source>%1 (not read whole)</source>
+        <translation>%1 (not read whole)</translation>
+    </message>
+    <message>
+        <source>%1 (no data on the device)</source>
+        <translation>%1 (no data on the device)</translation>
+    </message>
+    <message>
+        <source>%1 (not saved)</source>
+        <translation>%1 (not saved)</translation>
+    </message>
+    <message>
+        <source>Earlier problems not shown here: %1 (see the diagnostics log).</source>
+        <translation>Earlier problems not shown here: %1 (see the diagnostics log).</translation>
+    </message>
+    <message>
+        <source>Sessions read and saved: %1 of %2.</source>
+        <translation>Sessions read and saved: %1 of %2.</translation>
+    </message>
+    <message>
+        <source>No session was read and saved.</source>
+        <translation>No session was read and saved.</translation>
+    </message>
+    <message>
+        <source>No session is queued for reading.</source>
+        <translation>No session is queued for reading.</translation>
     </message>
 </context>
 <context>

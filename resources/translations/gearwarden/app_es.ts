@@ -1370,6 +1370,69 @@ Se esperaba una matriz.</translation>
     </message>
 </context>
 <context>
+    <name>LogDownload</name>
+    <message>
+        <source>The device reported its sessions as %1 to %2, which is no range of sessions: nothing is listed.</source>
+        <translation>El dispositivo indicó sus sesiones de %1 a %2, lo que no es un intervalo de sesiones: no se muestra nada.</translation>
+    </message>
+    <message>
+        <source>The device reported sessions %1 to %2, more than the %3 sessions its log memory can hold: nothing is listed.</source>
+        <translation>El dispositivo indicó las sesiones %1 a %2, más que las %3 sesiones que caben en su memoria de registros: no se muestra nada.</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: none of its dots could be read.</source>
+        <translation>La sesión %1 no se leyó completa: no se pudo leer ninguno de sus puntos.</translation>
+    </message>
+    <message>
+        <source>The device holds no data for session %1.</source>
+        <translation>El dispositivo no tiene datos de la sesión %1.</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>La sesión %1 no se leyó completa: llegaron %2 de %3 puntos, que se guardaron como registro incompleto.</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>La sesión %1 no superó la suma de comprobación: se guardó, pero sus datos pueden estar dañados.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read.</source>
+        <translation>Se perdió la conexión con el dispositivo mientras se leía la sesión %1.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>El dispositivo no respondió a la solicitud de la sesión %1.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>Se perdió la conexión con el dispositivo mientras se leía la sesión %1: llegaron %2 de %3 puntos, que se guardaron como registro incompleto.</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>El dispositivo dejó de responder mientras se leía la sesión %1: llegaron %2 de %3 puntos, que se guardaron como registro incompleto.</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>El dispositivo dejó de responder mientras se leía la sesión %1.</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2.</source>
+        <translation>No se pudo guardar la sesión %1: %2.</translation>
+    </message>
+    <message>
+        <source>every name for its log file holds another session's log</source>
+        <translation>todos los nombres para su archivo de registro están ocupados por registros de otras sesiones</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be exported as CSV: %2.</source>
+        <translation>No se pudo exportar la sesión %1 como CSV: %2.</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived.</source>
+        <translation>La sesión %1 no se leyó completa: llegaron %2 de %3 puntos.</translation>
+    </message>
+</context>
+<context>
     <name>LogFile</name>
     <message>
         <source>NoDate</source>
@@ -1451,32 +1514,8 @@ Se esperaba una matriz.</translation>
         <translation>Velocidad de lectura: %1 kbit/s</translation>
     </message>
     <message>
-        <source>The device stopped answering while session %1 was being read.</source>
-        <translation>El dispositivo dejó de responder mientras se leía la sesión %1.</translation>
-    </message>
-    <message>
-        <source>The device did not answer the request for session %1.</source>
-        <translation>El dispositivo no respondió a la solicitud de la sesión %1.</translation>
-    </message>
-    <message>
         <source>Click "Read what's on the device"</source>
         <translation>Pulse «Leer lo que hay en el dispositivo»</translation>
-    </message>
-    <message>
-        <source>unknown error</source>
-        <translation>error desconocido</translation>
-    </message>
-    <message>
-        <source>Session %1 could not be saved: %2</source>
-        <translation>No se pudo guardar la sesión %1: %2</translation>
-    </message>
-    <message>
-        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
-        <translation>La sesión %1 no superó la suma de comprobación: se guardó, pero sus datos pueden estar dañados.</translation>
-    </message>
-    <message>
-        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
-        <translation>Se perdió la conexión con el dispositivo mientras se leía la sesión %1. Vuelva a leerla cuando el dispositivo esté conectado.</translation>
     </message>
     <message>
         <source>Finish reading logs</source>
@@ -1485,6 +1524,38 @@ Se esperaba una matriz.</translation>
     <message>
         <source>Select logs directory</source>
         <translation>Seleccionar carpeta de registros</translation>
+    </message>
+    <message>
+        <source>%1 (checksum failed)</source>
+        <translation>%1 (suma de comprobación errónea)</translation>
+    </message>
+    <message>
+        <source>%1 (not read whole)</source>
+        <translation>%1 (lectura incompleta)</translation>
+    </message>
+    <message>
+        <source>%1 (no data on the device)</source>
+        <translation>%1 (sin datos en el dispositivo)</translation>
+    </message>
+    <message>
+        <source>%1 (not saved)</source>
+        <translation>%1 (no guardada)</translation>
+    </message>
+    <message>
+        <source>Earlier problems not shown here: %1 (see the diagnostics log).</source>
+        <translation>Problemas anteriores no mostrados aquí: %1 (consulte el registro de diagnóstico).</translation>
+    </message>
+    <message>
+        <source>Sessions read and saved: %1 of %2.</source>
+        <translation>Sesiones leídas y guardadas: %1 de %2.</translation>
+    </message>
+    <message>
+        <source>No session was read and saved.</source>
+        <translation>No se leyó ni guardó ninguna sesión.</translation>
+    </message>
+    <message>
+        <source>No session is queued for reading.</source>
+        <translation>No hay ninguna sesión en cola para leer.</translation>
     </message>
 </context>
 <context>

@@ -1370,6 +1370,69 @@ Tableau attendu.</translation>
     </message>
 </context>
 <context>
+    <name>LogDownload</name>
+    <message>
+        <source>The device reported its sessions as %1 to %2, which is no range of sessions: nothing is listed.</source>
+        <translation>L'appareil a indiqué ses sessions de %1 à %2, ce qui n'est pas une plage de sessions : rien n'est listé.</translation>
+    </message>
+    <message>
+        <source>The device reported sessions %1 to %2, more than the %3 sessions its log memory can hold: nothing is listed.</source>
+        <translation>L'appareil a indiqué les sessions %1 à %2, plus que les %3 sessions que sa mémoire de journaux peut contenir : rien n'est listé.</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: none of its dots could be read.</source>
+        <translation>La session %1 n'a pas été lue entièrement : aucun de ses points n'a pu être lu.</translation>
+    </message>
+    <message>
+        <source>The device holds no data for session %1.</source>
+        <translation>L'appareil ne contient aucune donnée pour la session %1.</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>La session %1 n'a pas été lue entièrement : %2 points sur %3 sont arrivés et ont été conservés comme journal incomplet.</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>La session %1 a échoué au contrôle de somme : elle a été enregistrée, mais ses données peuvent être endommagées.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read.</source>
+        <translation>La connexion à l'appareil a été perdue pendant la lecture de la session %1.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>L'appareil n'a pas répondu à la demande de la session %1.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>La connexion à l'appareil a été perdue pendant la lecture de la session %1 : %2 points sur %3 sont arrivés et ont été conservés comme journal incomplet.</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>L'appareil a cessé de répondre pendant la lecture de la session %1 : %2 points sur %3 sont arrivés et ont été conservés comme journal incomplet.</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>L'appareil a cessé de répondre pendant la lecture de la session %1.</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2.</source>
+        <translation>Impossible d'enregistrer la session %1 : %2.</translation>
+    </message>
+    <message>
+        <source>every name for its log file holds another session's log</source>
+        <translation>chaque nom possible pour son fichier journal est déjà pris par le journal d'une autre session</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be exported as CSV: %2.</source>
+        <translation>Impossible d'exporter la session %1 en CSV : %2.</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived.</source>
+        <translation>La session %1 n'a pas été lue entièrement : %2 points sur %3 sont arrivés.</translation>
+    </message>
+</context>
+<context>
     <name>LogFile</name>
     <message>
         <source>NoDate</source>
@@ -1451,32 +1514,8 @@ Tableau attendu.</translation>
         <translation>Vitesse de lecture : %1 kbit/s</translation>
     </message>
     <message>
-        <source>The device stopped answering while session %1 was being read.</source>
-        <translation>L'appareil a cessé de répondre pendant la lecture de la session %1.</translation>
-    </message>
-    <message>
-        <source>The device did not answer the request for session %1.</source>
-        <translation>L'appareil n'a pas répondu à la demande de la session %1.</translation>
-    </message>
-    <message>
         <source>Click "Read what's on the device"</source>
         <translation>Cliquez sur « Lire ce qui est sur l'appareil »</translation>
-    </message>
-    <message>
-        <source>unknown error</source>
-        <translation>erreur inconnue</translation>
-    </message>
-    <message>
-        <source>Session %1 could not be saved: %2</source>
-        <translation>Impossible d'enregistrer la session %1 : %2</translation>
-    </message>
-    <message>
-        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
-        <translation>La session %1 a échoué au contrôle de somme : elle a été enregistrée, mais ses données peuvent être endommagées.</translation>
-    </message>
-    <message>
-        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
-        <translation>La connexion à l'appareil a été perdue pendant la lecture de la session %1. Relisez-la une fois l'appareil connecté.</translation>
     </message>
     <message>
         <source>Finish reading logs</source>
@@ -1485,6 +1524,38 @@ Tableau attendu.</translation>
     <message>
         <source>Select logs directory</source>
         <translation>Choisir le dossier des journaux</translation>
+    </message>
+    <message>
+        <source>%1 (checksum failed)</source>
+        <translation>%1 (somme de contrôle incorrecte)</translation>
+    </message>
+    <message>
+        <source>%1 (not read whole)</source>
+        <translation>%1 (lecture incomplète)</translation>
+    </message>
+    <message>
+        <source>%1 (no data on the device)</source>
+        <translation>%1 (aucune donnée sur l'appareil)</translation>
+    </message>
+    <message>
+        <source>%1 (not saved)</source>
+        <translation>%1 (non enregistrée)</translation>
+    </message>
+    <message>
+        <source>Earlier problems not shown here: %1 (see the diagnostics log).</source>
+        <translation>Problèmes antérieurs non affichés ici : %1 (voir le journal de diagnostic).</translation>
+    </message>
+    <message>
+        <source>Sessions read and saved: %1 of %2.</source>
+        <translation>Sessions lues et enregistrées : %1 sur %2.</translation>
+    </message>
+    <message>
+        <source>No session was read and saved.</source>
+        <translation>Aucune session n'a été lue et enregistrée.</translation>
+    </message>
+    <message>
+        <source>No session is queued for reading.</source>
+        <translation>Aucune session n'est en attente de lecture.</translation>
     </message>
 </context>
 <context>

@@ -1370,6 +1370,69 @@ Atteso un array.</translation>
     </message>
 </context>
 <context>
+    <name>LogDownload</name>
+    <message>
+        <source>The device reported its sessions as %1 to %2, which is no range of sessions: nothing is listed.</source>
+        <translation>Il dispositivo ha indicato le sue sessioni da %1 a %2, che non è un intervallo di sessioni: non viene elencato nulla.</translation>
+    </message>
+    <message>
+        <source>The device reported sessions %1 to %2, more than the %3 sessions its log memory can hold: nothing is listed.</source>
+        <translation>Il dispositivo ha indicato le sessioni da %1 a %2, più delle %3 sessioni che la sua memoria dei log può contenere: non viene elencato nulla.</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: none of its dots could be read.</source>
+        <translation>La sessione %1 non è stata letta per intero: nessuno dei suoi punti è stato letto.</translation>
+    </message>
+    <message>
+        <source>The device holds no data for session %1.</source>
+        <translation>Il dispositivo non contiene dati per la sessione %1.</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>La sessione %1 non è stata letta per intero: sono arrivati %2 punti su %3, conservati come log incompleto.</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>La sessione %1 non ha superato il checksum: è stata salvata, ma i dati potrebbero essere danneggiati.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read.</source>
+        <translation>La connessione con il dispositivo si è interrotta durante la lettura della sessione %1.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>Il dispositivo non ha risposto alla richiesta della sessione %1.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>La connessione con il dispositivo si è interrotta durante la lettura della sessione %1: sono arrivati %2 punti su %3, conservati come log incompleto.</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>Il dispositivo ha smesso di rispondere durante la lettura della sessione %1: sono arrivati %2 punti su %3, conservati come log incompleto.</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>Il dispositivo ha smesso di rispondere durante la lettura della sessione %1.</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2.</source>
+        <translation>Impossibile salvare la sessione %1: %2.</translation>
+    </message>
+    <message>
+        <source>every name for its log file holds another session's log</source>
+        <translation>ogni nome per il suo file di log è occupato dal log di un'altra sessione</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be exported as CSV: %2.</source>
+        <translation>Impossibile esportare la sessione %1 in CSV: %2.</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived.</source>
+        <translation>La sessione %1 non è stata letta per intero: sono arrivati %2 punti su %3.</translation>
+    </message>
+</context>
+<context>
     <name>LogFile</name>
     <message>
         <source>NoDate</source>
@@ -1451,32 +1514,8 @@ Atteso un array.</translation>
         <translation>Velocità di lettura: %1 kbit/s</translation>
     </message>
     <message>
-        <source>The device stopped answering while session %1 was being read.</source>
-        <translation>Il dispositivo ha smesso di rispondere durante la lettura della sessione %1.</translation>
-    </message>
-    <message>
-        <source>The device did not answer the request for session %1.</source>
-        <translation>Il dispositivo non ha risposto alla richiesta della sessione %1.</translation>
-    </message>
-    <message>
         <source>Click "Read what's on the device"</source>
         <translation>Fai clic su «Leggi cosa c'è sul dispositivo»</translation>
-    </message>
-    <message>
-        <source>unknown error</source>
-        <translation>errore sconosciuto</translation>
-    </message>
-    <message>
-        <source>Session %1 could not be saved: %2</source>
-        <translation>Impossibile salvare la sessione %1: %2</translation>
-    </message>
-    <message>
-        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
-        <translation>La sessione %1 non ha superato il checksum: è stata salvata, ma i dati potrebbero essere danneggiati.</translation>
-    </message>
-    <message>
-        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
-        <translation>La connessione con il dispositivo si è interrotta durante la lettura della sessione %1. Rileggila quando il dispositivo è connesso.</translation>
     </message>
     <message>
         <source>Finish reading logs</source>
@@ -1485,6 +1524,38 @@ Atteso un array.</translation>
     <message>
         <source>Select logs directory</source>
         <translation>Seleziona la cartella dei log</translation>
+    </message>
+    <message>
+        <source>%1 (checksum failed)</source>
+        <translation>%1 (checksum errato)</translation>
+    </message>
+    <message>
+        <source>%1 (not read whole)</source>
+        <translation>%1 (non letta per intero)</translation>
+    </message>
+    <message>
+        <source>%1 (no data on the device)</source>
+        <translation>%1 (nessun dato sul dispositivo)</translation>
+    </message>
+    <message>
+        <source>%1 (not saved)</source>
+        <translation>%1 (non salvata)</translation>
+    </message>
+    <message>
+        <source>Earlier problems not shown here: %1 (see the diagnostics log).</source>
+        <translation>Problemi precedenti non mostrati qui: %1 (vedere il registro di diagnostica).</translation>
+    </message>
+    <message>
+        <source>Sessions read and saved: %1 of %2.</source>
+        <translation>Sessioni lette e salvate: %1 di %2.</translation>
+    </message>
+    <message>
+        <source>No session was read and saved.</source>
+        <translation>Nessuna sessione è stata letta e salvata.</translation>
+    </message>
+    <message>
+        <source>No session is queued for reading.</source>
+        <translation>Nessuna sessione è in coda per la lettura.</translation>
     </message>
 </context>
 <context>

@@ -1370,6 +1370,69 @@ Expected array.</source>
     </message>
 </context>
 <context>
+    <name>LogDownload</name>
+    <message>
+        <source>The device reported its sessions as %1 to %2, which is no range of sessions: nothing is listed.</source>
+        <translation>デバイスはセッションを %1 から %2 と報告しましたが、セッションの範囲になっていないため、何も一覧表示しません。</translation>
+    </message>
+    <message>
+        <source>The device reported sessions %1 to %2, more than the %3 sessions its log memory can hold: nothing is listed.</source>
+        <translation>デバイスはセッション %1 から %2 を報告しましたが、ログメモリに収まる %3 セッションを超えているため、何も一覧表示しません。</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: none of its dots could be read.</source>
+        <translation>セッション %1 は完全には読み取れませんでした: データ点を一つも読み取れませんでした。</translation>
+    </message>
+    <message>
+        <source>The device holds no data for session %1.</source>
+        <translation>デバイスにはセッション %1 のデータがありません。</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>セッション %1 は完全には読み取れませんでした: データ点 %3 個のうち %2 個が届き、不完全なログとして保存しました。</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>セッション %1 はチェックサムが一致しません: 保存されましたが、データが破損している可能性があります。</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read.</source>
+        <translation>セッション %1 の読み取り中にデバイスとの接続が切れました。</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>デバイスはセッション %1 の要求に応答しませんでした。</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>セッション %1 の読み取り中にデバイスとの接続が切れました: データ点 %3 個のうち %2 個が届き、不完全なログとして保存しました。</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>セッション %1 の読み取り中にデバイスが応答しなくなりました: データ点 %3 個のうち %2 個が届き、不完全なログとして保存しました。</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>セッション %1 の読み取り中にデバイスが応答しなくなりました。</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2.</source>
+        <translation>セッション %1 を保存できませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>every name for its log file holds another session's log</source>
+        <translation>ログファイルに使える名前はすべて他のセッションのログで使われています</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be exported as CSV: %2.</source>
+        <translation>セッション %1 を CSV にエクスポートできませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived.</source>
+        <translation>セッション %1 は完全には読み取れませんでした: データ点 %3 個のうち %2 個が届きました。</translation>
+    </message>
+</context>
+<context>
     <name>LogFile</name>
     <message>
         <source>NoDate</source>
@@ -1451,32 +1514,8 @@ Expected array.</source>
         <translation>ログ読み取り速度: %1 kbit/s</translation>
     </message>
     <message>
-        <source>The device stopped answering while session %1 was being read.</source>
-        <translation>セッション %1 の読み取り中にデバイスが応答しなくなりました。</translation>
-    </message>
-    <message>
-        <source>The device did not answer the request for session %1.</source>
-        <translation>デバイスはセッション %1 の要求に応答しませんでした。</translation>
-    </message>
-    <message>
         <source>Click "Read what's on the device"</source>
         <translation>「デバイスの内容を読み取る」をクリックしてください</translation>
-    </message>
-    <message>
-        <source>unknown error</source>
-        <translation>不明なエラー</translation>
-    </message>
-    <message>
-        <source>Session %1 could not be saved: %2</source>
-        <translation>セッション %1 を保存できませんでした: %2</translation>
-    </message>
-    <message>
-        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
-        <translation>セッション %1 はチェックサムが一致しません: 保存されましたが、データが破損している可能性があります。</translation>
-    </message>
-    <message>
-        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
-        <translation>セッション %1 の読み取り中にデバイスとの接続が切れました。デバイスが接続されたら再度読み取ってください。</translation>
     </message>
     <message>
         <source>Finish reading logs</source>
@@ -1485,6 +1524,38 @@ Expected array.</source>
     <message>
         <source>Select logs directory</source>
         <translation>ログフォルダーを選択</translation>
+    </message>
+    <message>
+        <source>%1 (checksum failed)</source>
+        <translation>%1 (チェックサム不一致)</translation>
+    </message>
+    <message>
+        <source>%1 (not read whole)</source>
+        <translation>%1 (読み取り未完了)</translation>
+    </message>
+    <message>
+        <source>%1 (no data on the device)</source>
+        <translation>%1 (デバイスにデータなし)</translation>
+    </message>
+    <message>
+        <source>%1 (not saved)</source>
+        <translation>%1 (未保存)</translation>
+    </message>
+    <message>
+        <source>Earlier problems not shown here: %1 (see the diagnostics log).</source>
+        <translation>ここに表示していない以前の問題: %1 件 (診断ログを参照)。</translation>
+    </message>
+    <message>
+        <source>Sessions read and saved: %1 of %2.</source>
+        <translation>読み取って保存したセッション: %2 件中 %1 件。</translation>
+    </message>
+    <message>
+        <source>No session was read and saved.</source>
+        <translation>読み取って保存したセッションはありません。</translation>
+    </message>
+    <message>
+        <source>No session is queued for reading.</source>
+        <translation>読み取り待ちのセッションはありません。</translation>
     </message>
 </context>
 <context>

@@ -1370,6 +1370,69 @@ Oczekiwano tablicy.</translation>
     </message>
 </context>
 <context>
+    <name>LogDownload</name>
+    <message>
+        <source>The device reported its sessions as %1 to %2, which is no range of sessions: nothing is listed.</source>
+        <translation>Urządzenie podało swoje sesje jako od %1 do %2, co nie jest zakresem sesji: nic nie zostało wyświetlone.</translation>
+    </message>
+    <message>
+        <source>The device reported sessions %1 to %2, more than the %3 sessions its log memory can hold: nothing is listed.</source>
+        <translation>Urządzenie podało sesje od %1 do %2, więcej niż %3 sesji, które mieści jego pamięć logów: nic nie zostało wyświetlone.</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: none of its dots could be read.</source>
+        <translation>Sesja %1 nie została odczytana w całości: nie udało się odczytać żadnego z jej punktów.</translation>
+    </message>
+    <message>
+        <source>The device holds no data for session %1.</source>
+        <translation>Urządzenie nie ma danych sesji %1.</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>Sesja %1 nie została odczytana w całości: dotarło punktów: %2 z %3; zachowano je jako niepełny log.</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>Sesja %1 nie przeszła kontroli sumy: została zapisana, ale jej dane mogą być uszkodzone.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read.</source>
+        <translation>Połączenie z urządzeniem zostało utracone podczas odczytu sesji %1.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>Urządzenie nie odpowiedziało na żądanie sesji %1.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>Połączenie z urządzeniem zostało utracone podczas odczytu sesji %1: dotarło punktów: %2 z %3; zachowano je jako niepełny log.</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>Urządzenie przestało odpowiadać podczas odczytu sesji %1: dotarło punktów: %2 z %3; zachowano je jako niepełny log.</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>Urządzenie przestało odpowiadać podczas odczytu sesji %1.</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2.</source>
+        <translation>Nie udało się zapisać sesji %1: %2.</translation>
+    </message>
+    <message>
+        <source>every name for its log file holds another session's log</source>
+        <translation>każda nazwa jej pliku logu jest zajęta przez log innej sesji</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be exported as CSV: %2.</source>
+        <translation>Nie udało się wyeksportować sesji %1 do CSV: %2.</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived.</source>
+        <translation>Sesja %1 nie została odczytana w całości: dotarło punktów: %2 z %3.</translation>
+    </message>
+</context>
+<context>
     <name>LogFile</name>
     <message>
         <source>NoDate</source>
@@ -1451,32 +1514,8 @@ Oczekiwano tablicy.</translation>
         <translation>Prędkość odczytu: %1 kbit/s</translation>
     </message>
     <message>
-        <source>The device stopped answering while session %1 was being read.</source>
-        <translation>Urządzenie przestało odpowiadać podczas odczytu sesji %1.</translation>
-    </message>
-    <message>
-        <source>The device did not answer the request for session %1.</source>
-        <translation>Urządzenie nie odpowiedziało na żądanie sesji %1.</translation>
-    </message>
-    <message>
         <source>Click "Read what's on the device"</source>
         <translation>Kliknij „Odczytaj, co jest na urządzeniu”</translation>
-    </message>
-    <message>
-        <source>unknown error</source>
-        <translation>nieznany błąd</translation>
-    </message>
-    <message>
-        <source>Session %1 could not be saved: %2</source>
-        <translation>Nie można zapisać sesji %1: %2</translation>
-    </message>
-    <message>
-        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
-        <translation>Sesja %1 nie przeszła kontroli sumy: została zapisana, ale jej dane mogą być uszkodzone.</translation>
-    </message>
-    <message>
-        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
-        <translation>Połączenie z urządzeniem zostało utracone podczas odczytu sesji %1. Odczytaj ją ponownie, gdy urządzenie się połączy.</translation>
     </message>
     <message>
         <source>Finish reading logs</source>
@@ -1485,6 +1524,38 @@ Oczekiwano tablicy.</translation>
     <message>
         <source>Select logs directory</source>
         <translation>Wybierz folder logów</translation>
+    </message>
+    <message>
+        <source>%1 (checksum failed)</source>
+        <translation>%1 (błędna suma kontrolna)</translation>
+    </message>
+    <message>
+        <source>%1 (not read whole)</source>
+        <translation>%1 (odczytana niecałkowicie)</translation>
+    </message>
+    <message>
+        <source>%1 (no data on the device)</source>
+        <translation>%1 (brak danych na urządzeniu)</translation>
+    </message>
+    <message>
+        <source>%1 (not saved)</source>
+        <translation>%1 (niezapisana)</translation>
+    </message>
+    <message>
+        <source>Earlier problems not shown here: %1 (see the diagnostics log).</source>
+        <translation>Wcześniejsze problemy niepokazane tutaj: %1 (zobacz dziennik diagnostyczny).</translation>
+    </message>
+    <message>
+        <source>Sessions read and saved: %1 of %2.</source>
+        <translation>Sesje odczytane i zapisane: %1 z %2.</translation>
+    </message>
+    <message>
+        <source>No session was read and saved.</source>
+        <translation>Żadna sesja nie została odczytana i zapisana.</translation>
+    </message>
+    <message>
+        <source>No session is queued for reading.</source>
+        <translation>Żadna sesja nie czeka w kolejce do odczytu.</translation>
     </message>
 </context>
 <context>

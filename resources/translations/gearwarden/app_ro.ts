@@ -1370,6 +1370,69 @@ Se aștepta o listă.</translation>
     </message>
 </context>
 <context>
+    <name>LogDownload</name>
+    <message>
+        <source>The device reported its sessions as %1 to %2, which is no range of sessions: nothing is listed.</source>
+        <translation>Dispozitivul a raportat sesiunile sale de la %1 la %2, ceea ce nu este un interval de sesiuni: nu se afișează nimic.</translation>
+    </message>
+    <message>
+        <source>The device reported sessions %1 to %2, more than the %3 sessions its log memory can hold: nothing is listed.</source>
+        <translation>Dispozitivul a raportat sesiunile de la %1 la %2, mai multe decât cele %3 sesiuni pe care le poate păstra memoria sa de jurnale: nu se afișează nimic.</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: none of its dots could be read.</source>
+        <translation>Sesiunea %1 nu a fost citită complet: niciunul dintre punctele ei nu a putut fi citit.</translation>
+    </message>
+    <message>
+        <source>The device holds no data for session %1.</source>
+        <translation>Dispozitivul nu are date pentru sesiunea %1.</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>Sesiunea %1 nu a fost citită complet: au sosit %2 din %3 puncte, păstrate ca jurnal incomplet.</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>Sesiunea %1 nu a trecut verificarea sumei de control: a fost salvată, dar datele pot fi deteriorate.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read.</source>
+        <translation>Conexiunea cu dispozitivul s-a pierdut în timpul citirii sesiunii %1.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>Dispozitivul nu a răspuns la cererea pentru sesiunea %1.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>Conexiunea cu dispozitivul s-a pierdut în timpul citirii sesiunii %1: au sosit %2 din %3 puncte, păstrate ca jurnal incomplet.</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>Dispozitivul a încetat să răspundă în timpul citirii sesiunii %1: au sosit %2 din %3 puncte, păstrate ca jurnal incomplet.</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>Dispozitivul a încetat să răspundă în timpul citirii sesiunii %1.</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2.</source>
+        <translation>Sesiunea %1 nu a putut fi salvată: %2.</translation>
+    </message>
+    <message>
+        <source>every name for its log file holds another session's log</source>
+        <translation>fiecare nume pentru fișierul său de jurnal este ocupat de jurnalul altei sesiuni</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be exported as CSV: %2.</source>
+        <translation>Sesiunea %1 nu a putut fi exportată ca CSV: %2.</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived.</source>
+        <translation>Sesiunea %1 nu a fost citită complet: au sosit %2 din %3 puncte.</translation>
+    </message>
+</context>
+<context>
     <name>LogFile</name>
     <message>
         <source>NoDate</source>
@@ -1451,32 +1514,8 @@ Se aștepta o listă.</translation>
         <translation>Viteză de citire: %1 kbit/s</translation>
     </message>
     <message>
-        <source>The device stopped answering while session %1 was being read.</source>
-        <translation>Dispozitivul a încetat să răspundă în timpul citirii sesiunii %1.</translation>
-    </message>
-    <message>
-        <source>The device did not answer the request for session %1.</source>
-        <translation>Dispozitivul nu a răspuns la cererea pentru sesiunea %1.</translation>
-    </message>
-    <message>
         <source>Click "Read what's on the device"</source>
         <translation>Apăsați „Citește ce este pe dispozitiv”</translation>
-    </message>
-    <message>
-        <source>unknown error</source>
-        <translation>eroare necunoscută</translation>
-    </message>
-    <message>
-        <source>Session %1 could not be saved: %2</source>
-        <translation>Sesiunea %1 nu a putut fi salvată: %2</translation>
-    </message>
-    <message>
-        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
-        <translation>Sesiunea %1 nu a trecut verificarea sumei de control: a fost salvată, dar datele pot fi deteriorate.</translation>
-    </message>
-    <message>
-        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
-        <translation>Conexiunea cu dispozitivul s-a pierdut în timpul citirii sesiunii %1. Citiți-o din nou după ce dispozitivul se conectează.</translation>
     </message>
     <message>
         <source>Finish reading logs</source>
@@ -1485,6 +1524,38 @@ Se aștepta o listă.</translation>
     <message>
         <source>Select logs directory</source>
         <translation>Selectați dosarul jurnalelor</translation>
+    </message>
+    <message>
+        <source>%1 (checksum failed)</source>
+        <translation>%1 (sumă de control greșită)</translation>
+    </message>
+    <message>
+        <source>%1 (not read whole)</source>
+        <translation>%1 (citită incomplet)</translation>
+    </message>
+    <message>
+        <source>%1 (no data on the device)</source>
+        <translation>%1 (fără date pe dispozitiv)</translation>
+    </message>
+    <message>
+        <source>%1 (not saved)</source>
+        <translation>%1 (nesalvată)</translation>
+    </message>
+    <message>
+        <source>Earlier problems not shown here: %1 (see the diagnostics log).</source>
+        <translation>Probleme anterioare neafișate aici: %1 (vedeți jurnalul de diagnosticare).</translation>
+    </message>
+    <message>
+        <source>Sessions read and saved: %1 of %2.</source>
+        <translation>Sesiuni citite și salvate: %1 din %2.</translation>
+    </message>
+    <message>
+        <source>No session was read and saved.</source>
+        <translation>Nicio sesiune nu a fost citită și salvată.</translation>
+    </message>
+    <message>
+        <source>No session is queued for reading.</source>
+        <translation>Nicio sesiune nu este în coadă pentru citire.</translation>
     </message>
 </context>
 <context>

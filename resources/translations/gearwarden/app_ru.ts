@@ -1370,6 +1370,69 @@ Expected array.</source>
     </message>
 </context>
 <context>
+    <name>LogDownload</name>
+    <message>
+        <source>The device reported its sessions as %1 to %2, which is no range of sessions: nothing is listed.</source>
+        <translation>Устройство сообщило, что его сессии — с %1 по %2, а это не диапазон сессий: ничего не показано.</translation>
+    </message>
+    <message>
+        <source>The device reported sessions %1 to %2, more than the %3 sessions its log memory can hold: nothing is listed.</source>
+        <translation>Устройство сообщило о сессиях с %1 по %2 — больше %3 сессий, которые вмещает его память логов: ничего не показано.</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: none of its dots could be read.</source>
+        <translation>Сессия %1 прочитана не полностью: ни одной её точки прочитать не удалось.</translation>
+    </message>
+    <message>
+        <source>The device holds no data for session %1.</source>
+        <translation>На устройстве нет данных сессии %1.</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>Сессия %1 прочитана не полностью: получено точек — %2 из %3, они сохранены как неполный журнал.</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>Сессия %1 не прошла проверку контрольной суммы: она сохранена, но данные могут быть повреждены.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read.</source>
+        <translation>Связь с устройством потеряна во время чтения сессии %1.</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>Устройство не ответило на запрос сессии %1.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>Связь с устройством потеряна во время чтения сессии %1: получено точек — %2 из %3, они сохранены как неполный журнал.</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>Устройство перестало отвечать во время чтения сессии %1: получено точек — %2 из %3, они сохранены как неполный журнал.</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>Устройство перестало отвечать во время чтения сессии %1.</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2.</source>
+        <translation>Не удалось сохранить сессию %1: %2.</translation>
+    </message>
+    <message>
+        <source>every name for its log file holds another session's log</source>
+        <translation>все имена для её файла журнала заняты журналами других сессий</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be exported as CSV: %2.</source>
+        <translation>Не удалось экспортировать сессию %1 в CSV: %2.</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived.</source>
+        <translation>Сессия %1 прочитана не полностью: получено точек — %2 из %3.</translation>
+    </message>
+</context>
+<context>
     <name>LogFile</name>
     <message>
         <source>NoDate</source>
@@ -1451,32 +1514,8 @@ Expected array.</source>
         <translation>Скорость чтения лога: %1 кбит/с</translation>
     </message>
     <message>
-        <source>The device stopped answering while session %1 was being read.</source>
-        <translation>Устройство перестало отвечать во время чтения сессии %1.</translation>
-    </message>
-    <message>
-        <source>The device did not answer the request for session %1.</source>
-        <translation>Устройство не ответило на запрос сессии %1.</translation>
-    </message>
-    <message>
         <source>Click "Read what's on the device"</source>
         <translation>Нажмите «Прочитать, что есть на устройстве»</translation>
-    </message>
-    <message>
-        <source>unknown error</source>
-        <translation>неизвестная ошибка</translation>
-    </message>
-    <message>
-        <source>Session %1 could not be saved: %2</source>
-        <translation>Не удалось сохранить сессию %1: %2</translation>
-    </message>
-    <message>
-        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
-        <translation>Сессия %1 не прошла проверку контрольной суммы: она сохранена, но данные могут быть повреждены.</translation>
-    </message>
-    <message>
-        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
-        <translation>Связь с устройством потеряна во время чтения сессии %1. Прочитайте её снова, когда устройство подключится.</translation>
     </message>
     <message>
         <source>Finish reading logs</source>
@@ -1485,6 +1524,38 @@ Expected array.</source>
     <message>
         <source>Select logs directory</source>
         <translation>Выберите папку логов</translation>
+    </message>
+    <message>
+        <source>%1 (checksum failed)</source>
+        <translation>%1 (ошибка контрольной суммы)</translation>
+    </message>
+    <message>
+        <source>%1 (not read whole)</source>
+        <translation>%1 (прочитана не полностью)</translation>
+    </message>
+    <message>
+        <source>%1 (no data on the device)</source>
+        <translation>%1 (на устройстве нет данных)</translation>
+    </message>
+    <message>
+        <source>%1 (not saved)</source>
+        <translation>%1 (не сохранена)</translation>
+    </message>
+    <message>
+        <source>Earlier problems not shown here: %1 (see the diagnostics log).</source>
+        <translation>Более ранние проблемы, не показанные здесь: %1 (см. журнал диагностики).</translation>
+    </message>
+    <message>
+        <source>Sessions read and saved: %1 of %2.</source>
+        <translation>Прочитано и сохранено сессий: %1 из %2.</translation>
+    </message>
+    <message>
+        <source>No session was read and saved.</source>
+        <translation>Ни одна сессия не прочитана и не сохранена.</translation>
+    </message>
+    <message>
+        <source>No session is queued for reading.</source>
+        <translation>Нет сессий в очереди на чтение.</translation>
     </message>
 </context>
 <context>

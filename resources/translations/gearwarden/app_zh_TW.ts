@@ -1370,6 +1370,69 @@ Expected array.</source>
     </message>
 </context>
 <context>
+    <name>LogDownload</name>
+    <message>
+        <source>The device reported its sessions as %1 to %2, which is no range of sessions: nothing is listed.</source>
+        <translation>裝置回報其工作階段為 %1 至 %2，這不是有效的工作階段範圍：未列出任何項目。</translation>
+    </message>
+    <message>
+        <source>The device reported sessions %1 to %2, more than the %3 sessions its log memory can hold: nothing is listed.</source>
+        <translation>裝置回報工作階段 %1 至 %2，超過其記錄記憶體可容納的 %3 個工作階段：未列出任何項目。</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: none of its dots could be read.</source>
+        <translation>工作階段 %1 未完整讀取：其資料點一個也無法讀取。</translation>
+    </message>
+    <message>
+        <source>The device holds no data for session %1.</source>
+        <translation>裝置上沒有工作階段 %1 的資料。</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>工作階段 %1 未完整讀取：收到 %3 個資料點中的 %2 個，已保存為不完整的記錄。</translation>
+    </message>
+    <message>
+        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
+        <translation>工作階段 %1 的檢查碼不符：已儲存，但資料可能已損壞。</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read.</source>
+        <translation>讀取工作階段 %1 時與裝置的連線中斷。</translation>
+    </message>
+    <message>
+        <source>The device did not answer the request for session %1.</source>
+        <translation>裝置未回應工作階段 %1 的請求。</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost while session %1 was being read: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>讀取工作階段 %1 時與裝置的連線中斷：收到 %3 個資料點中的 %2 個，已保存為不完整的記錄。</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read: %2 of %3 dots arrived and were kept as an incomplete log.</source>
+        <translation>讀取工作階段 %1 時裝置停止回應：收到 %3 個資料點中的 %2 個，已保存為不完整的記錄。</translation>
+    </message>
+    <message>
+        <source>The device stopped answering while session %1 was being read.</source>
+        <translation>讀取工作階段 %1 時裝置停止回應。</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be saved: %2.</source>
+        <translation>無法儲存工作階段 %1：%2。</translation>
+    </message>
+    <message>
+        <source>every name for its log file holds another session's log</source>
+        <translation>其記錄檔的每個名稱都已被其他工作階段的記錄使用</translation>
+    </message>
+    <message>
+        <source>Session %1 could not be exported as CSV: %2.</source>
+        <translation>無法將工作階段 %1 匯出為 CSV：%2。</translation>
+    </message>
+    <message>
+        <source>Session %1 was not read whole: %2 of %3 dots arrived.</source>
+        <translation>工作階段 %1 未完整讀取：收到 %3 個資料點中的 %2 個。</translation>
+    </message>
+</context>
+<context>
     <name>LogFile</name>
     <message>
         <source>NoDate</source>
@@ -1451,32 +1514,8 @@ Expected array.</source>
         <translation>記錄讀取速度：%1 kbit/s</translation>
     </message>
     <message>
-        <source>The device stopped answering while session %1 was being read.</source>
-        <translation>讀取工作階段 %1 時裝置停止回應。</translation>
-    </message>
-    <message>
-        <source>The device did not answer the request for session %1.</source>
-        <translation>裝置未回應工作階段 %1 的請求。</translation>
-    </message>
-    <message>
         <source>Click "Read what's on the device"</source>
         <translation>請按「讀取裝置上的內容」</translation>
-    </message>
-    <message>
-        <source>unknown error</source>
-        <translation>未知的錯誤</translation>
-    </message>
-    <message>
-        <source>Session %1 could not be saved: %2</source>
-        <translation>無法儲存工作階段 %1：%2</translation>
-    </message>
-    <message>
-        <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
-        <translation>工作階段 %1 的檢查碼不符：已儲存，但資料可能已損壞。</translation>
-    </message>
-    <message>
-        <source>The connection to the device was lost while session %1 was being read. Read it again once the device is connected.</source>
-        <translation>讀取工作階段 %1 時與裝置的連線中斷。裝置連線後請再讀取一次。</translation>
     </message>
     <message>
         <source>Finish reading logs</source>
@@ -1485,6 +1524,38 @@ Expected array.</source>
     <message>
         <source>Select logs directory</source>
         <translation>選擇記錄資料夾</translation>
+    </message>
+    <message>
+        <source>%1 (checksum failed)</source>
+        <translation>%1 (檢查碼不符)</translation>
+    </message>
+    <message>
+        <source>%1 (not read whole)</source>
+        <translation>%1 (未完整讀取)</translation>
+    </message>
+    <message>
+        <source>%1 (no data on the device)</source>
+        <translation>%1 (裝置上無資料)</translation>
+    </message>
+    <message>
+        <source>%1 (not saved)</source>
+        <translation>%1 (未儲存)</translation>
+    </message>
+    <message>
+        <source>Earlier problems not shown here: %1 (see the diagnostics log).</source>
+        <translation>此處未顯示的較早問題：%1 (請參閱診斷記錄)。</translation>
+    </message>
+    <message>
+        <source>Sessions read and saved: %1 of %2.</source>
+        <translation>已讀取並儲存的工作階段：%1 / %2。</translation>
+    </message>
+    <message>
+        <source>No session was read and saved.</source>
+        <translation>沒有任何工作階段被讀取並儲存。</translation>
+    </message>
+    <message>
+        <source>No session is queued for reading.</source>
+        <translation>沒有排入讀取佇列的工作階段。</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,5 @@
-// The logger page's rules without widgets: the device's session list, the
-// folder list's texts and order, "Read New Logs" and the speed text.
+// How the logger page shows things, without its widgets: the folder list's
+// texts and order, and the speed text.
 #include "LoggerQueue.h"
 #include "NumericSortWidgetItem.h"
 
@@ -12,35 +12,12 @@ class tst_LoggerQueue : public QObject
 {
     Q_OBJECT
 private slots:
-    void deviceSessions_data();
-    void deviceSessions();
     void folderItemText_data();
     void folderItemText();
     void folderListSortsByNumber();
-    void readNewLogsSkipsOnlyCompleteLogs();
     void readSpeedText_data();
     void readSpeedText();
 };
-
-void tst_LoggerQueue::deviceSessions_data()
-{
-    QTest::addColumn<quint32>("first");
-    QTest::addColumn<quint32>("last");
-    QTest::addColumn<QList<quint32>>("expected");
-    QTest::newRow("1 to 3") << 1u << 3u << QList<quint32>{3, 2, 1};
-    QTest::newRow("0 to 2") << 0u << 2u << QList<quint32>{2, 1, 0};
-    QTest::newRow("empty memory") << 0u << 0u << QList<quint32>{0};
-    QTest::newRow("last below first") << 5u << 3u << QList<quint32>{};
-    QTest::newRow("top of the range") << 0xFFFFFFFEu << 0xFFFFFFFFu << QList<quint32>{0xFFFFFFFFu, 0xFFFFFFFEu};
-}
-
-void tst_LoggerQueue::deviceSessions()
-{
-    QFETCH(quint32, first);
-    QFETCH(quint32, last);
-    QFETCH(QList<quint32>, expected);
-    QCOMPARE(LoggerQueue::deviceSessions(first, last), expected);
-}
 
 void tst_LoggerQueue::folderItemText_data()
 {
@@ -56,6 +33,9 @@ void tst_LoggerQueue::folderItemText_data()
     QTest::newRow("prefix is case-sensitive") << "Dev_(RUS-27)_09.12.0026_14.30_007.verira" << "dev" << "";
     QTest::newRow("no filter") << "other_(RUS-27)_09.12.0026_14.30_007.verira" << "" << "7";
     QTest::newRow("no number") << "dev_(RUS-27)_09.12.0026_14.30_abc.verira" << "dev" << "";
+    // A second log whose own name was taken keeps the session number last.
+    QTest::newRow("copy name") << "dev_(RUS-27)_09.12.0026_14.30(2)_007.verira" << "dev" << "7";
+    QTest::newRow("incomplete copy") << "dev_(RUS-27)_NoDate(3)_007x.verira" << "dev" << "7 (not complete race)";
     // Saved files carry the name made fit for a file name.
     QTest::newRow("name with a slash") << "QVR1_(RU-5)_NoDate_003.verira" << "QVR/1" << "3";
 }
@@ -82,17 +62,6 @@ void tst_LoggerQueue::folderListSortsByNumber()
     // Without a number in front the texts decide.
     QVERIFY(NumericSortWidgetItem("Alpha") < NumericSortWidgetItem("Beta"));
     QVERIFY(!(NumericSortWidgetItem("10") < NumericSortWidgetItem("9")));
-}
-
-void tst_LoggerQueue::readNewLogsSkipsOnlyCompleteLogs()
-{
-    const QStringList folder{"10 (not complete race)", "7"};
-    QStringList queued;
-    for (const QString &session : QStringList{"10", "9", "8", "7", "6"}) {
-        if (queuedAsNew(session, folder))
-            queued.append(session);
-    }
-    QCOMPARE(queued, (QStringList{"10", "9", "8", "6"}));
 }
 
 void tst_LoggerQueue::readSpeedText_data()

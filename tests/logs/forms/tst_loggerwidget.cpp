@@ -1,7 +1,9 @@
 // The logger page against simulated devices through the real LimiterDevice:
 // the session list, the folder list, queues read into log files (checked
-// with Python's zipfile and json), damaged sessions, failed saves, link loss,
-// a device that does not answer, and the description of a selected file.
+// with Python's zipfile and json), how each outcome shows on its row, in the
+// message line and in the box that ends a queue, failed saves, link loss, a
+// device that does not answer, absurd session ranges, and the description of
+// a selected file. Answer timers run on the simulated clock.
 #include "../InteropTools.h"
 #include "DeviceProtocol.h"
 #include "LogDescriptionWidget.h"
@@ -45,10 +47,11 @@ QStringList texts(const QListWidget *list)
     return result;
 }
 
-QListWidgetItem *deviceItem(const LoggerRig &rig, const QString &text)
+// The device list's row of a session.
+QListWidgetItem *deviceItem(const LoggerRig &rig, quint32 session)
 {
-    const QList<QListWidgetItem *> found = child<QListWidget>(rig, "lwDeviceLogs")->findItems(text, Qt::MatchExactly);
-    return found.isEmpty() ? nullptr : found.first();
+    const int row = rig.page->download()->rowOf(session);
+    return row < 0 ? nullptr : child<QListWidget>(rig, "lwDeviceLogs")->item(row);
 }
 
 // Neither queued nor being read: flag 0 and no queue colour.
@@ -59,10 +62,22 @@ bool notQueued(const QListWidgetItem *item)
         && (brush.style() == Qt::NoBrush || brush.color() == QColor(Qt::white));
 }
 
-QColor background(const LoggerRig &rig, const QString &text)
+QColor background(const LoggerRig &rig, quint32 session)
 {
-    QListWidgetItem *item = deviceItem(rig, text);
+    QListWidgetItem *item = deviceItem(rig, session);
     return item ? item->background().color() : QColor();
+}
+
+// The problems and the summary of the last queue, one per line.
+QString messageLine(const LoggerRig &rig)
+{
+    QStringList lines;
+    for (const char *name : {"lblReadMessages", "lblReadSummary"}) {
+        auto *line = child<QLabel>(rig, name);
+        if (!line->isHidden())
+            lines.append(line->text());
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 SimLogSessionSpec sessionSpec(quint32 number, quint32 dots = 40, bool incomplete = false)
@@ -94,6 +109,18 @@ void touch(const QString &path, const QByteArray &content = QByteArray())
     file.write(content);
 }
 
+// A log file as an earlier read of the simulated device wrote it.
+void writeLog(const LoggerRig &rig, const SimLogSessionSpec &spec)
+{
+    const QByteArray bytes = SimLogSession::generate(spec, rig.radio.seed());
+    LogSession session;
+    session.setFullSessionSize(quint64(bytes.size()));
+    session.appendData(bytes);
+    session.setFileDeviceName(kLoggerRigName);
+    session.setDeviceName(kLoggerRigName);
+    QVERIFY(saveLogFile(rig.logsPath, session).ok);
+}
+
 // Reads the queued sessions through the page's button and waits for the end
 // of the queue.
 bool readQueue(LoggerRig &rig, const char *button)
@@ -111,11 +138,14 @@ private slots:
     void initTestCase();
     void sessionList_data();
     void sessionList();
+    void absurdRangesAreRefusedOnThePage_data();
+    void absurdRangesAreRefusedOnThePage();
     void folderListAndNewLogs();
     void wholeQueueIsSavedAsTheDeviceSentIt();
     void readSelectedReadsOnlyTheSelection();
-    void corruptedSessionIsSavedAndShownAsFailed();
-    void unwritableFolderIsReportedAndTheQueueGoesOn();
+    void outcomesShowOnRowsMessagesAndTheBox_data();
+    void outcomesShowOnRowsMessagesAndTheBox();
+    void unwritableFolderIsReportedOnce();
     void linkLossEndsTheRead();
     void noAnswerEndsTheRead_data();
     void noAnswerEndsTheRead();
@@ -130,7 +160,8 @@ private slots:
 void tst_LoggerWidget::initTestCase()
 {
     // The link's and the assembly's traces of every packet drown the rest.
-    QLoggingCategory::setFilterRules(QStringLiteral("device.debug=false\nlogs.session.debug=false\nble.debug=false"));
+    QLoggingCategory::setFilterRules(
+        QStringLiteral("device.debug=false\nlogs.session.debug=false\nble.debug=false\nlogs.download.debug=false"));
     // The test's home outlives a run: start from settings no earlier run left.
     sharedSettings().clear();
 }
@@ -145,7 +176,6 @@ void tst_LoggerWidget::sessionList_data()
     const int dov = int(SimLimiter::Kind::DovLogger);
     QTest::newRow("limiter 1 to 3") << limiter << 1 << 3 << QStringList{"3", "2", "1"};
     QTest::newRow("DOV logger 0 to 2") << dov << 0 << 2 << QStringList{"2", "1", "0"};
-    QTest::newRow("last below first") << limiter << 4 << 3 << QStringList{};
     // No range given: the simulated device answers from its (empty) memory.
     QTest::newRow("empty memory") << dov << -1 << -1 << QStringList{"0"};
 }
@@ -165,7 +195,53 @@ void tst_LoggerWidget::sessionList()
     QVERIFY(rig.askSessions(child<QPushButton>(rig, "pbReadLogCount")));
     QCOMPARE(texts(list), expected);
     for (int row = 0; row < list->count(); ++row)
-        QCOMPARE(list->item(row)->data(Qt::UserRole).toInt(), 0);
+        QVERIFY(notQueued(list->item(row)));
+    QVERIFY(messageLine(rig).isEmpty());
+}
+
+// The page never holds more rows than a device's log memory has sessions;
+// a range beyond that is refused with a message, and what was listed goes.
+void tst_LoggerWidget::absurdRangesAreRefusedOnThePage_data()
+{
+    QTest::addColumn<quint32>("first");
+    QTest::addColumn<quint32>("last");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("as many as a memory holds") << 1u << LogDownload::kMaxSessions << int(LogDownload::kMaxSessions)
+                                               << "";
+    QTest::newRow("last below first") << 3u << 1u << 0 << "which is no range of sessions: nothing is listed.";
+    QTest::newRow("a million") << 1u << 1000000u << 0 << "more than the 174760 sessions its log memory can hold";
+    QTest::newRow("erased counter") << 0u << 0xFFFFFFFFu << 0 << "The device reported sessions 0 to 4294967295";
+}
+
+void tst_LoggerWidget::absurdRangesAreRefusedOnThePage()
+{
+    QFETCH(quint32, first);
+    QFETCH(quint32, last);
+    QFETCH(int, rows);
+    QFETCH(QString, message);
+    LoggerRig rig;
+    rig.device->setReportedSessionRange(1, 3);
+    QVERIFY(rig.connect());
+    auto *list = child<QListWidget>(rig, "lwDeviceLogs");
+    QVERIFY(rig.askSessions(child<QPushButton>(rig, "pbReadLogCount")));
+    QCOMPARE(list->count(), 3);
+
+    rig.device->setReportedSessionRange(first, last);
+    QVERIFY(rig.askSessions(child<QPushButton>(rig, "pbReadLogCount")));
+    QCOMPARE(list->count(), rows);
+    if (message.isEmpty()) {
+        QCOMPARE(list->item(0)->text(), QString::number(last));
+        QCOMPARE(list->item(rows - 1)->text(), QString::number(first));
+        QVERIFY(messageLine(rig).isEmpty());
+        return;
+    }
+    QVERIFY2(messageLine(rig).contains(message), qPrintable(messageLine(rig)));
+    // Nothing to read.
+    QSignalSpy requests(rig.page.get(), &LoggerWidget::readLog);
+    QVERIFY(readQueue(rig, "pbReadAllLogs"));
+    QVERIFY(requests.isEmpty());
+    QCOMPARE(LoggerRig::finishBoxes().first()->text(), QStringLiteral("No session is queued for reading."));
 }
 
 void tst_LoggerWidget::folderListAndNewLogs()
@@ -176,7 +252,7 @@ void tst_LoggerWidget::folderListAndNewLogs()
     // Session 7 read complete, 10 read while its race was still open, and
     // logs of two other devices.
     touch(rig.logsPath + "/" + savedName(7));
-    touch(rig.logsPath + "/" + savedName(10, true));
+    writeLog(rig, sessionSpec(10, 12, true));
     touch(rig.logsPath + "/Other_(RU-1234)_15.03.2026_14.30_008.verira");
     touch(rig.logsPath + "/QVR Test2_(RU-1234)_15.03.2026_14.30_009.verira");
     touch(rig.logsPath + "/QVR Test_notes.txt");
@@ -196,10 +272,12 @@ void tst_LoggerWidget::folderListAndNewLogs()
     QCOMPARE(texts(folder), (QStringList{"10", "9", "8", "7", "6"}));
     QVERIFY(!QFile::exists(rig.logsPath + "/" + savedName(10, true)));
     QCOMPARE(QFileInfo(rig.logsPath + "/" + savedName(7)).size(), 0);
-    for (const char *n : {"10", "9", "8", "6"})
+    for (quint32 n : {10u, 9u, 8u, 6u})
         QCOMPARE(background(rig, n), QColor(Qt::green));
-    QCOMPARE(background(rig, "7"), QColor(Qt::white));
+    QVERIFY(notQueued(deviceItem(rig, 7)));
+    QCOMPARE(messageLine(rig), QStringLiteral("Sessions read and saved: 4 of 4."));
     QCOMPARE(LoggerRig::finishBoxes().size(), 1);
+    QCOMPARE(LoggerRig::finishBoxes().first()->text(), QStringLiteral("Finish reading logs"));
 }
 
 void tst_LoggerWidget::wholeQueueIsSavedAsTheDeviceSentIt()
@@ -216,11 +294,12 @@ void tst_LoggerWidget::wholeQueueIsSavedAsTheDeviceSentIt()
     QCOMPARE(logFiles(rig.logsPath), (QStringList{savedName(1), savedName(2, true), savedName(3)}));
     QCOMPARE(logFiles(rig.logsPath, "*.csv").size(), 3);
     QCOMPARE(texts(child<QListWidget>(rig, "lwReadLogs")), (QStringList{"3", "2 (not complete race)", "1"}));
-    for (const char *n : {"3", "2", "1"})
+    QCOMPARE(texts(child<QListWidget>(rig, "lwDeviceLogs")), (QStringList{"3", "2", "1"}));
+    for (quint32 n : {3u, 2u, 1u})
         QCOMPARE(background(rig, n), QColor(Qt::green));
     QVERIFY(child<QProgressBar>(rig, "pbLoading")->isHidden());
     QVERIFY(child<QLabel>(rig, "lblReadSpeed")->isHidden());
-    QVERIFY(child<QLabel>(rig, "lblReadProblems")->isHidden());
+    QCOMPARE(messageLine(rig), QStringLiteral("Sessions read and saved: 3 of 3."));
 
     for (quint32 n : {1u, 2u, 3u}) {
         const QByteArray sent = rig.device->sessionBytes(n);
@@ -263,6 +342,7 @@ print('ok')
     // One box for the queue; closing it deletes it.
     const QList<QMessageBox *> boxes = LoggerRig::finishBoxes();
     QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.first()->text(), QStringLiteral("Finish reading logs"));
     QVERIFY(!boxes.first()->isModal());
     QPointer<QMessageBox> box = boxes.first();
     box->close();
@@ -280,9 +360,9 @@ void tst_LoggerWidget::readSelectedReadsOnlyTheSelection()
     rig.page->show();
     QVERIFY(QTest::qWaitForWindowExposed(rig.page.get()));
     auto *list = child<QListWidget>(rig, "lwDeviceLogs");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(deviceItem(rig, "3")).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(deviceItem(rig, 3)).center());
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                      list->visualItemRect(deviceItem(rig, "1")).center());
+                      list->visualItemRect(deviceItem(rig, 1)).center());
     QSignalSpy requests(rig.page.get(), &LoggerWidget::readLog);
     QVERIFY(readQueue(rig, "pbReadSelected"));
 
@@ -290,38 +370,92 @@ void tst_LoggerWidget::readSelectedReadsOnlyTheSelection()
     QCOMPARE(requests.at(0).at(0).value<uint32_t>(), 3u);
     QCOMPARE(requests.at(1).at(0).value<uint32_t>(), 1u);
     QCOMPARE(logFiles(rig.logsPath), (QStringList{savedName(1), savedName(3)}));
-    QCOMPARE(background(rig, "4"), QColor(Qt::white));
-    QCOMPARE(background(rig, "2"), QColor(Qt::white));
-    QCOMPARE(background(rig, "3"), QColor(Qt::green));
+    QVERIFY(notQueued(deviceItem(rig, 4)));
+    QVERIFY(notQueued(deviceItem(rig, 2)));
+    QCOMPARE(background(rig, 3), QColor(Qt::green));
 }
 
-void tst_LoggerWidget::corruptedSessionIsSavedAndShownAsFailed()
+// Sessions 3 and 2 read as the row has it: the rows, the message line and
+// the box that ends the queue say what became of them.
+void tst_LoggerWidget::outcomesShowOnRowsMessagesAndTheBox_data()
 {
+    QTest::addColumn<bool>("gapAt3");    // the device holds no session 3
+    QTest::addColumn<bool>("gapAt2");
+    QTest::addColumn<bool>("damage3");   // a packet of session 3 is damaged
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("messages");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("details");
+    QTest::newRow("damaged and complete")
+        << false << false << true << QStringList{"4", "3 (checksum failed)", "2"}
+        << "Session 3 failed its checksum: it was saved, but its data may be damaged.\n"
+           "Sessions read and saved: 2 of 2."
+        << "Finish reading logs" << "";
+    QTest::newRow("empty and complete")
+        << true << false << false << QStringList{"4", "3 (no data on the device)", "2"}
+        << "The device holds no data for session 3.\nSessions read and saved: 1 of 2." << "Finish reading logs" << "";
+    QTest::newRow("nothing saved")
+        << true << true << false << QStringList{"4", "3 (no data on the device)", "2 (no data on the device)"}
+        << "The device holds no data for session 3.\nThe device holds no data for session 2.\n"
+           "Sessions read and saved: 0 of 2."
+        << "No session was read and saved."
+        << "The device holds no data for session 3.\nThe device holds no data for session 2.";
+}
+
+void tst_LoggerWidget::outcomesShowOnRowsMessagesAndTheBox()
+{
+    QFETCH(bool, gapAt3);
+    QFETCH(bool, gapAt2);
+    QFETCH(bool, damage3);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, messages);
+    QFETCH(QString, box);
+    QFETCH(QString, details);
     LoggerRig rig;
-    rig.device->addSession(sessionSpec(1, 200));
-    rig.device->addSession(sessionSpec(2, 200));
+    rig.device->addSession(sessionSpec(4));
+    if (!gapAt3)
+        rig.device->addSession(sessionSpec(3, 200));
+    if (!gapAt2)
+        rig.device->addSession(sessionSpec(2));
+    rig.device->setReportedSessionRange(2, 4);
     QVERIFY(rig.connect());
     QVERIFY(rig.askSessions(child<QPushButton>(rig, "pbReadLogCount")));
-    // Session 2 is read first; one of its packets is damaged on the way.
-    rig.device->addFaultFilter(SimFaults::corrupt(SimAttEvent::Notification, logUuid(kLogDataId), 4, 7, 0x5A));
-    QVERIFY(readQueue(rig, "pbReadAllLogs"));
+    if (damage3)
+        rig.device->addFaultFilter(SimFaults::corrupt(SimAttEvent::Notification, logUuid(kLogDataId), 4, 7, 0x5A));
+    rig.page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(rig.page.get()));
+    auto *list = child<QListWidget>(rig, "lwDeviceLogs");
+    list->clearSelection();
+    deviceItem(rig, 3)->setSelected(true);
+    deviceItem(rig, 2)->setSelected(true);
+    QVERIFY(readQueue(rig, "pbReadSelected"));
 
-    QCOMPARE(logFiles(rig.logsPath), (QStringList{savedName(1), savedName(2)}));
-    QCOMPARE(background(rig, "1"), QColor(Qt::green));
-    const QColor damaged = background(rig, "2");
-    QVERIFY(damaged != QColor(Qt::green) && damaged != QColor(Qt::white) && damaged != QColor(Qt::yellow));
-    auto *problems = child<QLabel>(rig, "lblReadProblems");
-    QVERIFY(!problems->isHidden());
-    QVERIFY2(problems->text().contains("Session 2 failed its checksum"), qPrintable(problems->text()));
-    QVERIFY(!problems->text().contains("Session 1"));
+    QCOMPARE(texts(list), rows);
+    QVERIFY(notQueued(deviceItem(rig, 4)));
+    const QColor colour3 = background(rig, 3);
+    QVERIFY(colour3 != QColor(Qt::green) && colour3 != QColor(Qt::white) && colour3 != QColor(Qt::yellow));
+    QCOMPARE(messageLine(rig), messages);
+    const QList<QMessageBox *> boxes = LoggerRig::finishBoxes();
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.first()->text(), box);
+    QCOMPARE(boxes.first()->informativeText(), details);
+
+    // "Read New Logs" asks again for what was not saved whole but not for
+    // what the device said it has not.
+    LoggerRig::closeFinishBoxes();
+    QSignalSpy requests(rig.page.get(), &LoggerWidget::readLog);
+    QVERIFY(readQueue(rig, "pbReadNewLogs"));
+    for (const QList<QVariant> &arguments : requests)
+        QVERIFY(arguments.at(0).value<uint32_t>() != 3 || !gapAt3);
 }
 
-void tst_LoggerWidget::unwritableFolderIsReportedAndTheQueueGoesOn()
+void tst_LoggerWidget::unwritableFolderIsReportedOnce()
 {
     QTemporaryDir base;
     // A file where the logs folder's parent should be: nothing can be made.
     touch(base.path() + "/blocked");
-    LoggerRig rig(SimLimiter::Kind::Limiter, base.path() + "/blocked/logs");
+    const QString logs = base.path() + "/blocked/logs";
+    LoggerRig rig(SimLimiter::Kind::Limiter, logs);
     rig.device->addSession(sessionSpec(4));
     rig.device->addSession(sessionSpec(5));
     QVERIFY(rig.connect());
@@ -329,13 +463,16 @@ void tst_LoggerWidget::unwritableFolderIsReportedAndTheQueueGoesOn()
     QTest::mouseClick(child<QCheckBox>(rig, "cbCSVExport"), Qt::LeftButton);
     QVERIFY(readQueue(rig, "pbReadAllLogs"));
 
-    const QColor failed = background(rig, "5");
+    const QColor failed = background(rig, 5);
     QVERIFY(failed != QColor(Qt::green) && failed != QColor(Qt::white));
-    QCOMPARE(background(rig, "4"), failed);
-    const QString problems = child<QLabel>(rig, "lblReadProblems")->text();
-    QVERIFY2(problems.contains("Session 5 could not be saved") && problems.contains("Session 4 could not be saved"),
-             qPrintable(problems));
-    QCOMPARE(rig.page->logSessions().size(), std::size_t(2));
+    QCOMPARE(background(rig, 4), failed);
+    QCOMPARE(texts(child<QListWidget>(rig, "lwDeviceLogs")), (QStringList{"5 (not saved)", "4 (not saved)"}));
+    // One sentence per session, the log and its CSV failing for one reason.
+    const QString reason = QStringLiteral("Cannot create the folder %1.").arg(QDir::toNativeSeparators(logs));
+    QCOMPARE(messageLine(rig), QStringLiteral("Session 5 could not be saved: %1\nSession 4 could not be saved: %1\n"
+                                              "Sessions read and saved: 0 of 2.")
+                                   .arg(reason));
+    QCOMPARE(LoggerRig::finishBoxes().first()->text(), QStringLiteral("No session was read and saved."));
 }
 
 void tst_LoggerWidget::linkLossEndsTheRead()
@@ -347,33 +484,35 @@ void tst_LoggerWidget::linkLossEndsTheRead()
     QVERIFY(rig.askSessions(child<QPushButton>(rig, "pbReadLogCount")));
     rig.device->addFaultFilter(SimFaults::dropLink(SimAttEvent::Notification, logUuid(kLogDataId), 20));
     QSignalSpy setUps(rig.limiter.get(), &LimiterDevice::loggerServiceDiscovered);
-    QTest::mouseClick(child<QPushButton>(rig, "pbReadAllLogs"), Qt::LeftButton);
-    QVERIFY(rig.page->isReading());
-    QTRY_VERIFY(!rig.page->isReading());
+    QVERIFY(readQueue(rig, "pbReadAllLogs"));
 
-    QVERIFY(logFiles(rig.logsPath).isEmpty());
-    QVERIFY(notQueued(deviceItem(rig, "4")));
-    QVERIFY(notQueued(deviceItem(rig, "3")));
+    // What arrived of 4 is kept as an incomplete log; 3 was never asked for.
+    QCOMPARE(logFiles(rig.logsPath), QStringList{savedName(4, true)});
+    QCOMPARE(texts(child<QListWidget>(rig, "lwDeviceLogs")), (QStringList{"4 (not read whole)", "3"}));
+    QVERIFY(notQueued(deviceItem(rig, 3)));
     QVERIFY(child<QProgressBar>(rig, "pbLoading")->isHidden());
     QVERIFY(child<QLabel>(rig, "lblReadSpeed")->isHidden());
-    QVERIFY(child<QLabel>(rig, "lblReadProblems")->text().contains("connection to the device was lost"));
-    QVERIFY(LoggerRig::finishBoxes().isEmpty());
+    QVERIFY2(messageLine(rig).startsWith("The connection to the device was lost while session 4 was being read: "),
+             qPrintable(messageLine(rig)));
+    QCOMPARE(LoggerRig::finishBoxes().first()->text(), QStringLiteral("No session was read and saved."));
+    LoggerRig::closeFinishBoxes();
 
-    // Once the device is back, reading works again.
+    // Once the device is back, reading works again, and the complete log
+    // replaces the short one.
     QTRY_VERIFY(setUps.count() == 1);
     QVERIFY(readQueue(rig, "pbReadAllLogs"));
     QCOMPARE(logFiles(rig.logsPath), (QStringList{savedName(3), savedName(4)}));
-    QVERIFY(child<QLabel>(rig, "lblReadProblems")->isHidden());
+    QCOMPARE(messageLine(rig), QStringLiteral("Sessions read and saved: 2 of 2."));
 }
 
 void tst_LoggerWidget::noAnswerEndsTheRead_data()
 {
     QTest::addColumn<int>("fault");
     QTest::addColumn<QString>("message");
-    QTest::newRow("request not answered") << 0 << "did not answer the request for session 2";
-    QTest::newRow("stream stops") << 1 << "stopped answering while session 2 was being read";
+    QTest::newRow("request not answered") << 0 << "The device did not answer the request for session 2.";
+    QTest::newRow("stream stops") << 1 << "The device stopped answering while session 2 was being read: ";
     // Reading session 0 asks the same as the session-number request.
-    QTest::newRow("empty memory") << 2 << "did not answer the request for session 0";
+    QTest::newRow("empty memory") << 2 << "The device did not answer the request for session 0.";
 }
 
 void tst_LoggerWidget::noAnswerEndsTheRead()
@@ -395,22 +534,21 @@ void tst_LoggerWidget::noAnswerEndsTheRead()
             return e.kind == SimAttEvent::Notification && logs && ++packets > 10 ? SimFault::Refuse : SimFault::Pass;
         });
     }
-    rig.page->setAnswerTimeouts(std::chrono::milliseconds(300), std::chrono::milliseconds(300));
     QVERIFY(rig.connect());
     QVERIFY(rig.askSessions(child<QPushButton>(rig, "pbReadLogCount")));
     QTest::mouseClick(child<QPushButton>(rig, "pbReadAllLogs"), Qt::LeftButton);
     QVERIFY(rig.page->isReading());
     QTRY_VERIFY(!rig.page->isReading());
 
-    const QString problems = child<QLabel>(rig, "lblReadProblems")->text();
-    QVERIFY2(problems.contains(message), qPrintable(problems));
-    QVERIFY(logFiles(rig.logsPath).isEmpty());
+    QVERIFY2(messageLine(rig).startsWith(message), qPrintable(messageLine(rig)));
+    // Only the dots that arrived before the device fell silent are kept.
+    QCOMPARE(logFiles(rig.logsPath), fault == 1 ? QStringList{savedName(2, true)} : QStringList{});
     QVERIFY(child<QProgressBar>(rig, "pbLoading")->isHidden());
     auto *list = child<QListWidget>(rig, "lwDeviceLogs");
     QVERIFY(list->count() > 0);
     for (int row = 0; row < list->count(); ++row)
-        QVERIFY(notQueued(list->item(row)));
-    QVERIFY(LoggerRig::finishBoxes().isEmpty());
+        QCOMPARE(list->item(row)->data(Qt::UserRole).toInt(), 0);
+    QCOMPARE(LoggerRig::finishBoxes().size(), 1);
 }
 
 void tst_LoggerWidget::statusesWithNoRequestAreIgnored()
@@ -429,10 +567,10 @@ void tst_LoggerWidget::statusesWithNoRequestAreIgnored()
     rig.page->logDataReceived(QByteArray::fromHex("0102ff"));
     status.status = s_LogReadStatus::Finished;
     rig.page->logStatus(status);
-    QVERIFY(rig.page->logSessions().empty());
+    QVERIFY(!rig.page->isReading());
     QVERIFY(logFiles(rig.logsPath).isEmpty());
-    QVERIFY(notQueued(deviceItem(rig, "5")));
-    QCOMPARE(deviceItem(rig, "5")->background().style(), Qt::NoBrush);
+    QVERIFY(notQueued(deviceItem(rig, 5)));
+    QCOMPARE(deviceItem(rig, 5)->background().style(), Qt::NoBrush);
     QVERIFY(LoggerRig::finishBoxes().isEmpty());
 }
 
