@@ -12,7 +12,6 @@
 #include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDirIterator>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -23,6 +22,8 @@
 #include <QTabBar>
 #include <QTimer>
 
+#include <array>
+
 namespace {
 
 // Column 0 of a "File corrupted" row keeps the file's path here (never under
@@ -30,6 +31,9 @@ namespace {
 constexpr int kUnreadablePathRole = Qt::UserRole + 1;
 
 constexpr int kColumnCount = 4;
+// The columns whose texts are never cut while the table is shared out: the
+// session title and the time it was logged.
+constexpr int kWholeColumns[] = {0, 3};
 
 // The "Session" cell of a log sorts by its text up to the session number and
 // then by that number, so session 9 comes before session 10. The key is taken
@@ -104,6 +108,8 @@ MainWindow::MainWindow(const TranslatorList &translators, QWidget *parent)
     // The scan shares the columns out before it lists anything: sizing them
     // to their contents would measure every row again for each row added.
     ui->lwLogs->installEventFilter(this);
+    // The rows shown beside a scroll bar or not: the room for the columns.
+    ui->lwLogs->viewport()->installEventFilter(this);
     connect(ui->lwLogs->horizontalHeader(), &QHeaderView::sectionResized, this, &MainWindow::columnResized);
 
     ui->splitter->setSizes({width() - 300, 300});
@@ -281,7 +287,7 @@ void MainWindow::scanDirectory(QString directory)
     // yet: the columns are shared out when it gets one, and again whenever
     // it changes or a batch of rows comes in, until the user sizes a column.
     m_userSizedColumns = false;
-    m_sessionWidth = 0;
+    m_wholeWidths = {};
     if (ui->lwLogs->isVisible())
         shareOutColumns();
 
@@ -367,8 +373,9 @@ void MainWindow::addEntries(const QList<CatalogueEntry> &entries)
     const int first = table->rowCount();
     table->setRowCount(first + int(rows.size()));
     const QFontMetrics metrics(table->font());
-    int widestRow = -1;
-    int widestText = 0;
+    // Per column kept whole: the row of its widest text and that text's width.
+    std::array<std::pair<int, int>, kColumnCount> widest{};
+    widest.fill({-1, 0});
     for (int i = 0; i < rows.size(); ++i) {
         const CatalogueEntry &entry = *rows.at(i);
         const QStringList texts{entry.row.session, entry.row.user, entry.row.settingsSet, entry.row.createdAt};
@@ -381,15 +388,22 @@ void MainWindow::addEntries(const QList<CatalogueEntry> &entries)
                 item->setData(entry.readable ? Qt::UserRole : kUnreadablePathRole, entry.path);
             table->setItem(row, column, item);
         }
-        const int width = metrics.horizontalAdvance(texts.first());
-        if (width > widestText) {
-            widestText = width;
-            widestRow = row;
+        for (int column : kWholeColumns) {
+            const int width = metrics.horizontalAdvance(texts.at(column));
+            if (width > widest[column].second)
+                widest[column] = {row, width};
         }
     }
-    // The cell of the widest title, padding and margins included.
-    if (widestRow >= 0)
-        m_sessionWidth = std::max(m_sessionWidth, table->sizeHintForIndex(table->model()->index(widestRow, 0)).width());
+    // The cells of the widest texts, padding and margins included. With the
+    // table's style sheet a cell's size hint leaves its text a pixel or two
+    // short of what drawing it whole takes: one more text margin covers that.
+    const int slack = table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1;
+    for (int column : kWholeColumns) {
+        if (widest[column].first >= 0) {
+            const QModelIndex cell = table->model()->index(widest[column].first, column);
+            m_wholeWidths[column] = std::max(m_wholeWidths[column], table->sizeHintForIndex(cell).width() + slack);
+        }
+    }
     table->setSortingEnabled(sorting);
     if (!m_userSizedColumns && table->isVisible())
         shareOutColumns();
@@ -518,19 +532,21 @@ void MainWindow::shareOutColumns()
     const int width = table->width();
     const int weights[kColumnCount] = {3, 5, 5, 3};
     int sizes[kColumnCount];
-    for (int column = 0; column < kColumnCount; ++column)
-        sizes[column] = width * weights[column] / 21;
-    if (m_sessionWidth > sizes[0]) {
-        // The titles stay whole. The other columns keep their shares while
-        // they fit beside them, else they share the room the table shows,
-        // each keeping at least the width of its own heading.
-        sizes[0] = m_sessionWidth;
-        const int others = sizes[1] + sizes[2] + sizes[3];
-        const int room = table->viewport()->width() - sizes[0];
-        if (others > room) {
-            for (int column = 1; column < kColumnCount; ++column)
-                sizes[column] = std::max(header->sectionSizeHint(column), std::max(room, 0) * sizes[column] / others);
-        }
+    int beyondShares = 0;
+    for (int column = 0; column < kColumnCount; ++column) {
+        const int share = width * weights[column] / 21;
+        sizes[column] = std::max(share, m_wholeWidths[column]);
+        beyondShares += sizes[column] - share;
+    }
+    // What the whole sessions and times take beyond their shares comes off
+    // the user and settings columns, 5 to 5, as far as the table would not
+    // show it otherwise; each keeps at least the width of its heading.
+    const int overflow = sizes[0] + sizes[1] + sizes[2] + sizes[3] - table->viewport()->width();
+    const int giving = std::min(beyondShares, overflow);
+    if (giving > 0) {
+        const int first = giving * sizes[1] / std::max(sizes[1] + sizes[2], 1);
+        sizes[1] = std::max(header->sectionSizeHint(1), sizes[1] - first);
+        sizes[2] = std::max(header->sectionSizeHint(2), sizes[2] - (giving - first));
     }
     m_sharingColumns = true;
     for (int column = 0; column < kColumnCount; ++column) {
@@ -550,7 +566,8 @@ void MainWindow::columnResized()
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui->lwLogs && (event->type() == QEvent::Resize || event->type() == QEvent::Show)
+    if ((watched == ui->lwLogs || watched == ui->lwLogs->viewport())
+        && (event->type() == QEvent::Resize || event->type() == QEvent::Show)
         && !m_userSizedColumns && ui->lwLogs->isVisible())
         shareOutColumns();
     return QMainWindow::eventFilter(watched, event);

@@ -8,6 +8,8 @@
 #include <QSet>
 #include <QString>
 
+#include <array>
+
 namespace Ui {
 class MainWindow;
 }
@@ -65,9 +67,9 @@ private:
     // folder above it that does, until it appears.
     void watchLogsFolder();
 
-    // The session column keeps the widest title whole; the other columns
-    // take 5, 5 and 3 parts of 21 of the table's width, giving up what they
-    // must when the titles need more than their 3 parts.
+    // The columns take 3, 5, 5 and 3 parts of 21 of the table's width; the
+    // session and time columns at least what their widest texts need, the
+    // user and settings columns giving up what the table cannot show.
     void shareOutColumns();
     void columnResized();
     QString selectedPath() const;
@@ -96,8 +98,9 @@ private:
     bool m_columnsShared = false;
     bool m_sharingColumns = false;
     bool m_userSizedColumns = false;
-    // The width the widest session title of this folder needs.
-    int m_sessionWidth = 0;
+    // Per column, the width its widest text in this folder needs (measured
+    // for the session and time columns only).
+    std::array<int, 4> m_wholeWidths{};
     // Plot views being built: their progress dialog keeps the program alive,
     // so a close of this window meanwhile ends the program once they return.
     int m_loadingLogs = 0;
