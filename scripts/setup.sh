@@ -16,6 +16,7 @@ PACKAGES=(
   nlohmann-json3-dev libzip-dev unzip zip python3 openssl
   xvfb xauth x11-utils imagemagick fonts-noto-color-emoji fonts-dejavu-core
   fonts-noto-cjk
+  xdg-utils libfile-mimeinfo-perl libglib2.0-bin shared-mime-info
   clang libclang-rt-dev
 )
 

@@ -12,6 +12,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 // ---------------------------------------------------------------- registry
 
 namespace {
@@ -252,18 +254,25 @@ QString FreedesktopAssociationStore::mimeAppsListPath() const
 
 QString FreedesktopAssociationStore::openCommandFor(const QString &programPath) const
 {
-    // The program as one quoted argument of the Exec key, then the file.
-    QString quoted;
+    // The program is quoted only when its path holds a character that the
+    // desktop entry specification reserves: xdg-open without a desktop it
+    // knows takes the Exec line's first word as the program, quotes and all.
+    static const QString kReserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    const bool quote = std::any_of(programPath.cbegin(), programPath.cend(),
+                                   [](QChar c) { return kReserved.contains(c); });
+    QString argument;
     for (const QChar c : programPath) {
-        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\'))
-            quoted += QLatin1Char('\\');
+        if (quote && (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\')))
+            argument += QLatin1Char('\\');
         if (c == QLatin1Char('%'))
-            quoted += QLatin1Char('%');
-        quoted += c;
+            argument += QLatin1Char('%');
+        argument += c;
     }
+    if (quote)
+        argument = QLatin1Char('"') + argument + QLatin1Char('"');
     // Escapes of a string value, applied on top of the quoting.
     QString value;
-    for (const QChar c : QLatin1Char('"') + quoted + QLatin1Char('"')) {
+    for (const QChar c : std::as_const(argument)) {
         switch (c.unicode()) {
         case '\\': value += QStringLiteral("\\\\"); break;
         case '\n': value += QStringLiteral("\\n"); break;

@@ -1,6 +1,7 @@
 #include "LogCatalogue.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace {
 
@@ -60,4 +61,22 @@ bool readCatalogueMetadata(const QString &filePath, nlohmann::json &metadata)
         throw;
     }
     return true;
+}
+
+std::optional<CatalogueEntry> readCatalogueEntry(const QString &baseDir, const QString &filePath)
+{
+    CatalogueEntry entry;
+    entry.path = filePath;
+    try {
+        nlohmann::json metadata;
+        if (!readCatalogueMetadata(filePath, metadata))
+            return std::nullopt;
+        entry.row = logListRow(baseDir, filePath, metadata, QFileInfo(filePath).lastModified());
+        entry.readable = true;
+    } catch (const std::exception &e) {
+        entry.error = QString::fromLocal8Bit(e.what());
+        entry.row = LogListRow{QStringLiteral("File corrupted"), relativeFolder(baseDir, filePath),
+                               QFileInfo(filePath).fileName(), QString()};
+    }
+    return entry;
 }

@@ -6,6 +6,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include <optional>
+
 // What the viewer's catalogue shows of one log file. Nothing here touches a
 // widget.
 
@@ -39,3 +41,19 @@ inline constexpr const char kCreatedAtFormat[] = "yyyy/MM/dd hh:mm:ss";
 // "data.json", or its metadata is empty. Throws what readLogMetadataDocument
 // throws for every other failure.
 bool readCatalogueMetadata(const QString &filePath, nlohmann::json &metadata);
+
+// What the catalogue lists of one file: the row of a log, or of a file that
+// looks like a log but cannot be read: "File corrupted", its relative folder
+// and its name.
+struct CatalogueEntry
+{
+    QString path;
+    bool readable = false;
+    LogListRow row;
+    QString error; // why an unreadable file was refused
+};
+
+// Reads `filePath` for the catalogue of `baseDir`. Nothing when the file is no
+// log at all (an entry is missing, the metadata is empty); an unreadable
+// entry for every other failure. Never throws.
+std::optional<CatalogueEntry> readCatalogueEntry(const QString &baseDir, const QString &filePath);

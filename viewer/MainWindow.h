@@ -1,11 +1,14 @@
 #pragma once
 
+#include "CatalogueScanner.h"
 #include "Languages.h"
 
 #include <QFileSystemWatcher>
 #include <QMainWindow>
 #include <QSet>
 #include <QString>
+
+#include <array>
 
 namespace Ui {
 class MainWindow;
@@ -28,6 +31,9 @@ public:
     // which file and why, and false is returned.
     bool openLogInTab(const QString &path);
 
+    // True while the catalogue is still reading its folder.
+    bool isScanning() const;
+
 public slots:
     void openFile();
     void scanDirectory(QString directory);
@@ -49,12 +55,23 @@ private:
     void buildLanguageMenu();
     void setLanguage(const QString &requested);
 
-    // Columns take 3, 5, 5 and 3 parts of 21 of the table's width.
+    // Lists what a scan or a changed file gave: one sort and one sizing of
+    // the columns for all of them. A log already listed keeps its row; a
+    // readable log replaces the "File corrupted" row of its file.
+    void addEntries(const QList<CatalogueEntry> &entries);
+    void scanFinished(const QStringList &vanished);
+    void removeRowsOf(const QSet<QString> &paths);
+    void watchFile(const QString &path);
+
+    // Watches the catalogue's folder or, while it does not exist, the nearest
+    // folder above it that does, until it appears.
+    void watchLogsFolder();
+
+    // The columns take 3, 5, 5 and 3 parts of 21 of the table's width; the
+    // session and time columns at least what their widest texts need, the
+    // user and settings columns giving up what the table cannot show.
     void shareOutColumns();
     void columnResized();
-    void appendRow(const QStringList &texts, const QString &path, const QString &unreadablePath);
-    int findRow(int role, const QString &path) const;
-    void removeRowOf(int role, const QString &path);
     QString selectedPath() const;
 
     Ui::MainWindow *ui;
@@ -65,11 +82,25 @@ private:
     // Paths of the files listed as "File corrupted": one row each, dropped
     // when the file goes away or becomes readable.
     QSet<QString> m_unreadableRows;
+    // Files watched so that a log still being written is read again.
+    QSet<QString> m_watchedFiles;
     QComboBox *m_languageBox = nullptr;
+
+    CatalogueScanner m_scanner;
+    // The folder of the catalogue, as last scanned.
+    QString m_folder;
+    // The folder watched while m_folder does not exist; empty otherwise.
+    QString m_watchedParent;
+    // A rescan asked for while another ran: the folder, empty for none.
+    QString m_pendingRescan;
+
     // The columns follow the table's width until the user sizes one.
     bool m_columnsShared = false;
     bool m_sharingColumns = false;
     bool m_userSizedColumns = false;
+    // Per column, the width its widest text in this folder needs (measured
+    // for the session and time columns only).
+    std::array<int, 4> m_wholeWidths{};
     // Plot views being built: their progress dialog keeps the program alive,
     // so a close of this window meanwhile ends the program once they return.
     int m_loadingLogs = 0;

@@ -64,17 +64,22 @@ inline LogSession makeSession(const TestLog &log)
     setText(h.motorName, std::string());
     setText(h.escName, std::string());
 
-    QByteArray bytes(reinterpret_cast<const char *>(&h), sizeof h);
+    const QByteArray header(reinterpret_cast<const char *>(&h), sizeof h);
+    QByteArray dots;
     for (const TestDot &dot : log.dots) {
-        bytes.append(reinterpret_cast<const char *>(&dot.timeMs), 4);
-        bytes.append(char(log.session & 0xFF));
+        dots.append(reinterpret_cast<const char *>(&dot.timeMs), 4);
+        dots.append(char(log.session & 0xFF));
         for (float value : dot.values)
-            bytes.append(reinterpret_cast<const char *>(&value), 4);
+            dots.append(reinterpret_cast<const char *>(&value), 4);
     }
     LogSession session;
-    session.setFullSessionSize(quint64(bytes.size()));
-    for (qsizetype at = 0; at < bytes.size(); at += 244)
-        session.appendData(bytes.mid(at, 244));
+    session.setFullSessionSize(quint64(header.size() + dots.size()));
+    // The device sends the header on its own, then whole dots per packet.
+    for (qsizetype at = 0; at < header.size(); at += 244)
+        session.appendData(header.mid(at, 244));
+    const qsizetype packet = 244 / h.parametersDesc.logDotSize * h.parametersDesc.logDotSize;
+    for (qsizetype at = 0; at < dots.size(); at += packet)
+        session.appendData(dots.mid(at, packet));
     session.setDeviceName(log.device);
     session.setFileDeviceName(log.device);
     return session;

@@ -103,6 +103,7 @@ private slots:
         auto *folderField = window.findChild<QLineEdit *>("leCurrentFolder");
         auto *table = window.findChild<QTableWidget *>("lwLogs");
         folderField->setText("typed, not scanned");
+        QTRY_VERIFY(!window.isScanning());
         QCOMPARE(table->rowCount(), 1);
         const QString session = table->item(0, 0)->text();
 
@@ -137,6 +138,7 @@ private slots:
         auto *box = window.findChild<QComboBox *>("cbLanguage");
         auto *energy = window.findChild<QLineEdit *>("leEnergyRefj");
         box->setCurrentIndex(box->findText("Русский"));
+        QTRY_VERIFY(!window.isScanning());
         window.findChild<QTableWidget *>("lwLogs")->selectRow(0);
         QCOMPARE(energy->text(), QString::fromUtf8("21 Вт·ч"));
 

@@ -67,7 +67,11 @@ class TestViewerMainWindow : public QObject
         m_window = std::make_unique<MainWindow>(TranslatorList());
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        waitForScan();
     }
+
+    // The catalogue reads its folder off the window's thread.
+    void waitForScan() const { QTRY_VERIFY_WITH_TIMEOUT(!m_window->isScanning(), 60000); }
 
     // Every row as its four texts, in table order.
     QList<QStringList> rows() const
@@ -330,6 +334,7 @@ private slots:
         QVERIFY(!writeLog(folder()).isEmpty());
         openWindow();
         m_window->scanDirectory(folder() + suffix);
+        waitForScan();
         QTEST(sharedScope().value("logs_dir").toString().mid(folder().size()), "stored");
         if (suffix != "\\")
             QCOMPARE(table()->rowCount(), 1);
@@ -343,12 +348,13 @@ private slots:
         QVERIFY(!writeLog(other).isEmpty());
         m_window->findChild<QLineEdit *>("leCurrentFolder")->setText(QDir::toNativeSeparators(other));
         m_window->findChild<QPushButton *>("pbRefreshFolder")->click();
+        waitForScan();
         QCOMPARE(table()->rowCount(), 1);
         QCOMPARE(sharedScope().value("logs_dir").toString(), other);
     }
 
     // The watched folder: logs that appear are listed, logs that go away lose
-    // their row, a log in a subfolder waits for the next scan.
+    // their row; a log in a subfolder is listed by the next scan.
     void watcherFollowsTheFolder()
     {
         const QString first = writeLog(folder());
@@ -358,22 +364,57 @@ private slots:
         TestLog second;
         second.session = 8;
         const QString added = writeLog(folder(), second);
-        QTRY_COMPARE_WITH_TIMEOUT(table()->rowCount(), 2, 10000);
-        QVERIFY(rowOf(added) >= 0);
+        QTRY_VERIFY_WITH_TIMEOUT(rowOf(added) >= 0, 10000);
 
         QVERIFY(QFile::remove(first));
         QTRY_COMPARE_WITH_TIMEOUT(table()->rowCount(), 1, 10000);
         QCOMPARE(rowOf(first), -1);
 
-        QVERIFY(QDir(folder()).mkdir("sub"));
-        QTest::qWait(1500); // the rescan of the new folder finds nothing
         TestLog third;
         third.session = 9;
-        QVERIFY(!writeLog(folder() + "/sub", third).isEmpty());
-        QTest::qWait(1500);
-        QCOMPARE(table()->rowCount(), 1);
+        const QString nested = writeLog(folder() + "/sub", third);
         m_window->findChild<QPushButton *>("pbRefreshFolder")->click();
+        waitForScan();
+        QVERIFY(rowOf(nested) >= 0);
         QCOMPARE(table()->rowCount(), 2);
+    }
+
+    // A logs folder that does not exist yet is followed from the nearest
+    // folder above it that does, until it appears; so is one that is removed
+    // and made again. Logs beside it are never listed.
+    void followsAFolderThatAppearsLater_data()
+    {
+        QTest::addColumn<QString>("missing"); // below the test folder
+        QTest::newRow("one level") << "logs";
+        QTest::newRow("three levels") << "ZIDIrezud/2026/logs";
+    }
+
+    void followsAFolderThatAppearsLater()
+    {
+        QFETCH(QString, missing);
+        QVERIFY(!writeLog(folder()).isEmpty());
+        const QString logs = folder() + "/" + missing;
+        storeLogsDirectory(logs);
+        openWindow();
+        QCOMPARE(table()->rowCount(), 0);
+
+        // The device program makes the folder with its first log.
+        TestLog log;
+        for (int round = 0; round < 2; ++round) {
+            log.session = quint32(10 + round * 2);
+            const QString first = writeLog(logs, log);
+            QTRY_VERIFY_WITH_TIMEOUT(rowOf(first) >= 0, 10000);
+            // From then on the folder itself is watched.
+            ++log.session;
+            const QString second = writeLog(logs, log);
+            QTRY_VERIFY_WITH_TIMEOUT(rowOf(second) >= 0, 10000);
+            waitForScan();
+            QCOMPARE(table()->rowCount(), 2);
+
+            QVERIFY(QDir(logs).removeRecursively());
+            QTRY_COMPARE_WITH_TIMEOUT(table()->rowCount(), 0, 10000);
+        }
+        QCOMPARE(sharedScope().value("logs_dir").toString(), logs);
     }
 
     void oneRowPerLog()
@@ -381,6 +422,7 @@ private slots:
         const QString path = writeLog(folder());
         openWindow();
         m_window->rescanDirectory(folder());
+        waitForScan();
         m_window->logDirectoryChanged(path); // as a watched file that changed
         m_window->logDirectoryChanged(path);
         QCOMPARE(table()->rowCount(), 1);
@@ -404,6 +446,7 @@ private slots:
         openWindow();
         m_window->rescanDirectory(folder());
         m_window->rescanDirectory(folder());
+        waitForScan();
         m_window->logDirectoryChanged(path);
         QCOMPARE(rows(), QList<QStringList>({{"File corrupted", "", "broken.verira", ""}}));
         QVERIFY(table()->item(0, 0)->data(Qt::UserRole).toString().isEmpty());
@@ -413,6 +456,7 @@ private slots:
         QVERIFY(fixture::writeArchive(
             path, {{"metadata.json", QByteArray::fromStdString(logMetadataJson(session))}, {"data.json", "[]"}}));
         m_window->rescanDirectory(folder());
+        waitForScan();
         QCOMPARE(rows(), QList<QStringList>({{"Limiter1 (RUS-27): 7", "Ivan", "RAR-I mini", "2026/12/09 14:30:59"}}));
 
         // Broken again, then gone.
@@ -421,6 +465,7 @@ private slots:
         QCOMPARE(rows(), QList<QStringList>({{"File corrupted", "", "broken.verira", ""}}));
         QVERIFY(QFile::remove(path));
         m_window->rescanDirectory(folder());
+        waitForScan();
         QCOMPARE(table()->rowCount(), 0);
     }
 
@@ -492,13 +537,99 @@ private slots:
         const int before = table()->width();
         m_window->resize(1300, 700);
         QTRY_VERIFY(table()->width() > before);
-        QTest::qWait(50);
+        QCoreApplication::processEvents();
         QCOMPARE(header->sectionSize(1), 40);
         QCOMPARE(header->sectionSize(0), first);
 
         // A new scan shares them out again.
         m_window->findChild<QPushButton *>("pbRefreshFolder")->click();
+        waitForScan();
         QVERIFY(shared());
+    }
+
+    // The session and time columns show every text whole at the window's
+    // first size and maximised on the screens users have; the other columns
+    // keep at least their headings.
+    void sessionsAndTimesStayWhole_data()
+    {
+        QTest::addColumn<QSize>("size"); // invalid: the window's first size
+        QTest::newRow("first size") << QSize();
+        QTest::newRow("maximised on 1366x768") << QSize(1366, 768);
+        QTest::newRow("maximised on 1920x1080") << QSize(1920, 1080);
+    }
+
+    void sessionsAndTimesStayWhole()
+    {
+        QFETCH(QSize, size);
+        TestLog log;
+        log.device = "QVR Limiter";
+        log.country = "RU";
+        log.num = 123;
+        QVERIFY(!writeLog(folder(), log).isEmpty());
+        log.session = 123;
+        QVERIFY(!writeLog(folder() + "/2026", log).isEmpty());
+        log.session = 1234;
+        log.complete = false;
+        QVERIFY(!writeLog(folder() + "/2026", log).isEmpty());
+
+        m_window = std::make_unique<MainWindow>(TranslatorList());
+        if (size.isValid())
+            m_window->resize(size);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        waitForScan();
+        QCOMPARE(table()->rowCount(), 3);
+        QHeaderView *header = table()->horizontalHeader();
+        for (int column = 1; column < 4; ++column)
+            QVERIFY(header->sectionSize(column) >= header->sectionSizeHint(column));
+        // A cell drawn whole looks the same as when its column is far wider;
+        // a cut one ends in an ellipsis instead.
+        for (int row = 0; row < 3; ++row) {
+            for (int column : {0, 3}) {
+                const QModelIndex cell = table()->model()->index(row, column);
+                table()->scrollTo(cell);
+                const QRect rect = table()->visualRect(cell).adjusted(0, 0, -2, 0);
+                const QImage shown = table()->viewport()->grab(rect).toImage();
+                const int width = header->sectionSize(column);
+                header->resizeSection(column, width + 300);
+                const QImage whole = table()->viewport()->grab(rect).toImage();
+                header->resizeSection(column, width);
+                QVERIFY2(shown == whole, qPrintable(cell.data().toString()));
+            }
+        }
+    }
+
+    // A season of logs: every log is listed once, whatever rescans and
+    // changed files come in while the folder is read, and a scan of another
+    // folder drops what the first has not delivered yet.
+    void seasonOfLogs()
+    {
+        constexpr int kLogs = 2000;
+        QStringList paths;
+        for (int i = 0; i < kLogs; ++i) {
+            TestLog log;
+            log.session = quint32(i + 1);
+            paths << writeLog(folder(), log);
+            QVERIFY(!paths.last().isEmpty());
+        }
+        m_window = std::make_unique<MainWindow>(TranslatorList());
+        m_window->show();
+        m_window->rescanDirectory(folder());
+        m_window->logDirectoryChanged(paths.at(kLogs / 2));
+        waitForScan();
+        QCOMPARE(table()->rowCount(), kLogs);
+        table()->sortByColumn(0, Qt::AscendingOrder);
+        for (int row = 0; row < kLogs; ++row) {
+            QCOMPARE(table()->item(row, 0)->text(), QStringLiteral("Limiter1 (RUS-27): %1").arg(row + 1));
+            QCOMPARE(table()->item(row, 0)->data(Qt::UserRole).toString(), paths.at(row));
+        }
+
+        QTemporaryDir other;
+        QVERIFY(!writeLog(other.path()).isEmpty());
+        m_window->findChild<QPushButton *>("pbRefreshFolder")->click();
+        m_window->scanDirectory(other.path());
+        waitForScan();
+        QCOMPARE(rows(), QList<QStringList>({{"Limiter1 (RUS-27): 7", "Ivan", "RAR-I mini", "2026/12/09 14:30:59"}}));
     }
 
     // Closing the window while a log loads ends the program once the load
@@ -610,6 +741,7 @@ private slots:
         QCOMPARE(fileBytes(path), content);
         // The window goes on working.
         m_window->rescanDirectory(folder());
+        waitForScan();
         QCOMPARE(tabs()->currentIndex(), 0);
     }
 };
