@@ -23,6 +23,12 @@ public:
         int status = 200;
         QByteArray body;
         int delayMs = 0;
+        // Above 0: the body is `body` repeated up to this many bytes, made
+        // as the client reads it, so a huge body costs the server nothing.
+        qint64 repeatedSize = 0;
+        // Whether the reply announces its length (Content-Length); without
+        // it the body ends when the connection closes.
+        bool announceLength = true;
     };
 
     explicit HttpsTestServer(QObject *parent = nullptr);
@@ -50,6 +56,8 @@ public:
 private:
     void onConnection();
     void onReadyRead(QSslSocket *socket);
+    // Writes more of a repeated body once the socket has sent what it had.
+    void feed(QSslSocket *socket, const QByteArray &pattern, qint64 left);
 
     QTemporaryDir m_dir;
     QSslServer m_server;
