@@ -67,3 +67,5 @@ private:
     QStringList m_requests;
     QString m_error;
 };
+
+Q_DECLARE_METATYPE(HttpsTestServer::Response)

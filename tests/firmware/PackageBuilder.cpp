@@ -103,11 +103,14 @@ QByteArray zip(const Entries &entries)
     return archive(stores);
 }
 
-QByteArray zeroImagePackage(std::uint32_t imageSize, const QString &kind)
+QByteArray zeroImagePackage(std::uint32_t imageSize, std::uint32_t statedSize)
 {
-    return archive({stored(QStringLiteral("manifest.json"), manifest(kind, QStringLiteral("app.dat"), QStringLiteral("app.bin"))),
-                    stored(QStringLiteral("app.dat"), QByteArray("init")),
-                    deflatedZeros(QStringLiteral("app.bin"), imageSize)});
+    Entry image = deflatedZeros(QStringLiteral("app.bin"), imageSize);
+    if (statedSize != 0)
+        image.size = statedSize;
+    return archive({stored(QStringLiteral("manifest.json"),
+                           manifest(QStringLiteral("application"), QStringLiteral("app.dat"), QStringLiteral("app.bin"))),
+                    stored(QStringLiteral("app.dat"), QByteArray("init")), image});
 }
 
 QByteArray manifest(const QString &kind, const QString &datName, const QString &binName)
