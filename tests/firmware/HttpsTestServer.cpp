@@ -1,5 +1,10 @@
 #include "HttpsTestServer.h"
 
+#include "FirmwareDownloader.h"
+
+#include <QCoreApplication>
+#include <QStandardPaths>
+
 #include <QFile>
 #include <QProcess>
 #include <QSslConfiguration>
@@ -78,6 +83,18 @@ void HttpsTestServer::trustInThisProcess() const
     QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
     configuration.addCaCertificate(m_certificate);
     QSslConfiguration::setDefaultConfiguration(configuration);
+}
+
+bool HttpsTestServer::startAsUpdateServer(const QString &applicationName)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
+    QCoreApplication::setApplicationName(applicationName);
+    if (!start())
+        return false;
+    trustInThisProcess();
+    qputenv(FirmwareDownloader::kUpdateServerVariable, authority().toLatin1());
+    return true;
 }
 
 void HttpsTestServer::onConnection()

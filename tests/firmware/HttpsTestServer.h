@@ -53,6 +53,12 @@ public:
     // configuration (nothing outside the test process trusts it).
     void trustInThisProcess() const;
 
+    // The update server of this test process: starts, is trusted and is
+    // named by the update server variable; the process gets the program's
+    // organization, the application name (so settings and cache are the
+    // test's own) and the test mode of the standard paths.
+    bool startAsUpdateServer(const QString &applicationName);
+
 private:
     void onConnection();
     void onReadyRead(QSslSocket *socket);

@@ -89,12 +89,7 @@ private:
 
 void TestFirmwareDownloader::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
-    QCoreApplication::setApplicationName(QStringLiteral("DownloaderTest"));
-    QVERIFY2(m_server.start(), qPrintable(m_server.errorText()));
-    m_server.trustInThisProcess();
-    qputenv(FirmwareDownloader::kUpdateServerVariable, m_server.authority().toLatin1());
+    QVERIFY2(m_server.startAsUpdateServer(QStringLiteral("DownloaderTest")), qPrintable(m_server.errorText()));
     QCOMPARE(FirmwareDownloader::indexUrl(), m_server.url("/upd-fw.json"));
 }
 

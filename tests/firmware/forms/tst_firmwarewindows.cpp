@@ -187,12 +187,7 @@ private:
 
 void tst_FirmwareWindows::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
-    QCoreApplication::setApplicationName(QStringLiteral("FirmwareWindowsTest"));
-    QVERIFY2(m_server.start(), qPrintable(m_server.errorText()));
-    m_server.trustInThisProcess();
-    qputenv(FirmwareDownloader::kUpdateServerVariable, m_server.authority().toLatin1());
+    QVERIFY2(m_server.startAsUpdateServer(QStringLiteral("FirmwareWindowsTest")), qPrintable(m_server.errorText()));
     SimDfu::registerSimDfu();
 }
 
