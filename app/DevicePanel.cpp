@@ -59,8 +59,6 @@ void connectCommonPages(const CommonPages &pages, const std::shared_ptr<LimiterD
     // The logger page makes its own connections to the device.
     pages.logger->setDevice(device);
 
-    QObject::connect(pages.firmware, &FirmwareUpdateWidget::enterDFUMode, d, &LimiterDevice::enterDFUMode);
-    QObject::connect(d, &LimiterDevice::enteredDFUMode, pages.firmware, &FirmwareUpdateWidget::onDFUModeEntered);
     QObject::connect(d, &LimiterDevice::loggerServiceDiscovered, pages.panel,
                      [list = pages.list, stack = pages.stack, logger = pages.logger] {
                          enablePageRow(list, stack, logger);
