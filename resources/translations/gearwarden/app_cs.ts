@@ -630,6 +630,10 @@ Přijato: %2</translation>
         <source>The bootloader %1 was not found</source>
         <translation>Zavaděč %1 nebyl nalezen</translation>
     </message>
+    <message>
+        <source>%1 is not in its bootloader: it offers no DFU control point and packet, so it cannot take firmware.</source>
+        <translation>%1 není ve svém zavaděči: nenabízí řídicí bod ani paket DFU, a proto nemůže přijmout firmware.</translation>
+    </message>
 </context>
 <context>
     <name>DevicePanel</name>
@@ -794,6 +798,37 @@ Očekáváno pole.</translation>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>Soubor firmwaru je poškozen, aktualizace není možná</translation>
+    </message>
+    <message>
+        <source>Update index refused: the server sent more than %1 bytes.</source>
+        <translation>Seznam aktualizací odmítnut: server poslal více než %1 bajtů.</translation>
+    </message>
+    <message>
+        <source>Firmware file refused: the server sent more than %1 bytes.</source>
+        <translation>Soubor firmwaru odmítnut: server poslal více než %1 bajtů.</translation>
+    </message>
+    <message>
+        <source>Update index refused: %1 entries, more than %2.</source>
+        <translation>Seznam aktualizací odmítnut: položek je %1, více než %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareInstaller</name>
+    <message>
+        <source>The device did not confirm the restart into its bootloader.</source>
+        <translation>Zařízení nepotvrdilo restart do svého zavaděče.</translation>
+    </message>
+    <message>
+        <source>The device did not come back after the bootloader update, so the main firmware was not installed.</source>
+        <translation>Zařízení se po aktualizaci zavaděče nevrátilo, hlavní firmware proto nebyl nainstalován.</translation>
+    </message>
+    <message>
+        <source>The device refused the restart into its bootloader.</source>
+        <translation>Zařízení odmítlo restart do svého zavaděče.</translation>
+    </message>
+    <message>
+        <source>The device must be connected to install firmware. Connect to it and try again.</source>
+        <translation>K instalaci firmwaru musí být zařízení připojeno. Připojte se k němu a zkuste to znovu.</translation>
     </message>
 </context>
 <context>
@@ -975,6 +1010,17 @@ Očekáváno pole.</translation>
     <message>
         <source>Error: %1</source>
         <translation>Chyba: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareWindows</name>
+    <message>
+        <source>A firmware update of %1 is running. Closing now stops it: the device stays in its bootloader and does not work until it is updated again with "Recover device" in the Tools menu.
+
+Close anyway?</source>
+        <translation>Probíhá aktualizace firmwaru zařízení %1. Zavřením ji teď přerušíte: zařízení zůstane ve svém zavaděči a nebude fungovat, dokud ho znovu neaktualizujete pomocí „Obnovit zařízení“ v nabídce „Nástroje“.
+
+Přesto zavřít?</translation>
     </message>
 </context>
 <context>

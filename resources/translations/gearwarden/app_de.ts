@@ -630,6 +630,10 @@ Empfangen: %2</translation>
         <source>The bootloader %1 was not found</source>
         <translation>Der Bootloader %1 wurde nicht gefunden</translation>
     </message>
+    <message>
+        <source>%1 is not in its bootloader: it offers no DFU control point and packet, so it cannot take firmware.</source>
+        <translation>%1 ist nicht in seinem Bootloader: Es bietet weder DFU-Steuerpunkt noch DFU-Paket und kann daher keine Firmware aufnehmen.</translation>
+    </message>
 </context>
 <context>
     <name>DevicePanel</name>
@@ -794,6 +798,37 @@ Array erwartet.</translation>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>Firmware-Datei beschädigt, Aktualisierung nicht möglich</translation>
+    </message>
+    <message>
+        <source>Update index refused: the server sent more than %1 bytes.</source>
+        <translation>Update-Verzeichnis abgelehnt: Der Server hat mehr als %1 Bytes gesendet.</translation>
+    </message>
+    <message>
+        <source>Firmware file refused: the server sent more than %1 bytes.</source>
+        <translation>Firmware-Datei abgelehnt: Der Server hat mehr als %1 Bytes gesendet.</translation>
+    </message>
+    <message>
+        <source>Update index refused: %1 entries, more than %2.</source>
+        <translation>Update-Verzeichnis abgelehnt: %1 Einträge, mehr als %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareInstaller</name>
+    <message>
+        <source>The device did not confirm the restart into its bootloader.</source>
+        <translation>Das Gerät hat den Neustart in seinen Bootloader nicht bestätigt.</translation>
+    </message>
+    <message>
+        <source>The device did not come back after the bootloader update, so the main firmware was not installed.</source>
+        <translation>Das Gerät ist nach der Bootloader-Aktualisierung nicht zurückgekehrt, daher wurde die Hauptfirmware nicht installiert.</translation>
+    </message>
+    <message>
+        <source>The device refused the restart into its bootloader.</source>
+        <translation>Das Gerät hat den Neustart in seinen Bootloader abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The device must be connected to install firmware. Connect to it and try again.</source>
+        <translation>Zum Installieren der Firmware muss das Gerät verbunden sein. Verbinden Sie sich damit und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
@@ -975,6 +1010,17 @@ Array erwartet.</translation>
     <message>
         <source>Error: %1</source>
         <translation>Fehler: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareWindows</name>
+    <message>
+        <source>A firmware update of %1 is running. Closing now stops it: the device stays in its bootloader and does not work until it is updated again with "Recover device" in the Tools menu.
+
+Close anyway?</source>
+        <translation>Eine Firmware-Aktualisierung von %1 läuft. Schließen bricht sie jetzt ab: Das Gerät bleibt in seinem Bootloader und funktioniert erst wieder, wenn es über „Gerät wiederherstellen“ im Menü „Werkzeuge“ erneut aktualisiert wird.
+
+Trotzdem schließen?</translation>
     </message>
 </context>
 <context>

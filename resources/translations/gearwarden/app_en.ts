@@ -630,6 +630,10 @@ Received: %2</translation>
         <source>The bootloader %1 was not found</source>
         <translation>The bootloader %1 was not found</translation>
     </message>
+    <message>
+        <source>%1 is not in its bootloader: it offers no DFU control point and packet, so it cannot take firmware.</source>
+        <translation>%1 is not in its bootloader: it offers no DFU control point and packet, so it cannot take firmware.</translation>
+    </message>
 </context>
 <context>
     <name>DevicePanel</name>
@@ -794,6 +798,37 @@ Expected array.</translation>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>Firmware file corrupted, can't update</translation>
+    </message>
+    <message>
+        <source>Update index refused: the server sent more than %1 bytes.</source>
+        <translation>Update index refused: the server sent more than %1 bytes.</translation>
+    </message>
+    <message>
+        <source>Firmware file refused: the server sent more than %1 bytes.</source>
+        <translation>Firmware file refused: the server sent more than %1 bytes.</translation>
+    </message>
+    <message>
+        <source>Update index refused: %1 entries, more than %2.</source>
+        <translation>Update index refused: %1 entries, more than %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareInstaller</name>
+    <message>
+        <source>The device did not confirm the restart into its bootloader.</source>
+        <translation>The device did not confirm the restart into its bootloader.</translation>
+    </message>
+    <message>
+        <source>The device did not come back after the bootloader update, so the main firmware was not installed.</source>
+        <translation>The device did not come back after the bootloader update, so the main firmware was not installed.</translation>
+    </message>
+    <message>
+        <source>The device refused the restart into its bootloader.</source>
+        <translation>The device refused the restart into its bootloader.</translation>
+    </message>
+    <message>
+        <source>The device must be connected to install firmware. Connect to it and try again.</source>
+        <translation>The device must be connected to install firmware. Connect to it and try again.</translation>
     </message>
 </context>
 <context>
@@ -975,6 +1010,17 @@ Expected array.</translation>
     <message>
         <source>Error: %1</source>
         <translation>Error: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareWindows</name>
+    <message>
+        <source>A firmware update of %1 is running. Closing now stops it: the device stays in its bootloader and does not work until it is updated again with "Recover device" in the Tools menu.
+
+Close anyway?</source>
+        <translation>A firmware update of %1 is running. Closing now stops it: the device stays in its bootloader and does not work until it is updated again with "Recover device" in the Tools menu.
+
+Close anyway?</translation>
     </message>
 </context>
 <context>

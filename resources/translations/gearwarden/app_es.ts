@@ -630,6 +630,10 @@ Recibido: %2</translation>
         <source>The bootloader %1 was not found</source>
         <translation>No se encontró el cargador de arranque %1</translation>
     </message>
+    <message>
+        <source>%1 is not in its bootloader: it offers no DFU control point and packet, so it cannot take firmware.</source>
+        <translation>%1 no está en su cargador de arranque: no ofrece el punto de control ni el paquete DFU, así que no puede recibir firmware.</translation>
+    </message>
 </context>
 <context>
     <name>DevicePanel</name>
@@ -794,6 +798,37 @@ Se esperaba una matriz.</translation>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>Archivo de firmware dañado, no se puede actualizar</translation>
+    </message>
+    <message>
+        <source>Update index refused: the server sent more than %1 bytes.</source>
+        <translation>Índice de actualizaciones rechazado: el servidor envió más de %1 bytes.</translation>
+    </message>
+    <message>
+        <source>Firmware file refused: the server sent more than %1 bytes.</source>
+        <translation>Archivo de firmware rechazado: el servidor envió más de %1 bytes.</translation>
+    </message>
+    <message>
+        <source>Update index refused: %1 entries, more than %2.</source>
+        <translation>Índice de actualizaciones rechazado: %1 entradas, más de %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareInstaller</name>
+    <message>
+        <source>The device did not confirm the restart into its bootloader.</source>
+        <translation>El dispositivo no confirmó el reinicio en su cargador de arranque.</translation>
+    </message>
+    <message>
+        <source>The device did not come back after the bootloader update, so the main firmware was not installed.</source>
+        <translation>El dispositivo no volvió tras actualizar el cargador de arranque, así que no se instaló el firmware principal.</translation>
+    </message>
+    <message>
+        <source>The device refused the restart into its bootloader.</source>
+        <translation>El dispositivo rechazó reiniciarse en su cargador de arranque.</translation>
+    </message>
+    <message>
+        <source>The device must be connected to install firmware. Connect to it and try again.</source>
+        <translation>El dispositivo debe estar conectado para instalar firmware. Conéctese a él y vuelva a intentarlo.</translation>
     </message>
 </context>
 <context>
@@ -975,6 +1010,17 @@ Se esperaba una matriz.</translation>
     <message>
         <source>Error: %1</source>
         <translation>Error: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareWindows</name>
+    <message>
+        <source>A firmware update of %1 is running. Closing now stops it: the device stays in its bootloader and does not work until it is updated again with "Recover device" in the Tools menu.
+
+Close anyway?</source>
+        <translation>Hay una actualización de firmware de %1 en curso. Cerrar ahora la detiene: el dispositivo se queda en su cargador de arranque y no funciona hasta que se actualice de nuevo con «Recuperar dispositivo» en el menú «Herramientas».
+
+¿Cerrar de todos modos?</translation>
     </message>
 </context>
 <context>

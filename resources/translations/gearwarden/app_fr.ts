@@ -630,6 +630,10 @@ Reçu : %2</translation>
         <source>The bootloader %1 was not found</source>
         <translation>Chargeur d'amorçage %1 introuvable</translation>
     </message>
+    <message>
+        <source>%1 is not in its bootloader: it offers no DFU control point and packet, so it cannot take firmware.</source>
+        <translation>%1 n'est pas dans son chargeur d'amorçage : il n'offre ni point de contrôle ni paquet DFU et ne peut donc pas recevoir de micrologiciel.</translation>
+    </message>
 </context>
 <context>
     <name>DevicePanel</name>
@@ -794,6 +798,37 @@ Tableau attendu.</translation>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>Fichier de micrologiciel corrompu, mise à jour impossible</translation>
+    </message>
+    <message>
+        <source>Update index refused: the server sent more than %1 bytes.</source>
+        <translation>Index des mises à jour refusé : le serveur a envoyé plus de %1 octets.</translation>
+    </message>
+    <message>
+        <source>Firmware file refused: the server sent more than %1 bytes.</source>
+        <translation>Fichier de micrologiciel refusé : le serveur a envoyé plus de %1 octets.</translation>
+    </message>
+    <message>
+        <source>Update index refused: %1 entries, more than %2.</source>
+        <translation>Index des mises à jour refusé : %1 entrées, plus de %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareInstaller</name>
+    <message>
+        <source>The device did not confirm the restart into its bootloader.</source>
+        <translation>L'appareil n'a pas confirmé le redémarrage dans son chargeur d'amorçage.</translation>
+    </message>
+    <message>
+        <source>The device did not come back after the bootloader update, so the main firmware was not installed.</source>
+        <translation>L'appareil n'est pas revenu après la mise à jour du chargeur d'amorçage ; le micrologiciel principal n'a donc pas été installé.</translation>
+    </message>
+    <message>
+        <source>The device refused the restart into its bootloader.</source>
+        <translation>L'appareil a refusé de redémarrer dans son chargeur d'amorçage.</translation>
+    </message>
+    <message>
+        <source>The device must be connected to install firmware. Connect to it and try again.</source>
+        <translation>L'appareil doit être connecté pour installer un micrologiciel. Connectez-vous-y et réessayez.</translation>
     </message>
 </context>
 <context>
@@ -975,6 +1010,17 @@ Tableau attendu.</translation>
     <message>
         <source>Error: %1</source>
         <translation>Erreur : %1</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareWindows</name>
+    <message>
+        <source>A firmware update of %1 is running. Closing now stops it: the device stays in its bootloader and does not work until it is updated again with "Recover device" in the Tools menu.
+
+Close anyway?</source>
+        <translation>Une mise à jour du micrologiciel de %1 est en cours. Fermer maintenant l'interrompt : l'appareil reste dans son chargeur d'amorçage et ne fonctionne plus tant qu'il n'est pas remis à jour avec « Récupérer l'appareil » dans le menu « Outils ».
+
+Fermer quand même ?</translation>
     </message>
 </context>
 <context>

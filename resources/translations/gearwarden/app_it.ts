@@ -630,6 +630,10 @@ Ricevuto: %2</translation>
         <source>The bootloader %1 was not found</source>
         <translation>Bootloader %1 non trovato</translation>
     </message>
+    <message>
+        <source>%1 is not in its bootloader: it offers no DFU control point and packet, so it cannot take firmware.</source>
+        <translation>%1 non è nel suo bootloader: non offre il punto di controllo e il pacchetto DFU, quindi non può ricevere il firmware.</translation>
+    </message>
 </context>
 <context>
     <name>DevicePanel</name>
@@ -794,6 +798,37 @@ Atteso un array.</translation>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>File firmware danneggiato, impossibile aggiornare</translation>
+    </message>
+    <message>
+        <source>Update index refused: the server sent more than %1 bytes.</source>
+        <translation>Indice degli aggiornamenti rifiutato: il server ha inviato più di %1 byte.</translation>
+    </message>
+    <message>
+        <source>Firmware file refused: the server sent more than %1 bytes.</source>
+        <translation>File firmware rifiutato: il server ha inviato più di %1 byte.</translation>
+    </message>
+    <message>
+        <source>Update index refused: %1 entries, more than %2.</source>
+        <translation>Indice degli aggiornamenti rifiutato: %1 voci, più di %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareInstaller</name>
+    <message>
+        <source>The device did not confirm the restart into its bootloader.</source>
+        <translation>Il dispositivo non ha confermato il riavvio nel bootloader.</translation>
+    </message>
+    <message>
+        <source>The device did not come back after the bootloader update, so the main firmware was not installed.</source>
+        <translation>Il dispositivo non è tornato dopo l'aggiornamento del bootloader, quindi il firmware principale non è stato installato.</translation>
+    </message>
+    <message>
+        <source>The device refused the restart into its bootloader.</source>
+        <translation>Il dispositivo ha rifiutato il riavvio nel bootloader.</translation>
+    </message>
+    <message>
+        <source>The device must be connected to install firmware. Connect to it and try again.</source>
+        <translation>Per installare il firmware il dispositivo deve essere connesso. Connettersi al dispositivo e riprovare.</translation>
     </message>
 </context>
 <context>
@@ -975,6 +1010,17 @@ Atteso un array.</translation>
     <message>
         <source>Error: %1</source>
         <translation>Errore: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareWindows</name>
+    <message>
+        <source>A firmware update of %1 is running. Closing now stops it: the device stays in its bootloader and does not work until it is updated again with "Recover device" in the Tools menu.
+
+Close anyway?</source>
+        <translation>È in corso un aggiornamento del firmware di %1. Chiudendo ora lo si interrompe: il dispositivo resta nel bootloader e non funziona finché non viene aggiornato di nuovo con «Ripristina dispositivo» nel menu «Strumenti».
+
+Chiudere comunque?</translation>
     </message>
 </context>
 <context>

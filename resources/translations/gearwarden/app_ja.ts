@@ -630,6 +630,10 @@ Received: %2</source>
         <source>The bootloader %1 was not found</source>
         <translation>ブートローダー %1 が見つかりません</translation>
     </message>
+    <message>
+        <source>%1 is not in its bootloader: it offers no DFU control point and packet, so it cannot take firmware.</source>
+        <translation>%1 はブートローダーで動作していません。DFU のコントロールポイントとパケットがないため、ファームウェアを受け取れません。</translation>
+    </message>
 </context>
 <context>
     <name>DevicePanel</name>
@@ -794,6 +798,37 @@ Expected array.</source>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>ファームウェアファイルが破損しているため、更新できません</translation>
+    </message>
+    <message>
+        <source>Update index refused: the server sent more than %1 bytes.</source>
+        <translation>更新インデックスを拒否しました: サーバーが %1 バイトを超えるデータを送信しました。</translation>
+    </message>
+    <message>
+        <source>Firmware file refused: the server sent more than %1 bytes.</source>
+        <translation>ファームウェアファイルを拒否しました: サーバーが %1 バイトを超えるデータを送信しました。</translation>
+    </message>
+    <message>
+        <source>Update index refused: %1 entries, more than %2.</source>
+        <translation>更新インデックスを拒否しました: 項目数 %1 は上限の %2 を超えています。</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareInstaller</name>
+    <message>
+        <source>The device did not confirm the restart into its bootloader.</source>
+        <translation>デバイスがブートローダーへの再起動を確認しませんでした。</translation>
+    </message>
+    <message>
+        <source>The device did not come back after the bootloader update, so the main firmware was not installed.</source>
+        <translation>ブートローダーの更新後にデバイスが戻らなかったため、メインファームウェアはインストールされませんでした。</translation>
+    </message>
+    <message>
+        <source>The device refused the restart into its bootloader.</source>
+        <translation>デバイスがブートローダーへの再起動を拒否しました。</translation>
+    </message>
+    <message>
+        <source>The device must be connected to install firmware. Connect to it and try again.</source>
+        <translation>ファームウェアをインストールするにはデバイスが接続されている必要があります。接続してからもう一度お試しください。</translation>
     </message>
 </context>
 <context>
@@ -975,6 +1010,17 @@ Expected array.</source>
     <message>
         <source>Error: %1</source>
         <translation>エラー: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareWindows</name>
+    <message>
+        <source>A firmware update of %1 is running. Closing now stops it: the device stays in its bootloader and does not work until it is updated again with "Recover device" in the Tools menu.
+
+Close anyway?</source>
+        <translation>%1 のファームウェア更新を実行中です。今閉じると更新は中断され、デバイスはブートローダーのままとなり、「ツール」メニューの「デバイスを復旧」で再度更新するまで動作しません。
+
+それでも閉じますか?</translation>
     </message>
 </context>
 <context>

@@ -630,6 +630,10 @@ Otrzymano: %2</translation>
         <source>The bootloader %1 was not found</source>
         <translation>Nie znaleziono programu rozruchowego %1</translation>
     </message>
+    <message>
+        <source>%1 is not in its bootloader: it offers no DFU control point and packet, so it cannot take firmware.</source>
+        <translation>%1 nie jest w programie rozruchowym: nie udostępnia punktu sterującego ani pakietu DFU, więc nie może przyjąć oprogramowania.</translation>
+    </message>
 </context>
 <context>
     <name>DevicePanel</name>
@@ -794,6 +798,37 @@ Oczekiwano tablicy.</translation>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>Plik oprogramowania jest uszkodzony, nie można zaktualizować</translation>
+    </message>
+    <message>
+        <source>Update index refused: the server sent more than %1 bytes.</source>
+        <translation>Odrzucono indeks aktualizacji: serwer wysłał więcej niż %1 bajtów.</translation>
+    </message>
+    <message>
+        <source>Firmware file refused: the server sent more than %1 bytes.</source>
+        <translation>Odrzucono plik oprogramowania: serwer wysłał więcej niż %1 bajtów.</translation>
+    </message>
+    <message>
+        <source>Update index refused: %1 entries, more than %2.</source>
+        <translation>Odrzucono indeks aktualizacji: wpisów: %1, więcej niż %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareInstaller</name>
+    <message>
+        <source>The device did not confirm the restart into its bootloader.</source>
+        <translation>Urządzenie nie potwierdziło ponownego uruchomienia w programie rozruchowym.</translation>
+    </message>
+    <message>
+        <source>The device did not come back after the bootloader update, so the main firmware was not installed.</source>
+        <translation>Urządzenie nie powróciło po aktualizacji programu rozruchowego, więc główne oprogramowanie nie zostało zainstalowane.</translation>
+    </message>
+    <message>
+        <source>The device refused the restart into its bootloader.</source>
+        <translation>Urządzenie odmówiło ponownego uruchomienia w programie rozruchowym.</translation>
+    </message>
+    <message>
+        <source>The device must be connected to install firmware. Connect to it and try again.</source>
+        <translation>Aby zainstalować oprogramowanie, urządzenie musi być podłączone. Połącz się z nim i spróbuj ponownie.</translation>
     </message>
 </context>
 <context>
@@ -975,6 +1010,17 @@ Oczekiwano tablicy.</translation>
     <message>
         <source>Error: %1</source>
         <translation>Błąd: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareWindows</name>
+    <message>
+        <source>A firmware update of %1 is running. Closing now stops it: the device stays in its bootloader and does not work until it is updated again with "Recover device" in the Tools menu.
+
+Close anyway?</source>
+        <translation>Trwa aktualizacja oprogramowania %1. Zamknięcie teraz ją przerwie: urządzenie pozostanie w programie rozruchowym i nie będzie działać, dopóki nie zostanie ponownie zaktualizowane poleceniem „Odzyskaj urządzenie” w menu „Narzędzia”.
+
+Zamknąć mimo to?</translation>
     </message>
 </context>
 <context>

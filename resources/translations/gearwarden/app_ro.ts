@@ -630,6 +630,10 @@ Primit: %2</translation>
         <source>The bootloader %1 was not found</source>
         <translation>Bootloaderul %1 nu a fost găsit</translation>
     </message>
+    <message>
+        <source>%1 is not in its bootloader: it offers no DFU control point and packet, so it cannot take firmware.</source>
+        <translation>%1 nu este în bootloader: nu oferă punctul de control și pachetul DFU, așa că nu poate primi firmware.</translation>
+    </message>
 </context>
 <context>
     <name>DevicePanel</name>
@@ -794,6 +798,37 @@ Se aștepta o listă.</translation>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>Fișierul de firmware este corupt, actualizarea nu este posibilă</translation>
+    </message>
+    <message>
+        <source>Update index refused: the server sent more than %1 bytes.</source>
+        <translation>Indexul de actualizări a fost refuzat: serverul a trimis mai mult de %1 octeți.</translation>
+    </message>
+    <message>
+        <source>Firmware file refused: the server sent more than %1 bytes.</source>
+        <translation>Fișierul de firmware a fost refuzat: serverul a trimis mai mult de %1 octeți.</translation>
+    </message>
+    <message>
+        <source>Update index refused: %1 entries, more than %2.</source>
+        <translation>Indexul de actualizări a fost refuzat: %1 intrări, mai mult de %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareInstaller</name>
+    <message>
+        <source>The device did not confirm the restart into its bootloader.</source>
+        <translation>Dispozitivul nu a confirmat repornirea în bootloader.</translation>
+    </message>
+    <message>
+        <source>The device did not come back after the bootloader update, so the main firmware was not installed.</source>
+        <translation>Dispozitivul nu a revenit după actualizarea bootloaderului, așa că firmware-ul principal nu a fost instalat.</translation>
+    </message>
+    <message>
+        <source>The device refused the restart into its bootloader.</source>
+        <translation>Dispozitivul a refuzat repornirea în bootloader.</translation>
+    </message>
+    <message>
+        <source>The device must be connected to install firmware. Connect to it and try again.</source>
+        <translation>Dispozitivul trebuie să fie conectat pentru a instala firmware. Conectați-vă la el și încercați din nou.</translation>
     </message>
 </context>
 <context>
@@ -975,6 +1010,17 @@ Se aștepta o listă.</translation>
     <message>
         <source>Error: %1</source>
         <translation>Eroare: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareWindows</name>
+    <message>
+        <source>A firmware update of %1 is running. Closing now stops it: the device stays in its bootloader and does not work until it is updated again with "Recover device" in the Tools menu.
+
+Close anyway?</source>
+        <translation>O actualizare de firmware pentru %1 este în curs. Închiderea acum o oprește: dispozitivul rămâne în bootloader și nu funcționează până nu este actualizat din nou cu „Recuperare dispozitiv” din meniul „Instrumente”.
+
+Închideți oricum?</translation>
     </message>
 </context>
 <context>

@@ -630,6 +630,10 @@ Received: %2</source>
         <source>The bootloader %1 was not found</source>
         <translation>Загрузчик %1 не найден</translation>
     </message>
+    <message>
+        <source>%1 is not in its bootloader: it offers no DFU control point and packet, so it cannot take firmware.</source>
+        <translation>%1 не находится в загрузчике: у него нет управляющей точки и пакетной характеристики DFU, поэтому принять прошивку он не может.</translation>
+    </message>
 </context>
 <context>
     <name>DevicePanel</name>
@@ -794,6 +798,37 @@ Expected array.</source>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>Файл прошивки повреждён, обновление невозможно</translation>
+    </message>
+    <message>
+        <source>Update index refused: the server sent more than %1 bytes.</source>
+        <translation>Список обновлений отклонён: сервер прислал больше %1 байт.</translation>
+    </message>
+    <message>
+        <source>Firmware file refused: the server sent more than %1 bytes.</source>
+        <translation>Файл прошивки отклонён: сервер прислал больше %1 байт.</translation>
+    </message>
+    <message>
+        <source>Update index refused: %1 entries, more than %2.</source>
+        <translation>Список обновлений отклонён: записей %1, это больше %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareInstaller</name>
+    <message>
+        <source>The device did not confirm the restart into its bootloader.</source>
+        <translation>Устройство не подтвердило перезапуск в загрузчик.</translation>
+    </message>
+    <message>
+        <source>The device did not come back after the bootloader update, so the main firmware was not installed.</source>
+        <translation>После обновления загрузчика устройство не вернулось, поэтому основная прошивка не установлена.</translation>
+    </message>
+    <message>
+        <source>The device refused the restart into its bootloader.</source>
+        <translation>Устройство отказалось перезапуститься в загрузчик.</translation>
+    </message>
+    <message>
+        <source>The device must be connected to install firmware. Connect to it and try again.</source>
+        <translation>Для установки прошивки устройство должно быть подключено. Подключитесь к нему и повторите попытку.</translation>
     </message>
 </context>
 <context>
@@ -975,6 +1010,17 @@ Expected array.</source>
     <message>
         <source>Error: %1</source>
         <translation>Ошибка: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareWindows</name>
+    <message>
+        <source>A firmware update of %1 is running. Closing now stops it: the device stays in its bootloader and does not work until it is updated again with "Recover device" in the Tools menu.
+
+Close anyway?</source>
+        <translation>Идёт обновление прошивки %1. Закрытие сейчас прервёт его: устройство останется в загрузчике и не будет работать, пока его снова не обновят через «Восстановить устройство» в меню «Инструменты».
+
+Всё равно закрыть?</translation>
     </message>
 </context>
 <context>

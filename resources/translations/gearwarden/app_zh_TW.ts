@@ -630,6 +630,10 @@ Received: %2</source>
         <source>The bootloader %1 was not found</source>
         <translation>找不到開機載入程式 %1</translation>
     </message>
+    <message>
+        <source>%1 is not in its bootloader: it offers no DFU control point and packet, so it cannot take firmware.</source>
+        <translation>%1 不在開機載入程式中：它沒有 DFU 控制點與封包特性，因此無法接收韌體。</translation>
+    </message>
 </context>
 <context>
     <name>DevicePanel</name>
@@ -794,6 +798,37 @@ Expected array.</source>
     <message>
         <source>Firmware file corrupted, can't update</source>
         <translation>韌體檔案已損毀，無法更新</translation>
+    </message>
+    <message>
+        <source>Update index refused: the server sent more than %1 bytes.</source>
+        <translation>已拒絕更新清單：伺服器傳送了超過 %1 位元組。</translation>
+    </message>
+    <message>
+        <source>Firmware file refused: the server sent more than %1 bytes.</source>
+        <translation>已拒絕韌體檔案：伺服器傳送了超過 %1 位元組。</translation>
+    </message>
+    <message>
+        <source>Update index refused: %1 entries, more than %2.</source>
+        <translation>已拒絕更新清單：共 %1 筆項目，超過 %2 筆。</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareInstaller</name>
+    <message>
+        <source>The device did not confirm the restart into its bootloader.</source>
+        <translation>裝置沒有確認重新啟動進入開機載入程式。</translation>
+    </message>
+    <message>
+        <source>The device did not come back after the bootloader update, so the main firmware was not installed.</source>
+        <translation>更新開機載入程式後裝置沒有回來，因此未安裝主要韌體。</translation>
+    </message>
+    <message>
+        <source>The device refused the restart into its bootloader.</source>
+        <translation>裝置拒絕重新啟動進入開機載入程式。</translation>
+    </message>
+    <message>
+        <source>The device must be connected to install firmware. Connect to it and try again.</source>
+        <translation>安裝韌體時裝置必須已連線。請連線到裝置後再試一次。</translation>
     </message>
 </context>
 <context>
@@ -975,6 +1010,17 @@ Expected array.</source>
     <message>
         <source>Error: %1</source>
         <translation>錯誤：%1</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareWindows</name>
+    <message>
+        <source>A firmware update of %1 is running. Closing now stops it: the device stays in its bootloader and does not work until it is updated again with "Recover device" in the Tools menu.
+
+Close anyway?</source>
+        <translation>%1 的韌體更新正在進行。現在關閉會中止更新：裝置將停留在開機載入程式中，在透過「工具」選單的「復原裝置」重新更新之前都無法運作。
+
+仍要關閉嗎？</translation>
     </message>
 </context>
 <context>
