@@ -16,6 +16,7 @@
 #include <QTemporaryFile>
 
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -109,6 +110,10 @@ void FirmwareDownloader::download(const FirmwareInfo &info, QObject *requester)
 
 void FirmwareDownloader::limitSize(QNetworkReply *reply, qint64 limit)
 {
+    // The body is taken as it arrives, and the network layer holds little
+    // of it before that: a body that does not announce its length is cut
+    // off one byte past the limit, whatever the server goes on sending.
+    reply->setReadBufferSize(kReadBufferSize);
     const auto refuse = [reply, limit](qint64 size) {
         if (size <= limit || reply->property(kRefusedText).isValid())
             return;
@@ -125,8 +130,21 @@ void FirmwareDownloader::limitSize(QNetworkReply *reply, qint64 limit)
         if (length.isValid())
             refuse(length.toLongLong());
     });
-    connect(reply, &QNetworkReply::downloadProgress, this,
-            [refuse](qint64 received, qint64 total) { refuse(qMax(received, total)); });
+    connect(reply, &QNetworkReply::readyRead, this, [this, reply, limit, refuse] {
+        if (reply->property(kRefusedText).isValid())
+            return;
+        QByteArray &body = m_bodies[reply];
+        body += reply->read(limit + 1 - body.size());
+        refuse(body.size());
+    });
+}
+
+QByteArray FirmwareDownloader::takeBody(QNetworkReply *reply, qint64 limit)
+{
+    QByteArray body = m_bodies.take(reply);
+    if (body.size() <= limit)
+        body += reply->read(limit + 1 - body.size());
+    return body;
 }
 
 void FirmwareDownloader::fail(const QString &text)
@@ -157,6 +175,7 @@ void FirmwareDownloader::refreshRequestFinished(QNetworkReply *reply)
         return;
     }
     reply->deleteLater();
+    QByteArray body = takeBody(reply, kMaxIndexSize);
 
     if (const QVariant refused = reply->property(kRefusedText); refused.isValid()) {
         failIndex(refused.toString());
@@ -166,15 +185,14 @@ void FirmwareDownloader::refreshRequestFinished(QNetworkReply *reply)
         failIndex(reply->errorString());
         return;
     }
-    // What arrived is within the limit unless the reply came another way.
-    if (reply->bytesAvailable() > kMaxIndexSize) {
+    if (body.size() > kMaxIndexSize) {
         failIndex(tr("Update index refused: the server sent more than %1 bytes.").arg(kMaxIndexSize));
         return;
     }
 
     // The index is logged by its size and entry count: its body may be
     // anything a server sends.
-    m_lastReply = reply->readAll();
+    m_lastReply = std::move(body);
     qCDebug(lcFwDownload).noquote() << QStringLiteral("response: ") + QString::number(m_lastReply.size());
 
     QJsonParseError parseError;
@@ -259,6 +277,7 @@ void FirmwareDownloader::downloadRequestFinished(QNetworkReply *reply)
         return;
     }
     reply->deleteLater();
+    const QByteArray body = takeBody(reply, Firmware::kMaxPackageSize);
     // A reply without a record of its own (handed in directly) is checked
     // against the entry last asked for.
     const PendingDownload pending = m_downloads.value(reply, PendingDownload{m_currentDownload, nullptr, false});
@@ -271,7 +290,7 @@ void FirmwareDownloader::downloadRequestFinished(QNetworkReply *reply)
         failDownload(reply, tr("Error loading firmware file: %1").arg(reply->errorString()));
         return;
     }
-    if (reply->bytesAvailable() > Firmware::kMaxPackageSize) {
+    if (body.size() > Firmware::kMaxPackageSize) {
         failDownload(reply, tr("Firmware file refused: the server sent more than %1 bytes.")
                                 .arg(Firmware::kMaxPackageSize));
         return;
@@ -287,7 +306,6 @@ void FirmwareDownloader::downloadRequestFinished(QNetworkReply *reply)
     }
     qCDebug(lcFwDownload) << "saved at" << file.fileName();
 
-    const QByteArray body = reply->readAll();
     if (QCryptographicHash::hash(body, QCryptographicHash::Sha1) != pending.info.hash) {
         failDownload(reply, tr("Firmware file corrupted, can't update"));
         return;

@@ -82,8 +82,14 @@ private:
     void failIndex(const QString &text);
     void failDownload(QNetworkReply *reply, const QString &text);
     void parseIndex(const QJsonArray &array);
-    // Cuts the reply off once it announces or delivers more than limit.
+    // Takes the reply's body as it arrives and cuts the reply off once it
+    // announces or delivers more than limit.
     void limitSize(QNetworkReply *reply, qint64 limit);
+    // What the reply delivered, at most limit + 1 bytes.
+    QByteArray takeBody(QNetworkReply *reply, qint64 limit);
+
+    // What the network layer holds of a reply before it is read.
+    static constexpr qint64 kReadBufferSize = 64 * 1024;
 
     // What a package download was asked for.
     struct PendingDownload
@@ -100,4 +106,6 @@ private:
     FirmwareInfo m_currentDownload;
     QList<FirmwareInfo> m_firmwareList;
     QHash<QNetworkReply *, PendingDownload> m_downloads;
+    // The bodies of the running replies, as far as they have arrived.
+    QHash<QNetworkReply *, QByteArray> m_bodies;
 };
