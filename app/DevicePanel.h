@@ -42,8 +42,9 @@ struct CommonPages
     LoggerWidget *logger;
 };
 
-// Hands the device to the common settings, firmware and logger pages and
-// wires the firmware and logger pages to it; the device's connection
+// Hands the device to the common settings, firmware and logger pages (the
+// firmware page's installer talks to the device itself) and wires the
+// logger page to it; the device's connection
 // errors and the writes it refused are shown to the user in a message box.
 void connectCommonPages(const CommonPages &pages, const std::shared_ptr<LimiterDevice> &device);
 
