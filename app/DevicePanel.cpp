@@ -60,8 +60,6 @@ void connectCommonPages(const CommonPages &pages, const std::shared_ptr<LimiterD
     // The logger page makes its own connections to the device.
     pages.logger->setDevice(device);
 
-    QObject::connect(pages.firmware, &FirmwareUpdateWidget::enterDFUMode, d, &LimiterDevice::enterDFUMode);
-    QObject::connect(d, &LimiterDevice::enteredDFUMode, pages.firmware, &FirmwareUpdateWidget::onDFUModeEntered);
     QObject::connect(d, &LimiterDevice::loggerServiceDiscovered, pages.panel,
                      [list = pages.list, stack = pages.stack, logger = pages.logger] {
                          enablePageRow(list, stack, logger);
@@ -109,10 +107,6 @@ std::optional<QString> panelRefusalText(const QBluetoothUuid &characteristic)
     if (characteristic == settingsUuid(kFlagsId))
         return QCoreApplication::translate("DevicePanel",
                                            "The device refused the command. Nothing was changed on the device.");
-    if (characteristic == dfuUuid(kDfuButtonlessId))
-        return QCoreApplication::translate("DevicePanel",
-                                           "The device refused to restart for the firmware update. Nothing was "
-                                           "uploaded.");
     if (characteristic == logUuid(kLogReadRequestId))
         return QCoreApplication::translate("DevicePanel", "The device refused the request for its logs.");
     return std::nullopt;

@@ -44,10 +44,10 @@ struct CommonPages
     LoggerWidget *logger;
 };
 
-// Hands the device to the common settings, firmware and logger pages and
-// wires the firmware and logger pages to it; the device's connection
-// errors and the writes of the panel that the device refused are shown to
-// the user in a message box.
+// Hands the device to the common settings, firmware and logger pages (the
+// firmware page's installer talks to the device itself) and wires the
+// logger page to it; the device's connection
+// errors and the writes it refused are shown to the user in a message box.
 void connectCommonPages(const CommonPages &pages, const std::shared_ptr<LimiterDevice> &device);
 
 // What the user is told when the device refused settings "Save settings"
@@ -55,9 +55,9 @@ void connectCommonPages(const CommonPages &pages, const std::shared_ptr<LimiterD
 QString refusedWriteText();
 // What the user is told when the device refused the write of that
 // characteristic that the panel made for one of its pages: the settings,
-// the reset and position commands, the firmware page's restart into the
-// bootloader and the logger page's requests. Empty for the writes a page
-// reports itself (password, authorisation, terminal) and for others.
+// the reset and position commands and the logger page's requests. Empty for
+// the writes a page reports itself (password, authorisation, terminal, the
+// firmware page's restart into the bootloader) and for others.
 std::optional<QString> panelRefusalText(const QBluetoothUuid &characteristic);
 
 } // namespace devicepanel

@@ -5,6 +5,7 @@
 #include "DovLoggerSettingsWidget.h"
 #include "FirmwareRecoveryDialog.h"
 #include "FirmwareUpdateCheckRequestWidget.h"
+#include "FirmwareWindows.h"
 #include "LimiterDevice.h"
 #include "LimiterSettingsWidget.h"
 #include "ProgressBarDelegate.h"
@@ -81,7 +82,8 @@ MainWindow::MainWindow(const TranslatorList &translators, QWidget *parent)
     setDevicesFamilyMode(QSettings().value(QStringLiteral("devicesFamilyMode"), 0).toInt());
 
     connect(ui->tableView, &QTableView::doubleClicked, this, &MainWindow::connectToSelected);
-    connect(ui->actionE_xit, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
+    // Through closeEvent, which asks first while a firmware update runs.
+    connect(ui->actionE_xit, &QAction::triggered, this, &QWidget::close);
     connect(ui->actionRecover_device, &QAction::triggered, this, &MainWindow::recoverDevice);
 
     m_discovery.onDiscoveryFinished();
@@ -189,7 +191,7 @@ void MainWindow::connectToSelected()
 void MainWindow::disconnectFromLimiter(int index)
 {
     QWidget *page = ui->tabWidget->widget(index);
-    if (!page)
+    if (!page || !firmwarewindows::confirmClose(page))
         return;
     // A disconnect by the user: the device does not reconnect.
     if (const auto device = panelDevice(page))
@@ -199,13 +201,21 @@ void MainWindow::disconnectFromLimiter(int index)
 
 void MainWindow::recoverDevice()
 {
-    // The dialog deletes itself when closed; the window keeps no pointer.
-    auto *dialog = new FirmwareRecoveryDialog();
-    dialog->show();
+    // One dialog for the window's life: shown again, it shows the recovery
+    // that went on while it was hidden.
+    if (!m_recovery)
+        m_recovery = new FirmwareRecoveryDialog(this);
+    m_recovery->show();
+    m_recovery->raise();
+    m_recovery->activateWindow();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (!firmwarewindows::confirmClose(this)) {
+        event->ignore();
+        return;
+    }
     for (int i = 1; i < ui->tabWidget->count(); ++i) {
         if (const auto device = panelDevice(ui->tabWidget->widget(i)))
             device->disconnectFromDevice();

@@ -7,10 +7,12 @@
 #include "Languages.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 namespace Ui {
 class MainWindow;
 }
+class FirmwareRecoveryDialog;
 class ProgressBarDelegate;
 class QComboBox;
 class QPlainTextEdit;
@@ -54,4 +56,6 @@ private:
     TranslatorList m_translators;
     QComboBox *m_languageBox = nullptr;
     QPlainTextEdit *m_logView = nullptr;
+    // The one recovery dialog: closing hides it, a recovery goes on.
+    QPointer<FirmwareRecoveryDialog> m_recovery;
 };

@@ -41,12 +41,12 @@ const char *enumName(Enum value)
 DFUUpdater::DFUUpdater(QObject *parent) : DFUUpdater(nullptr, parent) {}
 
 DFUUpdater::DFUUpdater(BleBackend *backend, QObject *parent)
-    : QObject(parent), m_givenBackend(backend)
+    : QObject(parent), m_givenBackend(backend), m_responseTimer(backend)
 {
     qRegisterMetaType<StateM>();
     m_responseTimer.setSingleShot(true);
-    m_responseTimer.setInterval(kResponseTimeout);
-    connect(&m_responseTimer, &QTimer::timeout, this, &DFUUpdater::onResponseTimeout);
+    m_responseTimer.setInterval(int(kResponseTimeout.count()));
+    connect(&m_responseTimer, &BleTimer::timeout, this, &DFUUpdater::onResponseTimeout);
 }
 
 BleBackend *DFUUpdater::backend() const
@@ -94,7 +94,7 @@ QString DFUUpdater::stateText(int state)
 
 void DFUUpdater::setResponseTimeout(std::chrono::milliseconds timeout)
 {
-    m_responseTimer.setInterval(timeout);
+    m_responseTimer.setInterval(int(timeout.count()));
 }
 
 QString DFUUpdater::resultText(uint8_t result)
@@ -158,6 +158,9 @@ void DFUUpdater::connectToDevice(const QBluetoothDeviceInfo &info)
     m_restarted = false;
     m_resumeExecute = false;
     m_dataObjectSize = kDataObjectSize;
+    // The time-out runs on the clock of the backend that carries the link.
+    if (m_responseTimer.backend() != backend())
+        m_responseTimer.setBackend(backend());
     m_responseTimer.start();
 
     m_controller = backend()->createCentral(info, this);
@@ -182,6 +185,13 @@ void DFUUpdater::reset()
 
 void DFUUpdater::setFirmware(Firmware *firmware)
 {
+    // The package of a running transfer is what the bootloader checks each
+    // object against: another one now would wreck the transfer.
+    if (m_running) {
+        qCWarning(lcDfu) << "a package handed over during a transfer is refused";
+        delete firmware;
+        return;
+    }
     m_firmware.reset(firmware);
     m_finished = false;
     m_init.setData(firmware ? firmware->initData() : QByteArray());
@@ -227,8 +237,11 @@ void DFUUpdater::onServiceDiscovered(const QBluetoothUuid &newService)
 void DFUUpdater::onServiceDiscoveryFinished()
 {
     BleService *service = m_controller->createServiceObject(serviceUuid(), this);
-    if (!service)
+    if (!service) {
+        qCWarning(lcDfu) << "DFU service not found";
+        failNotInBootloader();
         return;
+    }
     if (m_service) {
         m_service->disconnect(this);
         m_service->deleteLater();
@@ -260,16 +273,32 @@ void DFUUpdater::onDFUServiceStateChanged(QLowEnergyService::ServiceState newSta
     m_controlPoint = m_service->characteristic(controlPointUuid());
     if (!m_controlPoint.isValid())
         qCWarning(lcDfu) << "Settings failed to get characteristic DFU_SECURE_CONTROL_POINT";
+    m_packet = m_service->characteristic(packetUuid());
+    if (!m_packet.isValid())
+        qCWarning(lcDfu) << "Settings failed to get characteristic DFU_SECURE_PACKET";
+    // A device running its application offers at most the buttonless DFU
+    // characteristic here: nothing would ever answer the requests.
+    if (!m_controlPoint.isValid() || !m_packet.isValid()) {
+        failNotInBootloader();
+        return;
+    }
+
     const BleDescriptor notify = m_controlPoint.clientCharacteristicConfiguration();
     if (!notify.isValid())
         qCWarning(lcDfu) << "Settings failed to get notify descriptor for DFU_SECURE_CONTROL_POINT";
     m_service->writeDescriptor(notify, QByteArray::fromHex("0100"));
 
-    m_packet = m_service->characteristic(packetUuid());
-    if (!m_packet.isValid())
-        qCWarning(lcDfu) << "Settings failed to get characteristic DFU_SECURE_PACKET";
-
     selectObject(CommandObject);
+}
+
+void DFUUpdater::failNotInBootloader()
+{
+    const QString device = m_controller->remoteAddress().toString();
+    fail(tr("%1 is not in its bootloader: it offers no DFU control point and packet, so it cannot take firmware.")
+             .arg(device));
+    // The link to a running device is of no use to anyone.
+    m_controller->disconnect(this);
+    m_controller->disconnectFromDevice();
 }
 
 void DFUUpdater::onControllerError(QLowEnergyController::Error error)

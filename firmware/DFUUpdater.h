@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BleHandles.h"
+#include "BleTimer.h"
 #include "DfuProtocol.h"
 
 #include <QBluetoothDeviceInfo>
@@ -10,7 +11,6 @@
 #include <QMetaType>
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 #include <chrono>
 #include <cstdint>
@@ -45,7 +45,8 @@ Q_DECLARE_METATYPE(StateM)
 // the bootloader by scanning for the device's address plus one and talks to
 // it through a controller of its own. Once connected, every way the
 // transfer can stop ends in updateStatus(10, 100) or in error(): a refusal,
-// a lost link, or no answer within dfu::kResponseTimeout.
+// a lost link, a device that is not in its bootloader, or no answer within
+// dfu::kResponseTimeout on the clock of the BLE backend.
 class DFUUpdater : public QObject
 {
     Q_OBJECT
@@ -64,9 +65,12 @@ public:
     // Connects to a bootloader directly and uploads the package to it.
     void connectToDevice(const QBluetoothDeviceInfo &info);
     void reset();
-    // Takes ownership of the package.
+    // Takes ownership of the package. While a transfer runs, a package is
+    // refused (and deleted): the transfer keeps its own.
     void setFirmware(Firmware *firmware);
     Firmware *firmware() const { return m_firmware.get(); }
+    // From connectToDevice until updateStatus(10, 100) or error().
+    bool isRunning() const { return m_running; }
     // How long to wait for the bootloader's next answer (dfu::kResponseTimeout).
     void setResponseTimeout(std::chrono::milliseconds timeout);
 
@@ -112,6 +116,9 @@ private:
     bool hasLength(const QByteArray &value, int needed, const char *request);
     // Ends the transfer with an error (once: later events are only logged).
     void fail(const QString &message);
+    // The device has no DFU control point and packet: it runs its
+    // application, not its bootloader.
+    void failNotInBootloader();
     void onResponseTimeout();
     // A result code with its name, as error texts show it.
     static QString resultText(uint8_t result);
@@ -147,7 +154,7 @@ private:
     // The Execute sent for an object that ends where a resumed image stands;
     // a bootloader that already executed it may have created the next one.
     bool m_resumeExecute = false;
-    QTimer m_responseTimer;
+    BleTimer m_responseTimer;
 
     // The package's two blobs with the CRC of what the device confirmed.
     dfu::PrefixCrc m_init;

@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <QJsonValue>
 
+#include <cstdint>
 #include <exception>
 #include <string>
 #include <vector>
@@ -31,6 +32,17 @@ bool entryName(const QJsonObject &object, const char *key, std::string &name)
     return true;
 }
 
+// The text of a part that is larger than any real one (status 3, like the
+// zip layer's own refusal of huge entries).
+QString tooLarge(const QString &name, quint64 size, const char *what, qint64 limit)
+{
+    return QStringLiteral("%1 is %2 bytes, larger than any %3 (at most %4 bytes)")
+        .arg(name)
+        .arg(size)
+        .arg(QLatin1String(what))
+        .arg(limit);
+}
+
 } // namespace
 
 Firmware::Firmware(const QString &path)
@@ -45,17 +57,33 @@ Firmware::Firmware(const QString &path)
 
 FirmwareLoadStatus Firmware::load(const QString &path)
 {
-    if (!QFileInfo::exists(path))
+    const QFileInfo file(path);
+    if (!file.exists())
         return FirmwareFileMissing;
+    if (file.isFile() && file.size() > kMaxPackageSize) {
+        m_message = tooLarge(file.fileName(), quint64(file.size()), "firmware package", kMaxPackageSize);
+        return FirmwareZipError;
+    }
 
     try {
         Zippy::ZipArchive archive(QFile::encodeName(path).toStdString());
         if (!archive.IsOpen())
             return FirmwareArchiveNotOpen;
+        // An entry is refused on the size the archive states for it, before
+        // a byte of it is inflated.
+        const auto fits = [&](const std::string &name, const char *what, qint64 limit) {
+            const std::uint64_t size = archive.GetEntrySize(name);
+            if (size <= quint64(limit))
+                return true;
+            m_message = tooLarge(QString::fromStdString(name), size, what, limit);
+            return false;
+        };
 
         const std::string manifestName = "manifest.json";
         if (!archive.HasEntry(manifestName))
             return FirmwareNoManifest;
+        if (!fits(manifestName, "manifest", kMaxManifestSize))
+            return FirmwareZipError;
         const std::string text = archive.GetEntry(manifestName).GetDataAsText();
         if (text.empty())
             return FirmwareNoManifest;
@@ -80,12 +108,16 @@ FirmwareLoadStatus Firmware::load(const QString &path)
 
         if (!archive.HasEntry(datName))
             return FirmwareNoInitFile;
+        if (!fits(datName, "init packet", kMaxInitSize))
+            return FirmwareZipError;
         m_initData = toByteArray(archive.GetEntry(datName).GetData());
         if (m_initData.isEmpty())
             return FirmwareNoInitFile;
 
         if (!archive.HasEntry(binName))
             return FirmwareNoImageFile;
+        if (!fits(binName, "firmware image", kMaxImageSize))
+            return FirmwareZipError;
         m_imageData = toByteArray(archive.GetEntry(binName).GetData());
         if (m_imageData.isEmpty())
             return FirmwareNoImageFile;

@@ -25,6 +25,21 @@ enum FirmwareLoadStatus : int32_t {
 class Firmware
 {
 public:
+    // Bounds of what loading takes, checked on the sizes the file and the
+    // archive state before anything is inflated or parsed. A Secure DFU
+    // bootloader runs on chips with at most 1 MiB of flash (the largest of
+    // the family), which also holds the bootloader itself and the radio
+    // stack: no image for a device can be larger. An init packet is one
+    // command object of a few hundred bytes (a bootloader takes 512 at most;
+    // one flash page of 4 KiB bounds it), a manifest a few hundred bytes of
+    // JSON. A package file holds its image, compressed or stored, and may
+    // carry a second one of that size (a radio stack beside a bootloader):
+    // 4 MiB leaves room for both.
+    static constexpr qint64 kMaxImageSize = 1 << 20;
+    static constexpr qint64 kMaxInitSize = 4096;
+    static constexpr qint64 kMaxManifestSize = 64 * 1024;
+    static constexpr qint64 kMaxPackageSize = 4 << 20;
+
     explicit Firmware(const QString &path);
     Firmware(const Firmware &) = delete;
     Firmware &operator=(const Firmware &) = delete;

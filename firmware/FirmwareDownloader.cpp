@@ -16,6 +16,7 @@
 #include <QTemporaryFile>
 
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -24,6 +25,8 @@ namespace {
 // is handed over to its own handler.
 const char *const kRequestKind = "firmwareRequestKind";
 enum RequestKind { IndexRequest = 1, PackageRequest = 2 };
+// Set on a reply that was cut off for its size: the text to report.
+const char *const kRefusedText = "firmwareRefusedText";
 
 RequestKind requestKind(const QNetworkReply *reply, RequestKind fallback)
 {
@@ -89,9 +92,10 @@ void FirmwareDownloader::refresh()
             Qt::UniqueConnection);
     QNetworkReply *reply = m_manager.get(QNetworkRequest(indexUrl()));
     reply->setProperty(kRequestKind, IndexRequest);
+    limitSize(reply, kMaxIndexSize);
 }
 
-void FirmwareDownloader::download(const FirmwareInfo &info)
+void FirmwareDownloader::download(const FirmwareInfo &info, QObject *requester)
 {
     m_currentDownload = info;
 
@@ -100,6 +104,47 @@ void FirmwareDownloader::download(const FirmwareInfo &info)
             Qt::UniqueConnection);
     QNetworkReply *reply = m_manager.get(QNetworkRequest(QUrl(info.url, QUrl::TolerantMode)));
     reply->setProperty(kRequestKind, PackageRequest);
+    m_downloads.insert(reply, PendingDownload{info, requester, requester != nullptr});
+    limitSize(reply, Firmware::kMaxPackageSize);
+}
+
+void FirmwareDownloader::limitSize(QNetworkReply *reply, qint64 limit)
+{
+    // The body is taken as it arrives, and the network layer holds little
+    // of it before that: a body that does not announce its length is cut
+    // off one byte past the limit, whatever the server goes on sending.
+    reply->setReadBufferSize(kReadBufferSize);
+    const auto refuse = [reply, limit](qint64 size) {
+        if (size <= limit || reply->property(kRefusedText).isValid())
+            return;
+        const bool index = reply->property(kRequestKind).toInt() == IndexRequest;
+        qCWarning(lcFwDownload) << (index ? "update index" : "package") << "cut off at" << size << "bytes, limit"
+                                << limit;
+        reply->setProperty(kRefusedText,
+                           index ? tr("Update index refused: the server sent more than %1 bytes.").arg(limit)
+                                 : tr("Firmware file refused: the server sent more than %1 bytes.").arg(limit));
+        reply->abort();
+    };
+    connect(reply, &QNetworkReply::metaDataChanged, this, [reply, refuse] {
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid())
+            refuse(length.toLongLong());
+    });
+    connect(reply, &QNetworkReply::readyRead, this, [this, reply, limit, refuse] {
+        if (reply->property(kRefusedText).isValid())
+            return;
+        QByteArray &body = m_bodies[reply];
+        body += reply->read(limit + 1 - body.size());
+        refuse(body.size());
+    });
+}
+
+QByteArray FirmwareDownloader::takeBody(QNetworkReply *reply, qint64 limit)
+{
+    QByteArray body = m_bodies.take(reply);
+    if (body.size() <= limit)
+        body += reply->read(limit + 1 - body.size());
+    return body;
 }
 
 void FirmwareDownloader::fail(const QString &text)
@@ -113,6 +158,14 @@ void FirmwareDownloader::failIndex(const QString &text)
 {
     m_indexState = NoIndex;
     fail(text);
+    emit refreshFailed();
+}
+
+void FirmwareDownloader::failDownload(QNetworkReply *reply, const QString &text)
+{
+    const PendingDownload pending = m_downloads.take(reply);
+    fail(text);
+    emit downloadFailed(text, pending.requester);
 }
 
 void FirmwareDownloader::refreshRequestFinished(QNetworkReply *reply)
@@ -122,15 +175,25 @@ void FirmwareDownloader::refreshRequestFinished(QNetworkReply *reply)
         return;
     }
     reply->deleteLater();
+    QByteArray body = takeBody(reply, kMaxIndexSize);
 
+    if (const QVariant refused = reply->property(kRefusedText); refused.isValid()) {
+        failIndex(refused.toString());
+        return;
+    }
     if (reply->error() != QNetworkReply::NoError) {
         failIndex(reply->errorString());
         return;
     }
+    if (body.size() > kMaxIndexSize) {
+        failIndex(tr("Update index refused: the server sent more than %1 bytes.").arg(kMaxIndexSize));
+        return;
+    }
 
-    m_lastReply = reply->readAll();
+    // The index is logged by its size and entry count: its body may be
+    // anything a server sends.
+    m_lastReply = std::move(body);
     qCDebug(lcFwDownload).noquote() << QStringLiteral("response: ") + QString::number(m_lastReply.size());
-    qCDebug(lcFwDownload).noquote() << QString::fromUtf8(m_lastReply);
 
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(m_lastReply, &parseError);
@@ -145,6 +208,11 @@ void FirmwareDownloader::refreshRequestFinished(QNetworkReply *reply)
     const QJsonArray array = document.array();
     if (array.isEmpty()) {
         failIndex(tr("Incorrect remote data. No firmware info received"));
+        return;
+    }
+    qCDebug(lcFwDownload) << "entries:" << array.size();
+    if (array.size() > kMaxIndexEntries) {
+        failIndex(tr("Update index refused: %1 entries, more than %2.").arg(array.size()).arg(kMaxIndexEntries));
         return;
     }
 
@@ -209,9 +277,22 @@ void FirmwareDownloader::downloadRequestFinished(QNetworkReply *reply)
         return;
     }
     reply->deleteLater();
+    const QByteArray body = takeBody(reply, Firmware::kMaxPackageSize);
+    // A reply without a record of its own (handed in directly) is checked
+    // against the entry last asked for.
+    const PendingDownload pending = m_downloads.value(reply, PendingDownload{m_currentDownload, nullptr, false});
 
+    if (const QVariant refused = reply->property(kRefusedText); refused.isValid()) {
+        failDownload(reply, refused.toString());
+        return;
+    }
     if (reply->error() != QNetworkReply::NoError) {
-        fail(tr("Error loading firmware file: %1").arg(reply->errorString()));
+        failDownload(reply, tr("Error loading firmware file: %1").arg(reply->errorString()));
+        return;
+    }
+    if (body.size() > Firmware::kMaxPackageSize) {
+        failDownload(reply, tr("Firmware file refused: the server sent more than %1 bytes.")
+                                .arg(Firmware::kMaxPackageSize));
         return;
     }
 
@@ -220,29 +301,34 @@ void FirmwareDownloader::downloadRequestFinished(QNetworkReply *reply)
     QTemporaryFile file(folder + QStringLiteral("/firmware-XXXXXX.zip"));
     const QString cannotSave = tr("Cannot save firmware file, please download it manually");
     if (!QDir().mkpath(folder) || !file.open()) {
-        fail(cannotSave);
+        failDownload(reply, cannotSave);
         return;
     }
     qCDebug(lcFwDownload) << "saved at" << file.fileName();
 
-    const QByteArray body = reply->readAll();
-    if (QCryptographicHash::hash(body, QCryptographicHash::Sha1) != m_currentDownload.hash) {
-        fail(tr("Firmware file corrupted, can't update"));
+    if (QCryptographicHash::hash(body, QCryptographicHash::Sha1) != pending.info.hash) {
+        failDownload(reply, tr("Firmware file corrupted, can't update"));
         return;
     }
     if (file.write(body) != body.size() || !file.flush()) {
-        fail(cannotSave);
+        failDownload(reply, cannotSave);
         return;
     }
     file.close();
 
     auto *firmware = new Firmware(file.fileName());
     if (!firmware->isLoaded()) {
-        fail(firmware->statusText());
+        failDownload(reply, firmware->statusText());
         delete firmware;
         return;
     }
-    emit downloadFinished(firmware);
+    m_downloads.remove(reply);
+    if (pending.hasRequester && !pending.requester) {
+        qCDebug(lcFwDownload) << "the window that asked for" << pending.info.name << "is gone; package dropped";
+        delete firmware;
+        return;
+    }
+    emit downloadFinished(firmware, pending.requester);
 }
 
 void FirmwareDownloader::sslError(QNetworkReply *reply)

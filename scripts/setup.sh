@@ -13,7 +13,7 @@ PACKAGES=(
   qt6-connectivity-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-translations-l10n qt6-qpa-plugins libgl-dev libegl-dev libglu1-mesa-dev
   libgl1-mesa-dri libglx-mesa0
-  nlohmann-json3-dev libzip-dev unzip zip python3 openssl
+  nlohmann-json3-dev libzip-dev zlib1g-dev unzip zip python3 openssl
   xvfb xauth x11-utils imagemagick fonts-noto-color-emoji fonts-dejavu-core
   fonts-noto-cjk
   xdg-utils libfile-mimeinfo-perl libglib2.0-bin shared-mime-info

@@ -122,6 +122,10 @@ void SimClock::arm()
 
 void SimClock::onTimer()
 {
+    // Armed before the events run: an event whose receiver opens a nested
+    // event loop (a modal dialog of the program) does not stop the clock,
+    // as the devices do not wait for the program's user.
+    arm();
     if (m_mode == Mode::Fast) {
         for (int i = 0; i < kFastBatch && !m_events.empty(); ++i)
             runEvent(m_events.begin());

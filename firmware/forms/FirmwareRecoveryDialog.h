@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DFUUpdater.h"
+#include "FirmwareInstaller.h"
 
 #include <QBluetoothDeviceInfo>
 #include <QDialog>
@@ -15,9 +15,11 @@ class BleDeviceDiscovery;
 class QTableWidgetItem;
 
 // Recovers a device stuck in its bootloader: scans for devices itself, lets
-// the user pick the bootloader and a package on disk, and uploads the
-// package with a DFU client of its own straight to the picked device.
-// Deletes itself when closed.
+// the user pick the bootloader and a package on disk, and shows the
+// recovery its FirmwareInstaller makes, straight to the picked device.
+// Closing the dialog hides it; a recovery goes on meanwhile and the dialog,
+// shown again, shows where it stands. While a recovery runs, neither
+// another package nor another device can be chosen.
 class FirmwareRecoveryDialog : public QDialog
 {
     Q_OBJECT
@@ -25,6 +27,8 @@ class FirmwareRecoveryDialog : public QDialog
 public:
     explicit FirmwareRecoveryDialog(QWidget *parent = nullptr);
     ~FirmwareRecoveryDialog() override;
+
+    const FirmwareInstaller &installer() const { return m_installer; }
 
 public slots:
     void onDeviceDiscovered(const QBluetoothDeviceInfo &info);
@@ -38,11 +42,22 @@ public slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
+    // What can be chosen now: nothing while a recovery runs.
+    void showChoices();
+    // The texts that show state, after the form's texts were set anew.
+    void showState();
+    void showScanButton();
+    void onFinished();
+
     Ui::FirmwareRecoveryDialog *ui;
     std::unique_ptr<BleDeviceDiscovery> m_agent;
-    bool m_firmwareLoaded = false;
-    DFUUpdater m_updater;
+    FirmwareInstaller m_installer{this};
     QList<QBluetoothDeviceInfo> m_devices;
+    // The chosen package's file, as the file label shows it.
+    QString m_packagePath;
+    bool m_scanned = false;
 };

@@ -1,12 +1,12 @@
 #include "FirmwareUpdateWidget.h"
 #include "ui_FirmwareUpdateWidget.h"
 
+#include "DeviceRecords.h"
+#include "Diagnostics.h"
 #include "Firmware.h"
 #include "FirmwareDownloader.h"
-#include "Diagnostics.h"
 #include "FirmwareSelection.h"
 #include "FirmwareWindows.h"
-#include "DeviceRecords.h"
 #include "LimiterDevice.h"
 
 #include <QEvent>
@@ -53,8 +53,10 @@ FirmwareUpdateWidget::FirmwareUpdateWidget(QWidget *parent) : QWidget(parent), u
         table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
 
     connect(ui->pbOpenFirmware, &QPushButton::clicked, this, &FirmwareUpdateWidget::installFromLocalFile);
-    connect(&m_updater, &DFUUpdater::error, this, &FirmwareUpdateWidget::errorMessage);
-    connect(&m_updater, &DFUUpdater::updateStatus, this, &FirmwareUpdateWidget::showUpdateStatus);
+    connect(&m_installer, &FirmwareInstaller::updateStatus, this, &FirmwareUpdateWidget::showUpdateStatus);
+    connect(&m_installer, &FirmwareInstaller::stepChanged, this, &FirmwareUpdateWidget::showChoices);
+    connect(&m_installer, &FirmwareInstaller::finished, this, &FirmwareUpdateWidget::onFinished);
+    connect(&m_installer, &FirmwareInstaller::failed, this, &FirmwareUpdateWidget::onFailed);
     connect(ui->pbInstallMain, &QPushButton::clicked, this, &FirmwareUpdateWidget::installMain);
     connect(ui->cbMainFirmware, &QTableWidget::doubleClicked, this, &FirmwareUpdateWidget::installMain);
     connect(ui->pbInstallBootloader, &QPushButton::clicked, this, &FirmwareUpdateWidget::installBootloader);
@@ -81,13 +83,14 @@ QList<QTableWidget *> FirmwareUpdateWidget::tables() const
 void FirmwareUpdateWidget::setFirmwareDownloader(FirmwareDownloader *downloader)
 {
     m_downloader = downloader;
+    m_installer.setDownloader(downloader);
     if (!downloader)
         return;
     connect(downloader, &FirmwareDownloader::refreshFinished, this, &FirmwareUpdateWidget::fillFirmwareTables,
             Qt::UniqueConnection);
-    connect(downloader, &FirmwareDownloader::downloadFinished, this, &FirmwareUpdateWidget::onDownloadFinished,
-            Qt::UniqueConnection);
-    connect(downloader, &FirmwareDownloader::error, this, &FirmwareUpdateWidget::showIndexError,
+    // A failed download leaves the index as it was: only a failed index
+    // request empties the tables.
+    connect(downloader, &FirmwareDownloader::refreshFailed, this, &FirmwareUpdateWidget::showIndexError,
             Qt::UniqueConnection);
     connect(ui->pbRefreshFirmwareList, &QPushButton::clicked, downloader, &FirmwareDownloader::refresh,
             Qt::UniqueConnection);
@@ -100,23 +103,10 @@ void FirmwareUpdateWidget::setDevice(std::shared_ptr<LimiterDevice> device)
     if (m_device)
         m_device->disconnect(this);
     m_device = std::move(device);
+    m_installer.setDevice(m_device);
     if (!m_device)
         return;
     connect(m_device.get(), &LimiterDevice::deviceInformationUpdated, this, &FirmwareUpdateWidget::updateDeviceInfo);
-    // The log service is the last one the device sets up.
-    m_deviceReady = m_device->status() == LimiterServicesDiscovered;
-    connect(m_device.get(), &LimiterDevice::statusChanged, this, [this](LimiterConnectionStatus status) {
-        if (status != LimiterServicesDiscovered)
-            m_deviceReady = false;
-    });
-    connect(m_device.get(), &LimiterDevice::loggerServiceDiscovered, this, [this] {
-        m_deviceReady = true;
-        if (m_uploadWaiting) {
-            m_uploadWaiting = false;
-            qCDebug(lcUi) << "device is back, restarting it into its bootloader";
-            emit enterDFUMode();
-        }
-    });
     updateDeviceInfo();
 }
 
@@ -152,38 +142,35 @@ void FirmwareUpdateWidget::fillFirmwareTables()
 {
     if (!m_downloader || m_downloader->indexState() != FirmwareDownloader::IndexLoaded)
         return;
+    m_indexFailed = false;
     for (QTableWidget *table : tables())
         table->setRowCount(0);
-    for (QPushButton *button : installButtons())
-        button->setEnabled(false);
 
     const QList<FirmwareInfo> index = m_downloader->firmwareList();
     const QVersionNumber hardware = m_device ? m_device->hardwareVersion() : QVersionNumber();
     const struct {
         FirmwareType type;
         QTableWidget *table;
-        QPushButton *button;
         QList<FirmwareInfo> *entries;
     } groups[] = {
-        {FirmwareType::Main, ui->cbMainFirmware, ui->pbInstallMain, &m_mainFirmware},
-        {FirmwareType::Bootloader, ui->cbBootloaderFirmware, ui->pbInstallBootloader, &m_bootloaderFirmware},
-        {FirmwareType::Esc, ui->cbESCFirmware, ui->pbInstallESC, &m_escFirmware},
+        {FirmwareType::Main, ui->cbMainFirmware, &m_mainFirmware},
+        {FirmwareType::Bootloader, ui->cbBootloaderFirmware, &m_bootloaderFirmware},
+        {FirmwareType::Esc, ui->cbESCFirmware, &m_escFirmware},
     };
     for (const auto &group : groups) {
         const FirmwareChoice choice = chooseFirmware(index, group.type, hardware);
         *group.entries = choice.entries;
         fillTable(group.table, choice);
-        if (!choice.entries.isEmpty()) {
-            if (choice.recommendedRow >= 0)
-                group.table->setCurrentCell(choice.recommendedRow, 0);
-            group.button->setEnabled(true);
-        }
+        if (choice.recommendedRow >= 0)
+            group.table->setCurrentCell(choice.recommendedRow, 0);
         group.table->resizeRowsToContents();
     }
+    showChoices();
 }
 
 void FirmwareUpdateWidget::showIndexError()
 {
+    m_indexFailed = true;
     for (QTableWidget *table : tables()) {
         table->setRowCount(0);
         table->insertRow(0);
@@ -194,20 +181,34 @@ void FirmwareUpdateWidget::showIndexError()
     m_mainFirmware.clear();
     m_bootloaderFirmware.clear();
     m_escFirmware.clear();
-    for (QPushButton *button : installButtons())
-        button->setEnabled(false);
+    showChoices();
+}
+
+void FirmwareUpdateWidget::showChoices()
+{
+    const bool idle = !m_installer.isRunning();
+    ui->pbOpenFirmware->setEnabled(idle);
+    ui->pbInstallMain->setEnabled(idle && !m_mainFirmware.isEmpty());
+    ui->pbInstallBootloader->setEnabled(idle && !m_bootloaderFirmware.isEmpty());
+    ui->pbInstallESC->setEnabled(idle && !m_escFirmware.isEmpty());
+}
+
+std::optional<FirmwareInfo> FirmwareUpdateWidget::chosenEntry(QTableWidget *table, const QList<FirmwareInfo> &entries)
+{
+    const int row = table->currentRow();
+    if (table->selectedItems().isEmpty() || row < 0 || row >= entries.size())
+        return std::nullopt;
+    return entries.at(row);
 }
 
 void FirmwareUpdateWidget::install(QTableWidget *table, const QList<FirmwareInfo> &entries)
 {
-    const int row = table->currentRow();
-    if (!m_downloader || table->selectedItems().isEmpty() || row < 0 || row >= entries.size())
+    // The table's double click stays on while an installation runs; the
+    // installer would refuse, but nothing should even be tried.
+    if (m_installer.isRunning())
         return;
-    m_downloader->download(entries.at(row));
-    for (QPushButton *button : installButtons())
-        button->setEnabled(false);
-    // A package from disk could race the download; the page offers it once.
-    ui->pbOpenFirmware->setEnabled(false);
+    if (const std::optional<FirmwareInfo> entry = chosenEntry(table, entries))
+        m_installer.installEntry(*entry);
 }
 
 void FirmwareUpdateWidget::installMain()
@@ -225,40 +226,17 @@ void FirmwareUpdateWidget::installEsc()
     install(ui->cbESCFirmware, m_escFirmware);
 }
 
-void FirmwareUpdateWidget::startUpload(Firmware *firmware)
-{
-    m_updater.setFirmware(firmware);
-    if (m_deviceReady || !m_device) {
-        emit enterDFUMode();
-        return;
-    }
-    // After an update the device restarts and the link to it is lost; the
-    // restart command can only go once the device is connected again (the
-    // main firmware that follows a bootloader is the usual case).
-    qCDebug(lcUi) << "waiting for the device to connect again";
-    m_uploadWaiting = true;
-    if (m_device->status() == LimiterError || m_device->status() == LimiterDisconnected) {
-        m_device->disconnectFromDevice();
-        m_device->connectToDevice();
-    }
-}
-
-void FirmwareUpdateWidget::onDownloadFinished(Firmware *firmware)
-{
-    qCDebug(lcUi) << "download finished";
-    startUpload(firmware);
-}
-
 void FirmwareUpdateWidget::installFromLocalFile()
 {
+    if (m_installer.isRunning())
+        return;
+    // A package is of no use before the device can take it: say so first.
+    if (const QString problem = m_installer.deviceProblem(); !problem.isEmpty()) {
+        errorMessage(problem);
+        return;
+    }
     if (Firmware *firmware = firmwarewindows::choosePackage(this))
-        startUpload(firmware);
-}
-
-void FirmwareUpdateWidget::onDFUModeEntered()
-{
-    if (m_device)
-        m_updater.startUpdate(m_device->address());
+        m_installer.installPackage(firmware);
 }
 
 void FirmwareUpdateWidget::errorMessage(const QString &message)
@@ -266,12 +244,21 @@ void FirmwareUpdateWidget::errorMessage(const QString &message)
     firmwarewindows::showMessage(message);
 }
 
+void FirmwareUpdateWidget::onFailed(FirmwareInstaller::Step step, const QString &message)
+{
+    // The main window shows the downloader's own failures.
+    if (step != FirmwareInstaller::Step::Downloading)
+        errorMessage(message);
+}
+
 void FirmwareUpdateWidget::showUpdateStatus(StateM state, uint32_t progress)
 {
     firmwarewindows::showState(ui->lblUpdateState, ui->pbUpdateProgress, state, progress);
-    if (progress != 100 || !m_updater.firmware())
-        return;
-    if (m_updater.firmware()->isApplication()) {
+}
+
+void FirmwareUpdateWidget::onFinished(bool application)
+{
+    if (application) {
         firmwarewindows::showMessage(tr("Firmware was uploaded successully. Please reconnect to device."));
         return;
     }
@@ -282,8 +269,20 @@ void FirmwareUpdateWidget::showUpdateStatus(StateM state, uint32_t progress)
                               QMessageBox::Yes | QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
+    const std::optional<FirmwareInfo> main = chosenEntry(ui->cbMainFirmware, m_mainFirmware);
+    if (!main)
+        return;
     qCDebug(lcUi) << "now installing main";
-    installMain();
+    m_installer.installMainAfterBootloader(*main);
+}
+
+void FirmwareUpdateWidget::showState()
+{
+    updateDeviceInfo();
+    if (m_indexFailed)
+        showIndexError();
+    if (m_installer.state() >= 0)
+        showUpdateStatus(StateM(m_installer.state()), m_installer.progress());
 }
 
 void FirmwareUpdateWidget::showEvent(QShowEvent *event)
@@ -295,7 +294,9 @@ void FirmwareUpdateWidget::showEvent(QShowEvent *event)
 
 void FirmwareUpdateWidget::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        showState();
+    }
     QWidget::changeEvent(event);
 }

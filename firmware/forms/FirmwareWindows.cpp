@@ -1,6 +1,7 @@
 #include "FirmwareWindows.h"
 
 #include "Firmware.h"
+#include "FirmwareInstaller.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -58,6 +59,27 @@ bool hasEsc(quint16 hardwareWord)
 {
     constexpr quint16 kEscBits = 0x1000 | 0x4000;
     return (hardwareWord & kEscBits) == kEscBits;
+}
+
+bool confirmClose(QWidget *scope)
+{
+    QStringList devices;
+    for (const FirmwareInstaller *installer : scope->findChildren<FirmwareInstaller *>()) {
+        if (installer->holdsDevice())
+            devices.append(installer->targetName());
+    }
+    if (devices.isEmpty())
+        return true;
+    QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
+                    QCoreApplication::translate("FirmwareWindows",
+                                                "A firmware update of %1 is running. Closing now stops it: the "
+                                                "device stays in its bootloader and does not work until it is "
+                                                "updated again with \"Recover device\" in the Tools menu.\n\n"
+                                                "Close anyway?")
+                        .arg(devices.join(QStringLiteral(", "))),
+                    QMessageBox::Yes | QMessageBox::No, scope->window());
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 } // namespace firmwarewindows

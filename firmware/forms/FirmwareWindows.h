@@ -35,4 +35,10 @@ QString hardwareText(const QString &name, const QVersionNumber &hardware);
 // 0x4000 set.
 bool hasEsc(quint16 hardwareWord);
 
+// Before `scope` (a device tab, the main window) closes: when a firmware
+// installation in it holds a device, asks the user whether to stop it and
+// says what then becomes of the device. True when nothing holds a device or
+// the user agrees.
+bool confirmClose(QWidget *scope);
+
 } // namespace firmwarewindows

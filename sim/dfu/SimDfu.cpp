@@ -7,7 +7,28 @@
 
 #include <QPointer>
 
+#include <algorithm>
+#include <iterator>
+
 namespace SimDfu {
+
+namespace {
+
+// A new bootloader reports its version in the device information (and so in
+// the advertisements): the word, and the version text beside it.
+void setBootloaderVersion(SimLimiter &limiter, uint16_t version)
+{
+    s_DeviceInfoBle information = limiter.deviceInformation();
+    s_DeviceInfoBlock &bootloader = information.block[0];
+    bootloader.version = version;
+    const QByteArray text = QStringLiteral("Boot%1.%2").arg(version >> 8).arg(version & 0xFF).toLatin1();
+    std::fill(std::begin(bootloader.versionText), std::end(bootloader.versionText), '\0');
+    std::copy_n(text.constData(), std::min<qsizetype>(text.size(), sizeof bootloader.versionText - 1),
+                bootloader.versionText);
+    limiter.setDeviceInformation(information);
+}
+
+} // namespace
 
 std::shared_ptr<SimDfuBootloader> bootloaderFor(SimPeripheral &device)
 {
@@ -24,8 +45,12 @@ std::shared_ptr<SimDfuBootloader> bootloaderFor(SimPeripheral &device)
                              radio->clock().schedule(0, [radio, address] { radio->removePeripheral(address); },
                                                      radio);
                          }
-                         if (auto *limiter = qobject_cast<SimLimiter *>(owner.data()))
-                             limiter->returnFromBootloader(imageType == SimDfuInit::Application ? version : 0);
+                         auto *limiter = qobject_cast<SimLimiter *>(owner.data());
+                         if (!limiter)
+                             return;
+                         if (imageType == SimDfuInit::Bootloader)
+                             setBootloaderVersion(*limiter, version);
+                         limiter->returnFromBootloader(imageType == SimDfuInit::Application ? version : 0);
                      });
     return bootloader;
 }

@@ -10,8 +10,9 @@ class SimRadio;
 namespace SimDfu {
 
 // The bootloader a device reboots into: a SimDfuBootloader at the device's
-// address plus one. Once it has booted a new application image it leaves
-// the air and the device comes back running that image's version.
+// address plus one. Once it has booted an image it leaves the air and the
+// device comes back: after an application image running that image's
+// version, after a bootloader image reporting it as its bootloader version.
 std::shared_ptr<SimDfuBootloader> bootloaderFor(SimPeripheral &device);
 
 // Makes bootloaderFor the bootloader of every radio that has none of its

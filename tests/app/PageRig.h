@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChildWidget.h"
 #include "DeviceProtocol.h"
 #include "LimiterDevice.h"
 #include "SimLimiter.h"
@@ -52,16 +53,6 @@ inline void typeText(QWidget *widget, const QString &text)
         else
             QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
-}
-
-// The child widget of that object name; a missing one ends the test run.
-template <typename T>
-T *child(QObject *parent, const char *name)
-{
-    T *widget = parent->findChild<T *>(QLatin1String(name));
-    if (!widget)
-        qFatal("no widget %s", name);
-    return widget;
 }
 
 // Runs `answer` on each modal dialog of type T that comes up while it lives.

@@ -9,7 +9,9 @@
 #include "DeviceProtocol.h"
 #include "DovLoggerSettingsWidget.h"
 #include "FirmwareDownloader.h"
+#include "FirmwareRecoveryDialog.h"
 #include "FirmwareUpdateCheckRequestWidget.h"
+#include "FirmwareUpdateWidget.h"
 #include "LimitSettingsWidget.h"
 #include "LimiterSettingsWidget.h"
 #include "LogCapture.h"
@@ -17,17 +19,23 @@
 #include "MainWindow.h"
 #include "PageRig.h"
 #include "SharedSettings.h"
+#include "SimDescription.h"
+#include "SimDfu.h"
+#include "SimDfuBootloader.h"
+#include "SimDfuPackage.h"
 #include "SimFaults.h"
 #include "SimLogSession.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QSortFilterProxyModel>
@@ -36,6 +44,7 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -137,8 +146,14 @@ private slots:
     void dovLoggerButtonsActOnlyOnItsCommonPage();
     void panelTellsWhatWasNotDone();
     void windowCloseDisconnectsEveryTab();
+    void closingDuringAFirmwareUpdateAsksFirst_data();
+    void closingDuringAFirmwareUpdateAsksFirst();
+    void recoverDeviceShowsTheRecoveryThatWentOn();
 
 private:
+    // Picks path in the next file dialogs while it lives.
+    static std::unique_ptr<ModalAnswerer<QFileDialog>> pick(const QString &path);
+
     QTemporaryDir m_logs;
 };
 
@@ -151,6 +166,7 @@ void tst_MainWindow::initTestCase()
     // Nothing listens here: an update check ends in an error at once.
     qputenv(FirmwareDownloader::kUpdateServerVariable, "127.0.0.1:9");
     QVERIFY(m_logs.isValid());
+    SimDfu::registerSimDfu();
 }
 
 void tst_MainWindow::init()
@@ -522,6 +538,142 @@ void tst_MainWindow::windowCloseDisconnectsEveryTab()
     QTRY_VERIFY_WITH_TIMEOUT(limiter->connections().isEmpty(), 10000);
     QTest::qWait(500);
     QVERIFY(limiter->connections().isEmpty());
+}
+
+std::unique_ptr<ModalAnswerer<QFileDialog>> tst_MainWindow::pick(const QString &path)
+{
+    return std::make_unique<ModalAnswerer<QFileDialog>>([path](QFileDialog *dialog) {
+        child<QLineEdit>(dialog, "fileNameEdit")->setText(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+}
+
+void tst_MainWindow::closingDuringAFirmwareUpdateAsksFirst_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("agree");
+    QTest::newRow("tab, No") << "tab" << false;
+    QTest::newRow("tab, Yes") << "tab" << true;
+    QTest::newRow("window, No") << "window" << false;
+    QTest::newRow("Exit, Yes") << "exit" << true;
+}
+
+void tst_MainWindow::closingDuringAFirmwareUpdateAsksFirst()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, agree);
+    SimRig rig;
+    auto limiter = rig.addLimiter();
+    UpdateQuestionAnswerer question;
+    auto window = std::make_unique<MainWindow>(TranslatorList());
+    window->show();
+    QTRY_COMPARE(question.count, 1);
+    QVERIFY(doubleClickDevice(*window, SimRig::kLimiterAddress));
+    auto *panel = tabs(*window)->widget(1);
+    auto *page = panel->findChild<FirmwareUpdateWidget *>();
+    QVERIFY(page);
+    QTRY_VERIFY_WITH_TIMEOUT(page->installer().deviceProblem().isEmpty(), 20000);
+    const QString package = m_logs.filePath(QStringLiteral("update.zip"));
+    QVERIFY(SimDfuPackage::write(package, SimDfuPackage::image(10000, 5), 0x0302));
+
+    QStringList asked;
+    ModalAnswerer<QMessageBox> boxes([&](QMessageBox *box) {
+        asked << box->text();
+        if (QAbstractButton *button = box->button(agree ? QMessageBox::Yes : QMessageBox::No))
+            button->click();
+        else
+            box->accept();
+    });
+    const auto files = pick(package);
+    bool closing = false;
+    connect(&page->installer(), &FirmwareInstaller::updateStatus, this, [&](StateM, uint32_t progress) {
+        if (progress < 20 || closing)
+            return;
+        closing = true;
+        // The device's time stands still while the question is up.
+        rig.clock().setMode(SimClock::Mode::Manual);
+        QTimer::singleShot(0, window.get(), [&] {
+            if (how == QLatin1String("tab"))
+                emit tabs(*window)->tabCloseRequested(1);
+            else if (how == QLatin1String("window"))
+                window->close();
+            else
+                child<QAction>(window.get(), "actionE_xit")->trigger();
+        });
+    });
+    QTest::mouseClick(child<QPushButton>(page, "pbOpenFirmware"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!asked.isEmpty(), 30000);
+    QVERIFY2(asked.first().startsWith(QStringLiteral("A firmware update of QVR Test (C0:DE:00:00:00:11) is running. "
+                                                     "Closing now stops it: the device stays in its bootloader")),
+             qPrintable(asked.first()));
+    QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+    QCOMPARE(tabs(*window)->count(), agree && how == QLatin1String("tab") ? 1 : 2);
+    QCOMPARE(window->isVisible(), !agree || how == QLatin1String("tab"));
+    if (agree) {
+        // The update stops with what showed it: the device waits in its
+        // bootloader for a recovery.
+        window.reset();
+        rig.clock().setMode(SimClock::Mode::Fast);
+        rig.settle(60000);
+        QVERIFY(limiter->isInBootloader());
+        return;
+    }
+    rig.clock().setMode(SimClock::Mode::Fast);
+    QTRY_COMPARE_WITH_TIMEOUT(asked.size(), 2, 30000);
+    QVERIFY(asked.last().endsWith(QStringLiteral("Please reconnect to device.")));
+    QTRY_COMPARE(limiter->firmwareVersionWord(), quint16(0x0302));
+}
+
+void tst_MainWindow::recoverDeviceShowsTheRecoveryThatWentOn()
+{
+    SimRig rig;
+    QString problem;
+    QVERIFY2(SimDescription::load(rig.radio, R"({"devices": [{"kind": "dfu-bootloader", "address": "C0:DE:00:00:00:12"}]})",
+                                  &problem),
+             qPrintable(problem));
+    auto bootloader = rig.radio.peripheral<SimDfuBootloader>(QBluetoothAddress(QStringLiteral("C0:DE:00:00:00:12")));
+    QVERIFY(bootloader);
+    const QString package = m_logs.filePath(QStringLiteral("rescue.zip"));
+    const QByteArray image = SimDfuPackage::image(10000, 6);
+    QVERIFY(SimDfuPackage::write(package, image, 0x0303));
+    UpdateQuestionAnswerer question;
+    MainWindow window({});
+    window.show();
+    QTRY_COMPARE(question.count, 1);
+
+    child<QAction>(&window, "actionRecover_device")->trigger();
+    const QList<FirmwareRecoveryDialog *> dialogs = window.findChildren<FirmwareRecoveryDialog *>();
+    QCOMPARE(dialogs.size(), 1);
+    FirmwareRecoveryDialog *dialog = dialogs.first();
+    QVERIFY(dialog->isVisible());
+    auto *devices = child<QTableWidget>(dialog, "lwDevices");
+    QTRY_COMPARE(devices->rowCount(), 1);
+    devices->setCurrentCell(0, 0);
+    const auto files = pick(package);
+    ModalAnswerer<QMessageBox> boxes([](QMessageBox *box) { box->accept(); });
+    // Closed half way: the recovery goes on.
+    bool closed = false;
+    connect(&dialog->installer(), &FirmwareInstaller::updateStatus, this, [&](StateM, uint32_t progress) {
+        if (progress >= 50 && !closed) {
+            closed = true;
+            dialog->close();
+        }
+    });
+    QSignalSpy activated(bootloader.get(), &SimDfuBootloader::imageActivated);
+    QTest::mouseClick(child<QPushButton>(dialog, "pbOpenFile"), Qt::LeftButton);
+    QTRY_VERIFY(child<QPushButton>(dialog, "pbRecover")->isEnabled());
+    QTest::mouseClick(child<QPushButton>(dialog, "pbRecover"), Qt::LeftButton);
+    QTRY_VERIFY(closed);
+    QVERIFY(dialog->isHidden());
+    QTRY_COMPARE_WITH_TIMEOUT(activated.count(), 1, 30000);
+    QCOMPARE(bootloader->activatedImage(), image);
+
+    // "Recover device" shows the same dialog, with where the recovery ended.
+    child<QAction>(&window, "actionRecover_device")->trigger();
+    QCOMPARE(window.findChildren<FirmwareRecoveryDialog *>(), dialogs);
+    QVERIFY(dialog->isVisible());
+    QTRY_COMPARE(child<QProgressBar>(dialog, "pbRecoveryProgress")->value(), 100);
+    QCOMPARE(boxes.count, 1); // "Device was recovered ..."
 }
 
 QTEST_MAIN(tst_MainWindow)

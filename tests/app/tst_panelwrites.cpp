@@ -13,10 +13,12 @@
 #include "LimiterTelemetryWidget.h"
 #include "LimiterTerminal.h"
 #include "PageRig.h"
+#include "SimDfuPackage.h"
 #include "AuthorizationDialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QLoggingCategory>
@@ -25,6 +27,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace EditorInput;
@@ -439,9 +442,19 @@ void tst_PanelWrites::refusedWritesAreToldByTheirPage_data()
         p.rig.settle(300);
     }) << LimiterTerminal::refusedCommandText() << true;
     QTest::newRow("restart for a firmware update") << dfuUuid(kDfuButtonlessId) << Action([](PanelRig &p) {
-        emit child<FirmwareUpdateWidget>(&p.panel, "pFirmwareUpdate")->enterDFUMode();
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("update.zip"));
+        QVERIFY(SimDfuPackage::write(path, SimDfuPackage::image(4096, 5), 0x0302));
+        auto *page = child<FirmwareUpdateWidget>(&p.panel, "pFirmwareUpdate");
+        ModalAnswerer<QFileDialog> file([path](QFileDialog *dialog) {
+            child<QLineEdit>(dialog, "fileNameEdit")->setText(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        const int row = child<QStackedWidget>(&p.panel, "swSettingsPage")->indexOf(page);
+        QTest::mouseClick(child<QPushButton>(p.show(row), "pbOpenFirmware"), Qt::LeftButton);
         p.rig.settle(300);
-    }) << *devicepanel::panelRefusalText(dfuUuid(kDfuButtonlessId)) << false;
+    }) << QCoreApplication::translate("FirmwareInstaller", "The device refused the restart into its bootloader.")
+       << false;
     QTest::newRow("log request") << logUuid(kLogReadRequestId) << Action([](PanelRig &p) {
         QTest::mouseClick(child<QPushButton>(p.show(kLoggerRow), "pbReadLogCount"), Qt::LeftButton);
         p.rig.settle(300);

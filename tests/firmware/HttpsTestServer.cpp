@@ -1,10 +1,17 @@
 #include "HttpsTestServer.h"
 
+#include "FirmwareDownloader.h"
+
+#include <QCoreApplication>
+#include <QStandardPaths>
+
 #include <QFile>
 #include <QProcess>
 #include <QSslConfiguration>
 #include <QSslSocket>
 #include <QTimer>
+
+#include <memory>
 
 HttpsTestServer::HttpsTestServer(QObject *parent)
     : QObject(parent)
@@ -78,6 +85,18 @@ void HttpsTestServer::trustInThisProcess() const
     QSslConfiguration::setDefaultConfiguration(configuration);
 }
 
+bool HttpsTestServer::startAsUpdateServer(const QString &applicationName)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
+    QCoreApplication::setApplicationName(applicationName);
+    if (!start())
+        return false;
+    trustInThisProcess();
+    qputenv(FirmwareDownloader::kUpdateServerVariable, authority().toLatin1());
+    return true;
+}
+
 void HttpsTestServer::onConnection()
 {
     while (QTcpSocket *pending = m_server.nextPendingConnection()) {
@@ -107,15 +126,47 @@ void HttpsTestServer::onReadyRead(QSslSocket *socket)
     m_requests.append(path);
 
     const Response response = m_responses.value(path, Response{404, QByteArray("not found"), 0});
+    const bool repeated = response.repeatedSize > 0 && !response.body.isEmpty();
+    const qint64 length = repeated ? response.repeatedSize : response.body.size();
     const QByteArray reason = response.status == 200 ? "OK" : response.status == 404 ? "Not Found" : "Error";
     QByteArray reply = "HTTP/1.1 " + QByteArray::number(response.status) + " " + reason + "\r\n";
     reply += "Content-Type: application/octet-stream\r\n";
-    reply += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
+    if (response.announceLength)
+        reply += "Content-Length: " + QByteArray::number(length) + "\r\n";
     reply += "Connection: close\r\n\r\n";
-    reply += response.body;
+    if (!repeated)
+        reply += response.body;
 
-    QTimer::singleShot(response.delayMs, socket, [socket, reply] {
+    QTimer::singleShot(response.delayMs, socket, [this, socket, reply, repeated, response, length] {
         socket->write(reply);
+        if (repeated)
+            feed(socket, response.body, length);
+        else
+            socket->disconnectFromHost();
+    });
+}
+
+void HttpsTestServer::feed(QSslSocket *socket, const QByteArray &pattern, qint64 left)
+{
+    // A few hundred KiB in flight at a time; the rest follows as it drains.
+    constexpr qint64 kInFlight = 256 * 1024;
+    QByteArray chunk;
+    while (chunk.size() < kInFlight && left > 0) {
+        const qint64 take = qMin<qint64>(left, pattern.size());
+        chunk.append(pattern.constData(), take);
+        left -= take;
+    }
+    socket->write(chunk);
+    if (left == 0) {
         socket->disconnectFromHost();
+        return;
+    }
+    // One connection per socket: the next piece goes once this one is out.
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = connect(socket, &QSslSocket::encryptedBytesWritten, socket, [this, socket, pattern, left, connection] {
+        if (socket->encryptedBytesToWrite() + socket->bytesToWrite() > 0)
+            return;
+        disconnect(*connection);
+        feed(socket, pattern, left);
     });
 }

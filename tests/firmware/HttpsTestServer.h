@@ -23,6 +23,12 @@ public:
         int status = 200;
         QByteArray body;
         int delayMs = 0;
+        // Above 0: the body is `body` repeated up to this many bytes, made
+        // as the client reads it, so a huge body costs the server nothing.
+        qint64 repeatedSize = 0;
+        // Whether the reply announces its length (Content-Length); without
+        // it the body ends when the connection closes.
+        bool announceLength = true;
     };
 
     explicit HttpsTestServer(QObject *parent = nullptr);
@@ -47,9 +53,17 @@ public:
     // configuration (nothing outside the test process trusts it).
     void trustInThisProcess() const;
 
+    // The update server of this test process: starts, is trusted and is
+    // named by the update server variable; the process gets the program's
+    // organization, the application name (so settings and cache are the
+    // test's own) and the test mode of the standard paths.
+    bool startAsUpdateServer(const QString &applicationName);
+
 private:
     void onConnection();
     void onReadyRead(QSslSocket *socket);
+    // Writes more of a repeated body once the socket has sent what it had.
+    void feed(QSslSocket *socket, const QByteArray &pattern, qint64 left);
 
     QTemporaryDir m_dir;
     QSslServer m_server;
@@ -59,3 +73,5 @@ private:
     QStringList m_requests;
     QString m_error;
 };
+
+Q_DECLARE_METATYPE(HttpsTestServer::Response)

@@ -5,6 +5,8 @@
 #include <QPair>
 #include <QString>
 
+#include <cstdint>
+
 // Builds zip files for the tests without the program's own zip layer: plain
 // stored entries, written the way any zip tool writes them.
 namespace PackageBuilder {
@@ -19,5 +21,12 @@ QByteArray standard(const QString &datName, const QByteArray &dat, const QString
                     const QString &kind = QStringLiteral("application"));
 
 bool write(const QString &path, const QByteArray &bytes);
+
+// A package whose image "app.bin" is imageSize zero bytes, deflated: a small
+// file that inflates to as much as a 32-bit size allows, written without
+// ever holding the image in memory. The init packet "app.dat" is "init".
+// A statedSize other than 0 is what the archive claims the image inflates
+// to (a lying header).
+QByteArray zeroImagePackage(std::uint32_t imageSize, std::uint32_t statedSize = 0);
 
 } // namespace PackageBuilder

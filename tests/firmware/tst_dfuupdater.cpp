@@ -3,6 +3,7 @@
 #include "DfuSimFixture.h"
 #include "SimDfuPackage.h"
 #include "SimFaults.h"
+#include "SimLimiter.h"
 
 #include <QtTest>
 
@@ -68,6 +69,9 @@ private slots:
     void keptImageNotMatching();
     void errors_data();
     void errors();
+    void deviceNotInItsBootloader_data();
+    void deviceNotInItsBootloader();
+    void packageCannotBeSwappedDuringATransfer();
 };
 
 void TestDFUUpdater::bootloaderAddress_data()
@@ -462,13 +466,11 @@ void TestDFUUpdater::errors_data()
         << 10000 << QByteArray() << faults(SimFaults::dropLink(SimAttEvent::Write, kControlPoint, 4,
                                                                SimFault::DropLinkAfter))
         << "Connection to the bootloader failed during \"Execute init update\": Remote device closed the connection";
-    // The first receipt of the image never arrives.
+    // The first receipt of the image never arrives: the limit runs out on
+    // the simulator's clock.
     QTest::newRow("no answer within the limit")
-        << 10000 << QByteArray() << SetUp([](DfuSimFixture &sim) {
-               sim.bootloader->addFaultFilter(SimFaults::refuse(SimAttEvent::Notification, kControlPoint, 8));
-               sim.updater.setResponseTimeout(std::chrono::seconds(2));
-           })
-        << "No answer from the bootloader within 2 s during \"Upload main firmware\"";
+        << 10000 << QByteArray() << faults(SimFaults::refuse(SimAttEvent::Notification, kControlPoint, 8))
+        << "No answer from the bootloader within 30 s during \"Upload main firmware\"";
 }
 
 void TestDFUUpdater::errors()
@@ -509,6 +511,74 @@ void TestDFUUpdater::errors()
     QCOMPARE(sim.errors.size(), 1);
     QVERIFY(sim.statuses.isEmpty() || sim.statuses.last().second != 100);
     QVERIFY(!sim.bootloader->activatedInit());
+}
+
+void TestDFUUpdater::deviceNotInItsBootloader_data()
+{
+    QTest::addColumn<bool>("limiter"); // a running limiter, or a device without the DFU service
+    QTest::newRow("running limiter (buttonless DFU only)") << true;
+    QTest::newRow("no DFU service at all") << false;
+}
+
+void TestDFUUpdater::deviceNotInItsBootloader()
+{
+    QFETCH(bool, limiter);
+    DfuSimFixture sim;
+    QVERIFY(sim.usePackage(SimDfuPackage::image(5000)));
+    const QBluetoothAddress address(QStringLiteral("C0:11:22:33:55:01"));
+    std::shared_ptr<SimPeripheral> device =
+        limiter ? std::shared_ptr<SimPeripheral>(sim.addLimiter(SimLimiter::Kind::Limiter, QString(), address))
+                : std::make_shared<SimPeripheral>(address, QStringLiteral("Thermometer"));
+    if (!limiter)
+        sim.radio.addPeripheral(device);
+
+    // Told at once, not when the response time-out runs out.
+    const qint64 start = sim.clock().nowMs();
+    qint64 failedAt = -1;
+    connect(&sim.updater, &DFUUpdater::error, this, [&] { failedAt = sim.clock().nowMs(); });
+    sim.updater.reset();
+    sim.updater.connectToDevice(QBluetoothDeviceInfo(address, device->name(), 0));
+    QTRY_COMPARE(sim.errors.size(), 1);
+    QVERIFY2(failedAt - start < 1000, qPrintable(QString::number(failedAt - start)));
+    QCOMPARE(sim.errors.first(), QStringLiteral("C0:11:22:33:55:01 is not in its bootloader: it offers no DFU "
+                                                "control point and packet, so it cannot take firmware."));
+    QVERIFY(sim.statuses.isEmpty());
+    QVERIFY(!sim.updater.isRunning());
+    // Nothing was written to it, and the link to it is let go.
+    QVERIFY(sim.requests.isEmpty());
+    QTRY_VERIFY(sim.radio.connections().isEmpty());
+    sim.settle(60000);
+    QCOMPARE(sim.errors.size(), 1);
+}
+
+void TestDFUUpdater::packageCannotBeSwappedDuringATransfer()
+{
+    DfuSimFixture sim;
+    const QByteArray image = SimDfuPackage::image(10000, 21);
+    QVERIFY(sim.usePackage(image));
+    Firmware *running = sim.updater.firmware();
+    // Halfway through the image another package is handed over.
+    bool offered = false;
+    connect(&sim.updater, &DFUUpdater::updateStatus, this, [&](StateM state, uint32_t progress) {
+        if (state == StateUploadMain && progress >= 50 && !offered) {
+            offered = true;
+            QVERIFY(sim.updater.isRunning());
+            const QString other = QDir::temp().filePath(QStringLiteral("gw-other-package.zip"));
+            QVERIFY(SimDfuPackage::write(other, SimDfuPackage::image(6000, 22), 0x0401));
+            sim.updater.setFirmware(new Firmware(other));
+            QFile::remove(other);
+        }
+    });
+    sim.updater.startUpdate(DfuSimFixture::deviceAddress());
+    QVERIFY(sim.waitForEnd());
+    QVERIFY(offered);
+    QCOMPARE(sim.errors, QStringList());
+    QCOMPARE(sim.updater.firmware(), running);
+    QTRY_COMPARE(sim.bootloader->activatedImage(), image);
+
+    // Once it has ended, a package is taken again.
+    QVERIFY(sim.usePackage(SimDfuPackage::image(3000, 23)));
+    QVERIFY(sim.updater.firmware() != running);
 }
 
 QTEST_GUILESS_MAIN(TestDFUUpdater)

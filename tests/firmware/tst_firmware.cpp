@@ -129,6 +129,43 @@ void TestFirmware::load_data()
     QTest::newRow("init of zero bytes")
         << Source::Zip << none << Entries{{"manifest.json", appManifest}, {"app.dat", ""}, {"app.bin", "image"}} << 3
         << "" << 1 << none << none;
+
+    // Parts larger than any real one are refused on the size the archive
+    // states, before they are inflated: an image that claims 1 GB but holds
+    // little gets the size text, not the zip layer's complaint about it.
+    const auto limit = std::uint32_t(Firmware::kMaxImageSize);
+    QTest::newRow("image at the limit") << Source::RawBytes << PackageBuilder::zeroImagePackage(limit) << Entries()
+                                        << 8 << "File successully loaded" << 1 << QByteArray("init")
+                                        << QByteArray(limit, '\0');
+    QTest::newRow("image one byte over the limit")
+        << Source::RawBytes << PackageBuilder::zeroImagePackage(limit + 1) << Entries() << 3
+        << "app.bin is 1048577 bytes, larger than any firmware image (at most 1048576 bytes)" << 1 << none << none;
+    QTest::newRow("image stated as 1 GB") << Source::RawBytes << PackageBuilder::zeroImagePackage(5000, 1000000000)
+                                          << Entries() << 3
+                                          << "app.bin is 1000000000 bytes, larger than any firmware image (at most "
+                                             "1048576 bytes)"
+                                          << 1 << none << none;
+    QTest::newRow("init over the limit")
+        << Source::Zip << none
+        << Entries{{"manifest.json", appManifest}, {"app.dat", QByteArray(4097, 'i')}, {"app.bin", "image"}} << 3
+        << "app.dat is 4097 bytes, larger than any init packet (at most 4096 bytes)" << 1 << none << none;
+    const QByteArray hugeManifest = appManifest + QByteArray(64 * 1024, ' ');
+    QTest::newRow("manifest over the limit")
+        << Source::Zip << none << Entries{{"manifest.json", hugeManifest}, {"app.dat", "init"}, {"app.bin", "image"}}
+        << 3
+        << QStringLiteral("manifest.json is %1 bytes, larger than any manifest (at most 65536 bytes)")
+               .arg(hugeManifest.size())
+        << 0 << none << none;
+    const QByteArray hugePackage = PackageBuilder::zip({{"manifest.json", appManifest},
+                                                        {"app.dat", "init"},
+                                                        {"app.bin", "image"},
+                                                        {"padding.bin", QByteArray(4 << 20, 'p')}});
+    QTest::newRow("package over the limit")
+        << Source::RawBytes << hugePackage << Entries() << 3
+        << QStringLiteral("package_over_the_limit.zip is %1 bytes, larger than any firmware package (at most "
+                          "4194304 bytes)")
+               .arg(hugePackage.size())
+        << 0 << none << none;
 }
 
 void TestFirmware::load()

@@ -1,6 +1,7 @@
 #include "Firmware.h"
 #include "FirmwareDownloader.h"
 #include "HttpsTestServer.h"
+#include "LogCapture.h"
 #include "PackageBuilder.h"
 
 #include <QCryptographicHash>
@@ -11,6 +12,8 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtTest>
+
+#include <QNetworkReply>
 
 #include <memory>
 
@@ -64,27 +67,29 @@ private slots:
     void allElementsLeftOut();
     void secondRefreshWhileRunningSendsNothing();
     void untrustedServerFails();
+    void oversizedReplies_data();
+    void oversizedReplies();
+    void indexIsLoggedBySizeNotBody();
 
     void downloadLoadsPackage();
     void downloadFailures_data();
     void downloadFailures();
     void replyOfEarlierRequestReachesItsHandler();
+    void downloadsOfTwoRequestersStayApart();
+    void packageOfAGoneRequesterIsDropped();
 
 private:
     // Serves `body` as the index and refreshes; true when refreshFinished came.
     bool refreshWith(const QByteArray &body, FirmwareDownloader &downloader);
+    // Serves package at path (after delayMs); the index entry of it.
+    FirmwareInfo serve(const QString &path, const QByteArray &package, int delayMs = 0);
 
     HttpsTestServer m_server;
 };
 
 void TestFirmwareDownloader::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
-    QCoreApplication::setApplicationName(QStringLiteral("DownloaderTest"));
-    QVERIFY2(m_server.start(), qPrintable(m_server.errorText()));
-    m_server.trustInThisProcess();
-    qputenv(FirmwareDownloader::kUpdateServerVariable, m_server.authority().toLatin1());
+    QVERIFY2(m_server.startAsUpdateServer(QStringLiteral("DownloaderTest")), qPrintable(m_server.errorText()));
     QCOMPARE(FirmwareDownloader::indexUrl(), m_server.url("/upd-fw.json"));
 }
 
@@ -104,6 +109,15 @@ bool TestFirmwareDownloader::refreshWith(const QByteArray &body, FirmwareDownloa
     if (!QTest::qWaitFor([&] { return finished.count() + failed.count() > 0; }, 10000))
         return false;
     return finished.count() == 1 && failed.isEmpty();
+}
+
+FirmwareInfo TestFirmwareDownloader::serve(const QString &path, const QByteArray &package, int delayMs)
+{
+    m_server.setResponse(path, HttpsTestServer::Response{200, package, delayMs});
+    FirmwareInfo info;
+    info.url = m_server.url(path).toString();
+    info.hash = sha1(package);
+    return info;
 }
 
 void TestFirmwareDownloader::indexFailures_data()
@@ -222,8 +236,9 @@ void TestFirmwareDownloader::secondRefreshWhileRunningSendsNothing()
     QSignalSpy finished(&downloader, &FirmwareDownloader::refreshFinished);
     downloader.refresh();
     downloader.refresh();
+    // The second call made no request at all.
+    QCOMPARE(downloader.findChildren<QNetworkReply *>().size(), 1);
     QVERIFY(finished.wait(10000));
-    QTest::qWait(200);
     QCOMPARE(finished.count(), 1);
     QCOMPARE(m_server.requests().size() - before, 1);
     QCOMPARE(downloader.firmwareList().size(), 1);
@@ -266,15 +281,93 @@ void TestFirmwareDownloader::untrustedServerFails()
     QVERIFY(cachedFiles().isEmpty());
 }
 
+void TestFirmwareDownloader::oversizedReplies_data()
+{
+    QTest::addColumn<bool>("index");
+    QTest::addColumn<HttpsTestServer::Response>("response");
+    QTest::addColumn<QString>("error"); // empty: accepted
+
+    const QByteArray element = indexOf({validElement()});
+    // Valid JSON of exactly the limit: the array padded with white space.
+    const QByteArray atLimit = element + QByteArray(FirmwareDownloader::kMaxIndexSize - element.size(), ' ');
+    const QByteArray overLimit = atLimit + ' ';
+    const QString indexRefused = QStringLiteral("Update index refused: the server sent more than 1048576 bytes.");
+    QTest::newRow("index at the limit") << true << HttpsTestServer::Response{200, atLimit} << QString();
+    QTest::newRow("index one byte over") << true << HttpsTestServer::Response{200, overLimit} << indexRefused;
+    QTest::newRow("index over, length not announced")
+        << true << HttpsTestServer::Response{200, overLimit, 0, 0, false} << indexRefused;
+    // Sent as it is read: the client must stop reading, not buffer it all.
+    QTest::newRow("300 MB index, length not announced")
+        << true << HttpsTestServer::Response{200, QByteArray("[{}, "), 0, 300'000'000, false} << indexRefused;
+
+    QJsonArray many;
+    for (qsizetype i = 0; i <= FirmwareDownloader::kMaxIndexEntries; ++i)
+        many.append(QJsonObject());
+    QTest::newRow("index of too many entries")
+        << true << HttpsTestServer::Response{200, indexOf(many)}
+        << QStringLiteral("Update index refused: 2049 entries, more than 2048.");
+
+    const QString packageRefused = QStringLiteral("Firmware file refused: the server sent more than 4194304 bytes.");
+    QTest::newRow("package over the limit")
+        << false << HttpsTestServer::Response{200, QByteArray(1024, 'p'), 0, (4 << 20) + 1, true} << packageRefused;
+    QTest::newRow("300 MB package, length not announced")
+        << false << HttpsTestServer::Response{200, QByteArray(4096, 'p'), 0, 300'000'000, false} << packageRefused;
+}
+
+void TestFirmwareDownloader::oversizedReplies()
+{
+    QFETCH(bool, index);
+    QFETCH(HttpsTestServer::Response, response);
+    QFETCH(QString, error);
+
+    FirmwareDownloader downloader;
+    QSignalSpy failed(&downloader, &FirmwareDownloader::error);
+    QSignalSpy refreshFailed(&downloader, &FirmwareDownloader::refreshFailed);
+    QSignalSpy downloadFailed(&downloader, &FirmwareDownloader::downloadFailed);
+    QSignalSpy refreshed(&downloader, &FirmwareDownloader::refreshFinished);
+    if (index) {
+        m_server.setResponse("/upd-fw.json", response);
+        downloader.refresh();
+    } else {
+        m_server.setResponse("/packages/huge.zip", response);
+        FirmwareInfo info;
+        info.url = m_server.url("/packages/huge.zip").toString();
+        downloader.download(info);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(failed.count() + refreshed.count(), 1, 20000);
+    if (error.isEmpty()) {
+        QCOMPARE(downloader.indexState(), FirmwareDownloader::IndexLoaded);
+        QCOMPARE(downloader.firmwareList().size(), 1);
+        return;
+    }
+    QCOMPARE(downloader.errorString(), error);
+    QCOMPARE(refreshFailed.count(), index ? 1 : 0);
+    QCOMPARE(downloadFailed.count(), index ? 0 : 1);
+    if (!index)
+        QCOMPARE(downloadFailed.first().first().toString(), error);
+    QCOMPARE(downloader.indexState(), FirmwareDownloader::NoIndex);
+    QVERIFY(cachedFiles().isEmpty());
+}
+
+void TestFirmwareDownloader::indexIsLoggedBySizeNotBody()
+{
+    QJsonObject element = validElement();
+    element.insert("description", "a description seen only in the body");
+    const QByteArray body = indexOf({element, validElement()});
+    LogCapture log({QStringLiteral("firmware.download")});
+    FirmwareDownloader downloader;
+    QVERIFY(refreshWith(body, downloader));
+    const QStringList lines = log.messages();
+    QVERIFY2(lines.contains(QStringLiteral("response: %1").arg(body.size())), qPrintable(lines.join('\n')));
+    QVERIFY(lines.contains(QStringLiteral("entries: 2")));
+    QVERIFY(lines.filter(QStringLiteral("seen only in the body")).isEmpty());
+}
+
 void TestFirmwareDownloader::downloadLoadsPackage()
 {
     const QByteArray image(3000, 'i');
-    const QByteArray package = PackageBuilder::standard("app.dat", "init", "app.bin", image);
-    m_server.setResponse("/packages/main.zip", package);
-
-    FirmwareInfo info;
-    info.url = m_server.url("/packages/main.zip").toString();
-    info.hash = sha1(package);
+    const FirmwareInfo info =
+        serve("/packages/main.zip", PackageBuilder::standard("app.dat", "init", "app.bin", image));
 
     FirmwareDownloader downloader;
     QSignalSpy loaded(&downloader, &FirmwareDownloader::downloadFinished);
@@ -338,11 +431,8 @@ void TestFirmwareDownloader::replyOfEarlierRequestReachesItsHandler()
     // The index answers late; a download started meanwhile re-points the
     // manager. Each reply must still be read by the handler of its kind.
     m_server.setResponse("/upd-fw.json", HttpsTestServer::Response{200, indexOf({validElement()}), 400});
-    const QByteArray package = PackageBuilder::standard("app.dat", "init", "app.bin", "image");
-    m_server.setResponse("/packages/quick.zip", package);
-    FirmwareInfo info;
-    info.url = m_server.url("/packages/quick.zip").toString();
-    info.hash = sha1(package);
+    const FirmwareInfo info =
+        serve("/packages/quick.zip", PackageBuilder::standard("app.dat", "init", "app.bin", "image"));
 
     FirmwareDownloader downloader;
     QSignalSpy refreshed(&downloader, &FirmwareDownloader::refreshFinished);
@@ -355,6 +445,52 @@ void TestFirmwareDownloader::replyOfEarlierRequestReachesItsHandler()
     QCOMPARE(downloader.indexState(), FirmwareDownloader::IndexLoaded);
     QCOMPARE(downloader.firmwareList().size(), 1);
     delete loaded.first().first().value<Firmware *>();
+}
+
+void TestFirmwareDownloader::downloadsOfTwoRequestersStayApart()
+{
+    // Two device tabs share the downloader; the slower download was asked
+    // for first. Each package goes to its own requester and is checked
+    // against its own entry's hash.
+    const FirmwareInfo firstInfo = serve(
+        "/packages/first.zip", PackageBuilder::standard("app.dat", "first", "app.bin", QByteArray(3000, '1')), 300);
+    const FirmwareInfo secondInfo =
+        serve("/packages/second.zip", PackageBuilder::standard("app.dat", "second", "app.bin", QByteArray(3000, '2')));
+
+    FirmwareDownloader downloader;
+    QObject tabA;
+    QObject tabB;
+    QSignalSpy loaded(&downloader, &FirmwareDownloader::downloadFinished);
+    QSignalSpy failed(&downloader, &FirmwareDownloader::error);
+    downloader.download(firstInfo, &tabA);
+    downloader.download(secondInfo, &tabB);
+    QTRY_COMPARE_WITH_TIMEOUT(loaded.count() + failed.count(), 2, 10000);
+    QVERIFY2(failed.isEmpty(), qPrintable(downloader.errorString()));
+    QMap<QObject *, QByteArray> inits;
+    for (const QList<QVariant> &arguments : std::as_const(loaded)) {
+        std::unique_ptr<Firmware> firmware(arguments.at(0).value<Firmware *>());
+        inits.insert(arguments.at(1).value<QObject *>(), firmware->initData());
+    }
+    QCOMPARE(inits.value(&tabA), QByteArray("first"));
+    QCOMPARE(inits.value(&tabB), QByteArray("second"));
+}
+
+void TestFirmwareDownloader::packageOfAGoneRequesterIsDropped()
+{
+    const FirmwareInfo info =
+        serve("/packages/late.zip", PackageBuilder::standard("app.dat", "init", "app.bin", "image"), 200);
+
+    FirmwareDownloader downloader;
+    QSignalSpy loaded(&downloader, &FirmwareDownloader::downloadFinished);
+    QSignalSpy failed(&downloader, &FirmwareDownloader::error);
+    auto tab = std::make_unique<QObject>();
+    downloader.download(info, tab.get());
+    tab.reset(); // the tab closes while the package is on its way
+    // The server sees the request; the package, once loaded, is nobody's.
+    QTRY_VERIFY(m_server.requests().contains("/packages/late.zip"));
+    QTRY_VERIFY_WITH_TIMEOUT(cachedFiles().isEmpty() && !downloader.findChild<QNetworkReply *>(), 10000);
+    QVERIFY(loaded.isEmpty());
+    QVERIFY(failed.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestFirmwareDownloader)

@@ -58,12 +58,7 @@ private:
 
 void TestFirmwareUpdate::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
-    QCoreApplication::setApplicationName(QStringLiteral("FirmwareUpdateTest"));
-    QVERIFY2(m_server.start(), qPrintable(m_server.errorText()));
-    m_server.trustInThisProcess();
-    qputenv(FirmwareDownloader::kUpdateServerVariable, m_server.authority().toLatin1());
+    QVERIFY2(m_server.startAsUpdateServer(QStringLiteral("FirmwareUpdateTest")), qPrintable(m_server.errorText()));
     SimDfu::registerSimDfu();
 }
 

@@ -9,6 +9,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+Q_DECLARE_METATYPE(SimClock::Mode)
+
 namespace {
 
 const QBluetoothUuid kService(QStringLiteral("{0000aaaa-0000-1000-8000-00805f9b34fb}"));
@@ -95,6 +97,8 @@ private slots:
     void unknownAddressFailsToConnect();
     void discoveryReportsAdvertisements();
     void clockIsDeterministicAndHonoursContext();
+    void clockRunsOnInANestedEventLoop_data();
+    void clockRunsOnInANestedEventLoop();
 };
 
 void tst_SimRadio::connectDiscoverReadWrite()
@@ -397,6 +401,35 @@ void tst_SimRadio::clockIsDeterministicAndHonoursContext()
     clock.advanceMs(100);
     QCOMPARE(ran, (QStringList{"a", "b", "c"}));
     QCOMPARE(clock.nowMs(), qint64(115));
+}
+
+void tst_SimRadio::clockRunsOnInANestedEventLoop_data()
+{
+    QTest::addColumn<SimClock::Mode>("mode");
+    QTest::newRow("fast") << SimClock::Mode::Fast;
+    QTest::newRow("real time") << SimClock::Mode::RealTime;
+}
+
+void tst_SimRadio::clockRunsOnInANestedEventLoop()
+{
+    // An event whose receiver opens a modal dialog: the devices go on
+    // meanwhile, as real ones do, and the dialog sees what they did.
+    QFETCH(SimClock::Mode, mode);
+    SimClock clock(mode);
+    bool later = false;
+    bool seenInside = false;
+    QEventLoop dialog;
+    // Scheduled before the dialog opens, as a device's next step is.
+    clock.scheduleMs(30, [&] {
+        later = true;
+        dialog.quit();
+    });
+    clock.scheduleMs(10, [&] {
+        QTimer::singleShot(10000, &dialog, &QEventLoop::quit); // a guard, not a wait
+        dialog.exec();
+        seenInside = later;
+    });
+    QTRY_VERIFY(seenInside);
 }
 
 QTEST_GUILESS_MAIN(tst_SimRadio)

@@ -607,15 +607,15 @@ Přijato: %2</translation>
         <translation>neznámý výsledek</translation>
     </message>
     <message>
-        <source>Connection to the bootloader failed during "%1": %2</source>
+        <source>Connection to the bootloader failed during &quot;%1&quot;: %2</source>
         <translation>Spojení se zavaděčem selhalo během „%1“: %2</translation>
     </message>
     <message>
-        <source>Connection to the bootloader lost during "%1"</source>
+        <source>Connection to the bootloader lost during &quot;%1&quot;</source>
         <translation>Spojení se zavaděčem bylo ztraceno během „%1“</translation>
     </message>
     <message>
-        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <source>No answer from the bootloader within %1 s during &quot;%2&quot;</source>
         <translation>Zavaděč neodpověděl do %1 s během „%2“</translation>
     </message>
     <message>
@@ -634,6 +634,10 @@ Přijato: %2</translation>
         <source>The bootloader %1 was not found</source>
         <translation>Zavaděč %1 nebyl nalezen</translation>
     </message>
+    <message>
+        <source>%1 is not in its bootloader: it offers no DFU control point and packet, so it cannot take firmware.</source>
+        <translation>%1 není ve svém zavaděči: nenabízí řídicí bod ani paket DFU, a proto nemůže přijmout firmware.</translation>
+    </message>
 </context>
 <context>
     <name>DevicePanel</name>
@@ -644,10 +648,6 @@ Přijato: %2</translation>
     <message>
         <source>The device refused the command. Nothing was changed on the device.</source>
         <translation>Zařízení odmítlo příkaz. Na zařízení se nic nezměnilo.</translation>
-    </message>
-    <message>
-        <source>The device refused to restart for the firmware update. Nothing was uploaded.</source>
-        <translation>Zařízení odmítlo restart pro aktualizaci firmwaru. Nic nebylo nahráno.</translation>
     </message>
     <message>
         <source>The device refused the request for its logs.</source>
@@ -808,8 +808,39 @@ Očekáváno pole.</translation>
         <translation>Soubor firmwaru nelze uložit, stáhněte jej ručně</translation>
     </message>
     <message>
-        <source>Firmware file corrupted, can't update</source>
+        <source>Firmware file corrupted, can&apos;t update</source>
         <translation>Soubor firmwaru je poškozen, aktualizace není možná</translation>
+    </message>
+    <message>
+        <source>Update index refused: the server sent more than %1 bytes.</source>
+        <translation>Seznam aktualizací odmítnut: server poslal více než %1 bajtů.</translation>
+    </message>
+    <message>
+        <source>Firmware file refused: the server sent more than %1 bytes.</source>
+        <translation>Soubor firmwaru odmítnut: server poslal více než %1 bajtů.</translation>
+    </message>
+    <message>
+        <source>Update index refused: %1 entries, more than %2.</source>
+        <translation>Seznam aktualizací odmítnut: položek je %1, více než %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareInstaller</name>
+    <message>
+        <source>The device did not confirm the restart into its bootloader.</source>
+        <translation>Zařízení nepotvrdilo restart do svého zavaděče.</translation>
+    </message>
+    <message>
+        <source>The device did not come back after the bootloader update, so the main firmware was not installed.</source>
+        <translation>Zařízení se po aktualizaci zavaděče nevrátilo, hlavní firmware proto nebyl nainstalován.</translation>
+    </message>
+    <message>
+        <source>The device refused the restart into its bootloader.</source>
+        <translation>Zařízení odmítlo restart do svého zavaděče.</translation>
+    </message>
+    <message>
+        <source>The device must be connected to install firmware. Connect to it and try again.</source>
+        <translation>K instalaci firmwaru musí být zařízení připojeno. Připojte se k němu a zkuste to znovu.</translation>
     </message>
 </context>
 <context>
@@ -994,6 +1025,17 @@ Očekáváno pole.</translation>
     </message>
 </context>
 <context>
+    <name>FirmwareWindows</name>
+    <message>
+        <source>A firmware update of %1 is running. Closing now stops it: the device stays in its bootloader and does not work until it is updated again with &quot;Recover device&quot; in the Tools menu.
+
+Close anyway?</source>
+        <translation>Probíhá aktualizace firmwaru zařízení %1. Zavřením ji teď přerušíte: zařízení zůstane ve svém zavaděči a nebude fungovat, dokud ho znovu neaktualizujete pomocí „Obnovit zařízení“ v nabídce „Nástroje“.
+
+Přesto zavřít?</translation>
+    </message>
+</context>
+<context>
     <name>LimitSettingsWidget</name>
     <message>
         <source>Form</source>
@@ -1020,8 +1062,8 @@ Očekáváno pole.</translation>
         <translation>Čas závodu (min, s):</translation>
     </message>
     <message>
-        <source>hh 'h' mm 'm' ss 's'</source>
-        <translation>hh 'h' mm 'm' ss 's'</translation>
+        <source>hh &apos;h&apos; mm &apos;m&apos; ss &apos;s&apos;</source>
+        <translation>hh &apos;h&apos; mm &apos;m&apos; ss &apos;s&apos;</translation>
     </message>
     <message>
         <source>Throttle limit (after limit over) (%):</source>
@@ -1420,7 +1462,7 @@ Očekáváno pole.</translation>
         <translation>Relaci %1 se nepodařilo uložit: %2.</translation>
     </message>
     <message>
-        <source>every name for its log file holds another session's log</source>
+        <source>every name for its log file holds another session&apos;s log</source>
         <translation>všechny názvy pro její soubor záznamu obsazují záznamy jiných relací</translation>
     </message>
     <message>
@@ -1466,7 +1508,7 @@ Očekáváno pole.</translation>
         <translation>Formulář</translation>
     </message>
     <message>
-        <source>Read what's on the device</source>
+        <source>Read what&apos;s on the device</source>
         <translation>Načíst, co je v zařízení</translation>
     </message>
     <message>
@@ -1514,7 +1556,7 @@ Očekáváno pole.</translation>
         <translation>Rychlost čtení: %1 kbit/s</translation>
     </message>
     <message>
-        <source>Click "Read what's on the device"</source>
+        <source>Click &quot;Read what&apos;s on the device&quot;</source>
         <translation>Klikněte na „Načíst, co je v zařízení“</translation>
     </message>
     <message>

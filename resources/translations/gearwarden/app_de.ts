@@ -607,15 +607,15 @@ Empfangen: %2</translation>
         <translation>unbekanntes Ergebnis</translation>
     </message>
     <message>
-        <source>Connection to the bootloader failed during "%1": %2</source>
+        <source>Connection to the bootloader failed during &quot;%1&quot;: %2</source>
         <translation>Verbindung zum Bootloader bei „%1“ fehlgeschlagen: %2</translation>
     </message>
     <message>
-        <source>Connection to the bootloader lost during "%1"</source>
+        <source>Connection to the bootloader lost during &quot;%1&quot;</source>
         <translation>Verbindung zum Bootloader bei „%1“ verloren</translation>
     </message>
     <message>
-        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <source>No answer from the bootloader within %1 s during &quot;%2&quot;</source>
         <translation>Keine Antwort des Bootloaders innerhalb von %1 s bei „%2“</translation>
     </message>
     <message>
@@ -634,6 +634,10 @@ Empfangen: %2</translation>
         <source>The bootloader %1 was not found</source>
         <translation>Der Bootloader %1 wurde nicht gefunden</translation>
     </message>
+    <message>
+        <source>%1 is not in its bootloader: it offers no DFU control point and packet, so it cannot take firmware.</source>
+        <translation>%1 ist nicht in seinem Bootloader: Es bietet weder DFU-Steuerpunkt noch DFU-Paket und kann daher keine Firmware aufnehmen.</translation>
+    </message>
 </context>
 <context>
     <name>DevicePanel</name>
@@ -644,10 +648,6 @@ Empfangen: %2</translation>
     <message>
         <source>The device refused the command. Nothing was changed on the device.</source>
         <translation>Das Gerät hat den Befehl abgelehnt. Am Gerät wurde nichts geändert.</translation>
-    </message>
-    <message>
-        <source>The device refused to restart for the firmware update. Nothing was uploaded.</source>
-        <translation>Das Gerät hat den Neustart für das Firmware-Update abgelehnt. Es wurde nichts hochgeladen.</translation>
     </message>
     <message>
         <source>The device refused the request for its logs.</source>
@@ -808,8 +808,39 @@ Array erwartet.</translation>
         <translation>Die Firmware-Datei kann nicht gespeichert werden, bitte laden Sie sie manuell herunter</translation>
     </message>
     <message>
-        <source>Firmware file corrupted, can't update</source>
+        <source>Firmware file corrupted, can&apos;t update</source>
         <translation>Firmware-Datei beschädigt, Aktualisierung nicht möglich</translation>
+    </message>
+    <message>
+        <source>Update index refused: the server sent more than %1 bytes.</source>
+        <translation>Update-Verzeichnis abgelehnt: Der Server hat mehr als %1 Bytes gesendet.</translation>
+    </message>
+    <message>
+        <source>Firmware file refused: the server sent more than %1 bytes.</source>
+        <translation>Firmware-Datei abgelehnt: Der Server hat mehr als %1 Bytes gesendet.</translation>
+    </message>
+    <message>
+        <source>Update index refused: %1 entries, more than %2.</source>
+        <translation>Update-Verzeichnis abgelehnt: %1 Einträge, mehr als %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareInstaller</name>
+    <message>
+        <source>The device did not confirm the restart into its bootloader.</source>
+        <translation>Das Gerät hat den Neustart in seinen Bootloader nicht bestätigt.</translation>
+    </message>
+    <message>
+        <source>The device did not come back after the bootloader update, so the main firmware was not installed.</source>
+        <translation>Das Gerät ist nach der Bootloader-Aktualisierung nicht zurückgekehrt, daher wurde die Hauptfirmware nicht installiert.</translation>
+    </message>
+    <message>
+        <source>The device refused the restart into its bootloader.</source>
+        <translation>Das Gerät hat den Neustart in seinen Bootloader abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The device must be connected to install firmware. Connect to it and try again.</source>
+        <translation>Zum Installieren der Firmware muss das Gerät verbunden sein. Verbinden Sie sich damit und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
@@ -994,6 +1025,17 @@ Array erwartet.</translation>
     </message>
 </context>
 <context>
+    <name>FirmwareWindows</name>
+    <message>
+        <source>A firmware update of %1 is running. Closing now stops it: the device stays in its bootloader and does not work until it is updated again with &quot;Recover device&quot; in the Tools menu.
+
+Close anyway?</source>
+        <translation>Eine Firmware-Aktualisierung von %1 läuft. Schließen bricht sie jetzt ab: Das Gerät bleibt in seinem Bootloader und funktioniert erst wieder, wenn es über „Gerät wiederherstellen“ im Menü „Werkzeuge“ erneut aktualisiert wird.
+
+Trotzdem schließen?</translation>
+    </message>
+</context>
+<context>
     <name>LimitSettingsWidget</name>
     <message>
         <source>Form</source>
@@ -1020,8 +1062,8 @@ Array erwartet.</translation>
         <translation>Rennzeit (Min., Sek.):</translation>
     </message>
     <message>
-        <source>hh 'h' mm 'm' ss 's'</source>
-        <translation>hh 'h' mm 'm' ss 's'</translation>
+        <source>hh &apos;h&apos; mm &apos;m&apos; ss &apos;s&apos;</source>
+        <translation>hh &apos;h&apos; mm &apos;m&apos; ss &apos;s&apos;</translation>
     </message>
     <message>
         <source>Throttle limit (after limit over) (%):</source>
@@ -1420,7 +1462,7 @@ Array erwartet.</translation>
         <translation>Sitzung %1 konnte nicht gespeichert werden: %2.</translation>
     </message>
     <message>
-        <source>every name for its log file holds another session's log</source>
+        <source>every name for its log file holds another session&apos;s log</source>
         <translation>jeder Name für ihre Logdatei ist durch das Log einer anderen Sitzung belegt</translation>
     </message>
     <message>
@@ -1466,7 +1508,7 @@ Array erwartet.</translation>
         <translation>Formular</translation>
     </message>
     <message>
-        <source>Read what's on the device</source>
+        <source>Read what&apos;s on the device</source>
         <translation>Lesen, was auf dem Gerät ist</translation>
     </message>
     <message>
@@ -1514,7 +1556,7 @@ Array erwartet.</translation>
         <translation>Lesegeschwindigkeit: %1 kbit/s</translation>
     </message>
     <message>
-        <source>Click "Read what's on the device"</source>
+        <source>Click &quot;Read what&apos;s on the device&quot;</source>
         <translation>Klicken Sie auf „Lesen, was auf dem Gerät ist“</translation>
     </message>
     <message>

@@ -607,16 +607,16 @@ Received: %2</translation>
         <translation>unknown result</translation>
     </message>
     <message>
-        <source>Connection to the bootloader failed during "%1": %2</source>
-        <translation>Connection to the bootloader failed during "%1": %2</translation>
+        <source>Connection to the bootloader failed during &quot;%1&quot;: %2</source>
+        <translation>Connection to the bootloader failed during &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <source>Connection to the bootloader lost during "%1"</source>
-        <translation>Connection to the bootloader lost during "%1"</translation>
+        <source>Connection to the bootloader lost during &quot;%1&quot;</source>
+        <translation>Connection to the bootloader lost during &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>No answer from the bootloader within %1 s during "%2"</source>
-        <translation>No answer from the bootloader within %1 s during "%2"</translation>
+        <source>No answer from the bootloader within %1 s during &quot;%2&quot;</source>
+        <translation>No answer from the bootloader within %1 s during &quot;%2&quot;</translation>
     </message>
     <message>
         <source>Select response reports a maximum object size of 0</source>
@@ -634,6 +634,10 @@ Received: %2</translation>
         <source>The bootloader %1 was not found</source>
         <translation>The bootloader %1 was not found</translation>
     </message>
+    <message>
+        <source>%1 is not in its bootloader: it offers no DFU control point and packet, so it cannot take firmware.</source>
+        <translation>%1 is not in its bootloader: it offers no DFU control point and packet, so it cannot take firmware.</translation>
+    </message>
 </context>
 <context>
     <name>DevicePanel</name>
@@ -644,10 +648,6 @@ Received: %2</translation>
     <message>
         <source>The device refused the command. Nothing was changed on the device.</source>
         <translation>The device refused the command. Nothing was changed on the device.</translation>
-    </message>
-    <message>
-        <source>The device refused to restart for the firmware update. Nothing was uploaded.</source>
-        <translation>The device refused to restart for the firmware update. Nothing was uploaded.</translation>
     </message>
     <message>
         <source>The device refused the request for its logs.</source>
@@ -808,8 +808,39 @@ Expected array.</translation>
         <translation>Cannot save firmware file, please download it manually</translation>
     </message>
     <message>
-        <source>Firmware file corrupted, can't update</source>
-        <translation>Firmware file corrupted, can't update</translation>
+        <source>Firmware file corrupted, can&apos;t update</source>
+        <translation>Firmware file corrupted, can&apos;t update</translation>
+    </message>
+    <message>
+        <source>Update index refused: the server sent more than %1 bytes.</source>
+        <translation>Update index refused: the server sent more than %1 bytes.</translation>
+    </message>
+    <message>
+        <source>Firmware file refused: the server sent more than %1 bytes.</source>
+        <translation>Firmware file refused: the server sent more than %1 bytes.</translation>
+    </message>
+    <message>
+        <source>Update index refused: %1 entries, more than %2.</source>
+        <translation>Update index refused: %1 entries, more than %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareInstaller</name>
+    <message>
+        <source>The device did not confirm the restart into its bootloader.</source>
+        <translation>The device did not confirm the restart into its bootloader.</translation>
+    </message>
+    <message>
+        <source>The device did not come back after the bootloader update, so the main firmware was not installed.</source>
+        <translation>The device did not come back after the bootloader update, so the main firmware was not installed.</translation>
+    </message>
+    <message>
+        <source>The device refused the restart into its bootloader.</source>
+        <translation>The device refused the restart into its bootloader.</translation>
+    </message>
+    <message>
+        <source>The device must be connected to install firmware. Connect to it and try again.</source>
+        <translation>The device must be connected to install firmware. Connect to it and try again.</translation>
     </message>
 </context>
 <context>
@@ -994,6 +1025,17 @@ Expected array.</translation>
     </message>
 </context>
 <context>
+    <name>FirmwareWindows</name>
+    <message>
+        <source>A firmware update of %1 is running. Closing now stops it: the device stays in its bootloader and does not work until it is updated again with &quot;Recover device&quot; in the Tools menu.
+
+Close anyway?</source>
+        <translation>A firmware update of %1 is running. Closing now stops it: the device stays in its bootloader and does not work until it is updated again with &quot;Recover device&quot; in the Tools menu.
+
+Close anyway?</translation>
+    </message>
+</context>
+<context>
     <name>LimitSettingsWidget</name>
     <message>
         <source>Form</source>
@@ -1020,8 +1062,8 @@ Expected array.</translation>
         <translation>Race time (min, sec):</translation>
     </message>
     <message>
-        <source>hh 'h' mm 'm' ss 's'</source>
-        <translation>hh 'h' mm 'm' ss 's'</translation>
+        <source>hh &apos;h&apos; mm &apos;m&apos; ss &apos;s&apos;</source>
+        <translation>hh &apos;h&apos; mm &apos;m&apos; ss &apos;s&apos;</translation>
     </message>
     <message>
         <source>Throttle limit (after limit over) (%):</source>
@@ -1420,8 +1462,8 @@ Expected array.</translation>
         <translation>Session %1 could not be saved: %2.</translation>
     </message>
     <message>
-        <source>every name for its log file holds another session's log</source>
-        <translation>every name for its log file holds another session's log</translation>
+        <source>every name for its log file holds another session&apos;s log</source>
+        <translation>every name for its log file holds another session&apos;s log</translation>
     </message>
     <message>
         <source>Session %1 could not be exported as CSV: %2.</source>
@@ -1466,8 +1508,8 @@ Expected array.</translation>
         <translation>Form</translation>
     </message>
     <message>
-        <source>Read what's on the device</source>
-        <translation>Read what's on the device</translation>
+        <source>Read what&apos;s on the device</source>
+        <translation>Read what&apos;s on the device</translation>
     </message>
     <message>
         <source>Read All Logs</source>
@@ -1514,8 +1556,8 @@ Expected array.</translation>
         <translation>Log read speed: %1 kbit/s</translation>
     </message>
     <message>
-        <source>Click "Read what's on the device"</source>
-        <translation>Click "Read what's on the device"</translation>
+        <source>Click &quot;Read what&apos;s on the device&quot;</source>
+        <translation>Click &quot;Read what&apos;s on the device&quot;</translation>
     </message>
     <message>
         <source>Finish reading logs</source>

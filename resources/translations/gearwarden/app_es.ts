@@ -607,15 +607,15 @@ Recibido: %2</translation>
         <translation>resultado desconocido</translation>
     </message>
     <message>
-        <source>Connection to the bootloader failed during "%1": %2</source>
+        <source>Connection to the bootloader failed during &quot;%1&quot;: %2</source>
         <translation>Falló la conexión con el cargador de arranque durante «%1»: %2</translation>
     </message>
     <message>
-        <source>Connection to the bootloader lost during "%1"</source>
+        <source>Connection to the bootloader lost during &quot;%1&quot;</source>
         <translation>Se perdió la conexión con el cargador de arranque durante «%1»</translation>
     </message>
     <message>
-        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <source>No answer from the bootloader within %1 s during &quot;%2&quot;</source>
         <translation>Sin respuesta del cargador de arranque en %1 s durante «%2»</translation>
     </message>
     <message>
@@ -634,6 +634,10 @@ Recibido: %2</translation>
         <source>The bootloader %1 was not found</source>
         <translation>No se encontró el cargador de arranque %1</translation>
     </message>
+    <message>
+        <source>%1 is not in its bootloader: it offers no DFU control point and packet, so it cannot take firmware.</source>
+        <translation>%1 no está en su cargador de arranque: no ofrece el punto de control ni el paquete DFU, así que no puede recibir firmware.</translation>
+    </message>
 </context>
 <context>
     <name>DevicePanel</name>
@@ -644,10 +648,6 @@ Recibido: %2</translation>
     <message>
         <source>The device refused the command. Nothing was changed on the device.</source>
         <translation>El dispositivo rechazó la orden. No se cambió nada en el dispositivo.</translation>
-    </message>
-    <message>
-        <source>The device refused to restart for the firmware update. Nothing was uploaded.</source>
-        <translation>El dispositivo se negó a reiniciarse para la actualización del firmware. No se cargó nada.</translation>
     </message>
     <message>
         <source>The device refused the request for its logs.</source>
@@ -808,8 +808,39 @@ Se esperaba una matriz.</translation>
         <translation>No se puede guardar el archivo de firmware; descárguelo manualmente</translation>
     </message>
     <message>
-        <source>Firmware file corrupted, can't update</source>
+        <source>Firmware file corrupted, can&apos;t update</source>
         <translation>Archivo de firmware dañado, no se puede actualizar</translation>
+    </message>
+    <message>
+        <source>Update index refused: the server sent more than %1 bytes.</source>
+        <translation>Índice de actualizaciones rechazado: el servidor envió más de %1 bytes.</translation>
+    </message>
+    <message>
+        <source>Firmware file refused: the server sent more than %1 bytes.</source>
+        <translation>Archivo de firmware rechazado: el servidor envió más de %1 bytes.</translation>
+    </message>
+    <message>
+        <source>Update index refused: %1 entries, more than %2.</source>
+        <translation>Índice de actualizaciones rechazado: %1 entradas, más de %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareInstaller</name>
+    <message>
+        <source>The device did not confirm the restart into its bootloader.</source>
+        <translation>El dispositivo no confirmó el reinicio en su cargador de arranque.</translation>
+    </message>
+    <message>
+        <source>The device did not come back after the bootloader update, so the main firmware was not installed.</source>
+        <translation>El dispositivo no volvió tras actualizar el cargador de arranque, así que no se instaló el firmware principal.</translation>
+    </message>
+    <message>
+        <source>The device refused the restart into its bootloader.</source>
+        <translation>El dispositivo rechazó reiniciarse en su cargador de arranque.</translation>
+    </message>
+    <message>
+        <source>The device must be connected to install firmware. Connect to it and try again.</source>
+        <translation>El dispositivo debe estar conectado para instalar firmware. Conéctese a él y vuelva a intentarlo.</translation>
     </message>
 </context>
 <context>
@@ -994,6 +1025,17 @@ Se esperaba una matriz.</translation>
     </message>
 </context>
 <context>
+    <name>FirmwareWindows</name>
+    <message>
+        <source>A firmware update of %1 is running. Closing now stops it: the device stays in its bootloader and does not work until it is updated again with &quot;Recover device&quot; in the Tools menu.
+
+Close anyway?</source>
+        <translation>Hay una actualización de firmware de %1 en curso. Cerrar ahora la detiene: el dispositivo se queda en su cargador de arranque y no funciona hasta que se actualice de nuevo con «Recuperar dispositivo» en el menú «Herramientas».
+
+¿Cerrar de todos modos?</translation>
+    </message>
+</context>
+<context>
     <name>LimitSettingsWidget</name>
     <message>
         <source>Form</source>
@@ -1020,8 +1062,8 @@ Se esperaba una matriz.</translation>
         <translation>Tiempo de carrera (min, s):</translation>
     </message>
     <message>
-        <source>hh 'h' mm 'm' ss 's'</source>
-        <translation>hh 'h' mm 'm' ss 's'</translation>
+        <source>hh &apos;h&apos; mm &apos;m&apos; ss &apos;s&apos;</source>
+        <translation>hh &apos;h&apos; mm &apos;m&apos; ss &apos;s&apos;</translation>
     </message>
     <message>
         <source>Throttle limit (after limit over) (%):</source>
@@ -1420,7 +1462,7 @@ Se esperaba una matriz.</translation>
         <translation>No se pudo guardar la sesión %1: %2.</translation>
     </message>
     <message>
-        <source>every name for its log file holds another session's log</source>
+        <source>every name for its log file holds another session&apos;s log</source>
         <translation>todos los nombres para su archivo de registro están ocupados por registros de otras sesiones</translation>
     </message>
     <message>
@@ -1466,7 +1508,7 @@ Se esperaba una matriz.</translation>
         <translation>Formulario</translation>
     </message>
     <message>
-        <source>Read what's on the device</source>
+        <source>Read what&apos;s on the device</source>
         <translation>Leer lo que hay en el dispositivo</translation>
     </message>
     <message>
@@ -1514,7 +1556,7 @@ Se esperaba una matriz.</translation>
         <translation>Velocidad de lectura: %1 kbit/s</translation>
     </message>
     <message>
-        <source>Click "Read what's on the device"</source>
+        <source>Click &quot;Read what&apos;s on the device&quot;</source>
         <translation>Pulse «Leer lo que hay en el dispositivo»</translation>
     </message>
     <message>

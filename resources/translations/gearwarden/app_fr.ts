@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>Please enter limiter access password</source>
-        <translation>Veuillez saisir le mot de passe d'accès du limiteur</translation>
+        <translation>Veuillez saisir le mot de passe d&apos;accès du limiteur</translation>
     </message>
     <message>
         <source>👁</source>
@@ -313,11 +313,11 @@
     </message>
     <message>
         <source>User name:</source>
-        <translation>Nom d'utilisateur :</translation>
+        <translation>Nom d&apos;utilisateur :</translation>
     </message>
     <message>
         <source>User reg number (country, number):</source>
-        <translation>N° d'enregistrement (pays, numéro) :</translation>
+        <translation>N° d&apos;enregistrement (pays, numéro) :</translation>
     </message>
     <message>
         <source>Set/reset user password</source>
@@ -341,11 +341,11 @@
     </message>
     <message>
         <source>Logger write frequency (Hz):</source>
-        <translation>Fréquence d'enregistrement (Hz) :</translation>
+        <translation>Fréquence d&apos;enregistrement (Hz) :</translation>
     </message>
     <message>
         <source>Max logger write time:</source>
-        <translation>Durée max d'enregistrement :</translation>
+        <translation>Durée max d&apos;enregistrement :</translation>
     </message>
     <message>
         <source>Motor poles:</source>
@@ -393,7 +393,7 @@
     </message>
     <message>
         <source>Input 1 must be connected to throttle signal from receiver! </source>
-        <translation>L'entrée 1 doit être reliée au signal des gaz du récepteur ! </translation>
+        <translation>L&apos;entrée 1 doit être reliée au signal des gaz du récepteur ! </translation>
     </message>
     <message>
         <source>PPM Out1 servo mode:</source>
@@ -449,34 +449,34 @@
     </message>
     <message>
         <source>Learning mode. (Can be disabled by power cycling!)</source>
-        <translation>Mode apprentissage. (Désactivable en coupant l'alimentation !)</translation>
+        <translation>Mode apprentissage. (Désactivable en coupant l&apos;alimentation !)</translation>
     </message>
     <message>
         <source>Learning mode status:</source>
-        <translation>État de l'apprentissage :</translation>
+        <translation>État de l&apos;apprentissage :</translation>
     </message>
     <message>
         <source>The password and its repetition differ. Nothing was written.</source>
-        <translation>Le mot de passe et sa confirmation diffèrent. Rien n'a été écrit.</translation>
+        <translation>Le mot de passe et sa confirmation diffèrent. Rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>Magnets count:</source>
-        <translation>Nombre d'aimants :</translation>
+        <translation>Nombre d&apos;aimants :</translation>
     </message>
     <message>
         <source>The device refused the new password. Its password has not changed.</source>
-        <translation>L'appareil a refusé le nouveau mot de passe. Son mot de passe n'a pas changé.</translation>
+        <translation>L&apos;appareil a refusé le nouveau mot de passe. Son mot de passe n&apos;a pas changé.</translation>
     </message>
 </context>
 <context>
     <name>DFUUpdater</name>
     <message>
         <source>Select init data partition</source>
-        <translation>Sélection de la partition des données d'initialisation</translation>
+        <translation>Sélection de la partition des données d&apos;initialisation</translation>
     </message>
     <message>
         <source>Create init data partition</source>
-        <translation>Création de la partition des données d'initialisation</translation>
+        <translation>Création de la partition des données d&apos;initialisation</translation>
     </message>
     <message>
         <source>Set PRN mode</source>
@@ -484,15 +484,15 @@
     </message>
     <message>
         <source>Upload init data</source>
-        <translation>Envoi des données d'initialisation</translation>
+        <translation>Envoi des données d&apos;initialisation</translation>
     </message>
     <message>
         <source>Check init data</source>
-        <translation>Vérification des données d'initialisation</translation>
+        <translation>Vérification des données d&apos;initialisation</translation>
     </message>
     <message>
         <source>Execute init update</source>
-        <translation>Exécution de la mise à jour d'initialisation</translation>
+        <translation>Exécution de la mise à jour d&apos;initialisation</translation>
     </message>
     <message>
         <source>Select main data partition</source>
@@ -520,7 +520,7 @@
     </message>
     <message>
         <source>Writing to the bootloader failed: %1</source>
-        <translation>Échec de l'écriture dans le chargeur d'amorçage : %1</translation>
+        <translation>Échec de l&apos;écriture dans le chargeur d&apos;amorçage : %1</translation>
     </message>
     <message>
         <source>Response to %1 too short: %2 bytes instead of %3 (%4)</source>
@@ -544,7 +544,7 @@
     </message>
     <message>
         <source>Unexpected data in upload state: %1</source>
-        <translation>Données inattendues pendant l'envoi : %1</translation>
+        <translation>Données inattendues pendant l&apos;envoi : %1</translation>
     </message>
     <message>
         <source>CRC32 is incorrect
@@ -556,7 +556,7 @@ Reçu : %2</translation>
     </message>
     <message>
         <source>Unexpected response for execute state: %1</source>
-        <translation>Réponse inattendue à l'étape d'exécution : %1</translation>
+        <translation>Réponse inattendue à l&apos;étape d&apos;exécution : %1</translation>
     </message>
     <message>
         <source>Execute response incorrect result: %1 instead of 1</source>
@@ -564,7 +564,7 @@ Reçu : %2</translation>
     </message>
     <message>
         <source>invalid opcode</source>
-        <translation>code d'opération non valide</translation>
+        <translation>code d&apos;opération non valide</translation>
     </message>
     <message>
         <source>success</source>
@@ -572,7 +572,7 @@ Reçu : %2</translation>
     </message>
     <message>
         <source>opcode not supported</source>
-        <translation>code d'opération non pris en charge</translation>
+        <translation>code d&apos;opération non pris en charge</translation>
     </message>
     <message>
         <source>invalid parameter</source>
@@ -596,7 +596,7 @@ Reçu : %2</translation>
     </message>
     <message>
         <source>operation failed</source>
-        <translation>échec de l'opération</translation>
+        <translation>échec de l&apos;opération</translation>
     </message>
     <message>
         <source>extended error</source>
@@ -607,51 +607,51 @@ Reçu : %2</translation>
         <translation>résultat inconnu</translation>
     </message>
     <message>
-        <source>Connection to the bootloader failed during "%1": %2</source>
-        <translation>Échec de la connexion au chargeur d'amorçage pendant « %1 » : %2</translation>
+        <source>Connection to the bootloader failed during &quot;%1&quot;: %2</source>
+        <translation>Échec de la connexion au chargeur d&apos;amorçage pendant « %1 » : %2</translation>
     </message>
     <message>
-        <source>Connection to the bootloader lost during "%1"</source>
-        <translation>Connexion au chargeur d'amorçage perdue pendant « %1 »</translation>
+        <source>Connection to the bootloader lost during &quot;%1&quot;</source>
+        <translation>Connexion au chargeur d&apos;amorçage perdue pendant « %1 »</translation>
     </message>
     <message>
-        <source>No answer from the bootloader within %1 s during "%2"</source>
-        <translation>Aucune réponse du chargeur d'amorçage en %1 s pendant « %2 »</translation>
+        <source>No answer from the bootloader within %1 s during &quot;%2&quot;</source>
+        <translation>Aucune réponse du chargeur d&apos;amorçage en %1 s pendant « %2 »</translation>
     </message>
     <message>
         <source>Select response reports a maximum object size of 0</source>
-        <translation>La réponse Select indique une taille d'objet maximale de 0</translation>
+        <translation>La réponse Select indique une taille d&apos;objet maximale de 0</translation>
     </message>
     <message>
         <source>Set PRN refused by the bootloader: %1</source>
-        <translation>Set PRN refusé par le chargeur d'amorçage : %1</translation>
+        <translation>Set PRN refusé par le chargeur d&apos;amorçage : %1</translation>
     </message>
     <message>
         <source>Packet refused by the bootloader: %1</source>
-        <translation>Paquet refusé par le chargeur d'amorçage : %1</translation>
+        <translation>Paquet refusé par le chargeur d&apos;amorçage : %1</translation>
     </message>
     <message>
         <source>The bootloader %1 was not found</source>
-        <translation>Chargeur d'amorçage %1 introuvable</translation>
+        <translation>Chargeur d&apos;amorçage %1 introuvable</translation>
+    </message>
+    <message>
+        <source>%1 is not in its bootloader: it offers no DFU control point and packet, so it cannot take firmware.</source>
+        <translation>%1 n&apos;est pas dans son chargeur d&apos;amorçage : il n&apos;offre ni point de contrôle ni paquet DFU et ne peut donc pas recevoir de micrologiciel.</translation>
     </message>
 </context>
 <context>
     <name>DevicePanel</name>
     <message>
         <source>The device refused the settings it was sent. The page shows what the device holds.</source>
-        <translation>L'appareil a refusé les réglages envoyés. La page affiche ce que l'appareil contient.</translation>
+        <translation>L&apos;appareil a refusé les réglages envoyés. La page affiche ce que l&apos;appareil contient.</translation>
     </message>
     <message>
         <source>The device refused the command. Nothing was changed on the device.</source>
-        <translation>L'appareil a refusé la commande. Rien n'a été modifié sur l'appareil.</translation>
-    </message>
-    <message>
-        <source>The device refused to restart for the firmware update. Nothing was uploaded.</source>
-        <translation>L'appareil a refusé de redémarrer pour la mise à jour du micrologiciel. Rien n'a été envoyé.</translation>
+        <translation>L&apos;appareil a refusé la commande. Rien n&apos;a été modifié sur l&apos;appareil.</translation>
     </message>
     <message>
         <source>The device refused the request for its logs.</source>
-        <translation>L'appareil a refusé la demande de ses journaux.</translation>
+        <translation>L&apos;appareil a refusé la demande de ses journaux.</translation>
     </message>
 </context>
 <context>
@@ -784,7 +784,7 @@ Reçu : %2</translation>
     </message>
     <message>
         <source>Timing table</source>
-        <translation>Table d'avance</translation>
+        <translation>Table d&apos;avance</translation>
     </message>
 </context>
 <context>
@@ -805,11 +805,42 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Cannot save firmware file, please download it manually</source>
-        <translation>Impossible d'enregistrer le fichier de micrologiciel, veuillez le télécharger manuellement</translation>
+        <translation>Impossible d&apos;enregistrer le fichier de micrologiciel, veuillez le télécharger manuellement</translation>
     </message>
     <message>
-        <source>Firmware file corrupted, can't update</source>
+        <source>Firmware file corrupted, can&apos;t update</source>
         <translation>Fichier de micrologiciel corrompu, mise à jour impossible</translation>
+    </message>
+    <message>
+        <source>Update index refused: the server sent more than %1 bytes.</source>
+        <translation>Index des mises à jour refusé : le serveur a envoyé plus de %1 octets.</translation>
+    </message>
+    <message>
+        <source>Firmware file refused: the server sent more than %1 bytes.</source>
+        <translation>Fichier de micrologiciel refusé : le serveur a envoyé plus de %1 octets.</translation>
+    </message>
+    <message>
+        <source>Update index refused: %1 entries, more than %2.</source>
+        <translation>Index des mises à jour refusé : %1 entrées, plus de %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareInstaller</name>
+    <message>
+        <source>The device did not confirm the restart into its bootloader.</source>
+        <translation>L&apos;appareil n&apos;a pas confirmé le redémarrage dans son chargeur d&apos;amorçage.</translation>
+    </message>
+    <message>
+        <source>The device did not come back after the bootloader update, so the main firmware was not installed.</source>
+        <translation>L&apos;appareil n&apos;est pas revenu après la mise à jour du chargeur d&apos;amorçage ; le micrologiciel principal n&apos;a donc pas été installé.</translation>
+    </message>
+    <message>
+        <source>The device refused the restart into its bootloader.</source>
+        <translation>L&apos;appareil a refusé de redémarrer dans son chargeur d&apos;amorçage.</translation>
+    </message>
+    <message>
+        <source>The device must be connected to install firmware. Connect to it and try again.</source>
+        <translation>L&apos;appareil doit être connecté pour installer un micrologiciel. Connectez-vous-y et réessayez.</translation>
     </message>
 </context>
 <context>
@@ -860,7 +891,7 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Device was recovered successully. You can close this window now.</source>
-        <translation>L'appareil a été récupéré. Vous pouvez maintenant fermer cette fenêtre.</translation>
+        <translation>L&apos;appareil a été récupéré. Vous pouvez maintenant fermer cette fenêtre.</translation>
     </message>
 </context>
 <context>
@@ -894,7 +925,7 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Device info</source>
-        <translation>Informations sur l'appareil</translation>
+        <translation>Informations sur l&apos;appareil</translation>
     </message>
     <message>
         <source>Hardware version:</source>
@@ -914,11 +945,11 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Current bootloader firmware:</source>
-        <translation>Chargeur d'amorçage actuel :</translation>
+        <translation>Chargeur d&apos;amorçage actuel :</translation>
     </message>
     <message>
         <source>Calibration date:</source>
-        <translation>Date d'étalonnage :</translation>
+        <translation>Date d&apos;étalonnage :</translation>
     </message>
     <message>
         <source>Update status</source>
@@ -962,7 +993,7 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Bootloader firmware</source>
-        <translation>Chargeur d'amorçage</translation>
+        <translation>Chargeur d&apos;amorçage</translation>
     </message>
     <message>
         <source>ESC firmware</source>
@@ -974,11 +1005,11 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Firmware was uploaded successully. Please reconnect to device.</source>
-        <translation>Le micrologiciel a été transféré. Veuillez vous reconnecter à l'appareil.</translation>
+        <translation>Le micrologiciel a été transféré. Veuillez vous reconnecter à l&apos;appareil.</translation>
     </message>
     <message>
         <source>Bootloader firnware was uploaded successully. Reinstall main firmware?</source>
-        <translation>Le chargeur d'amorçage a été transféré. Réinstaller le micrologiciel principal ?</translation>
+        <translation>Le chargeur d&apos;amorçage a été transféré. Réinstaller le micrologiciel principal ?</translation>
     </message>
     <message>
         <source>Please select firmware update file</source>
@@ -991,6 +1022,17 @@ Tableau attendu.</translation>
     <message>
         <source>Error: %1</source>
         <translation>Erreur : %1</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareWindows</name>
+    <message>
+        <source>A firmware update of %1 is running. Closing now stops it: the device stays in its bootloader and does not work until it is updated again with &quot;Recover device&quot; in the Tools menu.
+
+Close anyway?</source>
+        <translation>Une mise à jour du micrologiciel de %1 est en cours. Fermer maintenant l&apos;interrompt : l&apos;appareil reste dans son chargeur d&apos;amorçage et ne fonctionne plus tant qu&apos;il n&apos;est pas remis à jour avec « Récupérer l&apos;appareil » dans le menu « Outils ».
+
+Fermer quand même ?</translation>
     </message>
 </context>
 <context>
@@ -1009,7 +1051,7 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Energy limit (Wh):</source>
-        <translation>Limite d'énergie (Wh) :</translation>
+        <translation>Limite d&apos;énergie (Wh) :</translation>
     </message>
     <message>
         <source>Start energy count current (A):</source>
@@ -1020,8 +1062,8 @@ Tableau attendu.</translation>
         <translation>Durée de course (min, s) :</translation>
     </message>
     <message>
-        <source>hh 'h' mm 'm' ss 's'</source>
-        <translation>hh 'h' mm 'm' ss 's'</translation>
+        <source>hh &apos;h&apos; mm &apos;m&apos; ss &apos;s&apos;</source>
+        <translation>hh &apos;h&apos; mm &apos;m&apos; ss &apos;s&apos;</translation>
     </message>
     <message>
         <source>Throttle limit (after limit over) (%):</source>
@@ -1041,11 +1083,11 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Active Energy Control (AEC) (Only for versions 3.0 and 3.5)</source>
-        <translation>Contrôle actif de l'énergie (AEC) (versions 3.0 et 3.5 seulement)</translation>
+        <translation>Contrôle actif de l&apos;énergie (AEC) (versions 3.0 et 3.5 seulement)</translation>
     </message>
     <message>
         <source>Enable AEC:</source>
-        <translation>Activer l'AEC :</translation>
+        <translation>Activer l&apos;AEC :</translation>
     </message>
     <message>
         <source>Max start consumption (%):</source>
@@ -1068,7 +1110,7 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Failed to connect to the device. Please try again.</source>
-        <translation>Impossible de se connecter à l'appareil. Veuillez réessayer.</translation>
+        <translation>Impossible de se connecter à l&apos;appareil. Veuillez réessayer.</translation>
     </message>
 </context>
 <context>
@@ -1134,7 +1176,7 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Energy limit (Wh):</source>
-        <translation>Limite d'énergie (Wh) :</translation>
+        <translation>Limite d&apos;énergie (Wh) :</translation>
     </message>
     <message>
         <source>Race time (s):</source>
@@ -1142,7 +1184,7 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Relative energy consumption (%):</source>
-        <translation>Consommation d'énergie relative (%) :</translation>
+        <translation>Consommation d&apos;énergie relative (%) :</translation>
     </message>
     <message>
         <source>Average current (10sec):</source>
@@ -1243,7 +1285,7 @@ Tableau attendu.</translation>
     <message>
         <source>Cannot connect to device. Error code: %1
 %2</source>
-        <translation>Impossible de se connecter à l'appareil. Code d'erreur : %1
+        <translation>Impossible de se connecter à l&apos;appareil. Code d&apos;erreur : %1
 %2</translation>
     </message>
     <message>
@@ -1280,7 +1322,7 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>The device refused the password it was sent.</source>
-        <translation>L'appareil a refusé le mot de passe envoyé.</translation>
+        <translation>L&apos;appareil a refusé le mot de passe envoyé.</translation>
     </message>
 </context>
 <context>
@@ -1295,7 +1337,7 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>The device refused the command.</source>
-        <translation>L'appareil a refusé la commande.</translation>
+        <translation>L&apos;appareil a refusé la commande.</translation>
     </message>
 </context>
 <context>
@@ -1326,11 +1368,11 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Energy reference:</source>
-        <translation>Référence d'énergie :</translation>
+        <translation>Référence d&apos;énergie :</translation>
     </message>
     <message>
         <source>Log frequency:</source>
-        <translation>Fréquence d'enregistrement :</translation>
+        <translation>Fréquence d&apos;enregistrement :</translation>
     </message>
     <message>
         <source>Hardware version:</source>
@@ -1342,7 +1384,7 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Booloader version:</source>
-        <translation>Version du chargeur d'amorçage :</translation>
+        <translation>Version du chargeur d&apos;amorçage :</translation>
     </message>
     <message>
         <source>esc fw version:</source>
@@ -1373,23 +1415,23 @@ Tableau attendu.</translation>
     <name>LogDownload</name>
     <message>
         <source>The device reported its sessions as %1 to %2, which is no range of sessions: nothing is listed.</source>
-        <translation>L'appareil a indiqué ses sessions de %1 à %2, ce qui n'est pas une plage de sessions : rien n'est listé.</translation>
+        <translation>L&apos;appareil a indiqué ses sessions de %1 à %2, ce qui n&apos;est pas une plage de sessions : rien n&apos;est listé.</translation>
     </message>
     <message>
         <source>The device reported sessions %1 to %2, more than the %3 sessions its log memory can hold: nothing is listed.</source>
-        <translation>L'appareil a indiqué les sessions %1 à %2, plus que les %3 sessions que sa mémoire de journaux peut contenir : rien n'est listé.</translation>
+        <translation>L&apos;appareil a indiqué les sessions %1 à %2, plus que les %3 sessions que sa mémoire de journaux peut contenir : rien n&apos;est listé.</translation>
     </message>
     <message>
         <source>Session %1 was not read whole: none of its dots could be read.</source>
-        <translation>La session %1 n'a pas été lue entièrement : aucun de ses points n'a pu être lu.</translation>
+        <translation>La session %1 n&apos;a pas été lue entièrement : aucun de ses points n&apos;a pu être lu.</translation>
     </message>
     <message>
         <source>The device holds no data for session %1.</source>
-        <translation>L'appareil ne contient aucune donnée pour la session %1.</translation>
+        <translation>L&apos;appareil ne contient aucune donnée pour la session %1.</translation>
     </message>
     <message>
         <source>Session %1 was not read whole: %2 of %3 dots arrived and were kept as an incomplete log.</source>
-        <translation>La session %1 n'a pas été lue entièrement : %2 points sur %3 sont arrivés et ont été conservés comme journal incomplet.</translation>
+        <translation>La session %1 n&apos;a pas été lue entièrement : %2 points sur %3 sont arrivés et ont été conservés comme journal incomplet.</translation>
     </message>
     <message>
         <source>Session %1 failed its checksum: it was saved, but its data may be damaged.</source>
@@ -1397,39 +1439,39 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>The connection to the device was lost while session %1 was being read.</source>
-        <translation>La connexion à l'appareil a été perdue pendant la lecture de la session %1.</translation>
+        <translation>La connexion à l&apos;appareil a été perdue pendant la lecture de la session %1.</translation>
     </message>
     <message>
         <source>The device did not answer the request for session %1.</source>
-        <translation>L'appareil n'a pas répondu à la demande de la session %1.</translation>
+        <translation>L&apos;appareil n&apos;a pas répondu à la demande de la session %1.</translation>
     </message>
     <message>
         <source>The connection to the device was lost while session %1 was being read: %2 of %3 dots arrived and were kept as an incomplete log.</source>
-        <translation>La connexion à l'appareil a été perdue pendant la lecture de la session %1 : %2 points sur %3 sont arrivés et ont été conservés comme journal incomplet.</translation>
+        <translation>La connexion à l&apos;appareil a été perdue pendant la lecture de la session %1 : %2 points sur %3 sont arrivés et ont été conservés comme journal incomplet.</translation>
     </message>
     <message>
         <source>The device stopped answering while session %1 was being read: %2 of %3 dots arrived and were kept as an incomplete log.</source>
-        <translation>L'appareil a cessé de répondre pendant la lecture de la session %1 : %2 points sur %3 sont arrivés et ont été conservés comme journal incomplet.</translation>
+        <translation>L&apos;appareil a cessé de répondre pendant la lecture de la session %1 : %2 points sur %3 sont arrivés et ont été conservés comme journal incomplet.</translation>
     </message>
     <message>
         <source>The device stopped answering while session %1 was being read.</source>
-        <translation>L'appareil a cessé de répondre pendant la lecture de la session %1.</translation>
+        <translation>L&apos;appareil a cessé de répondre pendant la lecture de la session %1.</translation>
     </message>
     <message>
         <source>Session %1 could not be saved: %2.</source>
-        <translation>Impossible d'enregistrer la session %1 : %2.</translation>
+        <translation>Impossible d&apos;enregistrer la session %1 : %2.</translation>
     </message>
     <message>
-        <source>every name for its log file holds another session's log</source>
-        <translation>chaque nom possible pour son fichier journal est déjà pris par le journal d'une autre session</translation>
+        <source>every name for its log file holds another session&apos;s log</source>
+        <translation>chaque nom possible pour son fichier journal est déjà pris par le journal d&apos;une autre session</translation>
     </message>
     <message>
         <source>Session %1 could not be exported as CSV: %2.</source>
-        <translation>Impossible d'exporter la session %1 en CSV : %2.</translation>
+        <translation>Impossible d&apos;exporter la session %1 en CSV : %2.</translation>
     </message>
     <message>
         <source>Session %1 was not read whole: %2 of %3 dots arrived.</source>
-        <translation>La session %1 n'a pas été lue entièrement : %2 points sur %3 sont arrivés.</translation>
+        <translation>La session %1 n&apos;a pas été lue entièrement : %2 points sur %3 sont arrivés.</translation>
     </message>
 </context>
 <context>
@@ -1456,7 +1498,7 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Cannot write the log file %1: the header gives %2 parameters, a log holds at most %3.</source>
-        <translation>Impossible d'écrire le fichier journal %1 : l'en-tête indique %2 paramètres, un journal en contient au plus %3.</translation>
+        <translation>Impossible d&apos;écrire le fichier journal %1 : l&apos;en-tête indique %2 paramètres, un journal en contient au plus %3.</translation>
     </message>
 </context>
 <context>
@@ -1466,8 +1508,8 @@ Tableau attendu.</translation>
         <translation>Formulaire</translation>
     </message>
     <message>
-        <source>Read what's on the device</source>
-        <translation>Lire ce qui est sur l'appareil</translation>
+        <source>Read what&apos;s on the device</source>
+        <translation>Lire ce qui est sur l&apos;appareil</translation>
     </message>
     <message>
         <source>Read All Logs</source>
@@ -1495,7 +1537,7 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Logs on device</source>
-        <translation>Journaux sur l'appareil</translation>
+        <translation>Journaux sur l&apos;appareil</translation>
     </message>
     <message>
         <source>Logs already read - what is in the directory</source>
@@ -1514,8 +1556,8 @@ Tableau attendu.</translation>
         <translation>Vitesse de lecture : %1 kbit/s</translation>
     </message>
     <message>
-        <source>Click "Read what's on the device"</source>
-        <translation>Cliquez sur « Lire ce qui est sur l'appareil »</translation>
+        <source>Click &quot;Read what&apos;s on the device&quot;</source>
+        <translation>Cliquez sur « Lire ce qui est sur l&apos;appareil »</translation>
     </message>
     <message>
         <source>Finish reading logs</source>
@@ -1535,7 +1577,7 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>%1 (no data on the device)</source>
-        <translation>%1 (aucune donnée sur l'appareil)</translation>
+        <translation>%1 (aucune donnée sur l&apos;appareil)</translation>
     </message>
     <message>
         <source>%1 (not saved)</source>
@@ -1551,18 +1593,18 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>No session was read and saved.</source>
-        <translation>Aucune session n'a été lue et enregistrée.</translation>
+        <translation>Aucune session n&apos;a été lue et enregistrée.</translation>
     </message>
     <message>
         <source>No session is queued for reading.</source>
-        <translation>Aucune session n'est en attente de lecture.</translation>
+        <translation>Aucune session n&apos;est en attente de lecture.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Application log</source>
-        <translation>Journal de l'application</translation>
+        <translation>Journal de l&apos;application</translation>
     </message>
     <message>
         <source>Scanner</source>
@@ -1578,7 +1620,7 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Devices family</source>
-        <translation>Famille d'appareils</translation>
+        <translation>Famille d&apos;appareils</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -1586,11 +1628,11 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Recover device</source>
-        <translation>Récupérer l'appareil</translation>
+        <translation>Récupérer l&apos;appareil</translation>
     </message>
     <message>
         <source>Toggle application log</source>
-        <translation>Afficher/masquer le journal de l'application</translation>
+        <translation>Afficher/masquer le journal de l&apos;application</translation>
     </message>
     <message>
         <source>Limiter</source>
@@ -1728,11 +1770,11 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Timing settings</source>
-        <translation>Réglages d'avance</translation>
+        <translation>Réglages d&apos;avance</translation>
     </message>
     <message>
         <source>Timing mode:</source>
-        <translation>Mode d'avance :</translation>
+        <translation>Mode d&apos;avance :</translation>
     </message>
     <message>
         <source>Fixed</source>
@@ -1756,7 +1798,7 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Timing max boost add value (deg):</source>
-        <translation>Ajout max de boost à l'avance (degrés) :</translation>
+        <translation>Ajout max de boost à l&apos;avance (degrés) :</translation>
     </message>
 </context>
 <context>
@@ -1779,7 +1821,7 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Stop position (ms): </source>
-        <translation>Position d'arrêt (ms) : </translation>
+        <translation>Position d&apos;arrêt (ms) : </translation>
     </message>
     <message>
         <source>FailSafe position (ms): </source>
@@ -1787,15 +1829,15 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Timing channel</source>
-        <translation>Voie d'avance</translation>
+        <translation>Voie d&apos;avance</translation>
     </message>
     <message>
         <source>Max timing position (ms): </source>
-        <translation>Position d'avance max (ms) : </translation>
+        <translation>Position d&apos;avance max (ms) : </translation>
     </message>
     <message>
         <source>Min timing position (ms): </source>
-        <translation>Position d'avance min (ms) : </translation>
+        <translation>Position d&apos;avance min (ms) : </translation>
     </message>
 </context>
 <context>
@@ -1806,7 +1848,7 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Timing table</source>
-        <translation>Table d'avance</translation>
+        <translation>Table d&apos;avance</translation>
     </message>
     <message>
         <source>Current, A</source>
@@ -1818,7 +1860,7 @@ Tableau attendu.</translation>
     </message>
     <message>
         <source>Max timing value:</source>
-        <translation>Valeur d'avance max :</translation>
+        <translation>Valeur d&apos;avance max :</translation>
     </message>
     <message>
         <source>Current increase step, A:</source>

@@ -393,7 +393,7 @@
     </message>
     <message>
         <source>Input 1 must be connected to throttle signal from receiver! </source>
-        <translation>L'ingresso 1 deve essere collegato al segnale del gas del ricevitore! </translation>
+        <translation>L&apos;ingresso 1 deve essere collegato al segnale del gas del ricevitore! </translation>
     </message>
     <message>
         <source>PPM Out1 servo mode:</source>
@@ -607,20 +607,20 @@ Ricevuto: %2</translation>
         <translation>risultato sconosciuto</translation>
     </message>
     <message>
-        <source>Connection to the bootloader failed during "%1": %2</source>
+        <source>Connection to the bootloader failed during &quot;%1&quot;: %2</source>
         <translation>Connessione al bootloader non riuscita durante «%1»: %2</translation>
     </message>
     <message>
-        <source>Connection to the bootloader lost during "%1"</source>
+        <source>Connection to the bootloader lost during &quot;%1&quot;</source>
         <translation>Connessione al bootloader persa durante «%1»</translation>
     </message>
     <message>
-        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <source>No answer from the bootloader within %1 s during &quot;%2&quot;</source>
         <translation>Nessuna risposta dal bootloader entro %1 s durante «%2»</translation>
     </message>
     <message>
         <source>Select response reports a maximum object size of 0</source>
-        <translation>La risposta Select indica una dimensione massima dell'oggetto pari a 0</translation>
+        <translation>La risposta Select indica una dimensione massima dell&apos;oggetto pari a 0</translation>
     </message>
     <message>
         <source>Set PRN refused by the bootloader: %1</source>
@@ -634,6 +634,10 @@ Ricevuto: %2</translation>
         <source>The bootloader %1 was not found</source>
         <translation>Bootloader %1 non trovato</translation>
     </message>
+    <message>
+        <source>%1 is not in its bootloader: it offers no DFU control point and packet, so it cannot take firmware.</source>
+        <translation>%1 non è nel suo bootloader: non offre il punto di controllo e il pacchetto DFU, quindi non può ricevere il firmware.</translation>
+    </message>
 </context>
 <context>
     <name>DevicePanel</name>
@@ -644,10 +648,6 @@ Ricevuto: %2</translation>
     <message>
         <source>The device refused the command. Nothing was changed on the device.</source>
         <translation>Il dispositivo ha rifiutato il comando. Sul dispositivo non è cambiato nulla.</translation>
-    </message>
-    <message>
-        <source>The device refused to restart for the firmware update. Nothing was uploaded.</source>
-        <translation>Il dispositivo ha rifiutato di riavviarsi per l'aggiornamento del firmware. Non è stato caricato nulla.</translation>
     </message>
     <message>
         <source>The device refused the request for its logs.</source>
@@ -808,8 +808,39 @@ Atteso un array.</translation>
         <translation>Impossibile salvare il file firmware, scaricarlo manualmente</translation>
     </message>
     <message>
-        <source>Firmware file corrupted, can't update</source>
+        <source>Firmware file corrupted, can&apos;t update</source>
         <translation>File firmware danneggiato, impossibile aggiornare</translation>
+    </message>
+    <message>
+        <source>Update index refused: the server sent more than %1 bytes.</source>
+        <translation>Indice degli aggiornamenti rifiutato: il server ha inviato più di %1 byte.</translation>
+    </message>
+    <message>
+        <source>Firmware file refused: the server sent more than %1 bytes.</source>
+        <translation>File firmware rifiutato: il server ha inviato più di %1 byte.</translation>
+    </message>
+    <message>
+        <source>Update index refused: %1 entries, more than %2.</source>
+        <translation>Indice degli aggiornamenti rifiutato: %1 voci, più di %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareInstaller</name>
+    <message>
+        <source>The device did not confirm the restart into its bootloader.</source>
+        <translation>Il dispositivo non ha confermato il riavvio nel bootloader.</translation>
+    </message>
+    <message>
+        <source>The device did not come back after the bootloader update, so the main firmware was not installed.</source>
+        <translation>Il dispositivo non è tornato dopo l&apos;aggiornamento del bootloader, quindi il firmware principale non è stato installato.</translation>
+    </message>
+    <message>
+        <source>The device refused the restart into its bootloader.</source>
+        <translation>Il dispositivo ha rifiutato il riavvio nel bootloader.</translation>
+    </message>
+    <message>
+        <source>The device must be connected to install firmware. Connect to it and try again.</source>
+        <translation>Per installare il firmware il dispositivo deve essere connesso. Connettersi al dispositivo e riprovare.</translation>
     </message>
 </context>
 <context>
@@ -875,7 +906,7 @@ Atteso un array.</translation>
     </message>
     <message>
         <source>Always check at startup</source>
-        <translation>Controlla sempre all'avvio</translation>
+        <translation>Controlla sempre all&apos;avvio</translation>
     </message>
     <message>
         <source>Check once</source>
@@ -922,11 +953,11 @@ Atteso un array.</translation>
     </message>
     <message>
         <source>Update status</source>
-        <translation>Stato dell'aggiornamento</translation>
+        <translation>Stato dell&apos;aggiornamento</translation>
     </message>
     <message>
         <source>Update state</source>
-        <translation>Fase dell'aggiornamento</translation>
+        <translation>Fase dell&apos;aggiornamento</translation>
     </message>
     <message>
         <source>Firmware update</source>
@@ -994,6 +1025,17 @@ Atteso un array.</translation>
     </message>
 </context>
 <context>
+    <name>FirmwareWindows</name>
+    <message>
+        <source>A firmware update of %1 is running. Closing now stops it: the device stays in its bootloader and does not work until it is updated again with &quot;Recover device&quot; in the Tools menu.
+
+Close anyway?</source>
+        <translation>È in corso un aggiornamento del firmware di %1. Chiudendo ora lo si interrompe: il dispositivo resta nel bootloader e non funziona finché non viene aggiornato di nuovo con «Ripristina dispositivo» nel menu «Strumenti».
+
+Chiudere comunque?</translation>
+    </message>
+</context>
+<context>
     <name>LimitSettingsWidget</name>
     <message>
         <source>Form</source>
@@ -1020,8 +1062,8 @@ Atteso un array.</translation>
         <translation>Tempo di gara (min, s):</translation>
     </message>
     <message>
-        <source>hh 'h' mm 'm' ss 's'</source>
-        <translation>hh 'h' mm 'm' ss 's'</translation>
+        <source>hh &apos;h&apos; mm &apos;m&apos; ss &apos;s&apos;</source>
+        <translation>hh &apos;h&apos; mm &apos;m&apos; ss &apos;s&apos;</translation>
     </message>
     <message>
         <source>Throttle limit (after limit over) (%):</source>
@@ -1041,7 +1083,7 @@ Atteso un array.</translation>
     </message>
     <message>
         <source>Active Energy Control (AEC) (Only for versions 3.0 and 3.5)</source>
-        <translation>Controllo attivo dell'energia (AEC) (solo versioni 3.0 e 3.5)</translation>
+        <translation>Controllo attivo dell&apos;energia (AEC) (solo versioni 3.0 e 3.5)</translation>
     </message>
     <message>
         <source>Enable AEC:</source>
@@ -1420,8 +1462,8 @@ Atteso un array.</translation>
         <translation>Impossibile salvare la sessione %1: %2.</translation>
     </message>
     <message>
-        <source>every name for its log file holds another session's log</source>
-        <translation>ogni nome per il suo file di log è occupato dal log di un'altra sessione</translation>
+        <source>every name for its log file holds another session&apos;s log</source>
+        <translation>ogni nome per il suo file di log è occupato dal log di un&apos;altra sessione</translation>
     </message>
     <message>
         <source>Session %1 could not be exported as CSV: %2.</source>
@@ -1456,7 +1498,7 @@ Atteso un array.</translation>
     </message>
     <message>
         <source>Cannot write the log file %1: the header gives %2 parameters, a log holds at most %3.</source>
-        <translation>Impossibile scrivere il file di log %1: l'intestazione indica %2 parametri, un log ne contiene al massimo %3.</translation>
+        <translation>Impossibile scrivere il file di log %1: l&apos;intestazione indica %2 parametri, un log ne contiene al massimo %3.</translation>
     </message>
 </context>
 <context>
@@ -1466,8 +1508,8 @@ Atteso un array.</translation>
         <translation>Modulo</translation>
     </message>
     <message>
-        <source>Read what's on the device</source>
-        <translation>Leggi cosa c'è sul dispositivo</translation>
+        <source>Read what&apos;s on the device</source>
+        <translation>Leggi cosa c&apos;è sul dispositivo</translation>
     </message>
     <message>
         <source>Read All Logs</source>
@@ -1499,7 +1541,7 @@ Atteso un array.</translation>
     </message>
     <message>
         <source>Logs already read - what is in the directory</source>
-        <translation>Log già letti - cosa c'è nella cartella</translation>
+        <translation>Log già letti - cosa c&apos;è nella cartella</translation>
     </message>
     <message>
         <source>Log read speed: 0 kbit/s</source>
@@ -1514,8 +1556,8 @@ Atteso un array.</translation>
         <translation>Velocità di lettura: %1 kbit/s</translation>
     </message>
     <message>
-        <source>Click "Read what's on the device"</source>
-        <translation>Fai clic su «Leggi cosa c'è sul dispositivo»</translation>
+        <source>Click &quot;Read what&apos;s on the device&quot;</source>
+        <translation>Fai clic su «Leggi cosa c&apos;è sul dispositivo»</translation>
     </message>
     <message>
         <source>Finish reading logs</source>
@@ -1590,7 +1632,7 @@ Atteso un array.</translation>
     </message>
     <message>
         <source>Toggle application log</source>
-        <translation>Mostra/nascondi registro dell'applicazione</translation>
+        <translation>Mostra/nascondi registro dell&apos;applicazione</translation>
     </message>
     <message>
         <source>Limiter</source>
@@ -1756,7 +1798,7 @@ Atteso un array.</translation>
     </message>
     <message>
         <source>Timing max boost add value (deg):</source>
-        <translation>Aggiunta max di boost all'anticipo (gradi):</translation>
+        <translation>Aggiunta max di boost all&apos;anticipo (gradi):</translation>
     </message>
 </context>
 <context>

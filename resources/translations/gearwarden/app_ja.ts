@@ -607,15 +607,15 @@ Received: %2</source>
         <translation>不明な結果</translation>
     </message>
     <message>
-        <source>Connection to the bootloader failed during "%1": %2</source>
+        <source>Connection to the bootloader failed during &quot;%1&quot;: %2</source>
         <translation>「%1」の実行中にブートローダーとの接続に失敗しました: %2</translation>
     </message>
     <message>
-        <source>Connection to the bootloader lost during "%1"</source>
+        <source>Connection to the bootloader lost during &quot;%1&quot;</source>
         <translation>「%1」の実行中にブートローダーとの接続が切れました</translation>
     </message>
     <message>
-        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <source>No answer from the bootloader within %1 s during &quot;%2&quot;</source>
         <translation>「%2」の実行中、ブートローダーから %1 秒以内に応答がありません</translation>
     </message>
     <message>
@@ -634,6 +634,10 @@ Received: %2</source>
         <source>The bootloader %1 was not found</source>
         <translation>ブートローダー %1 が見つかりません</translation>
     </message>
+    <message>
+        <source>%1 is not in its bootloader: it offers no DFU control point and packet, so it cannot take firmware.</source>
+        <translation>%1 はブートローダーで動作していません。DFU のコントロールポイントとパケットがないため、ファームウェアを受け取れません。</translation>
+    </message>
 </context>
 <context>
     <name>DevicePanel</name>
@@ -644,10 +648,6 @@ Received: %2</source>
     <message>
         <source>The device refused the command. Nothing was changed on the device.</source>
         <translation>デバイスがコマンドを拒否しました。デバイス上では何も変更されていません。</translation>
-    </message>
-    <message>
-        <source>The device refused to restart for the firmware update. Nothing was uploaded.</source>
-        <translation>デバイスがファームウェア更新のための再起動を拒否しました。何もアップロードされていません。</translation>
     </message>
     <message>
         <source>The device refused the request for its logs.</source>
@@ -808,8 +808,39 @@ Expected array.</source>
         <translation>ファームウェアファイルを保存できません。手動でダウンロードしてください</translation>
     </message>
     <message>
-        <source>Firmware file corrupted, can't update</source>
+        <source>Firmware file corrupted, can&apos;t update</source>
         <translation>ファームウェアファイルが破損しているため、更新できません</translation>
+    </message>
+    <message>
+        <source>Update index refused: the server sent more than %1 bytes.</source>
+        <translation>更新インデックスを拒否しました: サーバーが %1 バイトを超えるデータを送信しました。</translation>
+    </message>
+    <message>
+        <source>Firmware file refused: the server sent more than %1 bytes.</source>
+        <translation>ファームウェアファイルを拒否しました: サーバーが %1 バイトを超えるデータを送信しました。</translation>
+    </message>
+    <message>
+        <source>Update index refused: %1 entries, more than %2.</source>
+        <translation>更新インデックスを拒否しました: 項目数 %1 は上限の %2 を超えています。</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareInstaller</name>
+    <message>
+        <source>The device did not confirm the restart into its bootloader.</source>
+        <translation>デバイスがブートローダーへの再起動を確認しませんでした。</translation>
+    </message>
+    <message>
+        <source>The device did not come back after the bootloader update, so the main firmware was not installed.</source>
+        <translation>ブートローダーの更新後にデバイスが戻らなかったため、メインファームウェアはインストールされませんでした。</translation>
+    </message>
+    <message>
+        <source>The device refused the restart into its bootloader.</source>
+        <translation>デバイスがブートローダーへの再起動を拒否しました。</translation>
+    </message>
+    <message>
+        <source>The device must be connected to install firmware. Connect to it and try again.</source>
+        <translation>ファームウェアをインストールするにはデバイスが接続されている必要があります。接続してからもう一度お試しください。</translation>
     </message>
 </context>
 <context>
@@ -994,6 +1025,17 @@ Expected array.</source>
     </message>
 </context>
 <context>
+    <name>FirmwareWindows</name>
+    <message>
+        <source>A firmware update of %1 is running. Closing now stops it: the device stays in its bootloader and does not work until it is updated again with &quot;Recover device&quot; in the Tools menu.
+
+Close anyway?</source>
+        <translation>%1 のファームウェア更新を実行中です。今閉じると更新は中断され、デバイスはブートローダーのままとなり、「ツール」メニューの「デバイスを復旧」で再度更新するまで動作しません。
+
+それでも閉じますか?</translation>
+    </message>
+</context>
+<context>
     <name>LimitSettingsWidget</name>
     <message>
         <source>Form</source>
@@ -1020,8 +1062,8 @@ Expected array.</source>
         <translation>レース時間（分、秒）：</translation>
     </message>
     <message>
-        <source>hh 'h' mm 'm' ss 's'</source>
-        <translation>hh'時間'mm'分'ss'秒'</translation>
+        <source>hh &apos;h&apos; mm &apos;m&apos; ss &apos;s&apos;</source>
+        <translation>hh&apos;時間&apos;mm&apos;分&apos;ss&apos;秒&apos;</translation>
     </message>
     <message>
         <source>Throttle limit (after limit over) (%):</source>
@@ -1420,7 +1462,7 @@ Expected array.</source>
         <translation>セッション %1 を保存できませんでした: %2。</translation>
     </message>
     <message>
-        <source>every name for its log file holds another session's log</source>
+        <source>every name for its log file holds another session&apos;s log</source>
         <translation>ログファイルに使える名前はすべて他のセッションのログで使われています</translation>
     </message>
     <message>
@@ -1466,7 +1508,7 @@ Expected array.</source>
         <translation>フォーム</translation>
     </message>
     <message>
-        <source>Read what's on the device</source>
+        <source>Read what&apos;s on the device</source>
         <translation>デバイスの内容を読み取る</translation>
     </message>
     <message>
@@ -1514,7 +1556,7 @@ Expected array.</source>
         <translation>ログ読み取り速度: %1 kbit/s</translation>
     </message>
     <message>
-        <source>Click "Read what's on the device"</source>
+        <source>Click &quot;Read what&apos;s on the device&quot;</source>
         <translation>「デバイスの内容を読み取る」をクリックしてください</translation>
     </message>
     <message>

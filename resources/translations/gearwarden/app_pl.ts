@@ -607,15 +607,15 @@ Otrzymano: %2</translation>
         <translation>nieznany wynik</translation>
     </message>
     <message>
-        <source>Connection to the bootloader failed during "%1": %2</source>
+        <source>Connection to the bootloader failed during &quot;%1&quot;: %2</source>
         <translation>Połączenie z programem rozruchowym nie powiodło się podczas „%1”: %2</translation>
     </message>
     <message>
-        <source>Connection to the bootloader lost during "%1"</source>
+        <source>Connection to the bootloader lost during &quot;%1&quot;</source>
         <translation>Utracono połączenie z programem rozruchowym podczas „%1”</translation>
     </message>
     <message>
-        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <source>No answer from the bootloader within %1 s during &quot;%2&quot;</source>
         <translation>Brak odpowiedzi programu rozruchowego w ciągu %1 s podczas „%2”</translation>
     </message>
     <message>
@@ -634,6 +634,10 @@ Otrzymano: %2</translation>
         <source>The bootloader %1 was not found</source>
         <translation>Nie znaleziono programu rozruchowego %1</translation>
     </message>
+    <message>
+        <source>%1 is not in its bootloader: it offers no DFU control point and packet, so it cannot take firmware.</source>
+        <translation>%1 nie jest w programie rozruchowym: nie udostępnia punktu sterującego ani pakietu DFU, więc nie może przyjąć oprogramowania.</translation>
+    </message>
 </context>
 <context>
     <name>DevicePanel</name>
@@ -644,10 +648,6 @@ Otrzymano: %2</translation>
     <message>
         <source>The device refused the command. Nothing was changed on the device.</source>
         <translation>Urządzenie odrzuciło polecenie. Na urządzeniu nic nie zmieniono.</translation>
-    </message>
-    <message>
-        <source>The device refused to restart for the firmware update. Nothing was uploaded.</source>
-        <translation>Urządzenie odmówiło ponownego uruchomienia do aktualizacji oprogramowania. Nic nie zostało wgrane.</translation>
     </message>
     <message>
         <source>The device refused the request for its logs.</source>
@@ -808,8 +808,39 @@ Oczekiwano tablicy.</translation>
         <translation>Nie można zapisać pliku oprogramowania, pobierz go ręcznie</translation>
     </message>
     <message>
-        <source>Firmware file corrupted, can't update</source>
+        <source>Firmware file corrupted, can&apos;t update</source>
         <translation>Plik oprogramowania jest uszkodzony, nie można zaktualizować</translation>
+    </message>
+    <message>
+        <source>Update index refused: the server sent more than %1 bytes.</source>
+        <translation>Odrzucono indeks aktualizacji: serwer wysłał więcej niż %1 bajtów.</translation>
+    </message>
+    <message>
+        <source>Firmware file refused: the server sent more than %1 bytes.</source>
+        <translation>Odrzucono plik oprogramowania: serwer wysłał więcej niż %1 bajtów.</translation>
+    </message>
+    <message>
+        <source>Update index refused: %1 entries, more than %2.</source>
+        <translation>Odrzucono indeks aktualizacji: wpisów: %1, więcej niż %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareInstaller</name>
+    <message>
+        <source>The device did not confirm the restart into its bootloader.</source>
+        <translation>Urządzenie nie potwierdziło ponownego uruchomienia w programie rozruchowym.</translation>
+    </message>
+    <message>
+        <source>The device did not come back after the bootloader update, so the main firmware was not installed.</source>
+        <translation>Urządzenie nie powróciło po aktualizacji programu rozruchowego, więc główne oprogramowanie nie zostało zainstalowane.</translation>
+    </message>
+    <message>
+        <source>The device refused the restart into its bootloader.</source>
+        <translation>Urządzenie odmówiło ponownego uruchomienia w programie rozruchowym.</translation>
+    </message>
+    <message>
+        <source>The device must be connected to install firmware. Connect to it and try again.</source>
+        <translation>Aby zainstalować oprogramowanie, urządzenie musi być podłączone. Połącz się z nim i spróbuj ponownie.</translation>
     </message>
 </context>
 <context>
@@ -994,6 +1025,17 @@ Oczekiwano tablicy.</translation>
     </message>
 </context>
 <context>
+    <name>FirmwareWindows</name>
+    <message>
+        <source>A firmware update of %1 is running. Closing now stops it: the device stays in its bootloader and does not work until it is updated again with &quot;Recover device&quot; in the Tools menu.
+
+Close anyway?</source>
+        <translation>Trwa aktualizacja oprogramowania %1. Zamknięcie teraz ją przerwie: urządzenie pozostanie w programie rozruchowym i nie będzie działać, dopóki nie zostanie ponownie zaktualizowane poleceniem „Odzyskaj urządzenie” w menu „Narzędzia”.
+
+Zamknąć mimo to?</translation>
+    </message>
+</context>
+<context>
     <name>LimitSettingsWidget</name>
     <message>
         <source>Form</source>
@@ -1020,8 +1062,8 @@ Oczekiwano tablicy.</translation>
         <translation>Czas wyścigu (min, s):</translation>
     </message>
     <message>
-        <source>hh 'h' mm 'm' ss 's'</source>
-        <translation>hh 'h' mm 'm' ss 's'</translation>
+        <source>hh &apos;h&apos; mm &apos;m&apos; ss &apos;s&apos;</source>
+        <translation>hh &apos;h&apos; mm &apos;m&apos; ss &apos;s&apos;</translation>
     </message>
     <message>
         <source>Throttle limit (after limit over) (%):</source>
@@ -1420,7 +1462,7 @@ Oczekiwano tablicy.</translation>
         <translation>Nie udało się zapisać sesji %1: %2.</translation>
     </message>
     <message>
-        <source>every name for its log file holds another session's log</source>
+        <source>every name for its log file holds another session&apos;s log</source>
         <translation>każda nazwa jej pliku logu jest zajęta przez log innej sesji</translation>
     </message>
     <message>
@@ -1466,7 +1508,7 @@ Oczekiwano tablicy.</translation>
         <translation>Formularz</translation>
     </message>
     <message>
-        <source>Read what's on the device</source>
+        <source>Read what&apos;s on the device</source>
         <translation>Odczytaj, co jest na urządzeniu</translation>
     </message>
     <message>
@@ -1514,7 +1556,7 @@ Oczekiwano tablicy.</translation>
         <translation>Prędkość odczytu: %1 kbit/s</translation>
     </message>
     <message>
-        <source>Click "Read what's on the device"</source>
+        <source>Click &quot;Read what&apos;s on the device&quot;</source>
         <translation>Kliknij „Odczytaj, co jest na urządzeniu”</translation>
     </message>
     <message>

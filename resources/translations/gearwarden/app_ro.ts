@@ -607,15 +607,15 @@ Primit: %2</translation>
         <translation>rezultat necunoscut</translation>
     </message>
     <message>
-        <source>Connection to the bootloader failed during "%1": %2</source>
+        <source>Connection to the bootloader failed during &quot;%1&quot;: %2</source>
         <translation>Conexiunea cu bootloaderul a eșuat în timpul „%1”: %2</translation>
     </message>
     <message>
-        <source>Connection to the bootloader lost during "%1"</source>
+        <source>Connection to the bootloader lost during &quot;%1&quot;</source>
         <translation>Conexiunea cu bootloaderul s-a pierdut în timpul „%1”</translation>
     </message>
     <message>
-        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <source>No answer from the bootloader within %1 s during &quot;%2&quot;</source>
         <translation>Niciun răspuns de la bootloader în %1 s în timpul „%2”</translation>
     </message>
     <message>
@@ -634,6 +634,10 @@ Primit: %2</translation>
         <source>The bootloader %1 was not found</source>
         <translation>Bootloaderul %1 nu a fost găsit</translation>
     </message>
+    <message>
+        <source>%1 is not in its bootloader: it offers no DFU control point and packet, so it cannot take firmware.</source>
+        <translation>%1 nu este în bootloader: nu oferă punctul de control și pachetul DFU, așa că nu poate primi firmware.</translation>
+    </message>
 </context>
 <context>
     <name>DevicePanel</name>
@@ -644,10 +648,6 @@ Primit: %2</translation>
     <message>
         <source>The device refused the command. Nothing was changed on the device.</source>
         <translation>Dispozitivul a refuzat comanda. Nimic nu s-a schimbat pe dispozitiv.</translation>
-    </message>
-    <message>
-        <source>The device refused to restart for the firmware update. Nothing was uploaded.</source>
-        <translation>Dispozitivul a refuzat să repornească pentru actualizarea firmware-ului. Nu s-a încărcat nimic.</translation>
     </message>
     <message>
         <source>The device refused the request for its logs.</source>
@@ -808,8 +808,39 @@ Se aștepta o listă.</translation>
         <translation>Fișierul de firmware nu poate fi salvat, descărcați-l manual</translation>
     </message>
     <message>
-        <source>Firmware file corrupted, can't update</source>
+        <source>Firmware file corrupted, can&apos;t update</source>
         <translation>Fișierul de firmware este corupt, actualizarea nu este posibilă</translation>
+    </message>
+    <message>
+        <source>Update index refused: the server sent more than %1 bytes.</source>
+        <translation>Indexul de actualizări a fost refuzat: serverul a trimis mai mult de %1 octeți.</translation>
+    </message>
+    <message>
+        <source>Firmware file refused: the server sent more than %1 bytes.</source>
+        <translation>Fișierul de firmware a fost refuzat: serverul a trimis mai mult de %1 octeți.</translation>
+    </message>
+    <message>
+        <source>Update index refused: %1 entries, more than %2.</source>
+        <translation>Indexul de actualizări a fost refuzat: %1 intrări, mai mult de %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareInstaller</name>
+    <message>
+        <source>The device did not confirm the restart into its bootloader.</source>
+        <translation>Dispozitivul nu a confirmat repornirea în bootloader.</translation>
+    </message>
+    <message>
+        <source>The device did not come back after the bootloader update, so the main firmware was not installed.</source>
+        <translation>Dispozitivul nu a revenit după actualizarea bootloaderului, așa că firmware-ul principal nu a fost instalat.</translation>
+    </message>
+    <message>
+        <source>The device refused the restart into its bootloader.</source>
+        <translation>Dispozitivul a refuzat repornirea în bootloader.</translation>
+    </message>
+    <message>
+        <source>The device must be connected to install firmware. Connect to it and try again.</source>
+        <translation>Dispozitivul trebuie să fie conectat pentru a instala firmware. Conectați-vă la el și încercați din nou.</translation>
     </message>
 </context>
 <context>
@@ -994,6 +1025,17 @@ Se aștepta o listă.</translation>
     </message>
 </context>
 <context>
+    <name>FirmwareWindows</name>
+    <message>
+        <source>A firmware update of %1 is running. Closing now stops it: the device stays in its bootloader and does not work until it is updated again with &quot;Recover device&quot; in the Tools menu.
+
+Close anyway?</source>
+        <translation>O actualizare de firmware pentru %1 este în curs. Închiderea acum o oprește: dispozitivul rămâne în bootloader și nu funcționează până nu este actualizat din nou cu „Recuperare dispozitiv” din meniul „Instrumente”.
+
+Închideți oricum?</translation>
+    </message>
+</context>
+<context>
     <name>LimitSettingsWidget</name>
     <message>
         <source>Form</source>
@@ -1020,8 +1062,8 @@ Se aștepta o listă.</translation>
         <translation>Timp de cursă (min, s):</translation>
     </message>
     <message>
-        <source>hh 'h' mm 'm' ss 's'</source>
-        <translation>hh 'h' mm 'm' ss 's'</translation>
+        <source>hh &apos;h&apos; mm &apos;m&apos; ss &apos;s&apos;</source>
+        <translation>hh &apos;h&apos; mm &apos;m&apos; ss &apos;s&apos;</translation>
     </message>
     <message>
         <source>Throttle limit (after limit over) (%):</source>
@@ -1420,7 +1462,7 @@ Se aștepta o listă.</translation>
         <translation>Sesiunea %1 nu a putut fi salvată: %2.</translation>
     </message>
     <message>
-        <source>every name for its log file holds another session's log</source>
+        <source>every name for its log file holds another session&apos;s log</source>
         <translation>fiecare nume pentru fișierul său de jurnal este ocupat de jurnalul altei sesiuni</translation>
     </message>
     <message>
@@ -1466,7 +1508,7 @@ Se aștepta o listă.</translation>
         <translation>Formular</translation>
     </message>
     <message>
-        <source>Read what's on the device</source>
+        <source>Read what&apos;s on the device</source>
         <translation>Citește ce este pe dispozitiv</translation>
     </message>
     <message>
@@ -1514,7 +1556,7 @@ Se aștepta o listă.</translation>
         <translation>Viteză de citire: %1 kbit/s</translation>
     </message>
     <message>
-        <source>Click "Read what's on the device"</source>
+        <source>Click &quot;Read what&apos;s on the device&quot;</source>
         <translation>Apăsați „Citește ce este pe dispozitiv”</translation>
     </message>
     <message>

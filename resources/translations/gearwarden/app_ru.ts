@@ -607,15 +607,15 @@ Received: %2</source>
         <translation>неизвестный результат</translation>
     </message>
     <message>
-        <source>Connection to the bootloader failed during "%1": %2</source>
+        <source>Connection to the bootloader failed during &quot;%1&quot;: %2</source>
         <translation>Ошибка соединения с загрузчиком на шаге «%1»: %2</translation>
     </message>
     <message>
-        <source>Connection to the bootloader lost during "%1"</source>
+        <source>Connection to the bootloader lost during &quot;%1&quot;</source>
         <translation>Соединение с загрузчиком потеряно на шаге «%1»</translation>
     </message>
     <message>
-        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <source>No answer from the bootloader within %1 s during &quot;%2&quot;</source>
         <translation>Загрузчик не ответил за %1 с на шаге «%2»</translation>
     </message>
     <message>
@@ -634,6 +634,10 @@ Received: %2</source>
         <source>The bootloader %1 was not found</source>
         <translation>Загрузчик %1 не найден</translation>
     </message>
+    <message>
+        <source>%1 is not in its bootloader: it offers no DFU control point and packet, so it cannot take firmware.</source>
+        <translation>%1 не находится в загрузчике: у него нет управляющей точки и пакетной характеристики DFU, поэтому принять прошивку он не может.</translation>
+    </message>
 </context>
 <context>
     <name>DevicePanel</name>
@@ -644,10 +648,6 @@ Received: %2</source>
     <message>
         <source>The device refused the command. Nothing was changed on the device.</source>
         <translation>Устройство отклонило команду. На устройстве ничего не изменилось.</translation>
-    </message>
-    <message>
-        <source>The device refused to restart for the firmware update. Nothing was uploaded.</source>
-        <translation>Устройство отказалось перезапуститься для обновления прошивки. Ничего не было загружено.</translation>
     </message>
     <message>
         <source>The device refused the request for its logs.</source>
@@ -808,8 +808,39 @@ Expected array.</source>
         <translation>Не удаётся сохранить файл прошивки, загрузите его вручную</translation>
     </message>
     <message>
-        <source>Firmware file corrupted, can't update</source>
+        <source>Firmware file corrupted, can&apos;t update</source>
         <translation>Файл прошивки повреждён, обновление невозможно</translation>
+    </message>
+    <message>
+        <source>Update index refused: the server sent more than %1 bytes.</source>
+        <translation>Список обновлений отклонён: сервер прислал больше %1 байт.</translation>
+    </message>
+    <message>
+        <source>Firmware file refused: the server sent more than %1 bytes.</source>
+        <translation>Файл прошивки отклонён: сервер прислал больше %1 байт.</translation>
+    </message>
+    <message>
+        <source>Update index refused: %1 entries, more than %2.</source>
+        <translation>Список обновлений отклонён: записей %1, это больше %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareInstaller</name>
+    <message>
+        <source>The device did not confirm the restart into its bootloader.</source>
+        <translation>Устройство не подтвердило перезапуск в загрузчик.</translation>
+    </message>
+    <message>
+        <source>The device did not come back after the bootloader update, so the main firmware was not installed.</source>
+        <translation>После обновления загрузчика устройство не вернулось, поэтому основная прошивка не установлена.</translation>
+    </message>
+    <message>
+        <source>The device refused the restart into its bootloader.</source>
+        <translation>Устройство отказалось перезапуститься в загрузчик.</translation>
+    </message>
+    <message>
+        <source>The device must be connected to install firmware. Connect to it and try again.</source>
+        <translation>Для установки прошивки устройство должно быть подключено. Подключитесь к нему и повторите попытку.</translation>
     </message>
 </context>
 <context>
@@ -994,6 +1025,17 @@ Expected array.</source>
     </message>
 </context>
 <context>
+    <name>FirmwareWindows</name>
+    <message>
+        <source>A firmware update of %1 is running. Closing now stops it: the device stays in its bootloader and does not work until it is updated again with &quot;Recover device&quot; in the Tools menu.
+
+Close anyway?</source>
+        <translation>Идёт обновление прошивки %1. Закрытие сейчас прервёт его: устройство останется в загрузчике и не будет работать, пока его снова не обновят через «Восстановить устройство» в меню «Инструменты».
+
+Всё равно закрыть?</translation>
+    </message>
+</context>
+<context>
     <name>LimitSettingsWidget</name>
     <message>
         <source>Form</source>
@@ -1020,8 +1062,8 @@ Expected array.</source>
         <translation>Время гонки (мин, сек):</translation>
     </message>
     <message>
-        <source>hh 'h' mm 'm' ss 's'</source>
-        <translation>hh 'ч' mm 'м' ss 'с'</translation>
+        <source>hh &apos;h&apos; mm &apos;m&apos; ss &apos;s&apos;</source>
+        <translation>hh &apos;ч&apos; mm &apos;м&apos; ss &apos;с&apos;</translation>
     </message>
     <message>
         <source>Throttle limit (after limit over) (%):</source>
@@ -1420,7 +1462,7 @@ Expected array.</source>
         <translation>Не удалось сохранить сессию %1: %2.</translation>
     </message>
     <message>
-        <source>every name for its log file holds another session's log</source>
+        <source>every name for its log file holds another session&apos;s log</source>
         <translation>все имена для её файла журнала заняты журналами других сессий</translation>
     </message>
     <message>
@@ -1466,7 +1508,7 @@ Expected array.</source>
         <translation>Форма</translation>
     </message>
     <message>
-        <source>Read what's on the device</source>
+        <source>Read what&apos;s on the device</source>
         <translation>Прочитать, что есть на устройстве</translation>
     </message>
     <message>
@@ -1514,7 +1556,7 @@ Expected array.</source>
         <translation>Скорость чтения лога: %1 кбит/с</translation>
     </message>
     <message>
-        <source>Click "Read what's on the device"</source>
+        <source>Click &quot;Read what&apos;s on the device&quot;</source>
         <translation>Нажмите «Прочитать, что есть на устройстве»</translation>
     </message>
     <message>

@@ -607,15 +607,15 @@ Received: %2</source>
         <translation>未知的結果</translation>
     </message>
     <message>
-        <source>Connection to the bootloader failed during "%1": %2</source>
+        <source>Connection to the bootloader failed during &quot;%1&quot;: %2</source>
         <translation>在「%1」期間與開機載入程式的連線失敗：%2</translation>
     </message>
     <message>
-        <source>Connection to the bootloader lost during "%1"</source>
+        <source>Connection to the bootloader lost during &quot;%1&quot;</source>
         <translation>在「%1」期間與開機載入程式的連線中斷</translation>
     </message>
     <message>
-        <source>No answer from the bootloader within %1 s during "%2"</source>
+        <source>No answer from the bootloader within %1 s during &quot;%2&quot;</source>
         <translation>在「%2」期間，開機載入程式於 %1 秒內沒有回應</translation>
     </message>
     <message>
@@ -634,6 +634,10 @@ Received: %2</source>
         <source>The bootloader %1 was not found</source>
         <translation>找不到開機載入程式 %1</translation>
     </message>
+    <message>
+        <source>%1 is not in its bootloader: it offers no DFU control point and packet, so it cannot take firmware.</source>
+        <translation>%1 不在開機載入程式中：它沒有 DFU 控制點與封包特性，因此無法接收韌體。</translation>
+    </message>
 </context>
 <context>
     <name>DevicePanel</name>
@@ -644,10 +648,6 @@ Received: %2</source>
     <message>
         <source>The device refused the command. Nothing was changed on the device.</source>
         <translation>裝置拒絕了此指令。裝置上沒有任何變更。</translation>
-    </message>
-    <message>
-        <source>The device refused to restart for the firmware update. Nothing was uploaded.</source>
-        <translation>裝置拒絕為韌體更新而重新啟動。未上傳任何內容。</translation>
     </message>
     <message>
         <source>The device refused the request for its logs.</source>
@@ -808,8 +808,39 @@ Expected array.</source>
         <translation>無法儲存韌體檔案，請手動下載</translation>
     </message>
     <message>
-        <source>Firmware file corrupted, can't update</source>
+        <source>Firmware file corrupted, can&apos;t update</source>
         <translation>韌體檔案已損毀，無法更新</translation>
+    </message>
+    <message>
+        <source>Update index refused: the server sent more than %1 bytes.</source>
+        <translation>已拒絕更新清單：伺服器傳送了超過 %1 位元組。</translation>
+    </message>
+    <message>
+        <source>Firmware file refused: the server sent more than %1 bytes.</source>
+        <translation>已拒絕韌體檔案：伺服器傳送了超過 %1 位元組。</translation>
+    </message>
+    <message>
+        <source>Update index refused: %1 entries, more than %2.</source>
+        <translation>已拒絕更新清單：共 %1 筆項目，超過 %2 筆。</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareInstaller</name>
+    <message>
+        <source>The device did not confirm the restart into its bootloader.</source>
+        <translation>裝置沒有確認重新啟動進入開機載入程式。</translation>
+    </message>
+    <message>
+        <source>The device did not come back after the bootloader update, so the main firmware was not installed.</source>
+        <translation>更新開機載入程式後裝置沒有回來，因此未安裝主要韌體。</translation>
+    </message>
+    <message>
+        <source>The device refused the restart into its bootloader.</source>
+        <translation>裝置拒絕重新啟動進入開機載入程式。</translation>
+    </message>
+    <message>
+        <source>The device must be connected to install firmware. Connect to it and try again.</source>
+        <translation>安裝韌體時裝置必須已連線。請連線到裝置後再試一次。</translation>
     </message>
 </context>
 <context>
@@ -994,6 +1025,17 @@ Expected array.</source>
     </message>
 </context>
 <context>
+    <name>FirmwareWindows</name>
+    <message>
+        <source>A firmware update of %1 is running. Closing now stops it: the device stays in its bootloader and does not work until it is updated again with &quot;Recover device&quot; in the Tools menu.
+
+Close anyway?</source>
+        <translation>%1 的韌體更新正在進行。現在關閉會中止更新：裝置將停留在開機載入程式中，在透過「工具」選單的「復原裝置」重新更新之前都無法運作。
+
+仍要關閉嗎？</translation>
+    </message>
+</context>
+<context>
     <name>LimitSettingsWidget</name>
     <message>
         <source>Form</source>
@@ -1020,8 +1062,8 @@ Expected array.</source>
         <translation>比賽時間（分、秒）：</translation>
     </message>
     <message>
-        <source>hh 'h' mm 'm' ss 's'</source>
-        <translation>hh '時' mm '分' ss '秒'</translation>
+        <source>hh &apos;h&apos; mm &apos;m&apos; ss &apos;s&apos;</source>
+        <translation>hh &apos;時&apos; mm &apos;分&apos; ss &apos;秒&apos;</translation>
     </message>
     <message>
         <source>Throttle limit (after limit over) (%):</source>
@@ -1420,7 +1462,7 @@ Expected array.</source>
         <translation>無法儲存工作階段 %1：%2。</translation>
     </message>
     <message>
-        <source>every name for its log file holds another session's log</source>
+        <source>every name for its log file holds another session&apos;s log</source>
         <translation>其記錄檔的每個名稱都已被其他工作階段的記錄使用</translation>
     </message>
     <message>
@@ -1466,7 +1508,7 @@ Expected array.</source>
         <translation>表單</translation>
     </message>
     <message>
-        <source>Read what's on the device</source>
+        <source>Read what&apos;s on the device</source>
         <translation>讀取裝置上的內容</translation>
     </message>
     <message>
@@ -1514,7 +1556,7 @@ Expected array.</source>
         <translation>記錄讀取速度：%1 kbit/s</translation>
     </message>
     <message>
-        <source>Click "Read what's on the device"</source>
+        <source>Click &quot;Read what&apos;s on the device&quot;</source>
         <translation>請按「讀取裝置上的內容」</translation>
     </message>
     <message>
