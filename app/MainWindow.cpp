@@ -3,6 +3,7 @@
 
 #include "Diagnostics.h"
 #include "DovLoggerSettingsWidget.h"
+#include "DiagnosticsPane.h"
 #include "FirmwareRecoveryDialog.h"
 #include "FirmwareUpdateCheckRequestWidget.h"
 #include "LimiterDevice.h"
@@ -16,7 +17,6 @@
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QSettings>
 #include <QSortFilterProxyModel>
 #include <QTabBar>
@@ -93,9 +93,7 @@ MainWindow::MainWindow(const TranslatorList &translators, QWidget *parent)
     }
     connect(ui->tabWidget, &QTabWidget::tabCloseRequested, this, &MainWindow::disconnectFromLimiter);
 
-    m_logView = new QPlainTextEdit(this);
-    m_logView->setReadOnly(true);
-    m_logView->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_logView = new DiagnosticsPane(this);
     setApplicationLogView(m_logView);
     ui->verticalLayout_3->addWidget(m_logView);
 

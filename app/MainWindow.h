@@ -11,9 +11,10 @@
 namespace Ui {
 class MainWindow;
 }
+class CoalescingProxyModel;
+class DiagnosticsPane;
 class ProgressBarDelegate;
 class QComboBox;
-class QPlainTextEdit;
 class QSortFilterProxyModel;
 
 // The device program's window: the device table of the chosen family on the
@@ -53,5 +54,5 @@ private:
     ProgressBarDelegate *m_progressBarDelegate = nullptr;
     TranslatorList m_translators;
     QComboBox *m_languageBox = nullptr;
-    QPlainTextEdit *m_logView = nullptr;
+    DiagnosticsPane *m_logView = nullptr;
 };
