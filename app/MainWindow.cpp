@@ -1,21 +1,21 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "CoalescingProxyModel.h"
 #include "Diagnostics.h"
-#include "DovLoggerSettingsWidget.h"
 #include "DiagnosticsPane.h"
+#include "DovLoggerSettingsWidget.h"
 #include "FirmwareRecoveryDialog.h"
 #include "FirmwareUpdateCheckRequestWidget.h"
 #include "LimiterDevice.h"
 #include "LimiterSettingsWidget.h"
 #include "ProgressBarDelegate.h"
 #include "ShellWidgets.h"
+#include "TableColumnSizer.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFontDatabase>
-#include <QHeaderView>
 #include <QMessageBox>
 #include <QSettings>
 #include <QSortFilterProxyModel>
@@ -32,6 +32,9 @@ constexpr int kLimiterAddressColumn = 18;
 constexpr int kDovLoggerAddressColumn = 13;
 
 const QString kCheckAlways = QStringLiteral("check always");
+
+// How often the Scanner table shows what the advertisements changed.
+constexpr int kTableRefreshMs = 500;
 
 // The device of a tab's page, if the page is a device panel.
 std::shared_ptr<LimiterDevice> panelDevice(QWidget *page)
@@ -62,10 +65,16 @@ MainWindow::MainWindow(const TranslatorList &translators, QWidget *parent)
         restoreState(settings.value(QStringLiteral("state")).toByteArray(), 0);
     }
 
+    m_changes = new CoalescingProxyModel(kTableRefreshMs, this);
+    m_changes->setPaused(true); // until the table is shown
     m_proxy = new QSortFilterProxyModel(this);
+    m_proxy->setSourceModel(m_changes);
     m_progressBarDelegate = new ProgressBarDelegate(ui->tableView);
     ui->tableView->setModel(m_proxy);
-    ui->tableView->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    ui->tableView->installEventFilter(this);
+    // The columns fit their contents, measured when rows come and go and
+    // about once a second while the table is shown, never per advertisement.
+    new TableColumnSizer(ui->tableView);
 
     auto *family = new QActionGroup(this);
     family->setExclusive(true);
@@ -138,7 +147,7 @@ void MainWindow::checkForUpdates()
 void MainWindow::setDevicesFamilyMode(int mode)
 {
     const bool logger = mode == kDovLoggerFamily;
-    m_proxy->setSourceModel(logger ? static_cast<QAbstractItemModel *>(&m_dovLoggerModel) : &m_deviceModel);
+    m_changes->setSourceModel(logger ? static_cast<QAbstractItemModel *>(&m_dovLoggerModel) : &m_deviceModel);
     ui->tableView->clearSelection();
     ui->tableView->setItemDelegateForColumn(kStatusColumn, logger ? nullptr : m_progressBarDelegate);
     ui->actionLimiter->setChecked(!logger);
@@ -156,7 +165,7 @@ void MainWindow::connectToSelected()
     const QModelIndexList selected = ui->tableView->selectionModel()->selectedIndexes();
     if (selected.isEmpty() || !selected.first().isValid())
         return;
-    const QModelIndex index = m_proxy->mapToSource(selected.first());
+    const QModelIndex index = m_changes->mapToSource(m_proxy->mapToSource(selected.first()));
     const bool logger = index.model() == &m_dovLoggerModel;
     const int addressColumn = logger ? kDovLoggerAddressColumn : kLimiterAddressColumn;
     const QModelIndex addressIndex = index.column() == addressColumn ? index : index.siblingAtColumn(addressColumn);
@@ -217,3 +226,10 @@ void MainWindow::changeEvent(QEvent *event)
         ui->retranslateUi(this);
     QMainWindow::changeEvent(event);
 }
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->tableView && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        m_changes->setPaused(event->type() == QEvent::Hide);
+    return QMainWindow::eventFilter(watched, event);
+}
+

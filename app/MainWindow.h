@@ -41,6 +41,7 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void checkForUpdates();
@@ -52,6 +53,9 @@ private:
     FirmwareDownloader m_downloader;
     QSortFilterProxyModel *m_proxy = nullptr;
     ProgressBarDelegate *m_progressBarDelegate = nullptr;
+    // Between the device list and the sort proxy: the table hears of
+    // changed rows twice a second, and not at all while it is hidden.
+    CoalescingProxyModel *m_changes = nullptr;
     TranslatorList m_translators;
     QComboBox *m_languageBox = nullptr;
     DiagnosticsPane *m_logView = nullptr;

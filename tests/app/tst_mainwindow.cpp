@@ -30,9 +30,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QStyledItemDelegate>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
@@ -102,6 +104,27 @@ bool doubleClickDevice(MainWindow &window, const QBluetoothAddress &address)
     return true;
 }
 
+// Counts how often a view measures its cells.
+class MeasuringDelegate : public QStyledItemDelegate
+{
+public:
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        ++measured;
+        return QStyledItemDelegate::sizeHint(option, index);
+    }
+    mutable int measured = 0;
+};
+
+// The device list behind the Scanner table's proxies.
+QAbstractItemModel *deviceList(QTableView *view)
+{
+    QAbstractItemModel *model = view->model();
+    while (auto *proxy = qobject_cast<QAbstractProxyModel *>(model))
+        model = proxy->sourceModel();
+    return model;
+}
+
 bool rowEnabled(QListWidget *list, int row)
 {
     return list->item(row)->flags() == (Qt::ItemIsSelectable | Qt::ItemIsEnabled);
@@ -130,6 +153,7 @@ private slots:
     void storedLanguageIsShownAndKept();
     void switchingFamilySwapsTheList();
     void connectToSelectedNeedsAListedDevice();
+    void scannerTableWorksOnlyWhileShown();
     void wholeSessionFromScannerToClosedTab();
     void limitSetRowsByHardware_data();
     void limitSetRowsByHardware();
@@ -273,6 +297,66 @@ void tst_MainWindow::connectToSelectedNeedsAListedDevice()
     table(window)->clearSelection();
     window.connectToSelected();
     QCOMPARE(tabs(window)->count(), 3);
+}
+
+void tst_MainWindow::scannerTableWorksOnlyWhileShown()
+{
+    SimRig rig;
+    rig.addLimiter();
+    rig.addLimiter(SimLimiter::Kind::Limiter, QString(), QBluetoothAddress(QStringLiteral("C0:DE:00:00:00:31")),
+                   QStringLiteral("QVR Second"));
+    rig.addLimiter(SimLimiter::Kind::Limiter, QString(), QBluetoothAddress(QStringLiteral("C0:DE:00:00:00:32")),
+                   QStringLiteral("QVR Third"));
+    UpdateQuestionAnswerer question;
+    MainWindow window({});
+    window.show();
+    QTRY_COMPARE(question.count, 1);
+    QTableView *view = table(window);
+    QTRY_VERIFY_WITH_TIMEOUT(view->model()->rowCount() == 3, 10000);
+    // The columns fit the rows that came.
+    QTRY_VERIFY(view->columnWidth(0) >= view->fontMetrics().horizontalAdvance(QStringLiteral("QVR Second")));
+
+    MeasuringDelegate measuring;
+    view->setItemDelegate(&measuring);
+    QAbstractItemModel *lists = deviceList(view);
+    QSignalSpy advertisements(lists, &QAbstractItemModel::dataChanged);
+    QSignalSpy shownChanges(view->model(), &QAbstractItemModel::dataChanged);
+    QSignalSpy shownReorders(view->model(), &QAbstractItemModel::layoutChanged);
+    const int onePass = view->model()->rowCount() * view->model()->columnCount();
+
+    // Shown: a stream of advertisements is measured about once a second,
+    // not once per advertisement.
+    QElapsedTimer clock;
+    clock.start();
+    QTRY_VERIFY_WITH_TIMEOUT(advertisements.count() >= 300, 20000);
+    const int fits = 1 + int(clock.elapsed() / 1000);
+    QVERIFY2(measuring.measured <= fits * onePass,
+             qPrintable(QStringLiteral("%1 cells measured for %2 advertisements")
+                            .arg(measuring.measured)
+                            .arg(advertisements.count())));
+    QVERIFY(shownChanges.count() <= 1 + 2 * int(clock.elapsed() / 1000));
+
+    // Hidden behind a device tab: the list keeps up, the table does nothing,
+    // not even for a device that comes meanwhile.
+    QVERIFY(doubleClickDevice(window, SimRig::kLimiterAddress));
+    QCOMPARE(tabs(window)->currentIndex(), 1);
+    const QString longName = QStringLiteral("QVR with a name longer than any other in the list");
+    rig.addLimiter(SimLimiter::Kind::Limiter, QString(), QBluetoothAddress(QStringLiteral("C0:DE:00:00:00:33")),
+                   longName);
+    measuring.measured = 0;
+    advertisements.clear();
+    shownChanges.clear();
+    shownReorders.clear();
+    QTRY_VERIFY_WITH_TIMEOUT(lists->rowCount() == 4 && advertisements.count() >= 300, 20000);
+    QCOMPARE(measuring.measured, 0);
+    QCOMPARE(shownChanges.count(), 0);
+    QCOMPARE(shownReorders.count(), 0);
+
+    // Shown again: what changed is shown at once and the columns fit anew.
+    tabs(window)->setCurrentIndex(0);
+    QCOMPARE(shownChanges.count(), 1);
+    QCOMPARE(view->model()->rowCount(), 4);
+    QTRY_VERIFY(view->columnWidth(0) >= view->fontMetrics().horizontalAdvance(longName));
 }
 
 void tst_MainWindow::wholeSessionFromScannerToClosedTab()
