@@ -175,6 +175,11 @@ void MainWindow::connectToSelected()
         logger ? m_dovLoggerModel.findDevice(address) : m_deviceModel.findDevice(address);
     if (!device)
         return;
+    // One tab per device: a second session on one device would never set up.
+    if (const int open = tabOf(device->address()); open > 0) {
+        ui->tabWidget->setCurrentIndex(open);
+        return;
+    }
 
     QWidget *panel = nullptr;
     if (logger) {
@@ -193,6 +198,15 @@ void MainWindow::connectToSelected()
     ui->tabWidget->setCurrentIndex(ui->tabWidget->addTab(panel, title));
 }
 
+int MainWindow::tabOf(const QString &address) const
+{
+    for (int i = 1; i < ui->tabWidget->count(); ++i) {
+        if (const auto device = panelDevice(ui->tabWidget->widget(i)); device && device->address() == address)
+            return i;
+    }
+    return -1;
+}
+
 void MainWindow::disconnectFromLimiter(int index)
 {
     QWidget *page = ui->tabWidget->widget(index);
@@ -201,6 +215,9 @@ void MainWindow::disconnectFromLimiter(int index)
     // A disconnect by the user: the device does not reconnect.
     if (const auto device = panelDevice(page))
         device->disconnectFromDevice();
+    // The tab goes at once, so the device can be opened again before the
+    // page is deleted.
+    ui->tabWidget->removeTab(index);
     page->deleteLater();
 }
 
@@ -220,12 +237,6 @@ void MainWindow::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void MainWindow::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        ui->retranslateUi(this);
-    QMainWindow::changeEvent(event);
-}
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == ui->tableView && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
@@ -233,3 +244,9 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    QMainWindow::changeEvent(event);
+}

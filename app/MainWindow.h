@@ -45,17 +45,19 @@ protected:
 
 private:
     void checkForUpdates();
+    // The index of the device tab of that address, or -1.
+    int tabOf(const QString &address) const;
 
     Ui::MainWindow *ui;
     BluetoothDiscovery m_discovery;
     BluetoothDeviceModel m_deviceModel;
     BluetoothDovLoggerModel m_dovLoggerModel;
     FirmwareDownloader m_downloader;
-    QSortFilterProxyModel *m_proxy = nullptr;
-    ProgressBarDelegate *m_progressBarDelegate = nullptr;
     // Between the device list and the sort proxy: the table hears of
     // changed rows twice a second, and not at all while it is hidden.
     CoalescingProxyModel *m_changes = nullptr;
+    QSortFilterProxyModel *m_proxy = nullptr;
+    ProgressBarDelegate *m_progressBarDelegate = nullptr;
     TranslatorList m_translators;
     QComboBox *m_languageBox = nullptr;
     DiagnosticsPane *m_logView = nullptr;

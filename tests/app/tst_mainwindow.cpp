@@ -152,7 +152,7 @@ private slots:
     void checkAlwaysRefreshesAtOnceAndShowsItsError();
     void storedLanguageIsShownAndKept();
     void switchingFamilySwapsTheList();
-    void connectToSelectedNeedsAListedDevice();
+    void oneTabPerListedDevice();
     void scannerTableWorksOnlyWhileShown();
     void wholeSessionFromScannerToClosedTab();
     void limitSetRowsByHardware_data();
@@ -272,7 +272,7 @@ void tst_MainWindow::switchingFamilySwapsTheList()
     QVERIFY(view->itemDelegateForColumn(4) != nullptr);
 }
 
-void tst_MainWindow::connectToSelectedNeedsAListedDevice()
+void tst_MainWindow::oneTabPerListedDevice()
 {
     SimRig rig;
     auto limiter = rig.addLimiter();
@@ -283,20 +283,43 @@ void tst_MainWindow::connectToSelectedNeedsAListedDevice()
     window.connectToSelected();
     QCOMPARE(tabs(window)->count(), 1);
 
-    // Twice on one device: two tabs on the same device object.
+    // One tab per device: a second double-click, also from the Scanner tab,
+    // shows the tab that is open.
     QVERIFY(doubleClickDevice(window, SimRig::kLimiterAddress));
-    QVERIFY(doubleClickDevice(window, SimRig::kLimiterAddress));
-    QCOMPARE(tabs(window)->count(), 3);
-    auto *first = qobject_cast<LimiterSettingsWidget *>(tabs(window)->widget(1));
-    auto *second = qobject_cast<LimiterSettingsWidget *>(tabs(window)->widget(2));
-    QVERIFY(first && second);
-    QCOMPARE(first->device(), second->device());
-    QCOMPARE(tabs(window)->currentIndex(), 2);
+    QCOMPARE(tabs(window)->count(), 2);
+    QCOMPARE(tabs(window)->currentIndex(), 1);
+    QPointer<LimiterSettingsWidget> first = qobject_cast<LimiterSettingsWidget *>(tabs(window)->widget(1));
+    QVERIFY(first);
     QVERIFY(tabs(window)->tabText(1).startsWith(QStringLiteral("QVR Test (")));
+    QTRY_VERIFY_WITH_TIMEOUT(first->device()->status() == LimiterServicesDiscovered, 20000);
+    for (int again = 0; again < 2; ++again) {
+        tabs(window)->setCurrentIndex(0);
+        QVERIFY(doubleClickDevice(window, SimRig::kLimiterAddress));
+        QCOMPARE(tabs(window)->count(), 2);
+        QCOMPARE(tabs(window)->currentIndex(), 1);
+        QCOMPARE(tabs(window)->widget(1), first.data());
+    }
+
+    // A closed tab is gone at once: opening the device again, before the
+    // old page is deleted, makes a fresh tab that connects anew.
+    emit tabs(window)->tabCloseRequested(1);
+    QCOMPARE(tabs(window)->count(), 1);
+    QVERIFY(first);
+    tabs(window)->setCurrentIndex(0);
+    table(window)->selectRow(0);
+    window.connectToSelected();
+    QCOMPARE(tabs(window)->count(), 2);
+    auto *second = qobject_cast<LimiterSettingsWidget *>(tabs(window)->widget(1));
+    QVERIFY(second && second != first);
+    QCOMPARE(tabs(window)->currentIndex(), 1);
+    QTRY_VERIFY(first.isNull());
+    auto *telemetry = child<QWidget>(second, "pageTelemetry");
+    QTRY_VERIFY_WITH_TIMEOUT(labelText(telemetry, "lblConnection") == QStringLiteral("Services discovered"), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(rowEnabled(child<QListWidget>(second, "lwSettingsCategories"), 4), 20000);
 
     table(window)->clearSelection();
     window.connectToSelected();
-    QCOMPARE(tabs(window)->count(), 3);
+    QCOMPARE(tabs(window)->count(), 2);
 }
 
 void tst_MainWindow::scannerTableWorksOnlyWhileShown()
@@ -465,10 +488,13 @@ void tst_MainWindow::limitSetRowsByHardware()
     auto *panel = qobject_cast<LimiterSettingsWidget *>(tabs(window)->widget(1));
     QVERIFY(panel);
     QTRY_VERIFY_WITH_TIMEOUT(!panel->device()->hardwareVersion().isNull(), 10000);
-    // The panel decides when it is handed the device: open a fresh tab now
-    // that the version is known.
+    // The panel decides when it is handed the device: close the tab and
+    // open a fresh one now that the version is known.
+    emit tabs(window)->tabCloseRequested(1);
     QVERIFY(doubleClickDevice(window, SimRig::kLimiterAddress));
-    panel = qobject_cast<LimiterSettingsWidget *>(tabs(window)->widget(2));
+    QCOMPARE(tabs(window)->count(), 2);
+    panel = qobject_cast<LimiterSettingsWidget *>(tabs(window)->widget(1));
+    QVERIFY(panel);
     auto *list = child<QListWidget>(panel, "lwSettingsCategories");
     for (int row = 5; row <= 18; ++row)
         QCOMPARE(list->isRowHidden(row), !setsShown);
