@@ -23,12 +23,14 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QDockWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSortFilterProxyModel>
@@ -161,6 +163,8 @@ private slots:
     void dovLoggerButtonsActOnlyOnItsCommonPage();
     void panelTellsWhatWasNotDone();
     void windowCloseDisconnectsEveryTab();
+    void everyPageFitsALaptopScreen_data();
+    void everyPageFitsALaptopScreen();
 
 private:
     QTemporaryDir m_logs;
@@ -632,6 +636,70 @@ void tst_MainWindow::windowCloseDisconnectsEveryTab()
     QTRY_VERIFY_WITH_TIMEOUT(limiter->connections().isEmpty(), 10000);
     QTest::qWait(500);
     QVERIFY(limiter->connections().isEmpty());
+}
+
+void tst_MainWindow::everyPageFitsALaptopScreen_data()
+{
+    QTest::addColumn<SimLimiter::Kind>("kind");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("limiter, English") << SimLimiter::Kind::Limiter << QStringLiteral("en");
+    QTest::newRow("limiter, Russian") << SimLimiter::Kind::Limiter << QStringLiteral("ru");
+    QTest::newRow("DOV logger, English") << SimLimiter::Kind::DovLogger << QStringLiteral("en");
+    QTest::newRow("DOV logger, Russian") << SimLimiter::Kind::DovLogger << QStringLiteral("ru");
+}
+
+void tst_MainWindow::everyPageFitsALaptopScreen()
+{
+    QFETCH(SimLimiter::Kind, kind);
+    QFETCH(QString, language);
+    // A 1366 x 768 screen less the window's frame and title bar and a
+    // desktop panel.
+    const QSize workArea(1366 - 16, 768 - 72);
+    QSettings().setValue(QStringLiteral("language"), language);
+    if (kind == SimLimiter::Kind::DovLogger)
+        QSettings().setValue(QStringLiteral("devicesFamilyMode"), 2);
+    SimRig rig;
+    rig.addLimiter(kind);
+    UpdateQuestionAnswerer question;
+    MainWindow window({});
+    window.show();
+    QTRY_COMPARE(question.count, 1);
+    window.resize(workArea);
+    QVERIFY(child<QDockWidget>(&window, "dockLog")->isVisible());
+    const auto neededSize = [&window] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        return window.minimumSizeHint();
+    };
+    const QSize scannerOnly = neededSize();
+
+    QVERIFY(doubleClickDevice(window, SimRig::kLimiterAddress));
+    QWidget *panel = tabs(window)->widget(1);
+    auto *list = child<QListWidget>(panel, "lwSettingsCategories");
+    // The pages as the device fills them: its names in the list included.
+    QTRY_VERIFY_WITH_TIMEOUT(rowEnabled(list, list->count() - 1), 20000);
+    rig.settle(1000);
+    auto *stack = child<QStackedWidget>(panel, "swSettingsPage");
+    auto *area = child<QScrollArea>(panel, "saSettingsPage");
+    for (int page = 0; page < stack->count(); ++page) {
+        QMetaObject::invokeMethod(panel, "onSettingsPageChanged", Q_ARG(int, page));
+        const QSize needed = neededSize();
+        QWidget *shown = stack->widget(page);
+        QVERIFY2(needed.width() <= workArea.width() && needed.height() <= workArea.height(),
+                 qPrintable(QStringLiteral("%1 needs %2 x %3")
+                                .arg(shown->objectName())
+                                .arg(needed.width())
+                                .arg(needed.height())));
+        // A page is as wide as it needs: it scrolls up and down only.
+        QVERIFY2(shown->minimumSizeHint().width() <= area->viewport()->width(),
+                 qPrintable(QStringLiteral("%1 is %2 wide in %3")
+                                .arg(shown->objectName())
+                                .arg(shown->minimumSizeHint().width())
+                                .arg(area->viewport()->width())));
+    }
+
+    // Once the tab is closed the window needs no more than before.
+    emit tabs(window)->tabCloseRequested(1);
+    QCOMPARE(neededSize(), scannerOnly);
 }
 
 QTEST_MAIN(tst_MainWindow)
