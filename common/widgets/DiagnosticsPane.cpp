@@ -31,6 +31,26 @@ DiagnosticsPane::DiagnosticsPane(QWidget *parent, int maximumLines) : QPlainText
     });
 }
 
+void DiagnosticsPane::appendPlainText(const QString &text)
+{
+    if (isVisible()) {
+        QPlainTextEdit::appendPlainText(text);
+        return;
+    }
+    m_waiting.append(text);
+    if (m_waiting.size() > maximumBlockCount())
+        m_waiting.removeFirst();
+}
+
+void DiagnosticsPane::showEvent(QShowEvent *event)
+{
+    QPlainTextEdit::showEvent(event);
+    if (m_waiting.isEmpty())
+        return;
+    QPlainTextEdit::appendPlainText(m_waiting.join(QLatin1Char('\n')));
+    m_waiting.clear();
+}
+
 void DiagnosticsPane::scrollToEnd()
 {
     m_scrolling = true;

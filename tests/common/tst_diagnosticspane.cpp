@@ -63,12 +63,13 @@ private slots:
     void followsTheEnd_data();
     void followsTheEnd();
     void userScrolledUpStaysPut();
+    void hiddenPaneKeepsLinesForLater();
 };
 
 void TestDiagnosticsPane::keepsTheNewestLines()
 {
     DiagnosticsPane pane(nullptr, 100);
-    appendLines(pane, 0, 1000);
+    QVERIFY(showWithLines(pane, 1000));
     QCOMPARE(pane.document()->blockCount(), 100);
     QCOMPARE(pane.document()->firstBlock().text(), line(900));
     QCOMPARE(pane.document()->lastBlock().text(), line(999));
@@ -139,6 +140,30 @@ void TestDiagnosticsPane::userScrolledUpStaysPut()
     appendLines(pane, 350, 400);
     QVERIFY(atEnd(pane));
     QCOMPARE(pane.document()->lastBlock().text(), line(399));
+}
+
+void TestDiagnosticsPane::hiddenPaneKeepsLinesForLater()
+{
+    DiagnosticsPane pane(nullptr, 100);
+    QVERIFY(showWithLines(pane, 50));
+    pane.hide();
+    // Hidden, the lines wait: nothing is laid out. The diagnostics handler
+    // appends by the slot's name.
+    appendLines(pane, 50, 999);
+    QVERIFY(QMetaObject::invokeMethod(&pane, "appendPlainText", Qt::DirectConnection, Q_ARG(QString, line(999))));
+    QCOMPARE(pane.document()->blockCount(), 50);
+    QCOMPARE(pane.document()->lastBlock().text(), line(49));
+
+    pane.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pane));
+    QCOMPARE(pane.document()->blockCount(), 100);
+    QCOMPARE(pane.document()->firstBlock().text(), line(900));
+    QCOMPARE(pane.document()->lastBlock().text(), line(999));
+    QCoreApplication::processEvents();
+    QVERIFY(atEnd(pane));
+    // Shown, a line goes in at once.
+    pane.appendPlainText(line(1000));
+    QCOMPARE(pane.document()->lastBlock().text(), line(1000));
 }
 
 QTEST_MAIN(TestDiagnosticsPane)
