@@ -1,7 +1,9 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "CoalescingProxyModel.h"
 #include "Diagnostics.h"
+#include "DiagnosticsPane.h"
 #include "DovLoggerSettingsWidget.h"
 #include "FirmwareRecoveryDialog.h"
 #include "FirmwareUpdateCheckRequestWidget.h"
@@ -10,14 +12,12 @@
 #include "LimiterSettingsWidget.h"
 #include "ProgressBarDelegate.h"
 #include "ShellWidgets.h"
+#include "TableColumnSizer.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFontDatabase>
-#include <QHeaderView>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QSettings>
 #include <QSortFilterProxyModel>
 #include <QTabBar>
@@ -33,6 +33,9 @@ constexpr int kLimiterAddressColumn = 18;
 constexpr int kDovLoggerAddressColumn = 13;
 
 const QString kCheckAlways = QStringLiteral("check always");
+
+// How often the Scanner table shows what the advertisements changed.
+constexpr int kTableRefreshMs = 500;
 
 // The device of a tab's page, if the page is a device panel.
 std::shared_ptr<LimiterDevice> panelDevice(QWidget *page)
@@ -63,10 +66,16 @@ MainWindow::MainWindow(const TranslatorList &translators, QWidget *parent)
         restoreState(settings.value(QStringLiteral("state")).toByteArray(), 0);
     }
 
+    m_changes = new CoalescingProxyModel(kTableRefreshMs, this);
+    m_changes->setPaused(true); // until the table is shown
     m_proxy = new QSortFilterProxyModel(this);
+    m_proxy->setSourceModel(m_changes);
     m_progressBarDelegate = new ProgressBarDelegate(ui->tableView);
     ui->tableView->setModel(m_proxy);
-    ui->tableView->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    ui->tableView->installEventFilter(this);
+    // The columns fit their contents, measured when rows come and go and
+    // about once a second while the table is shown, never per advertisement.
+    new TableColumnSizer(ui->tableView);
 
     auto *family = new QActionGroup(this);
     family->setExclusive(true);
@@ -95,9 +104,7 @@ MainWindow::MainWindow(const TranslatorList &translators, QWidget *parent)
     }
     connect(ui->tabWidget, &QTabWidget::tabCloseRequested, this, &MainWindow::disconnectFromLimiter);
 
-    m_logView = new QPlainTextEdit(this);
-    m_logView->setReadOnly(true);
-    m_logView->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_logView = new DiagnosticsPane(this);
     setApplicationLogView(m_logView);
     ui->verticalLayout_3->addWidget(m_logView);
 
@@ -142,7 +149,7 @@ void MainWindow::checkForUpdates()
 void MainWindow::setDevicesFamilyMode(int mode)
 {
     const bool logger = mode == kDovLoggerFamily;
-    m_proxy->setSourceModel(logger ? static_cast<QAbstractItemModel *>(&m_dovLoggerModel) : &m_deviceModel);
+    m_changes->setSourceModel(logger ? static_cast<QAbstractItemModel *>(&m_dovLoggerModel) : &m_deviceModel);
     ui->tableView->clearSelection();
     ui->tableView->setItemDelegateForColumn(kStatusColumn, logger ? nullptr : m_progressBarDelegate);
     ui->actionLimiter->setChecked(!logger);
@@ -160,7 +167,7 @@ void MainWindow::connectToSelected()
     const QModelIndexList selected = ui->tableView->selectionModel()->selectedIndexes();
     if (selected.isEmpty() || !selected.first().isValid())
         return;
-    const QModelIndex index = m_proxy->mapToSource(selected.first());
+    const QModelIndex index = m_changes->mapToSource(m_proxy->mapToSource(selected.first()));
     const bool logger = index.model() == &m_dovLoggerModel;
     const int addressColumn = logger ? kDovLoggerAddressColumn : kLimiterAddressColumn;
     const QModelIndex addressIndex = index.column() == addressColumn ? index : index.siblingAtColumn(addressColumn);
@@ -170,6 +177,11 @@ void MainWindow::connectToSelected()
         logger ? m_dovLoggerModel.findDevice(address) : m_deviceModel.findDevice(address);
     if (!device)
         return;
+    // One tab per device: a second session on one device would never set up.
+    if (const int open = tabOf(device->address()); open > 0) {
+        ui->tabWidget->setCurrentIndex(open);
+        return;
+    }
 
     QWidget *panel = nullptr;
     if (logger) {
@@ -188,6 +200,15 @@ void MainWindow::connectToSelected()
     ui->tabWidget->setCurrentIndex(ui->tabWidget->addTab(panel, title));
 }
 
+int MainWindow::tabOf(const QString &address) const
+{
+    for (int i = 1; i < ui->tabWidget->count(); ++i) {
+        if (const auto device = panelDevice(ui->tabWidget->widget(i)); device && device->address() == address)
+            return i;
+    }
+    return -1;
+}
+
 void MainWindow::disconnectFromLimiter(int index)
 {
     QWidget *page = ui->tabWidget->widget(index);
@@ -196,6 +217,9 @@ void MainWindow::disconnectFromLimiter(int index)
     // A disconnect by the user: the device does not reconnect.
     if (const auto device = panelDevice(page))
         device->disconnectFromDevice();
+    // The tab goes at once, so the device can be opened again before the
+    // page is deleted.
+    ui->tabWidget->removeTab(index);
     page->deleteLater();
 }
 
@@ -221,6 +245,13 @@ void MainWindow::closeEvent(QCloseEvent *event)
             device->disconnectFromDevice();
     }
     event->accept();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->tableView && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        m_changes->setPaused(event->type() == QEvent::Hide);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::changeEvent(QEvent *event)

@@ -12,10 +12,11 @@
 namespace Ui {
 class MainWindow;
 }
+class CoalescingProxyModel;
+class DiagnosticsPane;
 class FirmwareRecoveryDialog;
 class ProgressBarDelegate;
 class QComboBox;
-class QPlainTextEdit;
 class QSortFilterProxyModel;
 
 // The device program's window: the device table of the chosen family on the
@@ -42,20 +43,26 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void checkForUpdates();
+    // The index of the device tab of that address, or -1.
+    int tabOf(const QString &address) const;
 
     Ui::MainWindow *ui;
     BluetoothDiscovery m_discovery;
     BluetoothDeviceModel m_deviceModel;
     BluetoothDovLoggerModel m_dovLoggerModel;
     FirmwareDownloader m_downloader;
+    // Between the device list and the sort proxy: the table hears of
+    // changed rows twice a second, and not at all while it is hidden.
+    CoalescingProxyModel *m_changes = nullptr;
     QSortFilterProxyModel *m_proxy = nullptr;
     ProgressBarDelegate *m_progressBarDelegate = nullptr;
     TranslatorList m_translators;
     QComboBox *m_languageBox = nullptr;
-    QPlainTextEdit *m_logView = nullptr;
+    DiagnosticsPane *m_logView = nullptr;
     // The one recovery dialog: closing hides it, a recovery goes on.
     QPointer<FirmwareRecoveryDialog> m_recovery;
 };

@@ -4,27 +4,36 @@
 // shows it) take every advertisement. Prints advertisements per second and
 // the CPU time the GUI thread spends per advertisement.
 //
-//   scan_bench [--devices 100] [--interval-ms 100] [--count 20000] [--flood-count 100000]
+//   scan_bench [--devices 100] [--interval-ms 100] [--count 20000] [--flood-count 100000] [--no-window]
 //
-// Two runs: "paced" with the radio on real time (every device advertising
-// once per interval), and "flood" with the radio's clock running flat out, which
-// shows how many advertisements a second the GUI thread could take at most.
+// Three runs: "paced" with the radio on real time (every device advertising
+// once per interval) and the device lists alone; "window", the same air
+// heard by the program's real main window showing its Scanner table; and
+// "flood" with the radio's clock running flat out, which shows how many
+// advertisements a second the GUI thread could take at most.
 #include "BluetoothDeviceModel.h"
 #include "BluetoothDiscovery.h"
 #include "BluetoothDovLoggerModel.h"
+#include "MainWindow.h"
+#include "ProgramWindow.h"
 #include "SimAdvertisementSource.h"
 #include "SimBackend.h"
 #include "SimRadio.h"
 #include "SimStatusAdvertiser.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QSettings>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QSortFilterProxyModel>
 #include <QThread>
 #include <QEventLoop>
 #include <QLoggingCategory>
 
+#include <atomic>
 #include <cstdio>
 #include <ctime>
 #include <memory>
@@ -93,6 +102,8 @@ public:
                 device->setRssi(qint16(-40 - i % 50));
                 m_radio->addPeripheral(device);
             }
+            QObject::connect(m_radio, &SimRadio::advertised, &m_context, [this] { ++m_sent; },
+                             Qt::DirectConnection);
         }, Qt::BlockingQueuedConnection);
     }
 
@@ -104,11 +115,14 @@ public:
     }
 
     SimRadio *radio() const { return m_radio; }
+    // Advertisements sent into the air so far.
+    long long sent() const { return m_sent; }
 
 private:
     QThread m_thread;
     QObject m_context;
     SimRadio *m_radio = nullptr;
+    std::atomic<long long> m_sent{0};
 };
 
 struct Result {
@@ -167,21 +181,82 @@ Result run(SimClock::Mode mode, int devices, int intervalMs, long long count)
     return result;
 }
 
+// The program's main window on the same air: its discovery and lists, the
+// Scanner table behind its sort proxy. Measured from the moment every
+// limiter is listed until `count` more advertisements went out.
+Result runWindow(int devices, int intervalMs, long long count)
+{
+    Air air(SimClock::Mode::RealTime, devices, intervalMs);
+    SimBackend backend(air.radio());
+    BleBackend *previous = BleBackend::setInstance(&backend);
+
+    Result result;
+    {
+        MainWindow window({});
+        window.show();
+        auto *view = window.findChild<QTableView *>(QStringLiteral("tableView"));
+        int limiters = 0;
+        for (int i = 0; i < devices; ++i)
+            limiters += i % 5 == 4 ? 0 : 1;
+
+        QEventLoop loop;
+        QElapsedTimer wall;
+        double cpuStart = 0, processStart = 0;
+        long long sentAtStart = 0;
+        bool measuring = false;
+        // The update question at start is closed; the figures are taken
+        // from a timer that wakes ten times a second.
+        programwindow::DialogCloser closer;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+            if (!measuring) {
+                if (view->model()->rowCount() == limiters && closer.closed > 0) {
+                    closer.stop();
+                    measuring = true;
+                    wall.start();
+                    cpuStart = threadCpuSeconds();
+                    processStart = processCpuSeconds();
+                    sentAtStart = air.sent();
+                }
+            } else if (air.sent() - sentAtStart >= count) {
+                loop.quit();
+            }
+        });
+        poll.start(100);
+        loop.exec();
+
+        result.wallSeconds = double(wall.nsecsElapsed()) * 1e-9;
+        result.guiCpuSeconds = threadCpuSeconds() - cpuStart;
+        result.processCpuSeconds = processCpuSeconds() - processStart;
+        result.advertisements = air.sent() - sentAtStart;
+        result.limiters = view->model()->rowCount();
+        result.loggers = -1;
+    }
+    BleBackend::setInstance(previous);
+    return result;
+}
+
 void print(const char *name, const Result &r)
 {
     const double perSecond = double(r.advertisements) / r.wallSeconds;
     std::printf("%-6s %8lld advertisements in %6.2f s: %8.0f advertisements/s, GUI thread %6.2f us CPU per "
-                "advertisement, %5.2f %% of one core (whole process %5.1f %%); listed %d limiters, %d DOV loggers\n",
+                "advertisement, %5.2f %% of one core (whole process %5.1f %%); listed %d limiters",
                 name, r.advertisements, r.wallSeconds, perSecond, r.guiCpuSeconds / double(r.advertisements) * 1e6,
-                r.guiCpuSeconds / r.wallSeconds * 100.0, r.processCpuSeconds / r.wallSeconds * 100.0, r.limiters,
-                r.loggers);
+                r.guiCpuSeconds / r.wallSeconds * 100.0, r.processCpuSeconds / r.wallSeconds * 100.0, r.limiters);
+    // The window shows one family: its DOV logger list is not counted.
+    if (r.loggers >= 0)
+        std::printf(", %d DOV loggers", r.loggers);
+    std::printf("\n");
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    QTemporaryDir config;
+    programwindow::prepareEnvironment(config);
+    QApplication app(argc, argv);
+    programwindow::takeProgramName();
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Scanner and device list load on the simulated radio"));
     parser.addHelpOption();
@@ -195,7 +270,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption floodOption(QStringLiteral("flood-count"),
                                          QStringLiteral("Advertisements of the flood run (0: none)."),
                                          QStringLiteral("n"), QStringLiteral("100000"));
-    parser.addOptions({devicesOption, intervalOption, countOption, floodOption});
+    const QCommandLineOption noWindowOption(QStringLiteral("no-window"), QStringLiteral("Skip the main window run."));
+    parser.addOptions({devicesOption, intervalOption, countOption, floodOption, noWindowOption});
     parser.process(app);
     const int devices = qMax(1, parser.value(devicesOption).toInt());
     const int interval = qMax(1, parser.value(intervalOption).toInt());
@@ -206,8 +282,18 @@ int main(int argc, char *argv[])
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false"));
     std::printf("%d devices advertising every %d ms\n", devices, interval);
     std::fflush(stdout);
-    print("paced", run(SimClock::Mode::RealTime, devices, interval, count));
+    const Result models = run(SimClock::Mode::RealTime, devices, interval, count);
+    print("paced", models);
     std::fflush(stdout);
+    if (!parser.isSet(noWindowOption)) {
+        QSettings().setValue(QStringLiteral("language"), QStringLiteral("en"));
+        const Result window = runWindow(devices, interval, count);
+        print("window", window);
+        std::printf("window / lists alone: %.2f times the GUI thread's CPU per advertisement\n",
+                    (window.guiCpuSeconds / double(window.advertisements))
+                        / (models.guiCpuSeconds / double(models.advertisements)));
+        std::fflush(stdout);
+    }
     if (flood > 0)
         print("flood", run(SimClock::Mode::Fast, devices, interval, flood));
     return 0;

@@ -29,6 +29,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QDockWidget>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -37,10 +38,13 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QStyledItemDelegate>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
@@ -111,6 +115,27 @@ bool doubleClickDevice(MainWindow &window, const QBluetoothAddress &address)
     return true;
 }
 
+// Counts how often a view measures its cells.
+class MeasuringDelegate : public QStyledItemDelegate
+{
+public:
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        ++measured;
+        return QStyledItemDelegate::sizeHint(option, index);
+    }
+    mutable int measured = 0;
+};
+
+// The device list behind the Scanner table's proxies.
+QAbstractItemModel *deviceList(QTableView *view)
+{
+    QAbstractItemModel *model = view->model();
+    while (auto *proxy = qobject_cast<QAbstractProxyModel *>(model))
+        model = proxy->sourceModel();
+    return model;
+}
+
 bool rowEnabled(QListWidget *list, int row)
 {
     return list->item(row)->flags() == (Qt::ItemIsSelectable | Qt::ItemIsEnabled);
@@ -138,7 +163,8 @@ private slots:
     void checkAlwaysRefreshesAtOnceAndShowsItsError();
     void storedLanguageIsShownAndKept();
     void switchingFamilySwapsTheList();
-    void connectToSelectedNeedsAListedDevice();
+    void oneTabPerListedDevice();
+    void scannerTableWorksOnlyWhileShown();
     void wholeSessionFromScannerToClosedTab();
     void limitSetRowsByHardware_data();
     void limitSetRowsByHardware();
@@ -149,6 +175,8 @@ private slots:
     void closingDuringAFirmwareUpdateAsksFirst_data();
     void closingDuringAFirmwareUpdateAsksFirst();
     void recoverDeviceShowsTheRecoveryThatWentOn();
+    void everyPageFitsALaptopScreen_data();
+    void everyPageFitsALaptopScreen();
 
 private:
     // Picks path in the next file dialogs while it lives.
@@ -264,7 +292,7 @@ void tst_MainWindow::switchingFamilySwapsTheList()
     QVERIFY(view->itemDelegateForColumn(4) != nullptr);
 }
 
-void tst_MainWindow::connectToSelectedNeedsAListedDevice()
+void tst_MainWindow::oneTabPerListedDevice()
 {
     SimRig rig;
     auto limiter = rig.addLimiter();
@@ -275,20 +303,104 @@ void tst_MainWindow::connectToSelectedNeedsAListedDevice()
     window.connectToSelected();
     QCOMPARE(tabs(window)->count(), 1);
 
-    // Twice on one device: two tabs on the same device object.
+    // One tab per device: a second double-click, also from the Scanner tab,
+    // shows the tab that is open.
     QVERIFY(doubleClickDevice(window, SimRig::kLimiterAddress));
-    QVERIFY(doubleClickDevice(window, SimRig::kLimiterAddress));
-    QCOMPARE(tabs(window)->count(), 3);
-    auto *first = qobject_cast<LimiterSettingsWidget *>(tabs(window)->widget(1));
-    auto *second = qobject_cast<LimiterSettingsWidget *>(tabs(window)->widget(2));
-    QVERIFY(first && second);
-    QCOMPARE(first->device(), second->device());
-    QCOMPARE(tabs(window)->currentIndex(), 2);
+    QCOMPARE(tabs(window)->count(), 2);
+    QCOMPARE(tabs(window)->currentIndex(), 1);
+    QPointer<LimiterSettingsWidget> first = qobject_cast<LimiterSettingsWidget *>(tabs(window)->widget(1));
+    QVERIFY(first);
     QVERIFY(tabs(window)->tabText(1).startsWith(QStringLiteral("QVR Test (")));
+    QTRY_VERIFY_WITH_TIMEOUT(first->device()->status() == LimiterServicesDiscovered, 20000);
+    for (int again = 0; again < 2; ++again) {
+        tabs(window)->setCurrentIndex(0);
+        QVERIFY(doubleClickDevice(window, SimRig::kLimiterAddress));
+        QCOMPARE(tabs(window)->count(), 2);
+        QCOMPARE(tabs(window)->currentIndex(), 1);
+        QCOMPARE(tabs(window)->widget(1), first.data());
+    }
+
+    // A closed tab is gone at once: opening the device again, before the
+    // old page is deleted, makes a fresh tab that connects anew.
+    emit tabs(window)->tabCloseRequested(1);
+    QCOMPARE(tabs(window)->count(), 1);
+    QVERIFY(first);
+    tabs(window)->setCurrentIndex(0);
+    table(window)->selectRow(0);
+    window.connectToSelected();
+    QCOMPARE(tabs(window)->count(), 2);
+    auto *second = qobject_cast<LimiterSettingsWidget *>(tabs(window)->widget(1));
+    QVERIFY(second && second != first);
+    QCOMPARE(tabs(window)->currentIndex(), 1);
+    QTRY_VERIFY(first.isNull());
+    auto *telemetry = child<QWidget>(second, "pageTelemetry");
+    QTRY_VERIFY_WITH_TIMEOUT(labelText(telemetry, "lblConnection") == QStringLiteral("Services discovered"), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(rowEnabled(child<QListWidget>(second, "lwSettingsCategories"), 4), 20000);
 
     table(window)->clearSelection();
     window.connectToSelected();
-    QCOMPARE(tabs(window)->count(), 3);
+    QCOMPARE(tabs(window)->count(), 2);
+}
+
+void tst_MainWindow::scannerTableWorksOnlyWhileShown()
+{
+    SimRig rig;
+    rig.addLimiter();
+    rig.addLimiter(SimLimiter::Kind::Limiter, QString(), QBluetoothAddress(QStringLiteral("C0:DE:00:00:00:31")),
+                   QStringLiteral("QVR Second"));
+    rig.addLimiter(SimLimiter::Kind::Limiter, QString(), QBluetoothAddress(QStringLiteral("C0:DE:00:00:00:32")),
+                   QStringLiteral("QVR Third"));
+    UpdateQuestionAnswerer question;
+    MainWindow window({});
+    window.show();
+    QTRY_COMPARE(question.count, 1);
+    QTableView *view = table(window);
+    QTRY_VERIFY_WITH_TIMEOUT(view->model()->rowCount() == 3, 10000);
+    // The columns fit the rows that came.
+    QTRY_VERIFY(view->columnWidth(0) >= view->fontMetrics().horizontalAdvance(QStringLiteral("QVR Second")));
+
+    MeasuringDelegate measuring;
+    view->setItemDelegate(&measuring);
+    QAbstractItemModel *lists = deviceList(view);
+    QSignalSpy advertisements(lists, &QAbstractItemModel::dataChanged);
+    QSignalSpy shownChanges(view->model(), &QAbstractItemModel::dataChanged);
+    QSignalSpy shownReorders(view->model(), &QAbstractItemModel::layoutChanged);
+    const int onePass = view->model()->rowCount() * view->model()->columnCount();
+
+    // Shown: a stream of advertisements is measured about once a second,
+    // not once per advertisement.
+    QElapsedTimer clock;
+    clock.start();
+    QTRY_VERIFY_WITH_TIMEOUT(advertisements.count() >= 300, 20000);
+    const int fits = 1 + int(clock.elapsed() / 1000);
+    QVERIFY2(measuring.measured <= fits * onePass,
+             qPrintable(QStringLiteral("%1 cells measured for %2 advertisements")
+                            .arg(measuring.measured)
+                            .arg(advertisements.count())));
+    // The table hears of them a few times per refresh, not per advertisement.
+    QVERIFY(shownChanges.count() <= 3 * (1 + int(clock.elapsed() / 500)));
+
+    // Hidden behind a device tab: the list keeps up, the table does nothing,
+    // not even for a device that comes meanwhile.
+    QVERIFY(doubleClickDevice(window, SimRig::kLimiterAddress));
+    QCOMPARE(tabs(window)->currentIndex(), 1);
+    const QString longName = QStringLiteral("QVR with a name longer than any other in the list");
+    rig.addLimiter(SimLimiter::Kind::Limiter, QString(), QBluetoothAddress(QStringLiteral("C0:DE:00:00:00:33")),
+                   longName);
+    measuring.measured = 0;
+    advertisements.clear();
+    shownChanges.clear();
+    shownReorders.clear();
+    QTRY_VERIFY_WITH_TIMEOUT(lists->rowCount() == 4 && advertisements.count() >= 300, 20000);
+    QCOMPARE(measuring.measured, 0);
+    QCOMPARE(shownChanges.count(), 0);
+    QCOMPARE(shownReorders.count(), 0);
+
+    // Shown again: what changed is shown at once and the columns fit anew.
+    tabs(window)->setCurrentIndex(0);
+    QCOMPARE(shownChanges.count(), 1);
+    QCOMPARE(view->model()->rowCount(), 4);
+    QTRY_VERIFY(view->columnWidth(0) >= view->fontMetrics().horizontalAdvance(longName));
 }
 
 void tst_MainWindow::wholeSessionFromScannerToClosedTab()
@@ -397,10 +509,13 @@ void tst_MainWindow::limitSetRowsByHardware()
     auto *panel = qobject_cast<LimiterSettingsWidget *>(tabs(window)->widget(1));
     QVERIFY(panel);
     QTRY_VERIFY_WITH_TIMEOUT(!panel->device()->hardwareVersion().isNull(), 10000);
-    // The panel decides when it is handed the device: open a fresh tab now
-    // that the version is known.
+    // The panel decides when it is handed the device: close the tab and
+    // open a fresh one now that the version is known.
+    emit tabs(window)->tabCloseRequested(1);
     QVERIFY(doubleClickDevice(window, SimRig::kLimiterAddress));
-    panel = qobject_cast<LimiterSettingsWidget *>(tabs(window)->widget(2));
+    QCOMPARE(tabs(window)->count(), 2);
+    panel = qobject_cast<LimiterSettingsWidget *>(tabs(window)->widget(1));
+    QVERIFY(panel);
     auto *list = child<QListWidget>(panel, "lwSettingsCategories");
     for (int row = 5; row <= 18; ++row)
         QCOMPARE(list->isRowHidden(row), !setsShown);
@@ -674,6 +789,70 @@ void tst_MainWindow::recoverDeviceShowsTheRecoveryThatWentOn()
     QVERIFY(dialog->isVisible());
     QTRY_COMPARE(child<QProgressBar>(dialog, "pbRecoveryProgress")->value(), 100);
     QCOMPARE(boxes.count, 1); // "Device was recovered ..."
+}
+
+void tst_MainWindow::everyPageFitsALaptopScreen_data()
+{
+    QTest::addColumn<SimLimiter::Kind>("kind");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("limiter, English") << SimLimiter::Kind::Limiter << QStringLiteral("en");
+    QTest::newRow("limiter, Russian") << SimLimiter::Kind::Limiter << QStringLiteral("ru");
+    QTest::newRow("DOV logger, English") << SimLimiter::Kind::DovLogger << QStringLiteral("en");
+    QTest::newRow("DOV logger, Russian") << SimLimiter::Kind::DovLogger << QStringLiteral("ru");
+}
+
+void tst_MainWindow::everyPageFitsALaptopScreen()
+{
+    QFETCH(SimLimiter::Kind, kind);
+    QFETCH(QString, language);
+    // A 1366 x 768 screen less the window's frame and title bar and a
+    // desktop panel.
+    const QSize workArea(1366 - 16, 768 - 72);
+    QSettings().setValue(QStringLiteral("language"), language);
+    if (kind == SimLimiter::Kind::DovLogger)
+        QSettings().setValue(QStringLiteral("devicesFamilyMode"), 2);
+    SimRig rig;
+    rig.addLimiter(kind);
+    UpdateQuestionAnswerer question;
+    MainWindow window({});
+    window.show();
+    QTRY_COMPARE(question.count, 1);
+    window.resize(workArea);
+    QVERIFY(child<QDockWidget>(&window, "dockLog")->isVisible());
+    const auto neededSize = [&window] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        return window.minimumSizeHint();
+    };
+    const QSize scannerOnly = neededSize();
+
+    QVERIFY(doubleClickDevice(window, SimRig::kLimiterAddress));
+    QWidget *panel = tabs(window)->widget(1);
+    auto *list = child<QListWidget>(panel, "lwSettingsCategories");
+    // The pages as the device fills them: its names in the list included.
+    QTRY_VERIFY_WITH_TIMEOUT(rowEnabled(list, list->count() - 1), 20000);
+    rig.settle(1000);
+    auto *stack = child<QStackedWidget>(panel, "swSettingsPage");
+    auto *area = child<QScrollArea>(panel, "saSettingsPage");
+    for (int page = 0; page < stack->count(); ++page) {
+        QMetaObject::invokeMethod(panel, "onSettingsPageChanged", Q_ARG(int, page));
+        const QSize needed = neededSize();
+        QWidget *shown = stack->widget(page);
+        QVERIFY2(needed.width() <= workArea.width() && needed.height() <= workArea.height(),
+                 qPrintable(QStringLiteral("%1 needs %2 x %3")
+                                .arg(shown->objectName())
+                                .arg(needed.width())
+                                .arg(needed.height())));
+        // A page is as wide as it needs: it scrolls up and down only.
+        QVERIFY2(shown->minimumSizeHint().width() <= area->viewport()->width(),
+                 qPrintable(QStringLiteral("%1 is %2 wide in %3")
+                                .arg(shown->objectName())
+                                .arg(shown->minimumSizeHint().width())
+                                .arg(area->viewport()->width())));
+    }
+
+    // Once the tab is closed the window needs no more than before.
+    emit tabs(window)->tabCloseRequested(1);
+    QCOMPARE(neededSize(), scannerOnly);
 }
 
 QTEST_MAIN(tst_MainWindow)
