@@ -17,6 +17,7 @@ PACKAGES=(
   xvfb xauth x11-utils imagemagick fonts-noto-color-emoji fonts-dejavu-core
   fonts-noto-cjk
   clang libclang-rt-dev
+  dbus-daemon
 )
 
 SUDO=""

@@ -1,9 +1,11 @@
 #include "QtBleBackend.h"
 
 #include "BleLogging.h"
+#include "BluezAttMtu.h"
 #include "QtAdvertisementSource.h"
 
 #include <QBluetoothDeviceDiscoveryAgent>
+#include <QCoreApplication>
 #include <QLowEnergyController>
 #include <QLowEnergyService>
 #include <QTimer>
@@ -85,10 +87,14 @@ void QtBleBackend::singleShot(int milliseconds, const QObject *context, std::fun
 QtBleController::QtBleController(const QBluetoothDeviceInfo &remoteDevice, QObject *parent)
     : BleController(parent), m_controller(QLowEnergyController::createCentral(remoteDevice, this))
 {
-    connect(m_controller, &QLowEnergyController::connected, this, &BleController::connected);
+    connect(m_controller, &QLowEnergyController::connected, this, &QtBleController::onConnected);
     connect(m_controller, &QLowEnergyController::disconnected, this, &BleController::disconnected);
-    connect(m_controller, &QLowEnergyController::stateChanged, this, &BleController::stateChanged);
-    connect(m_controller, &QLowEnergyController::errorOccurred, this, &BleController::errorOccurred);
+    connect(m_controller, &QLowEnergyController::stateChanged, this, &QtBleController::onStateChanged);
+    connect(m_controller, &QLowEnergyController::errorOccurred, this, [this](QLowEnergyController::Error error) {
+        m_qtError = true;
+        m_lostByRemote = false;
+        emit errorOccurred(error);
+    });
     connect(m_controller, &QLowEnergyController::mtuChanged, this, &BleController::mtuChanged);
     connect(m_controller, &QLowEnergyController::serviceDiscovered, this, &BleController::serviceDiscovered);
     connect(m_controller, &QLowEnergyController::discoveryFinished, this, &BleController::discoveryFinished);
@@ -99,13 +105,72 @@ QtBleController::~QtBleController() = default;
 QBluetoothAddress QtBleController::remoteAddress() const { return m_controller->remoteAddress(); }
 QString QtBleController::remoteName() const { return m_controller->remoteName(); }
 BleController::ControllerState QtBleController::state() const { return m_controller->state(); }
-BleController::Error QtBleController::error() const { return m_controller->error(); }
-QString QtBleController::errorString() const { return m_controller->errorString(); }
-int QtBleController::mtu() const { return m_controller->mtu(); }
-void QtBleController::connectToDevice() { m_controller->connectToDevice(); }
-void QtBleController::disconnectFromDevice() { m_controller->disconnectFromDevice(); }
+
+BleController::Error QtBleController::error() const
+{
+    return m_lostByRemote ? QLowEnergyController::RemoteHostClosedError : m_controller->error();
+}
+
+QString QtBleController::errorString() const
+{
+    // Qt's own text for the error, in its own translation context.
+    return m_lostByRemote ? QCoreApplication::translate("QLowEnergyController", "Remote device closed the connection")
+                          : m_controller->errorString();
+}
+
+int QtBleController::mtu() const
+{
+    if (m_controller->mtu() > 0)
+        return m_controller->mtu();
+    return m_stackMtu > 0 ? m_stackMtu : kDefaultMtu;
+}
+
+void QtBleController::connectToDevice()
+{
+    m_closing = false;
+    m_qtError = false;
+    m_lostByRemote = false;
+    m_controller->connectToDevice();
+}
+
+void QtBleController::disconnectFromDevice()
+{
+    m_closing = true;
+    m_controller->disconnectFromDevice();
+}
+
 void QtBleController::discoverServices() { m_controller->discoverServices(); }
 QList<QBluetoothUuid> QtBleController::services() const { return m_controller->services(); }
+
+void QtBleController::onConnected()
+{
+    // Qt's BlueZ D-Bus controller knows no MTU; bluetoothd 5.62 and later
+    // show the one they negotiated.
+    if (m_controller->mtu() <= 0)
+        m_stackMtu = bluezAttMtu(m_controller->remoteAddress());
+    emit connected();
+    if (m_stackMtu > 0 && m_controller->state() != QLowEnergyController::UnconnectedState)
+        emit mtuChanged(m_stackMtu);
+}
+
+void QtBleController::onStateChanged(QLowEnergyController::ControllerState state)
+{
+    const bool hadLink = m_state == QLowEnergyController::ConnectedState
+        || m_state == QLowEnergyController::DiscoveringState || m_state == QLowEnergyController::DiscoveredState;
+    m_state = state;
+    if (state == QLowEnergyController::ConnectingState)
+        m_qtError = false;
+    if (state == QLowEnergyController::UnconnectedState) {
+        m_stackMtu = 0;
+        // Qt's BlueZ D-Bus controller closes a link the device lost without
+        // an error; everywhere else the loss is RemoteHostClosedError.
+        if (hadLink && !m_closing && !m_qtError) {
+            m_lostByRemote = true;
+            emit errorOccurred(QLowEnergyController::RemoteHostClosedError);
+        }
+    }
+    emit stateChanged(state);
+}
 
 BleService *QtBleController::createServiceObject(const QBluetoothUuid &service, QObject *parent)
 {
@@ -120,18 +185,81 @@ BleService *QtBleController::createServiceObject(const QBluetoothUuid &service, 
 QtBleService::QtBleService(QLowEnergyService *service, QObject *parent) : BleService(parent), m_service(service)
 {
     m_service->setParent(this);
-    connect(m_service, &QLowEnergyService::stateChanged, this, &BleService::stateChanged);
-    connect(m_service, &QLowEnergyService::errorOccurred, this, &BleService::errorOccurred);
-    connect(m_service, &QLowEnergyService::characteristicChanged, this,
-            [this](const QLowEnergyCharacteristic &c, const QByteArray &v) { emit characteristicChanged(wrap(c), v); });
-    connect(m_service, &QLowEnergyService::characteristicRead, this,
-            [this](const QLowEnergyCharacteristic &c, const QByteArray &v) { emit characteristicRead(wrap(c), v); });
+    connect(m_service, &QLowEnergyService::stateChanged, this, [this](QLowEnergyService::ServiceState state) {
+        if (state == QLowEnergyService::InvalidService) {
+            m_reads.clear();
+            m_held.clear();
+        }
+        emit stateChanged(state);
+    });
+    connect(m_service, &QLowEnergyService::errorOccurred, this, &QtBleService::onError);
+    connect(m_service, &QLowEnergyService::characteristicChanged, this, &QtBleService::onChanged);
+    connect(m_service, &QLowEnergyService::characteristicRead, this, &QtBleService::onRead);
     connect(m_service, &QLowEnergyService::characteristicWritten, this,
             [this](const QLowEnergyCharacteristic &c, const QByteArray &v) { emit characteristicWritten(wrap(c), v); });
     connect(m_service, &QLowEnergyService::descriptorRead, this,
             [this](const QLowEnergyDescriptor &d, const QByteArray &v) { emit descriptorRead(wrap(d), v); });
     connect(m_service, &QLowEnergyService::descriptorWritten, this,
             [this](const QLowEnergyDescriptor &d, const QByteArray &v) { emit descriptorWritten(wrap(d), v); });
+}
+
+void QtBleService::onChanged(const QLowEnergyCharacteristic &characteristic, const QByteArray &value)
+{
+    // No notification can come before the details are known: these are the
+    // values the discovery read.
+    if (m_service->state() == QLowEnergyService::RemoteServiceDiscovering)
+        return;
+    if (m_reads.contains(characteristic)) {
+        m_held.append({characteristic, value});
+        return;
+    }
+    emit characteristicChanged(wrap(characteristic), value);
+}
+
+void QtBleService::onRead(const QLowEnergyCharacteristic &characteristic, const QByteArray &value)
+{
+    m_reads.removeOne(characteristic);
+    releaseChanges(characteristic, &value);
+    emit characteristicRead(wrap(characteristic), value);
+}
+
+void QtBleService::onError(QLowEnergyService::ServiceError error)
+{
+    // A failed read is the oldest one in flight (Qt answers them in turn),
+    // or the one being asked for.
+    if (error == QLowEnergyService::CharacteristicReadError || (m_inRead && error == QLowEnergyService::OperationError)) {
+        if (!m_reads.isEmpty()) {
+            const QLowEnergyCharacteristic failed = m_inRead ? m_reads.takeLast() : m_reads.takeFirst();
+            releaseChanges(failed, nullptr);
+        }
+    }
+    emit errorOccurred(error);
+}
+
+void QtBleService::releaseChanges(const QLowEnergyCharacteristic &characteristic, const QByteArray *echo)
+{
+    // bluetoothd signals the value just before it answers the read.
+    if (echo) {
+        for (qsizetype i = m_held.size() - 1; i >= 0; --i) {
+            if (m_held.at(i).first == characteristic && m_held.at(i).second == *echo) {
+                m_held.removeAt(i);
+                break;
+            }
+        }
+    }
+    if (m_reads.contains(characteristic))
+        return; // another read of it is in flight
+    QList<QByteArray> values;
+    for (auto it = m_held.begin(); it != m_held.end();) {
+        if (it->first == characteristic) {
+            values.append(it->second);
+            it = m_held.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    for (const QByteArray &value : std::as_const(values))
+        emit characteristicChanged(wrap(characteristic), value);
 }
 
 QtBleService::~QtBleService() = default;
@@ -163,7 +291,11 @@ bool QtBleService::contains(const BleCharacteristic &characteristic) const
 
 void QtBleService::readCharacteristic(const BleCharacteristic &characteristic)
 {
-    m_service->readCharacteristic(unwrap(characteristic));
+    const QLowEnergyCharacteristic native = unwrap(characteristic);
+    m_reads.append(native);
+    m_inRead = true;
+    m_service->readCharacteristic(native);
+    m_inRead = false;
 }
 
 void QtBleService::writeCharacteristic(const BleCharacteristic &characteristic, const QByteArray &value, WriteMode mode)
@@ -210,26 +342,55 @@ QLowEnergyDescriptor QtBleService::unwrap(const BleDescriptor &descriptor)
 QtBleDeviceDiscovery::QtBleDeviceDiscovery(QObject *parent)
     : BleDeviceDiscovery(parent), m_agent(new QBluetoothDeviceDiscoveryAgent(this))
 {
-    connect(m_agent, &QBluetoothDeviceDiscoveryAgent::deviceDiscovered, this, &BleDeviceDiscovery::deviceDiscovered);
-    connect(m_agent, &QBluetoothDeviceDiscoveryAgent::deviceUpdated, this, &BleDeviceDiscovery::deviceUpdated);
+    connect(m_agent, &QBluetoothDeviceDiscoveryAgent::deviceDiscovered, this,
+            [this](const QBluetoothDeviceInfo &info) { onReport(info, QBluetoothDeviceInfo::Field::None, false); });
+    connect(m_agent, &QBluetoothDeviceDiscoveryAgent::deviceUpdated, this,
+            [this](const QBluetoothDeviceInfo &info, QBluetoothDeviceInfo::Fields fields) { onReport(info, fields, true); });
     connect(m_agent, &QBluetoothDeviceDiscoveryAgent::finished, this, &BleDeviceDiscovery::finished);
     connect(m_agent, &QBluetoothDeviceDiscoveryAgent::canceled, this, &BleDeviceDiscovery::canceled);
     connect(m_agent, &QBluetoothDeviceDiscoveryAgent::errorOccurred, this, &BleDeviceDiscovery::errorOccurred);
 }
 
-QtBleDeviceDiscovery::~QtBleDeviceDiscovery() = default;
+QtBleDeviceDiscovery::~QtBleDeviceDiscovery()
+{
+    // Qt's BlueZ agent gives bluetoothd's discovery back only when it is
+    // stopped; destroyed while scanning, it leaves the adapter scanning for
+    // the life of the process.
+    if (m_agent->isActive())
+        m_agent->stop();
+}
 
 void QtBleDeviceDiscovery::start()
 {
+    m_heard.clear();
     m_agent->start(QBluetoothDeviceDiscoveryAgent::LowEnergyMethod);
     if (!m_agent->isActive() && m_agent->error() != QBluetoothDeviceDiscoveryAgent::NoError)
         qCWarning(lcBle) << "Device discovery could not start:" << m_agent->errorString();
+}
+
+void QtBleDeviceDiscovery::onReport(QBluetoothDeviceInfo info, QBluetoothDeviceInfo::Fields fields, bool updated)
+{
+    // With a time-out Qt reports a device once and its changes as updates;
+    // the first of them can be the first advertisement heard, when the
+    // stack knew the device before.
+    switch (m_heard.take(info, updated)) {
+    case HeardDevices::Report::None:
+        break;
+    case HeardDevices::Report::First:
+        emit deviceDiscovered(info);
+        break;
+    case HeardDevices::Report::Again:
+        if (fields == QBluetoothDeviceInfo::Field::None)
+            fields = QBluetoothDeviceInfo::Fields(QBluetoothDeviceInfo::Field::RSSI) | QBluetoothDeviceInfo::Field::ManufacturerData;
+        emit deviceUpdated(info, fields);
+        break;
+    }
 }
 
 void QtBleDeviceDiscovery::stop() { m_agent->stop(); }
 bool QtBleDeviceDiscovery::isActive() const { return m_agent->isActive(); }
 BleDeviceDiscovery::Error QtBleDeviceDiscovery::error() const { return m_agent->error(); }
 QString QtBleDeviceDiscovery::errorString() const { return m_agent->errorString(); }
-QList<QBluetoothDeviceInfo> QtBleDeviceDiscovery::discoveredDevices() const { return m_agent->discoveredDevices(); }
+QList<QBluetoothDeviceInfo> QtBleDeviceDiscovery::discoveredDevices() const { return m_heard.devices(); }
 void QtBleDeviceDiscovery::setLowEnergyDiscoveryTimeout(int msTimeout) { m_agent->setLowEnergyDiscoveryTimeout(msTimeout); }
 int QtBleDeviceDiscovery::lowEnergyDiscoveryTimeout() const { return m_agent->lowEnergyDiscoveryTimeout(); }

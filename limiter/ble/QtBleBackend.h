@@ -5,7 +5,10 @@
 #include "BleController.h"
 #include "BleDeviceDiscovery.h"
 #include "BleService.h"
+#include "HeardDevices.h"
 
+#include <QList>
+#include <QPair>
 #include <QPointer>
 
 class QBluetoothDeviceDiscoveryAgent;
@@ -24,6 +27,11 @@ public:
 };
 
 // BleController on a QLowEnergyController (owned, a child of this object).
+// Where Qt's controller falls short of the seam it fills in:
+//  - the MTU: Qt's BlueZ D-Bus controller knows none (mtu() -1, no
+//    mtuChanged); the controller reads bluetoothd's own once connected;
+//  - a link the remote side lost: Qt's BlueZ D-Bus controller reports it
+//    with no error; the controller reports RemoteHostClosedError first.
 class QtBleController : public BleController
 {
     Q_OBJECT
@@ -44,10 +52,28 @@ public:
     BleService *createServiceObject(const QBluetoothUuid &service, QObject *parent = nullptr) override;
 
 private:
+    void onStateChanged(QLowEnergyController::ControllerState state);
+    void onConnected();
+
     QLowEnergyController *m_controller = nullptr;
+    QLowEnergyController::ControllerState m_state = QLowEnergyController::UnconnectedState;
+    // The MTU bluetoothd negotiated for this connection, 0 when unknown.
+    int m_stackMtu = 0;
+    // disconnectFromDevice() was asked since the last connect.
+    bool m_closing = false;
+    // Qt reported an error since the last connect.
+    bool m_qtError = false;
+    // The last link was lost by the remote side without Qt saying so.
+    bool m_lostByRemote = false;
 };
 
 // BleService on a QLowEnergyService (owned, a child of this object).
+// bluetoothd signals every value it reads as a change of the
+// characteristic's Value, which Qt hands on as characteristicChanged; the
+// service drops those echoes, so that a read is reported once, as read:
+// changes while the service discovers its details (they come from the
+// discovery's reads), and the change carrying the value of a read in
+// flight.
 class QtBleService : public BleService
 {
     Q_OBJECT
@@ -76,10 +102,25 @@ public:
     static QLowEnergyDescriptor unwrap(const BleDescriptor &descriptor);
 
 private:
+    void onChanged(const QLowEnergyCharacteristic &characteristic, const QByteArray &value);
+    void onRead(const QLowEnergyCharacteristic &characteristic, const QByteArray &value);
+    void onError(QLowEnergyService::ServiceError error);
+    // Hands on the changes held back for the read of characteristic,
+    // without one of the given value (its echo).
+    void releaseChanges(const QLowEnergyCharacteristic &characteristic, const QByteArray *echo);
+
     QLowEnergyService *m_service = nullptr;
+    // Reads in flight, oldest first, and the changes of their
+    // characteristics that came meanwhile.
+    QList<QLowEnergyCharacteristic> m_reads;
+    QList<QPair<QLowEnergyCharacteristic, QByteArray>> m_held;
+    bool m_inRead = false;
 };
 
-// BleDeviceDiscovery on a QBluetoothDeviceDiscoveryAgent (low-energy method).
+// BleDeviceDiscovery on a QBluetoothDeviceDiscoveryAgent (low-energy method):
+// deviceDiscovered for the first advertisement heard of an address,
+// deviceUpdated for later ones (see HeardDevices), in either of the agent's
+// modes.
 class QtBleDeviceDiscovery : public BleDeviceDiscovery
 {
     Q_OBJECT
@@ -97,5 +138,8 @@ public:
     int lowEnergyDiscoveryTimeout() const override;
 
 private:
+    void onReport(QBluetoothDeviceInfo info, QBluetoothDeviceInfo::Fields fields, bool updated);
+
     QBluetoothDeviceDiscoveryAgent *m_agent = nullptr;
+    HeardDevices m_heard;
 };
