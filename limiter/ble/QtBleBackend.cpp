@@ -10,6 +10,8 @@
 #include <QLowEnergyService>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 class QtDescriptorPrivate final : public BleDescriptorPrivate
@@ -140,6 +142,12 @@ void QtBleController::disconnectFromDevice()
 }
 
 void QtBleController::discoverServices() { m_controller->discoverServices(); }
+
+bool QtBleController::isIdle() const
+{
+    return std::all_of(m_services.cbegin(), m_services.cend(),
+                       [](const QPointer<QtBleService> &service) { return !service || service->isIdle(); });
+}
 QList<QBluetoothUuid> QtBleController::services() const { return m_controller->services(); }
 
 void QtBleController::onConnected()
@@ -177,37 +185,146 @@ BleService *QtBleController::createServiceObject(const QBluetoothUuid &service, 
     QLowEnergyService *native = m_controller->createServiceObject(service);
     if (!native)
         return nullptr;
-    return new QtBleService(native, parent);
+    auto *object = new QtBleService(native, this, parent);
+    m_services.append(object);
+    return object;
 }
 
 // --- QtBleService ---------------------------------------------------------
 
-QtBleService::QtBleService(QLowEnergyService *service, QObject *parent) : BleService(parent), m_service(service)
+QtBleService::QtBleService(QLowEnergyService *service, QtBleController *controller, QObject *parent)
+    : BleService(parent), m_service(service), m_controller(controller)
 {
     m_service->setParent(this);
-    connect(m_service, &QLowEnergyService::stateChanged, this, [this](QLowEnergyService::ServiceState state) {
-        if (state == QLowEnergyService::InvalidService) {
-            m_reads.clear();
-            m_held.clear();
-        }
-        emit stateChanged(state);
-    });
+    connect(m_service, &QLowEnergyService::stateChanged, this, &QtBleService::onStateChanged);
     connect(m_service, &QLowEnergyService::errorOccurred, this, &QtBleService::onError);
     connect(m_service, &QLowEnergyService::characteristicChanged, this, &QtBleService::onChanged);
     connect(m_service, &QLowEnergyService::characteristicRead, this, &QtBleService::onRead);
     connect(m_service, &QLowEnergyService::characteristicWritten, this,
-            [this](const QLowEnergyCharacteristic &c, const QByteArray &v) { emit characteristicWritten(wrap(c), v); });
+            [this](const QLowEnergyCharacteristic &c, const QByteArray &v) {
+                const Answer answer(this);
+                emit characteristicWritten(wrap(c), v);
+            });
     connect(m_service, &QLowEnergyService::descriptorRead, this,
-            [this](const QLowEnergyDescriptor &d, const QByteArray &v) { emit descriptorRead(wrap(d), v); });
+            [this](const QLowEnergyDescriptor &d, const QByteArray &v) {
+                const Answer answer(this);
+                emit descriptorRead(wrap(d), v);
+            });
     connect(m_service, &QLowEnergyService::descriptorWritten, this,
-            [this](const QLowEnergyDescriptor &d, const QByteArray &v) { emit descriptorWritten(wrap(d), v); });
+            [this](const QLowEnergyDescriptor &d, const QByteArray &v) {
+                const Answer answer(this);
+                emit descriptorWritten(wrap(d), v);
+            });
+}
+
+// Qt hands on an answer before it takes the request out of its queue: while
+// the answer is handled, the queue is not empty.
+QtBleService::Answer::Answer(QtBleService *service, bool counted) : m_service(service)
+{
+    if (counted && m_service->m_inFlight > 0)
+        --m_service->m_inFlight;
+    ++m_service->m_answering;
+}
+
+QtBleService::Answer::~Answer()
+{
+    if (m_service)
+        --m_service->m_answering;
+}
+
+QtBleService::~QtBleService() = default;
+
+QBluetoothUuid QtBleService::serviceUuid() const { return m_service->serviceUuid(); }
+QString QtBleService::serviceName() const { return m_service->serviceName(); }
+BleService::ServiceError QtBleService::error() const { return m_service->error(); }
+
+BleService::ServiceState QtBleService::state() const
+{
+    // Discovering until the values of a full discovery are read.
+    if (m_readingValues && m_service->state() == QLowEnergyService::RemoteServiceDiscovered)
+        return QLowEnergyService::RemoteServiceDiscovering;
+    return m_service->state();
+}
+
+bool QtBleService::isIdle() const
+{
+    return m_inFlight == 0 && m_answering == 0 && !m_commandsSent;
+}
+
+void QtBleService::call(const std::function<void()> &request)
+{
+    ++m_inFlight;
+    m_inCall = true;
+    request();
+    m_inCall = false;
+}
+
+void QtBleService::discoverDetails(DiscoveryMode mode)
+{
+#ifdef Q_OS_LINUX
+    // Qt's BlueZ D-Bus backend never finishes a full discovery whose last
+    // read the device refuses (a locked device refuses its settings). Where
+    // nothing else waits in the controller's queue, Qt's discovery without
+    // values finishes at once, and the service reads the values itself;
+    // otherwise it would never finish, and Qt's full discovery runs.
+    if (mode == QLowEnergyService::FullDiscovery && m_controller && m_controller->isIdle()) {
+        m_readingValues = true;
+        mode = QLowEnergyService::SkipValueDiscovery;
+    }
+#endif
+    call([&] { m_service->discoverDetails(mode); });
+}
+
+void QtBleService::onStateChanged(QLowEnergyService::ServiceState state)
+{
+    if (state == QLowEnergyService::InvalidService) {
+        m_inFlight = 0;
+        m_readingValues = false;
+        m_discoveryReads.clear();
+        m_reads.clear();
+        m_held.clear();
+    }
+    const Answer answer(this, state == QLowEnergyService::RemoteServiceDiscovered); // of the discovery
+    if (state == QLowEnergyService::RemoteServiceDiscovered) {
+        if (m_readingValues) {
+            const QList<QLowEnergyCharacteristic> all = m_service->characteristics();
+            for (const QLowEnergyCharacteristic &characteristic : all) {
+                if (characteristic.properties() & QLowEnergyCharacteristic::Read)
+                    m_discoveryReads.append(characteristic);
+            }
+            // A read turned down at once is answered by an error, here and
+            // now, like the others later.
+            const QList<QLowEnergyCharacteristic> reads = m_discoveryReads;
+            for (const QLowEnergyCharacteristic &characteristic : reads)
+                call([&] { m_service->readCharacteristic(characteristic); });
+            if (!m_discoveryReads.isEmpty())
+                return;
+            m_readingValues = false;
+        }
+    }
+    emit stateChanged(state);
+}
+
+bool QtBleService::takeDiscoveryRead(const QLowEnergyCharacteristic *answeredRead)
+{
+    if (!m_readingValues || m_discoveryReads.isEmpty())
+        return false;
+    if (answeredRead)
+        m_discoveryReads.removeOne(*answeredRead);
+    else
+        m_discoveryReads.removeFirst();
+    if (m_discoveryReads.isEmpty()) {
+        m_readingValues = false;
+        emit stateChanged(QLowEnergyService::RemoteServiceDiscovered);
+    }
+    return true;
 }
 
 void QtBleService::onChanged(const QLowEnergyCharacteristic &characteristic, const QByteArray &value)
 {
     // No notification can come before the details are known: these are the
     // values the discovery read.
-    if (m_service->state() == QLowEnergyService::RemoteServiceDiscovering)
+    if (state() == QLowEnergyService::RemoteServiceDiscovering)
         return;
     if (m_reads.contains(characteristic)) {
         m_held.append({characteristic, value});
@@ -218,6 +335,9 @@ void QtBleService::onChanged(const QLowEnergyCharacteristic &characteristic, con
 
 void QtBleService::onRead(const QLowEnergyCharacteristic &characteristic, const QByteArray &value)
 {
+    const Answer answer(this);
+    if (takeDiscoveryRead(&characteristic))
+        return;
     m_reads.removeOne(characteristic);
     releaseChanges(characteristic, &value);
     emit characteristicRead(wrap(characteristic), value);
@@ -225,13 +345,19 @@ void QtBleService::onRead(const QLowEnergyCharacteristic &characteristic, const 
 
 void QtBleService::onError(QLowEnergyService::ServiceError error)
 {
-    // A failed read is the oldest one in flight (Qt answers them in turn),
-    // or the one being asked for.
-    if (error == QLowEnergyService::CharacteristicReadError || (m_inRead && error == QLowEnergyService::OperationError)) {
-        if (!m_reads.isEmpty()) {
-            const QLowEnergyCharacteristic failed = m_inRead ? m_reads.takeLast() : m_reads.takeFirst();
-            releaseChanges(failed, nullptr);
-        }
+    // Qt answers the requests in turn: a failure is the oldest one's, or
+    // the one being asked for.
+    const bool atOnce = m_inCall && error == QLowEnergyService::OperationError;
+    const Answer answer(this, atOnce || error == QLowEnergyService::CharacteristicReadError
+                                  || error == QLowEnergyService::CharacteristicWriteError
+                                  || error == QLowEnergyService::DescriptorReadError
+                                  || error == QLowEnergyService::DescriptorWriteError);
+    // A value of the discovery that cannot be read stays unknown.
+    if ((error == QLowEnergyService::CharacteristicReadError || atOnce) && takeDiscoveryRead(nullptr))
+        return;
+    if ((error == QLowEnergyService::CharacteristicReadError || (atOnce && m_inRead)) && !m_reads.isEmpty()) {
+        const QLowEnergyCharacteristic failed = atOnce ? m_reads.takeLast() : m_reads.takeFirst();
+        releaseChanges(failed, nullptr);
     }
     emit errorOccurred(error);
 }
@@ -262,14 +388,6 @@ void QtBleService::releaseChanges(const QLowEnergyCharacteristic &characteristic
         emit characteristicChanged(wrap(characteristic), value);
 }
 
-QtBleService::~QtBleService() = default;
-
-QBluetoothUuid QtBleService::serviceUuid() const { return m_service->serviceUuid(); }
-QString QtBleService::serviceName() const { return m_service->serviceName(); }
-BleService::ServiceState QtBleService::state() const { return m_service->state(); }
-BleService::ServiceError QtBleService::error() const { return m_service->error(); }
-void QtBleService::discoverDetails(DiscoveryMode mode) { m_service->discoverDetails(mode); }
-
 BleCharacteristic QtBleService::characteristic(const QBluetoothUuid &uuid) const
 {
     return wrap(m_service->characteristic(uuid));
@@ -294,23 +412,30 @@ void QtBleService::readCharacteristic(const BleCharacteristic &characteristic)
     const QLowEnergyCharacteristic native = unwrap(characteristic);
     m_reads.append(native);
     m_inRead = true;
-    m_service->readCharacteristic(native);
+    call([&] { m_service->readCharacteristic(native); });
     m_inRead = false;
 }
 
 void QtBleService::writeCharacteristic(const BleCharacteristic &characteristic, const QByteArray &value, WriteMode mode)
 {
-    m_service->writeCharacteristic(unwrap(characteristic), value, mode);
+    // Qt confirms only writes with response; a command leaves no trace of
+    // when it is done.
+    if (mode != QLowEnergyService::WriteWithResponse) {
+        m_commandsSent = true;
+        m_service->writeCharacteristic(unwrap(characteristic), value, mode);
+        return;
+    }
+    call([&] { m_service->writeCharacteristic(unwrap(characteristic), value, mode); });
 }
 
 void QtBleService::readDescriptor(const BleDescriptor &descriptor)
 {
-    m_service->readDescriptor(unwrap(descriptor));
+    call([&] { m_service->readDescriptor(unwrap(descriptor)); });
 }
 
 void QtBleService::writeDescriptor(const BleDescriptor &descriptor, const QByteArray &value)
 {
-    m_service->writeDescriptor(unwrap(descriptor), value);
+    call([&] { m_service->writeDescriptor(unwrap(descriptor), value); });
 }
 
 BleCharacteristic QtBleService::wrap(const QLowEnergyCharacteristic &characteristic)

@@ -11,9 +11,12 @@
 #include <QPair>
 #include <QPointer>
 
+#include <functional>
+
 class QBluetoothDeviceDiscoveryAgent;
 class QLowEnergyController;
 class QLowEnergyService;
+class QtBleService;
 
 // The seam on Qt Bluetooth: what a user with a Bluetooth adapter runs.
 class QtBleBackend : public BleBackend
@@ -51,6 +54,10 @@ public:
     QList<QBluetoothUuid> services() const override;
     BleService *createServiceObject(const QBluetoothUuid &service, QObject *parent = nullptr) override;
 
+    // No request of its services waits for Qt's answer (Qt answers the
+    // requests of one controller in one queue).
+    bool isIdle() const;
+
 private:
     void onStateChanged(QLowEnergyController::ControllerState state);
     void onConnected();
@@ -65,9 +72,11 @@ private:
     bool m_qtError = false;
     // The last link was lost by the remote side without Qt saying so.
     bool m_lostByRemote = false;
+    QList<QPointer<QtBleService>> m_services;
 };
 
 // BleService on a QLowEnergyService (owned, a child of this object).
+// On Linux a full discovery reads the values itself (see discoverDetails).
 // bluetoothd signals every value it reads as a change of the
 // characteristic's Value, which Qt hands on as characteristicChanged; the
 // service drops those echoes, so that a read is reported once, as read:
@@ -78,7 +87,7 @@ class QtBleService : public BleService
 {
     Q_OBJECT
 public:
-    explicit QtBleService(QLowEnergyService *service, QObject *parent = nullptr);
+    QtBleService(QLowEnergyService *service, QtBleController *controller, QObject *parent = nullptr);
     ~QtBleService() override;
 
     QBluetoothUuid serviceUuid() const override;
@@ -95,6 +104,10 @@ public:
     void readDescriptor(const BleDescriptor &descriptor) override;
     void writeDescriptor(const BleDescriptor &descriptor, const QByteArray &value) override;
 
+    // No request of it waits for Qt's answer, and no write without
+    // response was ever sent (Qt does not tell when those are done).
+    bool isIdle() const;
+
     // The handles of this backend from and to Qt's own.
     static BleCharacteristic wrap(const QLowEnergyCharacteristic &characteristic);
     static BleDescriptor wrap(const QLowEnergyDescriptor &descriptor);
@@ -102,6 +115,24 @@ public:
     static QLowEnergyDescriptor unwrap(const BleDescriptor &descriptor);
 
 private:
+    // Hands one request to Qt, counting it until it is answered.
+    void call(const std::function<void()> &request);
+    // While Qt hands on an answer (counted: one of the requests).
+    class Answer
+    {
+    public:
+        explicit Answer(QtBleService *service, bool counted = true);
+        ~Answer();
+        Answer(const Answer &) = delete;
+        Answer &operator=(const Answer &) = delete;
+
+    private:
+        QPointer<QtBleService> m_service;
+    };
+    void onStateChanged(QLowEnergyService::ServiceState state);
+    // Takes the answer of a read of the discovery (nullptr: the oldest one
+    // failed); false when it answers a read of the client.
+    bool takeDiscoveryRead(const QLowEnergyCharacteristic *answeredRead);
     void onChanged(const QLowEnergyCharacteristic &characteristic, const QByteArray &value);
     void onRead(const QLowEnergyCharacteristic &characteristic, const QByteArray &value);
     void onError(QLowEnergyService::ServiceError error);
@@ -110,11 +141,19 @@ private:
     void releaseChanges(const QLowEnergyCharacteristic &characteristic, const QByteArray *echo);
 
     QLowEnergyService *m_service = nullptr;
+    QPointer<QtBleController> m_controller;
+    int m_inFlight = 0;
+    int m_answering = 0;
+    bool m_inCall = false;
+    bool m_commandsSent = false;
     // Reads in flight, oldest first, and the changes of their
     // characteristics that came meanwhile.
     QList<QLowEnergyCharacteristic> m_reads;
     QList<QPair<QLowEnergyCharacteristic, QByteArray>> m_held;
     bool m_inRead = false;
+    // A full discovery whose values the service reads, and its reads.
+    bool m_readingValues = false;
+    QList<QLowEnergyCharacteristic> m_discoveryReads;
 };
 
 // BleDeviceDiscovery on a QBluetoothDeviceDiscoveryAgent (low-energy method):

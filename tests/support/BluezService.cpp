@@ -115,6 +115,11 @@ const QDBusArgument &operator>>(const QDBusArgument &argument, DBusManufacturerD
     return argument;
 }
 
+QString bluez::devicePath(const QBluetoothAddress &address)
+{
+    return kAdapterPath + QStringLiteral("/dev_") + address.toString().replace(QLatin1Char(':'), QLatin1Char('_'));
+}
+
 void bluez::registerTypes()
 {
     qDBusRegisterMetaType<DBusInterfaces>();
@@ -184,6 +189,7 @@ bool BluezService::handleMessage(const QDBusMessage &message, const QDBusConnect
     {
         QMutexLocker lock(&m_record->mutex);
         ++m_record->calls[message.member()];
+        ++m_record->calls[message.member() + QLatin1Char(' ') + path];
     }
     if (interface == bluez::kIntrospectable)
         return false; // QtDBus answers from introspect()
@@ -346,8 +352,7 @@ void BluezService::onAdvertised(const SimAdvertisement &advertisement)
 {
     if (!m_discovering)
         return;
-    const QString path =
-        bluez::kAdapterPath + QStringLiteral("/dev_") + advertisement.address.toString().replace(QLatin1Char(':'), QLatin1Char('_'));
+    const QString path = bluez::devicePath(advertisement.address);
     auto it = m_devices.find(path);
     const bool isNew = it == m_devices.end();
     if (isNew)
@@ -376,7 +381,7 @@ BluezDevice::BluezDevice(BluezService *service, const QBluetoothAddress &address
     : QObject(service)
     , m_owner(service)
     , m_address(address)
-    , m_path(bluez::kAdapterPath + QStringLiteral("/dev_") + address.toString().replace(QLatin1Char(':'), QLatin1Char('_')))
+    , m_path(bluez::devicePath(address))
 {
 }
 

@@ -76,6 +76,8 @@ inline const QString kNotPermitted = QStringLiteral("org.bluez.Error.NotPermitte
 inline const QString kInvalidArguments = QStringLiteral("org.bluez.Error.InvalidArguments");
 
 void registerTypes();
+// bluetoothd's object path of a device on hci0.
+QString devicePath(const QBluetoothAddress &address);
 } // namespace bluez
 
 // What the stand-in shares with the test's thread.
@@ -85,7 +87,8 @@ struct BluezRecord {
     // Per device address: InterfacesAdded, and PropertiesChanged that carry
     // RSSI or ManufacturerData.
     QHash<quint64, int> advertisementSignals;
-    // Method calls by member name ("Connect", "StartDiscovery", ...).
+    // Method calls by member name ("Connect", "StartDiscovery", ...), and
+    // by member name and object path ("Connect /org/bluez/hci0/dev_...").
     QHash<QString, int> calls;
     bool exposesMtu = true;
 };

@@ -116,8 +116,14 @@ int BluezStandIn::advertisementSignals(const QBluetoothAddress &device) const
     return m_record->advertisementSignals.value(device.toUInt64());
 }
 
-int BluezStandIn::calls(const QString &member) const
+int BluezStandIn::calls(const QString &member, const QBluetoothAddress &device) const
 {
+    const QString key = device.isNull() ? member : member + QLatin1Char(' ') + devicePath(device);
     QMutexLocker lock(&m_record->mutex);
-    return m_record->calls.value(member);
+    return m_record->calls.value(key);
+}
+
+QString BluezStandIn::devicePath(const QBluetoothAddress &device)
+{
+    return bluez::devicePath(device);
 }

@@ -80,8 +80,11 @@ public:
     // the clients: InterfacesAdded and PropertiesChanged with RSSI or
     // ManufacturerData.
     int advertisementSignals(const QBluetoothAddress &device) const;
-    // How often a method of that name was called.
-    int calls(const QString &member) const;
+    // How often a method of that name was called (on the object of that
+    // device only, when one is given).
+    int calls(const QString &member, const QBluetoothAddress &device = QBluetoothAddress()) const;
+    // The object path of a device: bluetoothd's /org/bluez/hci0/dev_XX_XX...
+    static QString devicePath(const QBluetoothAddress &device);
 
 private:
     std::unique_ptr<QThread> m_thread;
