@@ -8,6 +8,7 @@
 #include "BluetoothDiscovery.h"
 #include "BluezRig.h"
 #include "DeviceProtocol.h"
+#include "FixedAdvertiser.h"
 #include "SimRig.h"
 
 #include <QSignalSpy>
@@ -21,22 +22,6 @@ const QBluetoothAddress kLimiter = SimRig::kLimiterAddress;
 const QBluetoothAddress kLogger(QStringLiteral("C0:DE:00:00:00:22"));
 const QBluetoothAddress kPlain(QStringLiteral("C0:DE:00:00:00:33"));
 const QBluetoothAddress kMarker(QStringLiteral("C0:DE:00:00:00:44"));
-
-// Name, RSSI and one fixed record of the devices' company: what the scanner
-// needs to pass an advertisement on.
-class FixedAdvertiser : public SimAdvertiser
-{
-public:
-    SimAdvertisement next(const SimPeripheral &peripheral) override
-    {
-        SimAdvertisement advertisement;
-        advertisement.address = peripheral.address();
-        advertisement.name = peripheral.name();
-        advertisement.rssi = peripheral.rssi();
-        advertisement.manufacturerData.append({0x0059, QByteArray(12, '\x07')});
-        return advertisement;
-    }
-};
 
 void addPlainDevice(BluezRig &rig, const QBluetoothAddress &address, const QString &name)
 {

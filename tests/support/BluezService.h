@@ -6,6 +6,7 @@
 
 #include <QBluetoothAddress>
 #include <QBluetoothUuid>
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
@@ -53,6 +54,12 @@ struct DBusManufacturerData {    // a{qv}
 Q_DECLARE_METATYPE(DBusInterfaces)
 Q_DECLARE_METATYPE(DBusManagedObjects)
 Q_DECLARE_METATYPE(DBusManufacturerData)
+QDBusArgument &operator<<(QDBusArgument &argument, const DBusInterfaces &interfaces);
+const QDBusArgument &operator>>(const QDBusArgument &argument, DBusInterfaces &interfaces);
+QDBusArgument &operator<<(QDBusArgument &argument, const DBusManagedObjects &objects);
+const QDBusArgument &operator>>(const QDBusArgument &argument, DBusManagedObjects &objects);
+QDBusArgument &operator<<(QDBusArgument &argument, const DBusManufacturerData &data);
+const QDBusArgument &operator>>(const QDBusArgument &argument, DBusManufacturerData &data);
 
 namespace bluez {
 inline const QString kService = QStringLiteral("org.bluez");
