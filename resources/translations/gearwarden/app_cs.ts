@@ -1704,6 +1704,13 @@ Očekáváno pole.</translation>
     </message>
 </context>
 <context>
+    <name>QLowEnergyController</name>
+    <message>
+        <source>Remote device closed the connection</source>
+        <translation>Vzdálené zařízení ukončilo spojení</translation>
+    </message>
+</context>
+<context>
     <name>TimingTableWidget</name>
     <message>
         <source>Dialog</source>

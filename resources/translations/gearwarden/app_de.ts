@@ -1704,6 +1704,13 @@ Array erwartet.</translation>
     </message>
 </context>
 <context>
+    <name>QLowEnergyController</name>
+    <message>
+        <source>Remote device closed the connection</source>
+        <translation>Das entfernte Gerät hat die Verbindung geschlossen</translation>
+    </message>
+</context>
+<context>
     <name>TimingTableWidget</name>
     <message>
         <source>Dialog</source>
