@@ -46,9 +46,11 @@ bool BluezStandIn::start(QString *reason)
     // Qt Bluetooth uses bluetoothd's D-Bus GATT API (QLowEnergyController's
     // BlueZ D-Bus backend) only for bluetoothd 5.42 or later. It asks
     // BLUETOOTH_FORCE_DBUS_LE_VERSION first and otherwise runs the bus
-    // owner's executable with --version; the owner of org.bluez is this very
-    // process here, which answers no --version, so the stand-in answers the
-    // first way: with its own version, before any controller is made.
+    // owner's executable with --version. In a test the owner of org.bluez
+    // is the test itself, which knows no --version, so the stand-in answers
+    // the first way: with its own version, before any controller is made.
+    // (The stand-in as a process of its own, bluez_standin, answers the
+    // second way as well.)
     qputenv("BLUETOOTH_FORCE_DBUS_LE_VERSION", kVersion);
     bluez::registerTypes();
 
