@@ -278,42 +278,43 @@ void QtBleService::discoverDetails(DiscoveryMode mode)
 void QtBleService::onStateChanged(QLowEnergyService::ServiceState state)
 {
     if (state == QLowEnergyService::InvalidService) {
+        // Qt drops its queue with the link.
         m_inFlight = 0;
+        m_commandsSent = false;
         m_readingValues = false;
-        m_discoveryReads.clear();
+        m_discoveryReads = 0;
         m_reads.clear();
         m_held.clear();
     }
     const Answer answer(this, state == QLowEnergyService::RemoteServiceDiscovered); // of the discovery
     if (state == QLowEnergyService::RemoteServiceDiscovered) {
         if (m_readingValues) {
+            QList<QLowEnergyCharacteristic> readable;
             const QList<QLowEnergyCharacteristic> all = m_service->characteristics();
             for (const QLowEnergyCharacteristic &characteristic : all) {
                 if (characteristic.properties() & QLowEnergyCharacteristic::Read)
-                    m_discoveryReads.append(characteristic);
+                    readable.append(characteristic);
             }
-            // A read turned down at once is answered by an error, here and
-            // now, like the others later.
-            const QList<QLowEnergyCharacteristic> reads = m_discoveryReads;
-            for (const QLowEnergyCharacteristic &characteristic : reads)
-                call([&] { m_service->readCharacteristic(characteristic); });
-            if (!m_discoveryReads.isEmpty())
+            // Qt answers them in turn; a read turned down at once is
+            // answered by an error here and now, like the others later.
+            m_discoveryReads = int(readable.size());
+            if (m_discoveryReads > 0) {
+                // Discovered comes with the last answer.
+                for (const QLowEnergyCharacteristic &characteristic : std::as_const(readable))
+                    call([&] { m_service->readCharacteristic(characteristic); });
                 return;
+            }
             m_readingValues = false;
         }
     }
     emit stateChanged(state);
 }
 
-bool QtBleService::takeDiscoveryRead(const QLowEnergyCharacteristic *answeredRead)
+bool QtBleService::takeDiscoveryRead()
 {
-    if (!m_readingValues || m_discoveryReads.isEmpty())
+    if (!m_readingValues || m_discoveryReads == 0)
         return false;
-    if (answeredRead)
-        m_discoveryReads.removeOne(*answeredRead);
-    else
-        m_discoveryReads.removeFirst();
-    if (m_discoveryReads.isEmpty()) {
+    if (--m_discoveryReads == 0) {
         m_readingValues = false;
         emit stateChanged(QLowEnergyService::RemoteServiceDiscovered);
     }
@@ -336,7 +337,7 @@ void QtBleService::onChanged(const QLowEnergyCharacteristic &characteristic, con
 void QtBleService::onRead(const QLowEnergyCharacteristic &characteristic, const QByteArray &value)
 {
     const Answer answer(this);
-    if (takeDiscoveryRead(&characteristic))
+    if (takeDiscoveryRead())
         return;
     m_reads.removeOne(characteristic);
     releaseChanges(characteristic, &value);
@@ -353,7 +354,7 @@ void QtBleService::onError(QLowEnergyService::ServiceError error)
                                   || error == QLowEnergyService::DescriptorReadError
                                   || error == QLowEnergyService::DescriptorWriteError);
     // A value of the discovery that cannot be read stays unknown.
-    if ((error == QLowEnergyService::CharacteristicReadError || atOnce) && takeDiscoveryRead(nullptr))
+    if ((error == QLowEnergyService::CharacteristicReadError || atOnce) && takeDiscoveryRead())
         return;
     if ((error == QLowEnergyService::CharacteristicReadError || (atOnce && m_inRead)) && !m_reads.isEmpty()) {
         const QLowEnergyCharacteristic failed = atOnce ? m_reads.takeLast() : m_reads.takeFirst();

@@ -130,9 +130,9 @@ private:
         QPointer<QtBleService> m_service;
     };
     void onStateChanged(QLowEnergyService::ServiceState state);
-    // Takes the answer of a read of the discovery (nullptr: the oldest one
-    // failed); false when it answers a read of the client.
-    bool takeDiscoveryRead(const QLowEnergyCharacteristic *answeredRead);
+    // Takes an answer (value or failure) of a read of the discovery; false
+    // when it answers a read of the client.
+    bool takeDiscoveryRead();
     void onChanged(const QLowEnergyCharacteristic &characteristic, const QByteArray &value);
     void onRead(const QLowEnergyCharacteristic &characteristic, const QByteArray &value);
     void onError(QLowEnergyService::ServiceError error);
@@ -151,9 +151,10 @@ private:
     QList<QLowEnergyCharacteristic> m_reads;
     QList<QPair<QLowEnergyCharacteristic, QByteArray>> m_held;
     bool m_inRead = false;
-    // A full discovery whose values the service reads, and its reads.
+    // A full discovery whose values the service reads, and its reads not
+    // yet answered.
     bool m_readingValues = false;
-    QList<QLowEnergyCharacteristic> m_discoveryReads;
+    int m_discoveryReads = 0;
 };
 
 // BleDeviceDiscovery on a QBluetoothDeviceDiscoveryAgent (low-energy method):
