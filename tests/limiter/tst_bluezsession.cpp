@@ -320,6 +320,7 @@ void tst_BluezSession::wholeSession()
             [&](StateM state, uint32_t progress) { steps.append({int(state), progress}); });
     connect(updater.get(), &DFUUpdater::error, this, [&](const QString &text) { errors.append(text); });
     rig.standIn.clearTraffic();
+    QSignalSpy dfuStatus(device.get(), &LimiterDevice::statusChanged);
     device->enterDFUMode();
     QVERIFY(QTest::qWaitFor([&] { return !errors.isEmpty() || (!steps.isEmpty() && steps.last().second == 100); },
                             60000));
@@ -343,10 +344,20 @@ void tst_BluezSession::wholeSession()
         return there;
     };
     QTRY_VERIFY(!bootloaderOnAir());
-    // The device link gave up on the device while it was in its bootloader.
-    QTRY_COMPARE_WITH_TIMEOUT(device->status(), LimiterError, kStepMs);
+    // The device link lost the device when it rebooted, and its reconnect
+    // found only the bootloader's silence.
+    QTRY_COMPARE_WITH_TIMEOUT(statuses(dfuStatus), (QList<int>{1, 1}), kStepMs);
     // The refused device was never asked again.
     QCOMPARE(rig.standIn.calls(QStringLiteral("Connect"), kLogger), 1);
+    // A new connection finds the new firmware.
+    const std::shared_ptr<LimiterDevice> again = rig.client(kLimiter, QStringLiteral("QVR Test"));
+    connect(again.get(), &LimiterDevice::authorizationRequired, this, [&] { again->authorize(kPassword); });
+    QSignalSpy againReady(again.get(), &LimiterDevice::loggerServiceDiscovered);
+    again->connectToDevice();
+    QTRY_COMPARE_WITH_TIMEOUT(againReady.count(), 1, kStepMs);
+    QCOMPARE(again->deviceInformation().block[1].version, quint16(0x0302));
+    again->disconnectFromDevice();
+    QTRY_COMPARE(again->status(), LimiterDisconnected);
 
     // --- The recovery scan, after the other scans ended. ------------------
     // bluetoothd keeps the bootloader it no longer hears, without RSSI.
