@@ -75,14 +75,15 @@ private:
     QList<QPointer<QtBleService>> m_services;
 };
 
-// BleService on a QLowEnergyService (owned, a child of this object).
-// On Linux a full discovery reads the values itself (see discoverDetails).
-// bluetoothd signals every value it reads as a change of the
-// characteristic's Value, which Qt hands on as characteristicChanged; the
-// service drops those echoes, so that a read is reported once, as read:
-// changes while the service discovers its details (they come from the
-// discovery's reads), and the change carrying the value of a read in
-// flight.
+// BleService on a QLowEnergyService (owned, a child of this object), with
+// what Qt's BlueZ D-Bus backend needs besides:
+//  - bluetoothd signals every value it reads as a change of the
+//    characteristic's Value, which Qt hands on as characteristicChanged;
+//    the service drops those echoes (the changes while it discovers its
+//    details, and the change carrying the value of a read in flight), so
+//    that a read is reported once, as read;
+//  - on Linux a full discovery reads the values itself where it can (see
+//    discoverDetails in the source).
 class QtBleService : public BleService
 {
     Q_OBJECT
