@@ -79,6 +79,13 @@ struct Result
     double seconds = 0;
 };
 
+Result failed(const QString &error)
+{
+    Result result;
+    result.error = error;
+    return result;
+}
+
 QString sizes(const QList<int> &writes)
 {
     if (writes.isEmpty())
@@ -197,7 +204,7 @@ Result throughBluez(const QString &package, double latencyMs, int mtu, bool show
     BluezStandIn standIn;
     QString reason;
     if (!standIn.start(&reason))
-        return Result{reason};
+        return failed(reason);
     standIn.setExposesMtu(showsMtu);
     standIn.run([&](SimRadio &radio) {
         radio.clock().setRealTimeSpinUs(2000);
@@ -221,7 +228,7 @@ Result throughBluez(const QString &package, double latencyMs, int mtu, bool show
         loop.exec();
         scan->stop();
         if (!heard)
-            return Result{QStringLiteral("the bootloader was not heard")};
+            return failed(QStringLiteral("the bootloader was not heard"));
     }
     standIn.clearTraffic();
     return upload(backend, package, [&standIn] { return packetWrites(standIn.traffic()); });
