@@ -18,6 +18,7 @@ PACKAGES=(
   fonts-noto-cjk
   xdg-utils libfile-mimeinfo-perl libglib2.0-bin shared-mime-info
   clang libclang-rt-dev
+  dbus-daemon
 )
 
 SUDO=""

@@ -25,6 +25,9 @@ public:
     using Error = QLowEnergyController::Error;
     using ControllerState = QLowEnergyController::ControllerState;
 
+    // The ATT MTU of a link before the two sides agree on a larger one.
+    static constexpr int kDefaultMtu = 23;
+
     explicit BleController(QObject *parent = nullptr);
     ~BleController() override;
 

@@ -9,13 +9,10 @@ QtAdvertisementSource::QtAdvertisementSource()
 {
     // 0: scan until stopped.
     m_agent->setLowEnergyDiscoveryTimeout(0);
-    const auto deliver = [this](const QBluetoothDeviceInfo &info) {
-        if (m_handler)
-            m_handler(toAdvertisement(info));
-    };
-    connect(m_agent, &QBluetoothDeviceDiscoveryAgent::deviceDiscovered, this, deliver);
+    connect(m_agent, &QBluetoothDeviceDiscoveryAgent::deviceDiscovered, this,
+            [this](const QBluetoothDeviceInfo &info) { onReport(info, false); });
     connect(m_agent, &QBluetoothDeviceDiscoveryAgent::deviceUpdated, this,
-            [deliver](const QBluetoothDeviceInfo &info, QBluetoothDeviceInfo::Fields) { deliver(info); });
+            [this](const QBluetoothDeviceInfo &info, QBluetoothDeviceInfo::Fields) { onReport(info, true); });
     connect(m_agent, &QBluetoothDeviceDiscoveryAgent::errorOccurred, this, &QtAdvertisementSource::onError);
     connect(m_agent, &QBluetoothDeviceDiscoveryAgent::finished, this,
             [] { qCWarning(lcScanner) << "Bluetooth LE scan ended by the system"; });
@@ -29,6 +26,7 @@ QtAdvertisementSource::~QtAdvertisementSource()
 quint32 QtAdvertisementSource::start(Handler handler)
 {
     m_handler = std::move(handler);
+    m_heard.clear();
     m_errorString.clear();
     m_starting = true;
     m_agent->start(QBluetoothDeviceDiscoveryAgent::LowEnergyMethod);
@@ -63,12 +61,18 @@ void QtAdvertisementSource::onError(QBluetoothDeviceDiscoveryAgent::Error error)
     }
 }
 
+void QtAdvertisementSource::onReport(QBluetoothDeviceInfo info, bool updated)
+{
+    if (m_handler && m_heard.take(info, updated) != HeardDevices::Report::None)
+        m_handler(toAdvertisement(info));
+}
+
 Advertisement QtAdvertisementSource::toAdvertisement(const QBluetoothDeviceInfo &info)
 {
     Advertisement advertisement;
     advertisement.address = info.address().toUInt64();
     advertisement.rssi = info.rssi();
-    advertisement.localName = info.name();
+    advertisement.localName = HeardDevices::advertisedName(info);
     const QMultiHash<quint16, QByteArray> entries = info.manufacturerData();
     for (auto it = entries.cbegin(); it != entries.cend(); ++it)
         advertisement.manufacturerData.append({it.key(), it.value()});

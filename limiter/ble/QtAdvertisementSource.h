@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AdvertisementSource.h"
+#include "HeardDevices.h"
 
 #include <QBluetoothDeviceDiscoveryAgent>
 #include <QObject>
@@ -8,7 +9,8 @@
 class QBluetoothDeviceInfo;
 
 // Advertisements from Qt Bluetooth's LE device discovery in continuous mode
-// (BlueZ on Linux). Lives and delivers on the thread that creates it, which
+// (BlueZ on Linux): one advertisement per report of a device heard (see
+// HeardDevices). Lives and delivers on the thread that creates it, which
 // must run an event loop.
 class QtAdvertisementSource : public QObject, public AdvertisementSource
 {
@@ -27,9 +29,11 @@ public:
 
 private:
     void onError(QBluetoothDeviceDiscoveryAgent::Error error);
+    void onReport(QBluetoothDeviceInfo info, bool updated);
 
     QBluetoothDeviceDiscoveryAgent *m_agent;
     Handler m_handler;
+    HeardDevices m_heard;
     QString m_errorString;
     bool m_starting = false;
 };

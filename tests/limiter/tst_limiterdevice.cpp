@@ -3,6 +3,7 @@
 // disconnect.
 #include "BleBackend.h"
 #include "DeviceProtocol.h"
+#include "DeviceSetUp.h"
 #include "LimiterDevice.h"
 #include "LogCapture.h"
 #include "SimController.h"
@@ -199,21 +200,11 @@ void tst_LimiterDevice::wholeSession()
     QTRY_COMPARE(defaults.count(), 6);
 
     // The reads, in the set-up's order.
-    QList<QBluetoothUuid> reads{settingsUuid(kDeviceInfoId), settingsUuid(kCommonSettingsId)};
-    for (int i = 0; i < 8; ++i)
-        reads << settingsUuid(quint16(kUserLimitSet0Id + i));
-    for (int i = 0; i < 6; ++i)
-        reads << settingsUuid(quint16(kDefaultLimitSet0Id + i));
-    reads << settingsUuid(kMotorSettingsId) << settingsUuid(kMotorDriveSettingsId) << settingsUuid(kTimingTable1Id)
-          << settingsUuid(kTimingTable2Id);
-    QCOMPARE(rig.characteristics(SimAttEvent::Read), reads);
-    // Notifications on (indications for DFU); no settings CCCD is written.
-    QTRY_COMPARE(rig.characteristics(SimAttEvent::DescriptorWrite).size(), 6);
-    QCOMPARE(rig.values(SimAttEvent::DescriptorWrite, telemetryUuid(kTelemetryId)), QList<QByteArray>{QByteArray::fromHex("0100")});
-    QCOMPARE(rig.values(SimAttEvent::DescriptorWrite, terminalUuid(kNusTxId)), QList<QByteArray>{QByteArray::fromHex("0100")});
-    QCOMPARE(rig.values(SimAttEvent::DescriptorWrite, dfuUuid(kDfuButtonlessId)), QList<QByteArray>{QByteArray::fromHex("0200")});
-    for (quint16 id : {kLogDataId, kLogSessionNumberId, kLogReadStatusId})
-        QCOMPARE(rig.values(SimAttEvent::DescriptorWrite, logUuid(id)), QList<QByteArray>{QByteArray::fromHex("0100")});
+    QCOMPARE(rig.characteristics(SimAttEvent::Read), QList<QBluetoothUuid>{settingsUuid(kDeviceInfoId)} + setUpRecordReads());
+    const auto subscriptions = setUpSubscriptions();
+    QTRY_COMPARE(rig.characteristics(SimAttEvent::DescriptorWrite).size(), subscriptions.size());
+    for (const auto &[characteristic, value] : subscriptions)
+        QCOMPARE(rig.values(SimAttEvent::DescriptorWrite, characteristic), QList<QByteArray>{value});
 
     // The records as the device holds them.
     QCOMPARE(recordBytes(limiter.motorSettings()), recordBytes(rig.device->motorSettings()));

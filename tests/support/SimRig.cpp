@@ -48,7 +48,8 @@ void SimRig::settle(int milliseconds)
     QCoreApplication::processEvents();
 }
 
-QList<QByteArray> SimRig::values(SimAttEvent::Kind kind, const QBluetoothUuid &characteristic) const
+QList<QByteArray> valuesOf(const QList<SimAttEvent> &traffic, SimAttEvent::Kind kind,
+                           const QBluetoothUuid &characteristic)
 {
     QList<QByteArray> result;
     for (const SimAttEvent &e : traffic) {
@@ -58,7 +59,7 @@ QList<QByteArray> SimRig::values(SimAttEvent::Kind kind, const QBluetoothUuid &c
     return result;
 }
 
-QList<QBluetoothUuid> SimRig::characteristics(SimAttEvent::Kind kind) const
+QList<QBluetoothUuid> characteristicsOf(const QList<SimAttEvent> &traffic, SimAttEvent::Kind kind)
 {
     QList<QBluetoothUuid> result;
     for (const SimAttEvent &e : traffic) {
@@ -66,4 +67,14 @@ QList<QBluetoothUuid> SimRig::characteristics(SimAttEvent::Kind kind) const
             result.append(e.characteristic);
     }
     return result;
+}
+
+QList<QByteArray> SimRig::values(SimAttEvent::Kind kind, const QBluetoothUuid &characteristic) const
+{
+    return valuesOf(traffic, kind, characteristic);
+}
+
+QList<QBluetoothUuid> SimRig::characteristics(SimAttEvent::Kind kind) const
+{
+    return characteristicsOf(traffic, kind);
 }

@@ -15,6 +15,12 @@
 
 class LimiterDevice;
 
+// The values of the exchanges of one kind to one characteristic in
+// traffic, in order; the characteristics of the exchanges of one kind.
+QList<QByteArray> valuesOf(const QList<SimAttEvent> &traffic, SimAttEvent::Kind kind,
+                           const QBluetoothUuid &characteristic);
+QList<QBluetoothUuid> characteristicsOf(const QList<SimAttEvent> &traffic, SimAttEvent::Kind kind);
+
 // A simulated radio on the fast clock with its backend, which is also the
 // process' backend while the rig lives, and every exchange that reached a
 // simulated device. Put devices on the radio, make LimiterDevice clients on

@@ -1841,6 +1841,13 @@ Přesto zavřít?</translation>
     </message>
 </context>
 <context>
+    <name>QLowEnergyController</name>
+    <message>
+        <source>Remote device closed the connection</source>
+        <translation>Vzdálené zařízení ukončilo spojení</translation>
+    </message>
+</context>
+<context>
     <name>TimingTableWidget</name>
     <message>
         <source>Dialog</source>

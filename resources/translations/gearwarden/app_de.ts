@@ -1841,6 +1841,13 @@ Trotzdem schließen?</translation>
     </message>
 </context>
 <context>
+    <name>QLowEnergyController</name>
+    <message>
+        <source>Remote device closed the connection</source>
+        <translation>Das entfernte Gerät hat die Verbindung geschlossen</translation>
+    </message>
+</context>
+<context>
     <name>TimingTableWidget</name>
     <message>
         <source>Dialog</source>

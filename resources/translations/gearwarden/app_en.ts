@@ -1841,6 +1841,13 @@ Close anyway?</translation>
     </message>
 </context>
 <context>
+    <name>QLowEnergyController</name>
+    <message>
+        <source>Remote device closed the connection</source>
+        <translation>Remote device closed the connection</translation>
+    </message>
+</context>
+<context>
     <name>TimingTableWidget</name>
     <message>
         <source>Dialog</source>
