@@ -1,8 +1,9 @@
 // Prints the diagnostics of scripted device sessions against the simulator:
-// one line per message, "<type> {<category>} <message>", without file, line
-// or function. The simulator runs on its manual clock, stepped a millisecond
-// at a time, so every run prints the same lines: diff the output of two
-// builds to see what a change did to the device link's diagnostics.
+// one line per message, "<type> {<category>} <message>", without file and
+// line; with --functions, the function that wrote it follows the category.
+// The simulator runs on its manual clock, stepped a millisecond at a time, so
+// every run prints the same lines: diff the output of two builds to see what
+// a change did to the device link's diagnostics.
 //
 //     device_session_log > before.txt; (change, build) device_session_log > after.txt
 //     diff before.txt after.txt
@@ -27,12 +28,16 @@ using namespace DeviceProtocol;
 
 namespace {
 
+bool withFunctions = false;
+
 void printMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     static const char *const types[] = {"D", "W", "C", "F", "I"};
     const char *kind = type >= 0 && type < 5 ? types[type] : "?";
-    const QByteArray line = QByteArray(kind) + " {" + (context.category ? context.category : "default") + "} "
-                          + message.toUtf8() + '\n';
+    QByteArray line = QByteArray(kind) + " {" + (context.category ? context.category : "default") + "} ";
+    if (withFunctions)
+        line += QByteArray(context.function ? context.function : "?") + " - ";
+    line += message.toUtf8() + '\n';
     std::fwrite(line.constData(), 1, std::size_t(line.size()), stdout);
 }
 
@@ -253,6 +258,7 @@ void failingServices()
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    withFunctions = app.arguments().contains(QStringLiteral("--functions"));
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=true\nqt.*.debug=false"));
     qInstallMessageHandler(printMessage);
     lockedLimiter();
