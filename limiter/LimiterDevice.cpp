@@ -297,8 +297,10 @@ void LimiterDevice::onCharacteristicWritten(const BleCharacteristic &characteris
 void LimiterDevice::onDescriptorWritten(const BleDescriptor &descriptor, const QByteArray &value)
 {
     for (DeviceService *service : services()) {
-        if (service->hasDescriptor(descriptor))
-            return service->descriptorWritten(descriptor, value);
+        if (service->hasDescriptor(descriptor)) {
+            service->descriptorWritten(descriptor, value);
+            return;
+        }
     }
     DeviceService::logDescriptorWritten(descriptor);
     DeviceService::logDescriptorValue(value);
