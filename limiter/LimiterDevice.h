@@ -5,16 +5,21 @@
 #include "DeviceRecords.h"
 
 #include <QBluetoothDeviceInfo>
-#include <QHash>
-#include <QList>
 #include <QLowEnergyController>
 #include <QLowEnergyService>
 #include <QObject>
 #include <QVersionNumber>
 
+#include <array>
+
 class BleBackend;
 class BleController;
-class BleService;
+class DeviceService;
+class DfuButtonlessService;
+class LoggerService;
+class SettingsService;
+class TelemetryService;
+class TerminalService;
 
 // The state statusChanged reports.
 enum LimiterConnectionStatus : int {
@@ -25,9 +30,11 @@ enum LimiterConnectionStatus : int {
 };
 
 // The program's client of one device, limiter or DOV logger: its BLE
-// controller and five services (through the BLE seam), the cached records
-// and the writes of the device pages. One object per advertised address,
-// shared by pointer between the device list and the device's tab.
+// controller (through the BLE seam), the connection's state, and five
+// services (services/): settings, telemetry, terminal, logger and buttonless
+// DFU, each with its characteristics, cached records and writes, which this
+// class hands on. One object per advertised address, shared by pointer
+// between the device list and the device's tab.
 //
 // Set-up: connectToDevice -> status 2 -> service discovery -> 1000 ms later
 // status 3 and the settings service -> device information -> either
@@ -86,15 +93,15 @@ public:
     VersionWords versionWords() const { return m_advertisedStatus.versionWords(); }
 
     // Cached records (copies).
-    s_TelemetryBle telemetry() const { return m_telemetry; }
-    s_CommonSettBle commonSettings() const { return m_commonSettings; }
-    s_MotorSettBle motorSettings() const { return m_motorSettings; }
-    s_MotorDriveSettBle motorDriveSettings() const { return m_motorDriveSettings; }
-    s_TimingTableBle timingTable() const { return m_timingTable; }
+    s_TelemetryBle telemetry() const;
+    s_CommonSettBle commonSettings() const;
+    s_MotorSettBle motorSettings() const;
+    s_MotorDriveSettBle motorDriveSettings() const;
+    s_TimingTableBle timingTable() const;
     // Index 0 to 5 / 0 to 7; outside: an empty set.
     s_LimitSettBle defaultLimitSettings(int index) const;
     s_LimitSettBle userLimitSettings(int index) const;
-    s_DeviceInfoBle deviceInformation() const { return m_deviceInformation; }
+    s_DeviceInfoBle deviceInformation() const;
 
     QVersionNumber escFirmwareVersion() const;
     QVersionNumber bootloaderVersion() const;
@@ -152,6 +159,10 @@ signals:
     void writeFailed(const QBluetoothUuid &characteristic);
 
 public slots:
+    // What a service object delivers goes to the service of the device that
+    // owns it (each service listens to its own object); called by hand, these
+    // hand a value, state or descriptor write to the service it belongs to,
+    // as from that service's object of the current link.
     void onCharacteristicChanged(const BleCharacteristic &characteristic, const QByteArray &value);
     void onDescriptorWritten(const BleDescriptor &descriptor, const QByteArray &value);
     void onCharacteristicWritten(const BleCharacteristic &characteristic, const QByteArray &value);
@@ -166,73 +177,32 @@ public slots:
     void onServiceDiscovered(const QBluetoothUuid &uuid);
     void onDiscoveryFinished();
     void onControllerError(QLowEnergyController::Error error);
+    // The set-up of an authorised connection: the telemetry and terminal
+    // services, the settings records, the DFU and log services.
     void onAuthorizationSuccess();
 
 private:
-    struct MissingLine;
-    struct CharacteristicStep;
-    struct ServiceSetUp;
-    static const ServiceSetUp &settingsSetUp();
-    static const ServiceSetUp &rtmSetUp();
-    static const ServiceSetUp &terminalSetUp();
-    static const ServiceSetUp &dfuSetUp();
-    static const ServiceSetUp &logSetUp();
-    // Creates the service and starts its detail discovery.
-    void startService(const ServiceSetUp &setUp);
-    // Once the details are discovered: the characteristics, reads and
-    // subscriptions of the service's set-up.
-    void serviceStateChanged(const ServiceSetUp &setUp, QLowEnergyService::ServiceState state);
+    // Makes the five services and hands their signals on as the device's.
+    void makeServices();
+    std::array<DeviceService *, 5> services() const;
+    // The service a characteristic of the profile belongs to, or nullptr.
+    DeviceService *serviceOf(const QBluetoothUuid &characteristic) const;
     void setUpSettingsService();
-    BleCharacteristic takeSettingsCharacteristic(quint16 id, bool read, bool lookUpCccd);
-    void handleSettingsValue(const BleCharacteristic &characteristic, const QByteArray &value);
+    // The link ended: what was started for it is dropped.
+    void linkEnded();
     void releaseController();
-    void write(BleService *service, const BleCharacteristic &characteristic, const QByteArray &value);
-    BleCharacteristic takePendingWrite(BleService *service, bool latest);
-    void onServiceError(BleService *service, QLowEnergyService::ServiceError error);
-    bool isCachedRecord(const BleCharacteristic &characteristic) const;
-    // Emits the ...Updated signal of the cached record of a characteristic.
-    void announceCachedRecord(const BleCharacteristic &characteristic);
-    // Reads a settings characteristic (by its identifier) again.
-    void readSettings(quint16 id);
-    void writeFlags(int byte, quint8 value);
-    void writeLogRequest(const QByteArray &request);
-    static QString nameOf(const BleCharacteristic &characteristic);
 
     QBluetoothDeviceInfo m_deviceInfo;
     BleController *m_controller = nullptr;
-    BleService *m_rtmService = nullptr;
-    BleService *m_settingsService = nullptr;
-    BleService *m_terminalService = nullptr;
-    BleService *m_dfuService = nullptr;
-    BleService *m_logService = nullptr;
-    BleCharacteristic m_nusRxCharacteristic;
-    BleCharacteristic m_commonSettingsCharacteristic;
-    QList<BleCharacteristic> m_userLimitSettingsCharacteristics;
-    QList<BleCharacteristic> m_defaultLimitSettingsCharacteristics;
-    BleCharacteristic m_motorSettingsCharacteristic;
-    BleCharacteristic m_motorDriveSettingsCharacteristic;
-    BleCharacteristic m_deviceInfoCharacteristic;
-    BleCharacteristic m_passwordSetCharacteristic;
-    BleCharacteristic m_timingTable1Characteristic;
-    BleCharacteristic m_timingTable2Characteristic;
-    BleCharacteristic m_flagsCharacteristic;
-    BleCharacteristic m_authorisationCharacteristic;
-    BleCharacteristic m_logReadRequestCharacteristic;
-    BleCharacteristic m_logDataCharacteristic;
-    BleCharacteristic m_logSessionNumberCharacteristic;
-    BleCharacteristic m_logReadStatusCharacteristic;
-    BleCharacteristic m_buttonlessDfuCharacteristic;
-    BleDescriptor m_buttonlessDfuCccd;
+    // The five services; they keep their characteristics, records and
+    // writes for the device's whole life.
+    TelemetryService *m_rtm = nullptr;
+    SettingsService *m_settings = nullptr;
+    TerminalService *m_terminal = nullptr;
+    DfuButtonlessService *m_dfu = nullptr;
+    LoggerService *m_logger = nullptr;
     AdvertisedStatus m_advertisedStatus;
     int m_status = LimiterDisconnected;
-    s_DeviceInfoBle m_deviceInformation{};
-    s_TelemetryBle m_telemetry{};
-    s_CommonSettBle m_commonSettings{};
-    s_MotorSettBle m_motorSettings{};
-    s_MotorDriveSettBle m_motorDriveSettings{};
-    s_LimitSettBle m_userLimitSettings[8]{};
-    s_LimitSettBle m_defaultLimitSettings[6]{};
-    s_TimingTableBle m_timingTable{};
     // The backend given at construction, if any.
     BleBackend *m_givenBackend = nullptr;
     // The backend the controller came from (its clock runs the set-up delay).
@@ -240,11 +210,6 @@ private:
     // Counts the links: raised by every disconnect, so that what was started
     // for one link (the set-up delay) knows when it is gone.
     quint64 m_link = 0;
-    // Writes with response sent and not yet answered, per service, in order.
-    QHash<BleService *, QList<BleCharacteristic>> m_pendingWrites;
-    // The service inside a writeCharacteristic call (a failure there is
-    // that write's).
-    BleService *m_writingTo = nullptr;
 };
 
 Q_DECLARE_METATYPE(LimiterConnectionStatus)

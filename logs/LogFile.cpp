@@ -1,5 +1,6 @@
 #include "LogFile.h"
 
+#include "JsonNumberTexts.h"
 #include "ZipArchive.h"
 
 #include <QCoreApplication>
@@ -40,7 +41,8 @@ std::string fieldString(const char (&field)[N])
 // The dots are many (a 16 MiB session makes some 150 MB of text), so the array
 // is written straight into one buffer instead of being built as a JSON value
 // first. The bytes are those of the library's dump with an indent of 4: the
-// same layout, keys in ascending order, and the library's own number format.
+// same layout, keys in ascending order, and the library's own number texts
+// (JsonNumberTexts, for the dots of one stretch at a time).
 
 class DataJsonWriter
 {
@@ -61,15 +63,38 @@ public:
         m_out.reserve(m_out.size() + bound);
 
         text("[\n");
-        for (std::size_t i = 0; i < dots.size(); ++i) {
-            if (i != 0)
-                text(",\n");
-            writeDot(dots[i]);
+        for (std::size_t first = 0; first < dots.size(); first += kStretch) {
+            const std::size_t last = std::min(dots.size(), first + kStretch);
+            JsonNumberTexts numbers(floatsOf(dots, first, last));
+            m_numbers = &numbers;
+            for (std::size_t i = first; i < last; ++i) {
+                if (i != 0)
+                    text(",\n");
+                writeDot(dots[i]);
+            }
+            m_numbers = nullptr;
         }
         text("\n]");
     }
 
 private:
+    // Dots whose number texts are made at once: few enough that their texts
+    // take little memory beside the whole document.
+    static constexpr std::size_t kStretch = 1024;
+
+    // The float values of dots first to last, in the order they are written.
+    const std::vector<double> &floatsOf(const std::vector<LogDot> &dots, std::size_t first, std::size_t last)
+    {
+        m_floats.clear();
+        for (std::size_t i = first; i < last; ++i) {
+            for (const LogValue &v : dots[i].values) {
+                if (const float *f = std::get_if<float>(&v))
+                    m_floats.push_back(double(*f));
+            }
+        }
+        return m_floats;
+    }
+
     template <std::size_t N>
     void text(const char (&s)[N])
     {
@@ -85,14 +110,10 @@ private:
         chars(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
     }
 
-    void number(double value)
+    void number()
     {
-        if (!std::isfinite(value)) {
-            text("null");
-            return;
-        }
-        char buffer[64];
-        chars(buffer, nlohmann::detail::to_chars(buffer, buffer + sizeof buffer, value));
+        const std::string_view number = m_numbers->next();
+        chars(number.data(), number.data() + number.size());
     }
 
     void value(const LogValue &v)
@@ -101,7 +122,7 @@ private:
             [this](auto x) {
                 using T = decltype(x);
                 if constexpr (std::is_same_v<T, float>)
-                    number(double(x));
+                    number();
                 else if constexpr (std::is_same_v<T, LogRawByte>)
                     integer(unsigned(x));
                 else if constexpr (std::is_signed_v<T>)
@@ -141,6 +162,8 @@ private:
     }
 
     std::vector<char> &m_out;
+    std::vector<double> m_floats;
+    JsonNumberTexts *m_numbers = nullptr;
 };
 
 // ---- CSV ------------------------------------------------------------------

@@ -7,11 +7,9 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 LUPDATE="${LUPDATE:-/usr/lib/qt6/bin/lupdate}"
 codes="en ru de zh_TW it fr es ro pl ja cs"
 
-existing() { for d in "$@"; do if [ -e "$d" ]; then echo "$d"; fi; done; }
-
-gearwarden_sources=$(existing common app limiter logs firmware)
-tracelens_sources=$(existing common viewer logs/forms/LogDescriptionWidget.cpp \
-  logs/forms/LogDescriptionWidget.h logs/forms/LogDescriptionWidget.ui)
+gearwarden_sources="common app limiter logs firmware"
+tracelens_sources="common viewer logs/forms/LogDescriptionWidget.cpp logs/forms/LogDescriptionWidget.h
+  logs/forms/LogDescriptionWidget.ui"
 
 for code in $codes; do
   "$LUPDATE" -silent -no-obsolete -locations none -extensions cpp,h,ui \

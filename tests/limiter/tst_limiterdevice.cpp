@@ -4,16 +4,15 @@
 #include "BleBackend.h"
 #include "DeviceProtocol.h"
 #include "DeviceSetUp.h"
+#include "FailingServicesBackend.h"
 #include "LimiterDevice.h"
 #include "LogCapture.h"
-#include "SimController.h"
 #include "SimRig.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
 #include <functional>
-#include <stdexcept>
 
 using namespace DeviceProtocol;
 
@@ -56,27 +55,6 @@ public:
 
     std::shared_ptr<SimLimiter> device;
     std::shared_ptr<LimiterDevice> limiter;
-};
-
-// A radio whose controllers fail with an exception when asked for a service
-// object, as an allocation can.
-class FailingServicesBackend : public SimBackend
-{
-public:
-    using SimBackend::SimBackend;
-    BleController *createCentral(const QBluetoothDeviceInfo &remoteDevice, QObject *parent) override
-    {
-        class Controller : public SimController
-        {
-        public:
-            using SimController::SimController;
-            BleService *createServiceObject(const QBluetoothUuid &, QObject *) override
-            {
-                throw std::runtime_error("out of memory");
-            }
-        };
-        return new Controller(radio(), remoteDevice, parent);
-    }
 };
 
 QList<int> statuses(const QSignalSpy &spy)

@@ -1,6 +1,7 @@
 #include "LogFile.h"
 
 #include "InteropTools.h"
+#include "JsonNumberTexts.h"
 #include "LogFixtures.h"
 #include "ZipArchive.h"
 
@@ -14,6 +15,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <random>
 
@@ -310,6 +312,17 @@ print('ok')
             many.push_back(dot(std::uint32_t(i * 20), 3, std::move(values)));
         }
         QTest::newRow("random bit patterns") << many;
+        // The number texts are made for a stretch of dots at a time.
+        std::vector<LogDot> stretches;
+        for (int i = 0; i < 2 * 4096 + 3; ++i) {
+            std::vector<LogValue> values{LogValue(std::int32_t(i))};
+            if (i % 3 != 0)
+                values.emplace_back(float(i) / 7.0f);
+            if (i % 5 == 0)
+                values.emplace_back(-float(i) * 1e30f);
+            stretches.push_back(dot(std::uint32_t(i * 20), 3, std::move(values)));
+        }
+        QTest::newRow("dots of several stretches") << stretches;
     }
 
     // The streamed data.json is the library's own dump with indent 4.
@@ -326,6 +339,79 @@ print('ok')
         }
         const std::vector<char> written = logDataJson(dots);
         QCOMPARE(std::string(written.begin(), written.end()), reference.dump(4, ' ', false, json::error_handler_t::replace));
+    }
+
+    void numberTexts_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QByteArray>("text");
+        const auto ofBits = [](std::uint64_t bits) {
+            double d;
+            std::memcpy(&d, &bits, sizeof d);
+            return d;
+        };
+        const auto ofFloatBits = [](std::uint32_t bits) {
+            float f;
+            std::memcpy(&f, &bits, sizeof f);
+            return double(f);
+        };
+        // The texts the library has always written for these.
+        QTest::newRow("zero") << 0.0 << QByteArray("0.0");
+        QTest::newRow("negative zero") << -0.0 << QByteArray("-0.0");
+        QTest::newRow("whole number") << -300.0 << QByteArray("-300.0");
+        QTest::newRow("1e15") << 1e15 << QByteArray("1e+15");
+        QTest::newRow("1e15 + 1") << 1e15 + 1 << QByteArray("1.000000000000001e+15");
+        QTest::newRow("2^53") << 9007199254740992.0 << QByteArray("9.007199254740992e+15");
+        QTest::newRow("float of 123456789") << double(123456789.0f) << QByteArray("123456792.0");
+        QTest::newRow("0.1 + 0.2") << 0.1 + 0.2 << QByteArray("0.30000000000000004");
+        QTest::newRow("float of 0.1") << double(0.1f) << QByteArray("0.10000000149011612");
+        QTest::newRow("0.0001") << 0.0001 << QByteArray("0.0001");
+        QTest::newRow("0.00001") << 0.00001 << QByteArray("1e-05");
+        QTest::newRow("1e300") << 1e300 << QByteArray("1e+300");
+        QTest::newRow("-1e300") << -1e300 << QByteArray("-1e+300");
+        QTest::newRow("1e-300") << 1e-300 << QByteArray("1e-300");
+        QTest::newRow("largest double") << std::numeric_limits<double>::max() << QByteArray("1.7976931348623157e+308");
+        QTest::newRow("smallest normal double") << std::numeric_limits<double>::min() << QByteArray("2.2250738585072014e-308");
+        QTest::newRow("largest subnormal double") << ofBits(0x000fffffffffffffull) << QByteArray("2.225073858507201e-308");
+        QTest::newRow("smallest subnormal double") << std::numeric_limits<double>::denorm_min() << QByteArray("5e-324");
+        QTest::newRow("largest float") << double(std::numeric_limits<float>::max()) << QByteArray("3.4028234663852886e+38");
+        QTest::newRow("lowest float") << double(std::numeric_limits<float>::lowest()) << QByteArray("-3.4028234663852886e+38");
+        QTest::newRow("smallest normal float") << double(std::numeric_limits<float>::min()) << QByteArray("1.1754943508222875e-38");
+        QTest::newRow("smallest subnormal float") << double(std::numeric_limits<float>::denorm_min())
+                                                  << QByteArray("1.401298464324817e-45");
+        // Where the library's texts are not the shortest or not the nearest
+        // of the shortest (what std::to_chars writes: 4.974609548353101e-43,
+        // 2.740519406680045e-41, 77734751.57149825, -7.01535645135897e+81).
+        QTest::newRow("subnormal float 0x163") << ofFloatBits(0x163) << QByteArray("4.9746095483531006e-43");
+        QTest::newRow("subnormal float 0x4c65") << ofFloatBits(0x4c65) << QByteArray("2.7405194066800447e-41");
+        QTest::newRow("double 0x4192888d7e4936d6") << ofBits(0x4192888d7e4936d6ull) << QByteArray("77734751.57149824");
+        QTest::newRow("double 0xd0ed9539a00e2ab7") << ofBits(0xd0ed9539a00e2ab7ull) << QByteArray("-7.0153564513589696e+81");
+        // Values of the stored logs and fuzz corpora.
+        QTest::newRow("corpus 12.344999313354492") << double(12.344999313354492f) << QByteArray("12.344999313354492");
+        QTest::newRow("corpus 6.999999459367245e-05") << double(6.999999459367245e-05f) << QByteArray("6.999999459367245e-05");
+        QTest::newRow("corpus 0.00019999999494757503") << double(0.00019999999494757503f)
+                                                       << QByteArray("0.00019999999494757503");
+        QTest::newRow("corpus 12.375") << double(12.375f) << QByteArray("12.375");
+        QTest::newRow("NaN") << std::nan("") << QByteArray("null");
+        QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << QByteArray("null");
+        QTest::newRow("minus infinity") << -std::numeric_limits<double>::infinity() << QByteArray("null");
+    }
+
+    // data.json's numbers, one among others of a stretch: the texts the
+    // library has always written, which it reads back as the same double.
+    void numberTexts()
+    {
+        QFETCH(double, value);
+        QFETCH(QByteArray, text);
+        JsonNumberTexts texts({1.5, value, -2.0});
+        QCOMPARE(QByteArray::fromStdString(std::string(texts.next())), QByteArray("1.5"));
+        QCOMPARE(QByteArray::fromStdString(std::string(texts.next())), text);
+        QCOMPARE(QByteArray::fromStdString(std::string(texts.next())), QByteArray("-2.0"));
+        QVERIFY(texts.next().empty());
+        if (std::isfinite(value)) {
+            const double read = json::parse(text.toStdString()).get<double>();
+            QCOMPARE(std::memcmp(&read, &value, sizeof value), 0);
+        }
     }
 
     void csvFile()

@@ -4,8 +4,8 @@
 // message line and in the box that ends a queue, failed saves, link loss, a
 // device that does not answer, absurd session ranges, and the description of
 // a selected file. Answer timers run on the simulated clock.
-#include "../InteropTools.h"
 #include "DeviceProtocol.h"
+#include "InteropTools.h"
 #include "LogDescriptionWidget.h"
 #include "LogFile.h"
 #include "LoggerRig.h"
