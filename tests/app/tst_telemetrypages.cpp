@@ -224,7 +224,7 @@ void tst_TelemetryPages::cancelledPasswordSendsNothing()
     });
     page.setDevice(rig.device);
     QTRY_COMPARE(answerer.count, 1);
-    QTest::qWait(300);
+    rig.settle(1000);
     QVERIFY(rig.written(DeviceProtocol::settingsServiceUuid(), DeviceProtocol::kAuthorisationId).isEmpty());
     QCOMPARE(labelText(&page, "lblSpeed"), QStringLiteral("..."));
 }

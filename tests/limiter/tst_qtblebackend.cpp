@@ -68,7 +68,9 @@ void tst_QtBleBackend::connectEndsInStatusOneWithTheAdapterError()
     device.disconnectFromDevice();
     device.writeCommonSettings(s_CommonSettBle{});
     device.readLogNumber();
-    QTest::qWait(50);
+    // None of them reached the controller: what they posted has run.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     QCOMPARE(status.count(), 1);
     QCOMPARE(device.status(), LimiterError);
 }
