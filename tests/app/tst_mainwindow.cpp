@@ -170,6 +170,8 @@ private slots:
     void limitSetRowsByHardware();
     void limitSetPagesSaveAndResetTheirSet();
     void dovLoggerButtonsActOnlyOnItsCommonPage();
+    void setNamesFillTheCommonPage_data();
+    void setNamesFillTheCommonPage();
     void panelTellsWhatWasNotDone();
     void windowCloseDisconnectsEveryTab();
     void closingDuringAFirmwareUpdateAsksFirst_data();
@@ -591,6 +593,41 @@ void tst_MainWindow::dovLoggerButtonsActOnlyOnItsCommonPage()
     QTest::mouseClick(child<QPushButton>(&panel, "pbSaveSettings"), Qt::LeftButton);
     rig.settle(200);
     QCOMPARE(rig.written(DeviceProtocol::settingsServiceUuid(), DeviceProtocol::kCommonSettingsId).size(), 1);
+}
+
+void tst_MainWindow::setNamesFillTheCommonPage_data()
+{
+    QTest::addColumn<SimLimiter::Kind>("kind");
+    QTest::newRow("limiter") << SimLimiter::Kind::Limiter;
+    QTest::newRow("DOV logger") << SimLimiter::Kind::DovLogger;
+}
+
+void tst_MainWindow::setNamesFillTheCommonPage()
+{
+    // Both panels name the device's sets, the default ones first, in the
+    // common page's list of sets, as the device names them.
+    QFETCH(SimLimiter::Kind, kind);
+    PageRig rig(kind);
+    const QMap<int, QString> names{{0, QStringLiteral("Erste")}, {5, QStringLiteral("Sechste")},
+                                   {6, QStringLiteral("Heat ü")}, {13, QStringLiteral("Letzte")}};
+    for (auto it = names.cbegin(); it != names.cend(); ++it) {
+        s_LimitSettBle set = rig.sim->limitSet(it.key());
+        setRecordText(set.settingsName, 32, it.value());
+        rig.sim->setLimitSet(it.key(), set);
+    }
+    std::unique_ptr<QWidget> panel;
+    if (kind == SimLimiter::Kind::Limiter) {
+        auto *limiter = new LimiterSettingsWidget;
+        panel.reset(limiter);
+        limiter->setDevice(rig.device);
+    } else {
+        auto *logger = new DovLoggerSettingsWidget;
+        panel.reset(logger);
+        logger->setDevice(rig.device);
+    }
+    auto *sets = child<QComboBox>(panel.get(), "cbLimiterSettSet");
+    for (auto it = names.cbegin(); it != names.cend(); ++it)
+        QTRY_COMPARE_WITH_TIMEOUT(sets->itemText(it.key()), it.value(), 20000);
 }
 
 void tst_MainWindow::panelTellsWhatWasNotDone()
