@@ -202,7 +202,7 @@ Result run(SimClock::Mode mode, int devices, int intervalMs, long long count)
 Result runWindow(int devices, int intervalMs, long long count)
 {
     Air air(SimClock::Mode::RealTime, devices, intervalMs);
-    SimBackend backend(air.radio());
+    AirBackend backend(air);
     BleBackend *previous = BleBackend::setInstance(&backend);
 
     Result result;
@@ -225,7 +225,7 @@ Result runWindow(int devices, int intervalMs, long long count)
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
             if (!measuring) {
-                if (view->model()->rowCount() == limiters && closer.closed > 0) {
+                if (view->model()->rowCount() == limiters && closer.closed() > 0) {
                     closer.stop();
                     measuring = true;
                     wall.start();

@@ -17,6 +17,7 @@
 #include "LogCapture.h"
 #include "LoggerWidget.h"
 #include "MainWindow.h"
+#include "ModalAnswerer.h"
 #include "PageRig.h"
 #include "SharedSettings.h"
 #include "SimDescription.h"
@@ -181,9 +182,6 @@ private slots:
     void everyPageFitsALaptopScreen();
 
 private:
-    // Picks path in the next file dialogs while it lives.
-    static std::unique_ptr<ModalAnswerer<QFileDialog>> pick(const QString &path);
-
     QTemporaryDir m_logs;
 };
 
@@ -693,14 +691,6 @@ void tst_MainWindow::windowCloseDisconnectsEveryTab()
     QVERIFY(limiter->connections().isEmpty());
 }
 
-std::unique_ptr<ModalAnswerer<QFileDialog>> tst_MainWindow::pick(const QString &path)
-{
-    return std::make_unique<ModalAnswerer<QFileDialog>>([path](QFileDialog *dialog) {
-        child<QLineEdit>(dialog, "fileNameEdit")->setText(path);
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-}
-
 void tst_MainWindow::closingDuringAFirmwareUpdateAsksFirst_data()
 {
     QTest::addColumn<QString>("how");
@@ -737,7 +727,7 @@ void tst_MainWindow::closingDuringAFirmwareUpdateAsksFirst()
         else
             box->accept();
     });
-    const auto files = pick(package);
+    ModalAnswerer<QFileDialog> files(pickFile(package));
     bool closing = false;
     connect(&page->installer(), &FirmwareInstaller::updateStatus, this, [&](StateM, uint32_t progress) {
         if (progress < 20 || closing)
@@ -802,7 +792,7 @@ void tst_MainWindow::recoverDeviceShowsTheRecoveryThatWentOn()
     auto *devices = child<QTableWidget>(dialog, "lwDevices");
     QTRY_COMPARE(devices->rowCount(), 1);
     devices->setCurrentCell(0, 0);
-    const auto files = pick(package);
+    ModalAnswerer<QFileDialog> files(pickFile(package));
     ModalAnswerer<QMessageBox> boxes([](QMessageBox *box) { box->accept(); });
     // Closed half way: the recovery goes on.
     bool closed = false;

@@ -2,6 +2,7 @@
 #include "AuthorizationDialog.h"
 #include "DovLoggerTelemetryWidget.h"
 #include "LimiterTelemetryWidget.h"
+#include "ModalAnswerer.h"
 #include "PageRig.h"
 #include "TelemetryTexts.h"
 
