@@ -5,6 +5,7 @@
 #include "Diagnostics.h"
 #include "FirmwareUpdateWidget.h"
 #include "LimiterDevice.h"
+#include "LimiterTerminal.h"
 #include "LoggerWidget.h"
 
 #include <QCoreApplication>
@@ -55,11 +56,27 @@ QString limitSetName(const s_LimitSettBle &set)
 void connectCommonPages(const CommonPages &pages, const std::shared_ptr<LimiterDevice> &device)
 {
     LimiterDevice *d = device.get();
+    pages.terminal->setDevice(device);
     pages.commonSettings->setDevice(device);
     pages.firmware->setDevice(device);
     // The logger page makes its own connections to the device.
     pages.logger->setDevice(device);
 
+    QObject::connect(d, &LimiterDevice::commonSettingsUpdated, pages.panel, [pages, d] {
+        enablePageRow(pages.list, pages.stack, pages.commonSettings);
+        pages.commonSettings->setCommonSettings(d->commonSettings());
+        enablePageRow(pages.list, pages.stack, pages.firmware);
+    });
+    // The common page lists the default sets first, then the user sets.
+    QObject::connect(d, &LimiterDevice::defaultLimitSettingsUpdated, pages.panel, [pages, d](int index) {
+        if (index >= 0 && index < DeviceProtocol::kDefaultLimitSetCount)
+            pages.commonSettings->setLimitSettingsSetName(index, limitSetName(d->defaultLimitSettings(index)));
+    });
+    QObject::connect(d, &LimiterDevice::userLimitSettingsUpdated, pages.panel, [pages, d](int index) {
+        if (index >= 0 && index < DeviceProtocol::kUserLimitSetCount)
+            pages.commonSettings->setLimitSettingsSetName(DeviceProtocol::kDefaultLimitSetCount + index,
+                                                          limitSetName(d->userLimitSettings(index)));
+    });
     QObject::connect(d, &LimiterDevice::loggerServiceDiscovered, pages.panel,
                      [list = pages.list, stack = pages.stack, logger = pages.logger] {
                          enablePageRow(list, stack, logger);

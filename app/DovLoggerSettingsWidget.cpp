@@ -6,19 +6,11 @@
 
 #include <QEvent>
 
-namespace {
-constexpr int kUserSetOffset = 6;
-}
-
 DovLoggerSettingsWidget::DovLoggerSettingsWidget(QWidget *parent)
     : QWidget(parent), ui(new Ui::DovLoggerSettingsWidget)
 {
     ui->setupUi(this);
-    devicepanel::fitPageList(ui->lwSettingsCategories);
-    connect(ui->lwSettingsCategories, &QListWidget::currentRowChanged, this,
-            &DovLoggerSettingsWidget::onSettingsPageChanged);
-    connect(ui->pbSaveSettings, &QPushButton::clicked, this, &DovLoggerSettingsWidget::saveSettings);
-    connect(ui->pbLoadDefaults, &QPushButton::clicked, this, &DovLoggerSettingsWidget::resetSettings);
+    devicepanel::connectForm(this, devicepanel::commonPagesOf(this, ui));
 }
 
 DovLoggerSettingsWidget::~DovLoggerSettingsWidget()
@@ -31,36 +23,15 @@ void DovLoggerSettingsWidget::setDevice(std::shared_ptr<LimiterDevice> device)
     m_device = std::move(device);
     if (!m_device)
         return;
-    LimiterDevice *d = m_device.get();
+    // A DOV logger has no limit set pages: the set names only fill the
+    // common page's list of sets.
     ui->pageTelemetry->setDevice(m_device);
-    ui->pageTerminal->setDevice(m_device);
-    devicepanel::connectCommonPages({this, ui->lwSettingsCategories, ui->swSettingsPage, ui->pCommonSettings,
-                                     ui->pFirmwareUpdate, ui->pLogger},
-                                    m_device);
-
-    connect(d, &LimiterDevice::commonSettingsUpdated, this, &DovLoggerSettingsWidget::onCommonSettingsUpdated);
-    // The set names fill the common page's list of sets; a DOV logger has no
-    // limit set pages.
-    connect(d, &LimiterDevice::userLimitSettingsUpdated, this, [this](int index) {
-        ui->pCommonSettings->setLimitSettingsSetName(
-            index + kUserSetOffset, devicepanel::limitSetName(m_device->userLimitSettings(index)));
-    });
-    connect(d, &LimiterDevice::defaultLimitSettingsUpdated, this, [this](int index) {
-        ui->pCommonSettings->setLimitSettingsSetName(index,
-                                                     devicepanel::limitSetName(m_device->defaultLimitSettings(index)));
-    });
+    devicepanel::connectCommonPages(devicepanel::commonPagesOf(this, ui), m_device);
 }
 
 void DovLoggerSettingsWidget::setFirmwareDownloader(FirmwareDownloader *downloader)
 {
     ui->pFirmwareUpdate->setFirmwareDownloader(downloader);
-}
-
-void DovLoggerSettingsWidget::onCommonSettingsUpdated()
-{
-    devicepanel::enablePageRow(ui->lwSettingsCategories, ui->swSettingsPage, ui->pCommonSettings);
-    ui->pCommonSettings->setCommonSettings(m_device->commonSettings());
-    devicepanel::enablePageRow(ui->lwSettingsCategories, ui->swSettingsPage, ui->pFirmwareUpdate);
 }
 
 void DovLoggerSettingsWidget::onSettingsPageChanged(int currentPage)

@@ -33,7 +33,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void onCommonSettingsUpdated();
 
     Ui::DovLoggerSettingsWidget *ui;
     std::shared_ptr<LimiterDevice> m_device;

@@ -19,11 +19,7 @@ constexpr int kDefaultLimitSets = 6;
 LimiterSettingsWidget::LimiterSettingsWidget(QWidget *parent) : QWidget(parent), ui(new Ui::LimiterSettingsWidget)
 {
     ui->setupUi(this);
-    devicepanel::fitPageList(ui->lwSettingsCategories);
-    connect(ui->lwSettingsCategories, &QListWidget::currentRowChanged, this,
-            &LimiterSettingsWidget::onSettingsPageChanged);
-    connect(ui->pbSaveSettings, &QPushButton::clicked, this, &LimiterSettingsWidget::saveSettings);
-    connect(ui->pbLoadDefaults, &QPushButton::clicked, this, &LimiterSettingsWidget::resetSettings);
+    devicepanel::connectForm(this, devicepanel::commonPagesOf(this, ui));
 }
 
 LimiterSettingsWidget::~LimiterSettingsWidget()
@@ -37,12 +33,8 @@ void LimiterSettingsWidget::setDevice(std::shared_ptr<LimiterDevice> device)
     if (m_device) {
         LimiterDevice *d = m_device.get();
         ui->pageTelemetry->setDevice(m_device);
-        ui->pageTerminal->setDevice(m_device);
-        devicepanel::connectCommonPages({this, ui->lwSettingsCategories, ui->swSettingsPage, ui->pCommonSettings,
-                                         ui->pFirmwareUpdate, ui->pLogger},
-                                        m_device);
+        devicepanel::connectCommonPages(devicepanel::commonPagesOf(this, ui), m_device);
 
-        connect(d, &LimiterDevice::commonSettingsUpdated, this, &LimiterSettingsWidget::onCommonSettingsUpdated);
         connect(d, &LimiterDevice::userLimitSettingsUpdated, this, &LimiterSettingsWidget::onUserLimitSettingsUpdated);
         connect(d, &LimiterDevice::defaultLimitSettingsUpdated, this,
                 &LimiterSettingsWidget::onDefaultLimitSettingsUpdated);
@@ -73,13 +65,6 @@ void LimiterSettingsWidget::setFirmwareDownloader(FirmwareDownloader *downloader
     ui->pFirmwareUpdate->setFirmwareDownloader(downloader);
 }
 
-void LimiterSettingsWidget::onCommonSettingsUpdated()
-{
-    devicepanel::enablePageRow(ui->lwSettingsCategories, ui->swSettingsPage, ui->pCommonSettings);
-    ui->pCommonSettings->setCommonSettings(m_device->commonSettings());
-    devicepanel::enablePageRow(ui->lwSettingsCategories, ui->swSettingsPage, ui->pFirmwareUpdate);
-}
-
 void LimiterSettingsWidget::onDefaultLimitSettingsUpdated(int index)
 {
     if (index < 0 || index >= kDefaultLimitSets)
@@ -89,7 +74,6 @@ void LimiterSettingsWidget::onDefaultLimitSettingsUpdated(int index)
     devicepanel::enablePageRow(ui->lwSettingsCategories, ui->swSettingsPage, ui->swSettingsPage->widget(row));
     if (auto *page = qobject_cast<LimitSettingsWidget *>(ui->swSettingsPage->widget(row)))
         page->setLimitSettings(set, index, m_device->deviceInformation());
-    ui->pCommonSettings->setLimitSettingsSetName(index, devicepanel::limitSetName(set));
 }
 
 void LimiterSettingsWidget::onUserLimitSettingsUpdated(int index)
@@ -104,7 +88,6 @@ void LimiterSettingsWidget::onUserLimitSettingsUpdated(int index)
     devicepanel::enablePageRow(ui->lwSettingsCategories, ui->swSettingsPage, ui->swSettingsPage->widget(row));
     if (auto *page = qobject_cast<LimitSettingsWidget *>(ui->swSettingsPage->widget(row)))
         page->setLimitSettings(set, setNumber, m_device->deviceInformation());
-    ui->pCommonSettings->setLimitSettingsSetName(setNumber, name);
     // Not translated: the row shows the device's own name of the set.
     item->setText(QStringLiteral("User mode \"%1\" (%2)").arg(name, QString::number(setNumber)));
     devicepanel::fitPageList(ui->lwSettingsCategories);

@@ -34,7 +34,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void onCommonSettingsUpdated();
     void onDefaultLimitSettingsUpdated(int index);
     void onUserLimitSettingsUpdated(int index);
     void onMotorDriveSettingsUpdated();

@@ -139,11 +139,17 @@ void MainWindow::checkForUpdates()
         m_downloader.refresh();
         return;
     }
-    QTimer::singleShot(100, this, [this] {
+    // Asked once the window is up; the timer goes with its question.
+    auto *delay = new QTimer(this);
+    delay->setObjectName(QStringLiteral("updateQuestionTimer"));
+    delay->setSingleShot(true);
+    connect(delay, &QTimer::timeout, this, [this, delay] {
+        delay->deleteLater();
         FirmwareUpdateCheckRequestWidget question;
         if (question.exec() == QDialog::Accepted)
             m_downloader.refresh();
     });
+    delay->start(100);
 }
 
 void MainWindow::setDevicesFamilyMode(int mode)

@@ -73,12 +73,20 @@ quint32 SimAdvertisementSource::start(Handler handler)
         QMutexLocker lock(&scan->mutex);
         if (scan->stopped)
             return;
-        scan->connection = QObject::connect(radio, &SimRadio::advertised, receiver,
-                                            [scan](const SimAdvertisement &simulated) {
-                                                QMutexLocker lock(&scan->mutex);
-                                                if (scan->handler)
-                                                    scan->handler(toAdvertisement(simulated));
-                                            });
+        // Each advertisement holds the fast clock until the handler has it
+        // (or the call is dropped with the delivery thread), so simulated
+        // time never runs far ahead of the scanner.
+        scan->connection = QObject::connect(
+            radio, &SimRadio::advertised, radio, [scan, radio, receiver](const SimAdvertisement &simulated) {
+                QMetaObject::invokeMethod(
+                    receiver,
+                    [scan, simulated, hold = radio->clock().hold()] {
+                        QMutexLocker lock(&scan->mutex);
+                        if (scan->handler)
+                            scan->handler(toAdvertisement(simulated));
+                    },
+                    Qt::QueuedConnection);
+            });
         auto *scanner = new SimDeviceDiscovery(radio);
         scanner->setLowEnergyDiscoveryTimeout(0);
         scanner->start();

@@ -14,6 +14,7 @@ class SimRadio;
 // While started, it scans on the radio (from the radio's thread) and hands
 // every advertisement to the handler on a delivery thread of its own, as the
 // platform's callback thread would; manufacturer entries keep their order.
+// The radio's fast clock waits while an advertisement is on its way.
 class SimAdvertisementSource : public AdvertisementSource
 {
 public:

@@ -10,7 +10,9 @@
 class SimRadio;
 
 // The seam on the simulated radio. Controllers and scans created here reach
-// the radio's peripherals; protocol delays run on the radio's clock.
+// the radio's peripherals; protocol delays run on the radio's clock. All but
+// the advertisement sources (which hand over to the scanner's thread) are
+// used on the radio's thread.
 class SimBackend : public BleBackend
 {
 public:

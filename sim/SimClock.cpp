@@ -52,6 +52,13 @@ quint64 SimClock::schedule(qint64 delayUs, Callback callback, const QObject *con
     return id;
 }
 
+SimClock::Hold SimClock::hold()
+{
+    std::shared_ptr<std::atomic<int>> holds = m_holds;
+    ++*holds;
+    return Hold(nullptr, [holds](void *) { --*holds; });
+}
+
 void SimClock::cancel(quint64 id)
 {
     auto it = m_keys.find(id);
@@ -127,6 +134,9 @@ void SimClock::onTimer()
     // as the devices do not wait for the program's user.
     arm();
     if (m_mode == Mode::Fast) {
+        // Held: the next pass of the event loop looks again.
+        if (isHeld())
+            return;
         for (int i = 0; i < kFastBatch && !m_events.empty(); ++i)
             runEvent(m_events.begin());
     } else if (m_mode == Mode::RealTime) {

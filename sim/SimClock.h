@@ -5,8 +5,10 @@
 #include <QPointer>
 
 #include <algorithm>
+#include <atomic>
 #include <functional>
 #include <map>
+#include <memory>
 
 class QTimer;
 
@@ -18,7 +20,10 @@ class QTimer;
 // Modes:
 //   Fast     - time jumps to the next event as soon as the event loop is
 //              idle: tests run seconds of link time in milliseconds, and
-//              QTRY_* keeps working because events still run from the loop;
+//              QTRY_* keeps working because events still run from the loop.
+//              It waits while held (hold()): what the simulation handed to
+//              another thread, the air's advertisements on their way to the
+//              program's scanner, arrives before time runs on;
 //   RealTime - one simulated microsecond per real one (a running program);
 //   Manual   - nothing runs until advance()/runUntilIdle() is called.
 class SimClock : public QObject
@@ -52,6 +57,14 @@ public:
     }
     void cancel(quint64 id);
     int pendingEvents() const { return int(m_events.size()); }
+
+    // Keeps the fast clock from running events until the last copy of the
+    // returned hold is gone. Taken on the clock's thread, released on any
+    // (also by dropping a queued call that carries it); the clock may be
+    // gone by then. advance(), runNext() and runUntilIdle() do not wait.
+    using Hold = std::shared_ptr<void>;
+    Hold hold();
+    bool isHeld() const { return m_holds->load() > 0; }
 
     // Runs every event due within the next us microseconds and leaves the
     // time at now + us (any mode).
@@ -92,4 +105,6 @@ private:
     QElapsedTimer m_real;
     qint64 m_realBase = 0; // simulated time at m_real's start
     qint64 m_spinUs = 0;
+    // Shared with the holds, which may outlive the clock.
+    std::shared_ptr<std::atomic<int>> m_holds = std::make_shared<std::atomic<int>>(0);
 };

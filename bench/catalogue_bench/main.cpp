@@ -21,6 +21,7 @@
 
 #include "LogFile.h"
 #include "LogFixtures.h"
+#include "SavedLogs.h"
 #include "MainWindow.h"
 #include "SharedSettings.h"
 #include "ViewerStartup.h"
@@ -66,16 +67,7 @@ LogSession seasonSession(int index)
     for (int i = 0; i < 50; ++i)
         dots += dotBytes(h, std::uint32_t(i * 100), std::uint8_t(h.head.sessionNumber),
                          {16.5 - i * 0.01, 40.0 + i % 7, 30000.0 + i * 10, i * 0.05, 45.0 + i % 3});
-    LogSession session;
-    session.setFullSessionSize(quint64(kLogHeaderSize) + quint64(dots.size()));
-    session.appendData(headerBytes(h));
-    // The device sends whole dots in each packet of up to 244 bytes.
-    const qsizetype packet = 244 / h.parametersDesc.logDotSize * h.parametersDesc.logDotSize;
-    for (qsizetype at = 0; at < dots.size(); at += packet)
-        session.appendData(dots.mid(at, packet));
-    session.setDeviceName(QStringLiteral("QVR Limiter"));
-    session.setFileDeviceName(QStringLiteral("QVR Limiter"));
-    return session;
+    return streamedSession(h, dots, QStringLiteral("QVR Limiter"));
 }
 
 int countLogs(const QString &folder)

@@ -188,7 +188,7 @@ int main(int argc, char **argv)
     auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
     if (parser.isSet("hide-log"))
         window.findChild<QDockWidget *>(QStringLiteral("dockLog"))->hide();
-    if (!QTest::qWaitFor([&] { return closer.closed > 0; }, 10000))
+    if (!QTest::qWaitFor([&] { return closer.closed() > 0; }, 10000))
         std::fprintf(stderr, "no update question at start\n");
     closer.stop();
     runFor(1000);

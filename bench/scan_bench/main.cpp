@@ -36,6 +36,7 @@
 #include <atomic>
 #include <cstdio>
 #include <ctime>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -125,6 +126,20 @@ private:
     std::atomic<long long> m_sent{0};
 };
 
+// The backend of the air above. Its radio and clock belong to the radio's
+// thread, so what the lists time (their ageing) runs on the GUI thread's
+// wall clock, as on the Qt backend.
+class AirBackend : public SimBackend
+{
+public:
+    explicit AirBackend(const Air &air) : SimBackend(air.radio()) {}
+    void singleShot(int milliseconds, const QObject *context, std::function<void()> function) override
+    {
+        QTimer::singleShot(milliseconds, context, std::move(function));
+    }
+    qint64 nowMs() const override { return BleBackend::nowMs(); }
+};
+
 struct Result {
     long long advertisements = 0;
     double wallSeconds = 0;
@@ -137,7 +152,7 @@ struct Result {
 Result run(SimClock::Mode mode, int devices, int intervalMs, long long count)
 {
     Air air(mode, devices, intervalMs);
-    SimBackend backend(air.radio());
+    AirBackend backend(air);
 
     Result result;
     {
@@ -187,7 +202,7 @@ Result run(SimClock::Mode mode, int devices, int intervalMs, long long count)
 Result runWindow(int devices, int intervalMs, long long count)
 {
     Air air(SimClock::Mode::RealTime, devices, intervalMs);
-    SimBackend backend(air.radio());
+    AirBackend backend(air);
     BleBackend *previous = BleBackend::setInstance(&backend);
 
     Result result;
@@ -210,7 +225,7 @@ Result runWindow(int devices, int intervalMs, long long count)
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
             if (!measuring) {
-                if (view->model()->rowCount() == limiters && closer.closed > 0) {
+                if (view->model()->rowCount() == limiters && closer.closed() > 0) {
                     closer.stop();
                     measuring = true;
                     wall.start();

@@ -3,10 +3,13 @@
 // What a benchmark needs to run the device program's real main window as the
 // program would, without touching the user's own settings.
 
+#include "ModalAnswerer.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QWidget>
+
+#include <optional>
 
 namespace programwindow {
 
@@ -29,26 +32,21 @@ inline void takeProgramName()
 }
 
 // Closes the modal dialogs that come up (the update question at start)
-// until stopped.
-class DialogCloser : public QObject
+// while it lives; a benchmark lets it go before it measures, so that no
+// timer of its own runs then.
+class DialogCloser
 {
 public:
-    DialogCloser()
+    int closed() const { return m_answerer ? m_answerer->count : m_closed; }
+    void stop()
     {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            if (QWidget *modal = QApplication::activeModalWidget()) {
-                modal->close();
-                ++closed;
-            }
-        });
-        m_timer.start(50);
+        m_closed = closed();
+        m_answerer.reset();
     }
-    // No timer of the benchmark's own while it measures.
-    void stop() { m_timer.stop(); }
-    int closed = 0;
 
 private:
-    QTimer m_timer;
+    int m_closed = 0;
+    std::optional<ModalAnswerer<QWidget>> m_answerer{std::in_place, [](QWidget *modal) { modal->close(); }};
 };
 
 } // namespace programwindow

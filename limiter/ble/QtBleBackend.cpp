@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QLowEnergyController>
 #include <QLowEnergyService>
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -81,7 +82,25 @@ std::unique_ptr<AdvertisementSource> QtBleBackend::createAdvertisementSource()
 
 void QtBleBackend::singleShot(int milliseconds, const QObject *context, std::function<void()> function)
 {
-    QTimer::singleShot(milliseconds, context, std::move(function));
+    if (milliseconds <= 0 || !context || context->thread() != QThread::currentThread()) {
+        QTimer::singleShot(milliseconds, context, std::move(function));
+        return;
+    }
+    // A timer of the context's own: a context that goes first takes its
+    // timer along at once (QTimer::singleShot's would stay until its time
+    // is up), so contexts made and dropped by the thousand, a restarted
+    // BleTimer's, leave no timers behind.
+    auto *timer = new QTimer(const_cast<QObject *>(context));
+    timer->setSingleShot(true);
+    timer->setTimerType(milliseconds >= 2000 ? Qt::CoarseTimer : Qt::PreciseTimer);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, function = std::move(function)] {
+        // Spent, and off its context before the call: a function that ends
+        // the context does not end the timer it runs in.
+        timer->setParent(nullptr);
+        timer->deleteLater();
+        function();
+    });
+    timer->start(milliseconds);
 }
 
 // --- QtBleController ------------------------------------------------------

@@ -53,6 +53,9 @@ private:
     void onAdvertisement(const Advertisement &advertisement);
 
     std::unique_ptr<QThread> m_thread;
+    // The scan's time-out, on the wall clock: it lives on the scanner's
+    // thread, and the backend's clock (the simulator's) is the GUI thread's.
+    // The programs scan without one.
     QTimer *m_timer;
     int m_scanTimeout = 0;
     std::map<QBluetoothAddress, QBluetoothDeviceInfo> m_seenDevices;

@@ -22,6 +22,7 @@ DeviceListModel::DeviceListModel(BluetoothDiscovery *discovery, DeviceKind kind,
     , m_headers(std::move(headers))
     , m_statusColumn(statusColumn)
     , m_backend(discovery ? discovery->backend() : nullptr)
+    , m_ageingTimer(m_backend)
 {
     if (discovery) {
         connect(discovery, &BluetoothDiscovery::deviceDiscovered, this, &DeviceListModel::onDeviceDiscovered,
@@ -29,7 +30,7 @@ DeviceListModel::DeviceListModel(BluetoothDiscovery *discovery, DeviceKind kind,
         connect(discovery, &BluetoothDiscovery::deviceUpdated, this, &DeviceListModel::onDeviceUpdated,
                 Qt::QueuedConnection);
     }
-    connect(&m_ageingTimer, &QTimer::timeout, this, &DeviceListModel::ageRows);
+    connect(&m_ageingTimer, &BleTimer::timeout, this, &DeviceListModel::ageRows);
     m_ageingTimer.start(1000);
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "BleTimer.h"
 #include "DeviceIdentity.h"
 
 #include <QAbstractTableModel>
 #include <QBluetoothDeviceInfo>
-#include <QTimer>
 
 #include <map>
 #include <memory>
@@ -15,9 +15,11 @@ class BluetoothDiscovery;
 class LimiterDevice;
 
 // A list of advertising devices of one kind, fed by BluetoothDiscovery. Each
-// row holds its LimiterDevice, on the discovery's BLE backend. A row that hears nothing for 60 seconds turns
-// stale (grey, disabled, sorted last); after 300 seconds it is removed.
-// Rows that were heard only once carry no age and stay.
+// row holds its LimiterDevice, on the discovery's BLE backend. A row that
+// hears nothing for 60 seconds turns stale (grey, disabled, sorted last);
+// after 300 seconds it is removed. Rows that were heard only once carry no
+// age and stay. The seconds are those of the backend's clock (the
+// simulator's on the simulated radio).
 class DeviceListModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -38,7 +40,8 @@ public:
 public slots:
     void onDeviceDiscovered(const QBluetoothDeviceInfo &info);
     void onDeviceUpdated(const QBluetoothDeviceInfo &info, QBluetoothDeviceInfo::Fields updatedFields);
-    // One second of ageing; the model's timer runs it every 1000 ms.
+    // One second of ageing; the model's timer runs it every 1000 ms of the
+    // backend's clock.
     void ageRows();
 
 protected:
@@ -70,7 +73,6 @@ private:
     };
     std::vector<Row> m_rows;
     const quint16 m_manufacturerId;
-    QTimer m_ageingTimer;
     std::map<QString, int> m_ages;
 
     const DeviceKind m_kind;
@@ -78,6 +80,7 @@ private:
     const std::vector<const char *> m_headers;
     const int m_statusColumn;
     // The backend of the scan that feeds the list: its devices connect
-    // through it.
+    // through it, and the rows age on its clock.
     BleBackend *const m_backend;
+    BleTimer m_ageingTimer;
 };

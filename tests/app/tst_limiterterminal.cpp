@@ -1,4 +1,5 @@
 // The terminal page against a simulated limiter.
+#include "EditorInput.h"
 #include "LimiterTerminal.h"
 #include "PageRig.h"
 

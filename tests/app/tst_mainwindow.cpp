@@ -17,6 +17,7 @@
 #include "LogCapture.h"
 #include "LoggerWidget.h"
 #include "MainWindow.h"
+#include "ModalAnswerer.h"
 #include "PageRig.h"
 #include "SharedSettings.h"
 #include "SimDescription.h"
@@ -170,6 +171,8 @@ private slots:
     void limitSetRowsByHardware();
     void limitSetPagesSaveAndResetTheirSet();
     void dovLoggerButtonsActOnlyOnItsCommonPage();
+    void setNamesFillTheCommonPage_data();
+    void setNamesFillTheCommonPage();
     void panelTellsWhatWasNotDone();
     void windowCloseDisconnectsEveryTab();
     void closingDuringAFirmwareUpdateAsksFirst_data();
@@ -179,9 +182,6 @@ private slots:
     void everyPageFitsALaptopScreen();
 
 private:
-    // Picks path in the next file dialogs while it lives.
-    static std::unique_ptr<ModalAnswerer<QFileDialog>> pick(const QString &path);
-
     QTemporaryDir m_logs;
 };
 
@@ -225,7 +225,8 @@ void tst_MainWindow::firstStartWithoutSettings()
     QTRY_COMPARE(question.count, 1);
     QVERIFY(clock.elapsed() >= 100);
     QVERIFY(!QSettings().contains(QStringLiteral("devicesFamilyMode")));
-    QTest::qWait(200);
+    // Every question the start scheduled has been asked: asked once.
+    QTRY_VERIFY(window.findChildren<QTimer *>(QStringLiteral("updateQuestionTimer")).isEmpty());
     QCOMPARE(question.count, 1);
 }
 
@@ -477,7 +478,7 @@ void tst_MainWindow::wholeSessionFromScannerToClosedTab()
     QTRY_VERIFY(closed.isNull());
     QCOMPARE(tabs(window)->count(), 1);
     QTRY_VERIFY_WITH_TIMEOUT(limiter->connections().isEmpty(), 10000);
-    QTest::qWait(500);
+    rig.settle(10000);
     QVERIFY(limiter->connections().isEmpty());
     QCOMPARE(device->status(), LimiterDisconnected);
 }
@@ -592,6 +593,41 @@ void tst_MainWindow::dovLoggerButtonsActOnlyOnItsCommonPage()
     QCOMPARE(rig.written(DeviceProtocol::settingsServiceUuid(), DeviceProtocol::kCommonSettingsId).size(), 1);
 }
 
+void tst_MainWindow::setNamesFillTheCommonPage_data()
+{
+    QTest::addColumn<SimLimiter::Kind>("kind");
+    QTest::newRow("limiter") << SimLimiter::Kind::Limiter;
+    QTest::newRow("DOV logger") << SimLimiter::Kind::DovLogger;
+}
+
+void tst_MainWindow::setNamesFillTheCommonPage()
+{
+    // Both panels name the device's sets, the default ones first, in the
+    // common page's list of sets, as the device names them.
+    QFETCH(SimLimiter::Kind, kind);
+    PageRig rig(kind);
+    const QMap<int, QString> names{{0, QStringLiteral("Erste")}, {5, QStringLiteral("Sechste")},
+                                   {6, QStringLiteral("Heat ü")}, {13, QStringLiteral("Letzte")}};
+    for (auto it = names.cbegin(); it != names.cend(); ++it) {
+        s_LimitSettBle set = rig.sim->limitSet(it.key());
+        setRecordText(set.settingsName, 32, it.value());
+        rig.sim->setLimitSet(it.key(), set);
+    }
+    std::unique_ptr<QWidget> panel;
+    if (kind == SimLimiter::Kind::Limiter) {
+        auto *limiter = new LimiterSettingsWidget;
+        panel.reset(limiter);
+        limiter->setDevice(rig.device);
+    } else {
+        auto *logger = new DovLoggerSettingsWidget;
+        panel.reset(logger);
+        logger->setDevice(rig.device);
+    }
+    auto *sets = child<QComboBox>(panel.get(), "cbLimiterSettSet");
+    for (auto it = names.cbegin(); it != names.cend(); ++it)
+        QTRY_COMPARE_WITH_TIMEOUT(sets->itemText(it.key()), it.value(), 20000);
+}
+
 void tst_MainWindow::panelTellsWhatWasNotDone()
 {
     PageRig rig;
@@ -651,16 +687,8 @@ void tst_MainWindow::windowCloseDisconnectsEveryTab()
     // The panels stay until the window goes.
     QCOMPARE(tabs(window)->count(), 2);
     QTRY_VERIFY_WITH_TIMEOUT(limiter->connections().isEmpty(), 10000);
-    QTest::qWait(500);
+    rig.settle(10000);
     QVERIFY(limiter->connections().isEmpty());
-}
-
-std::unique_ptr<ModalAnswerer<QFileDialog>> tst_MainWindow::pick(const QString &path)
-{
-    return std::make_unique<ModalAnswerer<QFileDialog>>([path](QFileDialog *dialog) {
-        child<QLineEdit>(dialog, "fileNameEdit")->setText(path);
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
 }
 
 void tst_MainWindow::closingDuringAFirmwareUpdateAsksFirst_data()
@@ -699,7 +727,7 @@ void tst_MainWindow::closingDuringAFirmwareUpdateAsksFirst()
         else
             box->accept();
     });
-    const auto files = pick(package);
+    ModalAnswerer<QFileDialog> files(pickFile(package));
     bool closing = false;
     connect(&page->installer(), &FirmwareInstaller::updateStatus, this, [&](StateM, uint32_t progress) {
         if (progress < 20 || closing)
@@ -764,7 +792,7 @@ void tst_MainWindow::recoverDeviceShowsTheRecoveryThatWentOn()
     auto *devices = child<QTableWidget>(dialog, "lwDevices");
     QTRY_COMPARE(devices->rowCount(), 1);
     devices->setCurrentCell(0, 0);
-    const auto files = pick(package);
+    ModalAnswerer<QFileDialog> files(pickFile(package));
     ModalAnswerer<QMessageBox> boxes([](QMessageBox *box) { box->accept(); });
     // Closed half way: the recovery goes on.
     bool closed = false;

@@ -12,6 +12,7 @@
 #include "LimiterSettingsWidget.h"
 #include "LimiterTelemetryWidget.h"
 #include "LimiterTerminal.h"
+#include "ModalAnswerer.h"
 #include "PageRig.h"
 #include "SimDfuPackage.h"
 #include "AuthorizationDialog.h"
@@ -123,15 +124,6 @@ Held common = [](const SimLimiter &s) {
 };
 Held drive = [](const SimLimiter &s) { return hex(recordBytes(s.motorDriveSettings())); };
 Held motor = [](const SimLimiter &s) { return hex(recordBytes(s.motorSettings())); };
-
-// Collects the message boxes that come up, answering each.
-struct Boxes {
-    QStringList texts;
-    ModalAnswerer<QMessageBox> answerer{[this](QMessageBox *box) {
-        texts << box->text();
-        box->accept();
-    }};
-};
 
 } // namespace
 
@@ -383,7 +375,7 @@ void tst_PanelWrites::renamedSetIsNamedEverywhere()
         s.setLimitSet(6, set);
     });
     QVERIFY(panel.open());
-    Boxes boxes;
+    ModalAnswerer<QMessageBox> boxes(&QMessageBox::accept);
     if (refused)
         panel.rig.sim->addFaultFilter(SimFaults::refuse(SimAttEvent::Write, settingsUuid(kUserLimitSet0Id)));
     QWidget *page = panel.show(kUserSet6Row);
@@ -446,10 +438,7 @@ void tst_PanelWrites::refusedWritesAreToldByTheirPage_data()
         const QString path = dir.filePath(QStringLiteral("update.zip"));
         QVERIFY(SimDfuPackage::write(path, SimDfuPackage::image(4096, 5), 0x0302));
         auto *page = child<FirmwareUpdateWidget>(&p.panel, "pFirmwareUpdate");
-        ModalAnswerer<QFileDialog> file([path](QFileDialog *dialog) {
-            child<QLineEdit>(dialog, "fileNameEdit")->setText(path);
-            QMetaObject::invokeMethod(dialog, "accept");
-        });
+        ModalAnswerer<QFileDialog> file(pickFile(path));
         const int row = child<QStackedWidget>(&p.panel, "swSettingsPage")->indexOf(page);
         QTest::mouseClick(child<QPushButton>(p.show(row), "pbOpenFirmware"), Qt::LeftButton);
         p.rig.settle(300);
@@ -470,7 +459,7 @@ void tst_PanelWrites::refusedWritesAreToldByTheirPage()
     QFETCH(bool, inConsole);
     PanelRig panel;
     QVERIFY(panel.open());
-    Boxes boxes;
+    ModalAnswerer<QMessageBox> boxes(&QMessageBox::accept);
     panel.rig.sim->addFaultFilter(SimFaults::refuse(SimAttEvent::Write, refused));
     QSignalSpy failed(panel.rig.device.get(), &LimiterDevice::writeFailed);
     action(panel);
@@ -493,7 +482,7 @@ void tst_PanelWrites::refusedPasswordIsAskedAgain()
 {
     PanelRig panel({}, QStringLiteral("1234"));
     panel.rig.sim->addFaultFilter(SimFaults::refuse(SimAttEvent::Write, settingsUuid(kAuthorisationId), 1));
-    Boxes boxes;
+    ModalAnswerer<QMessageBox> boxes(&QMessageBox::accept);
     ModalAnswerer<AuthorizationDialog> password([](AuthorizationDialog *dialog) {
         QTest::keyClicks(child<QLineEdit>(dialog, "lePassword"), QStringLiteral("1234"));
         dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();

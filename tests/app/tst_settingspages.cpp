@@ -7,6 +7,7 @@
 #include "EscSettings.h"
 #include "LimitSettingsWidget.h"
 #include "AdvertisementProtocol.h"
+#include "ModalAnswerer.h"
 #include "PageRig.h"
 #include "SimStatusAdvertiser.h"
 

@@ -2,6 +2,7 @@
 #include "AuthorizationDialog.h"
 #include "DovLoggerTelemetryWidget.h"
 #include "LimiterTelemetryWidget.h"
+#include "ModalAnswerer.h"
 #include "PageRig.h"
 #include "TelemetryTexts.h"
 
@@ -224,7 +225,7 @@ void tst_TelemetryPages::cancelledPasswordSendsNothing()
     });
     page.setDevice(rig.device);
     QTRY_COMPARE(answerer.count, 1);
-    QTest::qWait(300);
+    rig.settle(1000);
     QVERIFY(rig.written(DeviceProtocol::settingsServiceUuid(), DeviceProtocol::kAuthorisationId).isEmpty());
     QCOMPARE(labelText(&page, "lblSpeed"), QStringLiteral("..."));
 }

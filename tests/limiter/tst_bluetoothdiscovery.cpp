@@ -9,6 +9,7 @@
 #include <QMutex>
 #include <QSignalSpy>
 #include <QThread>
+#include <QTimer>
 #include <QtTest>
 
 #include <atomic>
@@ -22,17 +23,28 @@ namespace {
 class FakeAir
 {
 public:
-    void broadcast(const QList<Advertisement> &advertisements)
+    // Returns how many of them a listening source heard.
+    int broadcast(const QList<Advertisement> &advertisements)
     {
-        std::thread air([this, advertisements] {
+        int heard = 0;
+        std::thread air([this, advertisements, &heard] {
             QMutexLocker lock(&mutex);
-            for (const Advertisement &advertisement : advertisements)
-                if (handler)
+            for (const Advertisement &advertisement : advertisements) {
+                if (handler) {
                     handler(advertisement);
+                    ++heard;
+                }
+            }
         });
         air.join();
+        return heard;
     }
-    void broadcast(const Advertisement &advertisement) { broadcast(QList<Advertisement>{advertisement}); }
+    bool broadcast(const Advertisement &advertisement) { return broadcast(QList<Advertisement>{advertisement}) == 1; }
+    bool listening()
+    {
+        QMutexLocker lock(&mutex);
+        return bool(handler);
+    }
 
     QMutex mutex;
     AdvertisementSource::Handler handler;
@@ -105,6 +117,14 @@ private:
 
 using LogLine = LogCapture::Line;
 
+// Returns once the agent's thread has done what it was asked before and
+// what it sent this thread has arrived.
+void syncWithAgent(BluetoothDiscovery &discovery)
+{
+    QMetaObject::invokeMethod(discovery.agent(), [] {}, Qt::BlockingQueuedConnection);
+    QCoreApplication::sendPostedEvents();
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Advertisement)
@@ -152,8 +172,14 @@ private slots:
         for (const LogLine &line : lines)
             QCOMPARE(line.thread, agentThread);
 
-        // Time-out 0: the scan is never restarted.
-        QTest::qWait(100);
+        // Time-out 0: no timer runs to end the scan, so it is never
+        // restarted.
+        syncWithAgent(discovery);
+        bool timed = true;
+        QMetaObject::invokeMethod(
+            discovery.agent(), [&] { timed = discovery.agent()->findChild<QTimer *>()->isActive(); },
+            Qt::BlockingQueuedConnection);
+        QVERIFY(!timed);
         QCOMPARE(m_air.activations.load(), 1);
         QCOMPARE(m_air.stops.load(), 0);
     }
@@ -251,18 +277,23 @@ private slots:
 
         // The seen devices outlive a restart: a device heard before is
         // updated, not discovered again. The source changes under the
-        // broadcasts, so some of them go unheard.
-        const auto sendUntil = [this](const std::function<bool()> &done) {
-            for (int i = 0; i < 200 && !done(); ++i) {
-                m_air.broadcast(limiter(7));
-                QTest::qWait(5);
+        // broadcasts: one sent while no source listens goes unheard, so it
+        // is sent again once one listens.
+        const auto sendHeard = [this] {
+            for (int i = 0; i < 200; ++i) {
+                if (!QTest::qWaitFor([this] { return m_air.listening(); }))
+                    return false;
+                if (m_air.broadcast(limiter(7)))
+                    return true;
             }
-            return done();
+            return false;
         };
-        QVERIFY(sendUntil([&] { return discovered.size() == 1; }));
+        QVERIFY(sendHeard());
+        QTRY_COMPARE(discovered.size(), 1);
         const int activations = m_air.activations;
         QTRY_VERIFY(m_air.activations >= activations + 2);
-        QVERIFY(sendUntil([&] { return !updated.isEmpty(); }));
+        QVERIFY(sendHeard());
+        QTRY_VERIFY(!updated.isEmpty());
         QCOMPARE(discovered.size(), 1);
 
         int inits = 0;
@@ -309,7 +340,8 @@ private slots:
         QCOMPARE(lines[2].type, QtWarningMsg);
         QVERIFY(lines[2].message.startsWith(QLatin1String("BLE scanner cannot be activated: ")));
         QVERIFY(lines[2].message.size() > int(qstrlen("BLE scanner cannot be activated: ")));
-        QTest::qWait(50);
+        // The failed source is gone: nothing it could have sent is on its way.
+        syncWithAgent(discovery);
         QCOMPARE(discovered.size(), 0);
     }
 

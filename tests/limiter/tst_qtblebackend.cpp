@@ -8,8 +8,12 @@
 #include "BleDeviceDiscovery.h"
 #include "LimiterDevice.h"
 
+#include <QPointer>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
+
+#include <memory>
 
 class tst_QtBleBackend : public QObject
 {
@@ -19,6 +23,7 @@ private slots:
     void scopedBackendsRestoreWhatTheyReplaced();
     void connectEndsInStatusOneWithTheAdapterError();
     void discoveryFailsCleanly();
+    void delaysGoWithTheirContext();
 };
 
 void tst_QtBleBackend::environmentPicksTheBackend()
@@ -68,7 +73,9 @@ void tst_QtBleBackend::connectEndsInStatusOneWithTheAdapterError()
     device.disconnectFromDevice();
     device.writeCommonSettings(s_CommonSettBle{});
     device.readLogNumber();
-    QTest::qWait(50);
+    // None of them reached the controller: what they posted has run.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     QCOMPARE(status.count(), 1);
     QCOMPARE(device.status(), LimiterError);
 }
@@ -85,6 +92,31 @@ void tst_QtBleBackend::discoveryFailsCleanly()
     QVERIFY(!discovery->isActive());
     QVERIFY(!discovery->errorString().isEmpty());
     discovery->stop();
+}
+
+void tst_QtBleBackend::delaysGoWithTheirContext()
+{
+    // A delay runs once on time; one whose context goes first never runs
+    // and leaves no timer behind; a function may end its own context.
+    QtBleBackend backend;
+    QStringList ran;
+    auto kept = std::make_unique<QObject>();
+    auto *dropped = new QObject;
+    QPointer<QObject> ending = new QObject;
+    backend.singleShot(10, kept.get(), [&] { ran << "kept"; });
+    backend.singleShot(10, dropped, [&] { ran << "dropped"; });
+    backend.singleShot(10, ending, [&] {
+        ran << "ending";
+        delete ending.data();
+    });
+    backend.singleShot(0, kept.get(), [&] { ran << "at once"; });
+    QCOMPARE(dropped->findChildren<QTimer *>().size(), 1);
+    delete dropped;
+    QTRY_COMPARE(ran.size(), 3);
+    ran.sort();
+    QCOMPARE(ran, (QStringList{"at once", "ending", "kept"}));
+    QVERIFY(ending.isNull());
+    QTRY_VERIFY(kept->findChildren<QTimer *>().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_QtBleBackend)

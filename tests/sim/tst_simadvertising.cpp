@@ -76,6 +76,37 @@ public:
     SimStatusAdvertiser inner{SimStatusAdvertiser::Family::Limiter, limiterStatus};
 };
 
+// What the radio put in the air for the scanner (advertisements with
+// manufacturer data and a signal) and what the discovery handed on, so that
+// a test on the manual clock can wait until the air is empty.
+class AirCount
+{
+public:
+    AirCount(SimRadio &radio, BluetoothDiscovery &discovery)
+    {
+        QObject::connect(&radio, &SimRadio::advertised, &m_context, [this](const SimAdvertisement &a) {
+            if (!a.manufacturerData.isEmpty() && a.rssi != -127)
+                ++m_sent;
+        });
+        QObject::connect(&discovery, &BluetoothDiscovery::deviceDiscovered, &m_context, [this] { ++m_heard; });
+        QObject::connect(&discovery, &BluetoothDiscovery::deviceUpdated, &m_context, [this] { ++m_heard; });
+    }
+
+    // Waits until everything sent has reached the discovery's lists.
+    bool landed()
+    {
+        const bool heard = QTest::qWaitFor([this] { return m_heard == m_sent; });
+        // The lists take the discovery's signals queued.
+        QCoreApplication::sendPostedEvents();
+        return heard;
+    }
+
+private:
+    QObject m_context;
+    qint64 m_sent = 0;
+    qint64 m_heard = 0;
+};
+
 } // namespace
 
 class TestSimAdvertising : public QObject
@@ -159,6 +190,7 @@ private slots:
 
         {
             BluetoothDiscovery discovery(&rig.backend);
+            AirCount air(radio, discovery);
             BluetoothDeviceModel limiters(&discovery);
             BluetoothDovLoggerModel loggers(&discovery);
             discovery.onDiscoveryFinished();
@@ -184,25 +216,34 @@ private slots:
             limiter->setRssi(-83);
             QTRY_COMPARE(cell(limiters, BluetoothDeviceModel::RssiColumn), QVariant(-83));
 
-            // The limiter falls silent: stale after 60 ticks, gone after 300,
-            // while the DOV logger, still on air, stays.
+            // The limiter falls silent: stale after 60 seconds of the radio's
+            // clock, gone after 300, while the DOV logger, still on air,
+            // stays. The lists tick once a second of that clock; on the
+            // manual clock what a stretch of time sent lands after the
+            // stretch's ticks, so the last second before the silence leaves
+            // both devices freshly heard.
+            rig.clock().setMode(SimClock::Mode::Manual);
+            rig.clock().advanceMs(1000);
+            QVERIFY(air.landed());
             limiter->setAdvertising(false);
-            QTest::qWait(50); // what is already in the air lands
-            for (int tick = 0; tick < 59; ++tick)
-                limiters.ageRows();
+            rig.clock().advanceMs(59 * 1000);
+            QVERIFY(air.landed());
             QVERIFY(limiters.flags(limiters.index(0, 0)).testFlag(Qt::ItemIsEnabled));
-            limiters.ageRows();
+            rig.clock().advanceMs(1000); // the 60th tick
+            QVERIFY(air.landed());
             QVERIFY(!limiters.flags(limiters.index(0, 0)).testFlag(Qt::ItemIsEnabled));
             QCOMPARE(limiters.data(limiters.index(0, 0), Qt::BackgroundRole), QVariant(QColor(Qt::gray)));
-            for (int tick = 60; tick < 300; ++tick) {
-                limiters.ageRows();
-                loggers.ageRows();
-            }
+            rig.clock().advanceMs(239 * 1000); // the 299th
+            QVERIFY(air.landed());
+            QCOMPARE(limiters.rowCount(), 1);
+            rig.clock().advanceMs(1000);
+            QVERIFY(air.landed());
             QCOMPARE(limiters.rowCount(), 0);
             QCOMPARE(loggers.rowCount(), 1);
-            QTRY_VERIFY(loggers.flags(loggers.index(0, 0)).testFlag(Qt::ItemIsEnabled));
+            QVERIFY(loggers.flags(loggers.index(0, 0)).testFlag(Qt::ItemIsEnabled));
 
             // Back on air: listed again.
+            rig.clock().setMode(SimClock::Mode::Fast);
             limiter->setAdvertising(true);
             QTRY_COMPARE(limiters.rowCount(), 1);
         }

@@ -7,6 +7,7 @@
 #include "SimRadio.h"
 
 #include <QSignalSpy>
+#include <QThread>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(SimClock::Mode)
@@ -99,6 +100,7 @@ private slots:
     void clockIsDeterministicAndHonoursContext();
     void clockRunsOnInANestedEventLoop_data();
     void clockRunsOnInANestedEventLoop();
+    void fastClockWaitsWhileHeld();
 };
 
 void tst_SimRadio::connectDiscoverReadWrite()
@@ -430,6 +432,50 @@ void tst_SimRadio::clockRunsOnInANestedEventLoop()
         seenInside = later;
     });
     QTRY_VERIFY(seenInside);
+}
+
+void tst_SimRadio::fastClockWaitsWhileHeld()
+{
+    // What the simulation handed to another thread arrives before simulated
+    // time runs on: nothing runs by itself while a hold is out, whichever
+    // thread lets go of it, also when the call that carries it is dropped;
+    // an explicit advance does not wait.
+    SimClock clock(SimClock::Mode::Fast);
+    QList<int> ran;
+    for (int event = 1; event <= 3; ++event)
+        clock.scheduleMs(10 * event, [&ran, event] { ran << event; });
+    const auto passes = [] {
+        for (int pass = 0; pass < 5; ++pass)
+            QCoreApplication::processEvents();
+    };
+
+    SimClock::Hold hold = clock.hold();
+    QVERIFY(clock.isHeld());
+    passes();
+    QVERIFY(ran.isEmpty());
+    clock.advanceMs(10);
+    QCOMPARE(ran, QList<int>{1});
+
+    // Let go by a queued call that never runs: its receiver goes first.
+    QThread idle;
+    auto *dropped = new QObject;
+    dropped->moveToThread(&idle);
+    QMetaObject::invokeMethod(dropped, [held = hold] {}, Qt::QueuedConnection);
+    // Let go on a thread of its own.
+    QThread worker;
+    auto *receiver = new QObject;
+    receiver->moveToThread(&worker);
+    QMetaObject::invokeMethod(receiver, [held = std::move(hold)] {}, Qt::QueuedConnection);
+    passes();
+    QVERIFY(ran.size() == 1);
+    delete dropped;
+    QVERIFY(clock.isHeld());
+    worker.start();
+    QTRY_COMPARE(ran, (QList<int>{1, 2, 3}));
+    QVERIFY(!clock.isHeld());
+    worker.quit();
+    worker.wait();
+    delete receiver;
 }
 
 QTEST_GUILESS_MAIN(tst_SimRadio)

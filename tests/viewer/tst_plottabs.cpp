@@ -1,6 +1,6 @@
 #include "MainWindow.h"
 #include "PlotView.h"
-#include "ViewerLogFiles.h"
+#include "SavedLogs.h"
 
 #include "SharedSettings.h"
 

@@ -1,5 +1,5 @@
 #include "LogCatalogue.h"
-#include "ViewerLogFiles.h"
+#include "SavedLogs.h"
 #include "MainWindow.h"
 #include "ViewerStartup.h"
 

@@ -1,8 +1,8 @@
 #include "HostileLogs.h"
 #include "LogCatalogue.h"
-#include "ViewerLogFiles.h"
+#include "SavedLogs.h"
 #include "MainWindow.h"
-#include "MessageBoxAnswerer.h"
+#include "ModalAnswerer.h"
 
 #include <nlohmann/json.hpp>
 
@@ -731,11 +731,11 @@ private slots:
         if (!content.isEmpty())
             writeBytes(path, content);
         openWindow();
-        MessageBoxAnswerer answerer;
+        ModalAnswerer<QMessageBox> answerer(clickButton(QMessageBox::Ok));
         QVERIFY(!m_window->openLogInTab(path));
-        QCOMPARE(answerer.seen.size(), 1);
-        QVERIFY2(answerer.seen.first().contains(QDir::toNativeSeparators(path)), qPrintable(answerer.seen.first()));
-        QVERIFY2(answerer.seen.first().contains(reason), qPrintable(answerer.seen.first()));
+        QCOMPARE(answerer.count, 1);
+        QVERIFY2(answerer.seen().first().contains(QDir::toNativeSeparators(path)), qPrintable(answerer.seen().first()));
+        QVERIFY2(answerer.seen().first().contains(reason), qPrintable(answerer.seen().first()));
         QCOMPARE(tabs()->count(), 1);
         QCOMPARE(QFileInfo::exists(path), !content.isEmpty());
         QCOMPARE(fileBytes(path), content);

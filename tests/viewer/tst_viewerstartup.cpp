@@ -1,7 +1,7 @@
 #include "FileAssociation.h"
 #include "LogCatalogue.h"
-#include "ViewerLogFiles.h"
-#include "MessageBoxAnswerer.h"
+#include "SavedLogs.h"
+#include "ModalAnswerer.h"
 #include "ViewerStartup.h"
 
 #include <QProcess>
@@ -57,20 +57,20 @@ private slots:
         QTemporaryDir home;
         FreedesktopAssociationStore store(home.filePath("data"), home.filePath("config"));
         {
-            MessageBoxAnswerer no(QMessageBox::No);
+            ModalAnswerer<QMessageBox> no(clickButton(QMessageBox::No));
             QVERIFY(offerFileAssociation(store));
-            QCOMPARE(no.seen, QStringList({"File Association|Do you want to associate .verira files with Tracelens?"}));
+            QCOMPARE(no.seen(), QStringList({"File Association|Do you want to associate .verira files with Tracelens?"}));
         }
         QVERIFY(QDir(home.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
         {
-            MessageBoxAnswerer yes(QMessageBox::Yes);
+            ModalAnswerer<QMessageBox> yes(clickButton(QMessageBox::Yes));
             QVERIFY(offerFileAssociation(store)); // asked again after No
-            QCOMPARE(yes.seen.size(), 1);
+            QCOMPARE(yes.count, 1);
         }
         QVERIFY(isFileAssociationRegistered(store, "Tracelens", QCoreApplication::applicationFilePath()));
-        MessageBoxAnswerer none;
+        ModalAnswerer<QMessageBox> none(clickButton(QMessageBox::Ok));
         QVERIFY(!offerFileAssociation(store)); // not asked while the program stays where it is
-        QVERIFY(none.seen.isEmpty());
+        QCOMPARE(none.count, 0);
     }
 
     // Tracelens started with a log: it starts the scan of the logs folder,

@@ -14,6 +14,7 @@
 #include "FirmwareWindows.h"
 #include "HttpsTestServer.h"
 #include "LimiterDevice.h"
+#include "ModalAnswerer.h"
 #include "SimBackend.h"
 #include "SimDescription.h"
 #include "SimDfu.h"
@@ -71,55 +72,6 @@ FirmwareInfo info(FirmwareType type, const QString &hardware, const QString &ver
     entry.date = QDateTime(date, QTime(0, 0));
     entry.hash = QByteArray(20, hash);
     return entry;
-}
-
-// Answers every modal window of type T that comes up while it lives.
-template <typename T>
-class Answerer
-{
-public:
-    explicit Answerer(std::function<void(T *)> answer)
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this, answer] {
-            if (auto *window = qobject_cast<T *>(QApplication::activeModalWidget())) {
-                seen << window->windowTitle() + QLatin1Char('|') +
-                            (qobject_cast<QMessageBox *>(window) ? qobject_cast<QMessageBox *>(window)->text()
-                                                                  : QString());
-                answer(window);
-            }
-        });
-        m_timer.start(20);
-    }
-    QStringList seen;
-
-private:
-    QTimer m_timer;
-};
-
-Answerer<QMessageBox> *answerBoxes(QMessageBox::StandardButton button, QObject *owner = nullptr)
-{
-    Q_UNUSED(owner)
-    return new Answerer<QMessageBox>([button](QMessageBox *box) {
-        if (QAbstractButton *b = box->button(button))
-            b->click();
-        else
-            box->accept();
-    });
-}
-
-// Picks `path` in the next file dialog, or cancels it when empty.
-Answerer<QFileDialog> *answerFileDialog(const QString &path)
-{
-    return new Answerer<QFileDialog>([path](QFileDialog *dialog) {
-        if (path.isEmpty()) {
-            dialog->reject();
-            return;
-        }
-        // Typed into the dialog's file name field, as a user would.
-        if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
-            name->setText(path);
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
 }
 
 // The update page of a device as its tab sets it up, with the downloader
@@ -514,7 +466,7 @@ void tst_FirmwareWindows::downloadFailureKeepsTheTables()
     QVERIFY(wired);
     WiredPage &tab = *wired;
     QSignalSpy failed(&tab.downloader, &FirmwareDownloader::error);
-    std::unique_ptr<Answerer<QMessageBox>> boxes(answerBoxes(QMessageBox::Ok));
+    ModalAnswerer<QMessageBox> boxes(clickButton(QMessageBox::Ok));
 
     QTest::mouseClick(tab.button("pbInstallMain"), Qt::LeftButton);
     QVERIFY(!tab.button("pbOpenFirmware")->isEnabled());
@@ -526,7 +478,7 @@ void tst_FirmwareWindows::downloadFailureKeepsTheTables()
     QVERIFY(tab.button("pbInstallMain")->isEnabled());
     QVERIFY(tab.button("pbOpenFirmware")->isEnabled());
     QVERIFY(!tab.page.installer().isRunning());
-    QVERIFY(boxes->seen.isEmpty());
+    QVERIFY(boxes.seen().isEmpty());
     QCOMPARE(m_restartCommands, 0);
 }
 
@@ -547,16 +499,16 @@ void tst_FirmwareWindows::wholeUpdateFromTheIndex()
     });
     // The success box stays up until the limiter runs the new firmware: the
     // device does not wait for the user.
-    Answerer<QMessageBox> boxes([this](QMessageBox *box) {
+    ModalAnswerer<QMessageBox> boxes([this](QMessageBox *box) {
         if (!m_limiter->isInBootloader() && m_limiter->firmwareVersionWord() == 0x0302)
             box->accept();
     });
     QTest::mouseClick(tab.button("pbInstallMain"), Qt::LeftButton);
     QVERIFY(!tab.button("pbInstallMain")->isEnabled());
     QVERIFY(!tab.button("pbOpenFirmware")->isEnabled());
-    QTRY_VERIFY_WITH_TIMEOUT(!boxes.seen.isEmpty(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!boxes.seen().isEmpty(), 30000);
     QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
-    QCOMPARE(boxes.seen.last(), QStringLiteral("%1|Firmware was uploaded successully. Please reconnect to device.")
+    QCOMPARE(boxes.seen().last(), QStringLiteral("%1|Firmware was uploaded successully. Please reconnect to device.")
                                     .arg(QGuiApplication::applicationDisplayName()));
     QVERIFY(!state->isHidden());
     QCOMPARE(progress->value(), 100);
@@ -587,10 +539,10 @@ void tst_FirmwareWindows::bootloaderThenMain()
 
     QSignalSpy steps(&tab.page.installer(), &FirmwareInstaller::stepChanged);
     const int mainRequests = m_server.requests().count(QStringLiteral("/main.zip"));
-    std::unique_ptr<Answerer<QMessageBox>> boxes(answerBoxes(reinstall ? QMessageBox::Yes : QMessageBox::No));
+    ModalAnswerer<QMessageBox> boxes(clickButton(reinstall ? QMessageBox::Yes : QMessageBox::No));
     QTest::mouseClick(tab.button("pbInstallBootloader"), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!boxes->seen.isEmpty(), 30000);
-    QCOMPARE(boxes->seen.first().section(QLatin1Char('|'), 1),
+    QTRY_VERIFY_WITH_TIMEOUT(!boxes.seen().isEmpty(), 30000);
+    QCOMPARE(boxes.seen().first().section(QLatin1Char('|'), 1),
              QStringLiteral("Bootloader firnware was uploaded successully. Reinstall main firmware?"));
     QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
     if (!reinstall) {
@@ -601,8 +553,8 @@ void tst_FirmwareWindows::bootloaderThenMain()
     }
     // The main firmware goes the same way once the device is back: download,
     // restart, bootloader, upload; the page then shows the new bootloader.
-    QTRY_COMPARE_WITH_TIMEOUT(boxes->seen.size(), 2, 60000);
-    QVERIFY(boxes->seen.at(1).endsWith(QStringLiteral("Please reconnect to device.")));
+    QTRY_COMPARE_WITH_TIMEOUT(boxes.seen().size(), 2, 60000);
+    QVERIFY(boxes.seen().at(1).endsWith(QStringLiteral("Please reconnect to device.")));
     QCOMPARE(m_restartCommands, 2);
     QVERIFY(stepsOf(steps).contains(FirmwareInstaller::Step::WaitingForDevice));
     QTRY_COMPARE(m_limiter->firmwareVersionWord(), quint16(0x0302));
@@ -619,8 +571,8 @@ void tst_FirmwareWindows::packageChoicesAreOffDuringATransfer()
     WiredPage &tab = *wired;
     writePackage("first.zip", 10000, 0x0302);
 
-    std::unique_ptr<Answerer<QFileDialog>> files(answerFileDialog(m_dir.filePath(QStringLiteral("first.zip"))));
-    std::unique_ptr<Answerer<QMessageBox>> boxes(answerBoxes(QMessageBox::Ok));
+    auto files = std::make_unique<ModalAnswerer<QFileDialog>>(pickFile(m_dir.filePath(QStringLiteral("first.zip"))));
+    ModalAnswerer<QMessageBox> boxes(clickButton(QMessageBox::Ok));
     bool tried = false;
     connect(&tab.page.installer(), &FirmwareInstaller::updateStatus, this, [&](StateM, uint32_t progress) {
         if (progress < 30 || tried)
@@ -628,17 +580,17 @@ void tst_FirmwareWindows::packageChoicesAreOffDuringATransfer()
         tried = true;
         for (const char *name : {"pbOpenFirmware", "pbInstallMain", "pbInstallBootloader"})
             QVERIFY2(!tab.button(name)->isEnabled(), name);
-        files.reset(answerFileDialog(m_dir.filePath(QStringLiteral("second.zip"))));
+        files = std::make_unique<ModalAnswerer<QFileDialog>>(pickFile(m_dir.filePath(QStringLiteral("second.zip"))));
         tab.page.installFromLocalFile(); // as a click would, were the button on
         QTableWidget *table = tab.table("cbMainFirmware");
         emit table->doubleClicked(table->model()->index(0, 0));
         tab.page.installMain();
     });
     QTest::mouseClick(tab.button("pbOpenFirmware"), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!boxes->seen.isEmpty(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!boxes.seen().isEmpty(), 30000);
     QVERIFY(tried);
-    QVERIFY(files->seen.isEmpty()); // no file dialog came up
-    QCOMPARE(boxes->seen, QStringList{QStringLiteral("%1|Firmware was uploaded successully. Please reconnect to "
+    QVERIFY(files->seen().isEmpty()); // no file dialog came up
+    QCOMPARE(boxes.seen(), QStringList{QStringLiteral("%1|Firmware was uploaded successully. Please reconnect to "
                                                      "device.")
                                           .arg(QGuiApplication::applicationDisplayName())});
     QVERIFY(!m_server.requests().contains(QStringLiteral("/second.zip")));
@@ -659,19 +611,19 @@ void tst_FirmwareWindows::localPackageThatDoesNotLoad()
     file.write("this is no zip");
     file.close();
 
-    std::unique_ptr<Answerer<QFileDialog>> files(answerFileDialog(broken));
-    std::unique_ptr<Answerer<QMessageBox>> boxes(answerBoxes(QMessageBox::Ok));
+    auto files = std::make_unique<ModalAnswerer<QFileDialog>>(pickFile(broken));
+    ModalAnswerer<QMessageBox> boxes(clickButton(QMessageBox::Ok));
     QTest::mouseClick(child<QPushButton>(&page, "pbOpenFirmware"), Qt::LeftButton);
-    QTRY_VERIFY(!boxes->seen.isEmpty());
-    QVERIFY2(boxes->seen.first().startsWith(QStringLiteral("Error loading firmware update file|Error: ")),
-             qPrintable(boxes->seen.first()));
+    QTRY_VERIFY(!boxes.seen().isEmpty());
+    QVERIFY2(boxes.seen().first().startsWith(QStringLiteral("Error loading firmware update file|Error: ")),
+             qPrintable(boxes.seen().first()));
     QCOMPARE(m_restartCommands, 0);
     QVERIFY(QSettings().value(QStringLiteral("firmware_file")).toString().isEmpty());
 
     // A good package is taken, its path kept, and the device asked to
     // restart into its bootloader at once.
     writePackage("good.zip", 3000, 0x0302);
-    files.reset(answerFileDialog(m_dir.filePath(QStringLiteral("good.zip"))));
+    files = std::make_unique<ModalAnswerer<QFileDialog>>(pickFile(m_dir.filePath(QStringLiteral("good.zip"))));
     QTest::mouseClick(child<QPushButton>(&page, "pbOpenFirmware"), Qt::LeftButton);
     QTRY_COMPARE(m_restartCommands, 1);
     QCOMPARE(QSettings().value(QStringLiteral("firmware_file")).toString(), m_dir.filePath(QStringLiteral("good.zip")));
@@ -687,14 +639,14 @@ void tst_FirmwareWindows::localPackageOnADisconnectedDevice()
     QTRY_COMPARE(device->status(), LimiterDisconnected);
     QSignalSpy status(device.get(), &LimiterDevice::statusChanged);
     writePackage("good.zip", 3000, 0x0302);
-    std::unique_ptr<Answerer<QFileDialog>> files(answerFileDialog(m_dir.filePath(QStringLiteral("good.zip"))));
-    std::unique_ptr<Answerer<QMessageBox>> boxes(answerBoxes(QMessageBox::Ok));
+    auto files = std::make_unique<ModalAnswerer<QFileDialog>>(pickFile(m_dir.filePath(QStringLiteral("good.zip"))));
+    ModalAnswerer<QMessageBox> boxes(clickButton(QMessageBox::Ok));
 
     QTest::mouseClick(child<QPushButton>(&page, "pbOpenFirmware"), Qt::LeftButton);
-    QTRY_VERIFY(!boxes->seen.isEmpty());
-    QCOMPARE(boxes->seen.first().section(QLatin1Char('|'), 1),
+    QTRY_VERIFY(!boxes.seen().isEmpty());
+    QCOMPARE(boxes.seen().first().section(QLatin1Char('|'), 1),
              QStringLiteral("The device must be connected to install firmware. Connect to it and try again."));
-    QVERIFY(files->seen.isEmpty());
+    QVERIFY(files->seen().isEmpty());
     // The device is left as the user left it.
     m_radio->clock().advanceMs(10000);
     QCoreApplication::processEvents();
@@ -713,11 +665,11 @@ void tst_FirmwareWindows::dfuFailureIsShown()
     // one: the DFU client's text is shown.
     m_radio->setBootloaderFactory([](SimPeripheral &) { return SimPeripheralPtr(); });
     writePackage("good.zip", 3000, 0x0302);
-    std::unique_ptr<Answerer<QFileDialog>> files(answerFileDialog(m_dir.filePath(QStringLiteral("good.zip"))));
-    std::unique_ptr<Answerer<QMessageBox>> boxes(answerBoxes(QMessageBox::Ok));
+    auto files = std::make_unique<ModalAnswerer<QFileDialog>>(pickFile(m_dir.filePath(QStringLiteral("good.zip"))));
+    ModalAnswerer<QMessageBox> boxes(clickButton(QMessageBox::Ok));
     QTest::mouseClick(child<QPushButton>(&page, "pbOpenFirmware"), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!boxes->seen.isEmpty(), 30000);
-    QCOMPARE(boxes->seen.first().section(QLatin1Char('|'), 1),
+    QTRY_VERIFY_WITH_TIMEOUT(!boxes.seen().isEmpty(), 30000);
+    QCOMPARE(boxes.seen().first().section(QLatin1Char('|'), 1),
              QStringLiteral("The bootloader C0:11:22:33:45:00 was not found"));
     QVERIFY(child<QPushButton>(&page, "pbOpenFirmware")->isEnabled());
 }
@@ -739,8 +691,8 @@ void tst_FirmwareWindows::closeQuestion()
     QVERIFY(firmwarewindows::confirmClose(page.get())); // nothing runs: no question
 
     writePackage("good.zip", 10000, 0x0302);
-    std::unique_ptr<Answerer<QFileDialog>> files(answerFileDialog(m_dir.filePath(QStringLiteral("good.zip"))));
-    std::unique_ptr<Answerer<QMessageBox>> boxes(answerBoxes(answer));
+    auto files = std::make_unique<ModalAnswerer<QFileDialog>>(pickFile(m_dir.filePath(QStringLiteral("good.zip"))));
+    ModalAnswerer<QMessageBox> boxes(clickButton(answer));
     bool closes = false;
     bool asked = false;
     connect(&page->installer(), &FirmwareInstaller::updateStatus, this, [&](StateM, uint32_t progress) {
@@ -756,14 +708,14 @@ void tst_FirmwareWindows::closeQuestion()
     });
     QTest::mouseClick(child<QPushButton>(page.get(), "pbOpenFirmware"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(asked, 30000);
-    QVERIFY(!boxes->seen.isEmpty());
-    QCOMPARE(boxes->seen.first().section(QLatin1Char('|'), 1),
+    QVERIFY(!boxes.seen().isEmpty());
+    QCOMPARE(boxes.seen().first().section(QLatin1Char('|'), 1),
              QStringLiteral("A firmware update of QVR Update (C0:11:22:33:44:FF) is running. Closing now stops it: "
                             "the device stays in its bootloader and does not work until it is updated again with "
                             "\"Recover device\" in the Tools menu.\n\nClose anyway?"));
     QCOMPARE(closes, answer == QMessageBox::Yes);
     if (closes) {
-        QCOMPARE(boxes->seen.size(), 1);
+        QCOMPARE(boxes.seen().size(), 1);
         QVERIFY(page->installer().holdsDevice());
         page.reset(); // the tab goes, and its transfer with it
         m_radio->clock().setMode(SimClock::Mode::Fast);
@@ -772,8 +724,8 @@ void tst_FirmwareWindows::closeQuestion()
         QVERIFY(m_limiter->isInBootloader());
         return;
     }
-    QTRY_COMPARE_WITH_TIMEOUT(boxes->seen.size(), 2, 30000);
-    QVERIFY(boxes->seen.last().endsWith(QStringLiteral("Please reconnect to device.")));
+    QTRY_COMPARE_WITH_TIMEOUT(boxes.seen().size(), 2, 30000);
+    QVERIFY(boxes.seen().last().endsWith(QStringLiteral("Please reconnect to device.")));
     QTRY_COMPARE(m_limiter->firmwareVersionWord(), quint16(0x0302));
 }
 
@@ -803,7 +755,7 @@ void tst_FirmwareWindows::recoveryDialogListsAndEnables()
     devices->setCurrentCell(0, 0);
     QVERIFY(!recover->isEnabled());
     writePackage("rescue.zip", 2000, 0x0303);
-    std::unique_ptr<Answerer<QFileDialog>> files(answerFileDialog(m_dir.filePath(QStringLiteral("rescue.zip"))));
+    auto files = std::make_unique<ModalAnswerer<QFileDialog>>(pickFile(m_dir.filePath(QStringLiteral("rescue.zip"))));
     QTest::mouseClick(child<QPushButton>(&dialog, "pbOpenFile"), Qt::LeftButton);
     QTRY_VERIFY(recover->isEnabled());
     QCOMPARE(child<QLabel>(&dialog, "lblSelectedFile")->text(),
@@ -843,13 +795,13 @@ void tst_FirmwareWindows::recoveryOfAStuckDevice()
     auto *devices = child<QTableWidget>(&dialog, "lwDevices");
     QTRY_COMPARE(devices->rowCount(), 1);
     // A double click with no package asks for one first.
-    std::unique_ptr<Answerer<QFileDialog>> files(answerFileDialog(m_dir.filePath(QStringLiteral("stuck.zip"))));
-    std::unique_ptr<Answerer<QMessageBox>> boxes(answerBoxes(QMessageBox::Ok));
+    auto files = std::make_unique<ModalAnswerer<QFileDialog>>(pickFile(m_dir.filePath(QStringLiteral("stuck.zip"))));
+    ModalAnswerer<QMessageBox> boxes(clickButton(QMessageBox::Ok));
     devices->setCurrentCell(0, 0);
     QSignalSpy activated(bootloader.get(), &SimDfuBootloader::imageActivated);
     emit devices->doubleClicked(devices->currentIndex());
-    QTRY_VERIFY_WITH_TIMEOUT(!boxes->seen.isEmpty(), 30000);
-    QCOMPARE(boxes->seen.first().section(QLatin1Char('|'), 1),
+    QTRY_VERIFY_WITH_TIMEOUT(!boxes.seen().isEmpty(), 30000);
+    QCOMPARE(boxes.seen().first().section(QLatin1Char('|'), 1),
              QStringLiteral("Device was recovered successully. You can close this window now."));
     QCOMPARE(child<QProgressBar>(&dialog, "pbRecoveryProgress")->value(), 100);
     QCOMPARE(child<QPushButton>(&dialog, "pbScan")->text(), QStringLiteral("Rescan"));
@@ -870,14 +822,14 @@ void tst_FirmwareWindows::recoveryGoesOnWhileTheDialogIsHidden()
     auto *devices = child<QTableWidget>(&dialog, "lwDevices");
     QTRY_COMPARE(devices->rowCount(), 1);
     devices->setCurrentCell(0, 0);
-    std::unique_ptr<Answerer<QFileDialog>> files(answerFileDialog(m_dir.filePath(QStringLiteral("stuck.zip"))));
+    auto files = std::make_unique<ModalAnswerer<QFileDialog>>(pickFile(m_dir.filePath(QStringLiteral("stuck.zip"))));
     QTest::mouseClick(child<QPushButton>(&dialog, "pbOpenFile"), Qt::LeftButton);
     QTRY_VERIFY(child<QPushButton>(&dialog, "pbRecover")->isEnabled());
     const QString chosen = child<QLabel>(&dialog, "lblSelectedFile")->text();
 
     // Half way the user closes the dialog; another package, the recover
     // button or a double click change nothing meanwhile.
-    std::unique_ptr<Answerer<QMessageBox>> boxes(answerBoxes(QMessageBox::Ok));
+    ModalAnswerer<QMessageBox> boxes(clickButton(QMessageBox::Ok));
     bool closed = false;
     connect(&dialog.installer(), &FirmwareInstaller::updateStatus, this, [&](StateM, uint32_t progress) {
         if (progress < 50 || closed)
@@ -885,18 +837,18 @@ void tst_FirmwareWindows::recoveryGoesOnWhileTheDialogIsHidden()
         closed = true;
         for (const char *name : {"pbOpenFile", "pbRecover", "pbScan"})
             QVERIFY2(!child<QPushButton>(&dialog, name)->isEnabled(), name);
-        files.reset(answerFileDialog(m_dir.filePath(QStringLiteral("other.zip"))));
+        files = std::make_unique<ModalAnswerer<QFileDialog>>(pickFile(m_dir.filePath(QStringLiteral("other.zip"))));
         dialog.selectFirmware();
         dialog.recoverSelectedDevice();
         dialog.close();
     });
     QSignalSpy activated(bootloader.get(), &SimDfuBootloader::imageActivated);
     QTest::mouseClick(child<QPushButton>(&dialog, "pbRecover"), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!boxes->seen.isEmpty(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!boxes.seen().isEmpty(), 30000);
     QVERIFY(closed);
     QVERIFY(dialog.isHidden());
-    QVERIFY(files->seen.isEmpty());
-    QCOMPARE(boxes->seen.first().section(QLatin1Char('|'), 1),
+    QVERIFY(files->seen().isEmpty());
+    QCOMPARE(boxes.seen().first().section(QLatin1Char('|'), 1),
              QStringLiteral("Device was recovered successully. You can close this window now."));
     QTRY_COMPARE(activated.count(), 1);
     QCOMPARE(bootloader->activatedImage(), image);
@@ -920,8 +872,8 @@ void tst_FirmwareWindows::recoveryOfARunningLimiter()
     auto *devices = child<QTableWidget>(&dialog, "lwDevices");
     QTRY_COMPARE(devices->rowCount(), 1);
     devices->setCurrentCell(0, 0);
-    std::unique_ptr<Answerer<QFileDialog>> files(answerFileDialog(m_dir.filePath(QStringLiteral("rescue.zip"))));
-    std::unique_ptr<Answerer<QMessageBox>> boxes(answerBoxes(QMessageBox::Ok));
+    auto files = std::make_unique<ModalAnswerer<QFileDialog>>(pickFile(m_dir.filePath(QStringLiteral("rescue.zip"))));
+    ModalAnswerer<QMessageBox> boxes(clickButton(QMessageBox::Ok));
     qint64 failedAfter = -1;
     qint64 start = -1;
     // Timed by the steps: the box that shows the failure lets the device's
@@ -933,8 +885,8 @@ void tst_FirmwareWindows::recoveryOfARunningLimiter()
             failedAfter = m_radio->clock().nowMs() - start;
     });
     emit devices->doubleClicked(devices->currentIndex());
-    QTRY_VERIFY(!boxes->seen.isEmpty());
-    QCOMPARE(boxes->seen.first().section(QLatin1Char('|'), 1),
+    QTRY_VERIFY(!boxes.seen().isEmpty());
+    QCOMPARE(boxes.seen().first().section(QLatin1Char('|'), 1),
              QStringLiteral("C0:11:22:33:44:FF is not in its bootloader: it offers no DFU control point and packet, "
                             "so it cannot take firmware."));
     QVERIFY2(failedAfter >= 0 && failedAfter < 1000, qPrintable(QString::number(failedAfter)));
@@ -953,10 +905,10 @@ void tst_FirmwareWindows::languageSwitchKeepsWhatIsShown()
     tab.downloader.refresh();
     QVERIFY(failed.wait(10000));
     writePackage("good.zip", 3000, 0x0302);
-    std::unique_ptr<Answerer<QFileDialog>> files(answerFileDialog(m_dir.filePath(QStringLiteral("good.zip"))));
-    std::unique_ptr<Answerer<QMessageBox>> boxes(answerBoxes(QMessageBox::Ok));
+    auto files = std::make_unique<ModalAnswerer<QFileDialog>>(pickFile(m_dir.filePath(QStringLiteral("good.zip"))));
+    ModalAnswerer<QMessageBox> boxes(clickButton(QMessageBox::Ok));
     QTest::mouseClick(tab.button("pbOpenFirmware"), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!boxes->seen.isEmpty(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!boxes.seen().isEmpty(), 30000);
     FirmwareRecoveryDialog dialog;
     QTest::mouseClick(child<QPushButton>(&dialog, "pbOpenFile"), Qt::LeftButton);
     QTRY_VERIFY(dialog.installer().package());

@@ -3,12 +3,10 @@
 // One simulated device behind the real LimiterDevice, connected and set up,
 // and a logger page on it whose logs folder is a fresh temporary folder.
 
-#include "BleBackend.h"
 #include "LimiterDevice.h"
 #include "LoggerWidget.h"
-#include "SimBackend.h"
 #include "SimLimiter.h"
-#include "SimRadio.h"
+#include "SimRig.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -22,15 +20,13 @@
 inline const QBluetoothAddress kLoggerRigAddress(QStringLiteral("C0:DE:00:00:00:21"));
 inline const QString kLoggerRigName = QStringLiteral("QVR Test");
 
-class LoggerRig
+class LoggerRig : public SimRig
 {
 public:
     explicit LoggerRig(SimLimiter::Kind kind = SimLimiter::Kind::Limiter, const QString &logsDir = QString())
-        : device(std::make_shared<SimLimiter>(kind, kLoggerRigAddress, kLoggerRigName))
+        : device(addLimiter(kind, QString(), kLoggerRigAddress, kLoggerRigName))
+        , limiter(client(*device))
     {
-        radio.addPeripheral(device);
-        BleBackend::setInstance(&backend);
-        limiter = std::make_shared<LimiterDevice>(QBluetoothDeviceInfo(kLoggerRigAddress, kLoggerRigName, 0));
         logsPath = logsDir.isEmpty() ? folder.path() : logsDir;
         QSettings(QStringLiteral("Velmora"), QStringLiteral("RADEvadazo")).setValue("logs_dir", logsPath);
         page = std::make_unique<LoggerWidget>();
@@ -40,7 +36,6 @@ public:
         closeFinishBoxes();
         page.reset();
         limiter.reset();
-        BleBackend::setInstance(nullptr);
     }
 
     // Connects, waits for the log service and hands the device to the page.
@@ -81,8 +76,6 @@ public:
 
     QTemporaryDir folder;
     QString logsPath;
-    SimRadio radio;
-    SimBackend backend{&radio};
     std::shared_ptr<SimLimiter> device;
     std::shared_ptr<LimiterDevice> limiter;
     std::unique_ptr<LoggerWidget> page;

@@ -9,6 +9,7 @@
 #include "LogDescriptionWidget.h"
 #include "LogFile.h"
 #include "LoggerRig.h"
+#include "ModalAnswerer.h"
 #include "SharedSettings.h"
 #include "SimFaults.h"
 #include "SimLogSession.h"
@@ -637,12 +638,7 @@ void tst_LoggerWidget::folderDialog()
     QTemporaryDir other;
     touch(other.path() + "/" + savedName(12));
     QVERIFY(rig.connect());
-    bool seen = false;
-    QTimer::singleShot(0, rig.page.get(), [&]() {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        seen = true;
+    ModalAnswerer<QFileDialog> folder([&](QFileDialog *dialog) {
         if (picked) {
             dialog->setDirectory(other.path());
             QMetaObject::invokeMethod(dialog, "accept");
@@ -651,7 +647,7 @@ void tst_LoggerWidget::folderDialog()
         }
     });
     QTest::mouseClick(child<QPushButton>(rig, "pbSelectDirectory"), Qt::LeftButton);
-    QVERIFY(seen);
+    QCOMPARE(folder.count, 1);
 
     const QString expected = picked ? other.path() : rig.logsPath;
     QCOMPARE(rig.page->logsDirectory(), expected);

@@ -1,4 +1,5 @@
 #include "ControlPanel.h"
+#include "MarkingTranslator.h"
 
 #include <QPushButton>
 #include <QSignalSpy>
@@ -7,23 +8,6 @@
 #include <QtTest>
 
 #include <limits>
-
-namespace {
-
-// Marks every text of the panel's context, so a retranslation is visible.
-class MarkingTranslator : public QTranslator
-{
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *source, const char *, int) const override
-    {
-        if (qstrcmp(context, "ControlPanel") != 0 || qstrcmp(source, "%1s %2ms") == 0)
-            return QString();
-        return QStringLiteral("<%1>").arg(QString::fromUtf8(source));
-    }
-};
-
-} // namespace
 
 class TestControlPanel : public QObject
 {
@@ -248,7 +232,8 @@ private slots:
         ControlPanel panel;
         panel.addParameter(ControlPanel::timeColumnName(), {});
         panel.addParameter("V", {});
-        MarkingTranslator translator;
+        // Every text of the panel marked, but the time format it reads back.
+        MarkingTranslator translator("ControlPanel", {QStringLiteral("%1s %2ms")});
         QCoreApplication::installTranslator(&translator);
         QCoreApplication::processEvents();
         QTableWidget *t = table(panel);

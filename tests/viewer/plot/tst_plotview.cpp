@@ -3,7 +3,7 @@
 #include "PlotView.h"
 #include "ProgressMessageBox.h"
 #include "HostileLogs.h"
-#include "SavedLog.h"
+#include "SavedLogs.h"
 
 #include <qcustomplot.h>
 

@@ -1,5 +1,5 @@
 #include "PlotView.h"
-#include "SavedLog.h"
+#include "SavedLogs.h"
 
 #include <qcustomplot.h>
 

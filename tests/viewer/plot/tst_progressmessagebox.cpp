@@ -1,3 +1,4 @@
+#include "MarkingTranslator.h"
 #include "OpenLogWidget.h"
 #include "ProgressMessageBox.h"
 
@@ -22,16 +23,6 @@ public:
         if (event->type() == QEvent::Paint && qobject_cast<ProgressMessageBox *>(watched))
             ++paints;
         return false;
-    }
-};
-
-class MarkingTranslator : public QTranslator
-{
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *source, const char *, int) const override
-    {
-        return qstrcmp(context, "OpenLogWidget") == 0 ? QStringLiteral("<%1>").arg(source) : QString();
     }
 };
 
@@ -121,7 +112,7 @@ private slots:
         grid->getItemPosition(grid->indexOf(list), &row, &column, &rowSpan, &columnSpan);
         QCOMPARE(row, 1);
 
-        MarkingTranslator translator;
+        MarkingTranslator translator("OpenLogWidget");
         QCoreApplication::installTranslator(&translator);
         QCoreApplication::processEvents();
         QCOMPARE(form->windowTitle(), QStringLiteral("<Form>"));

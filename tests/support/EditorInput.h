@@ -1,7 +1,7 @@
 #pragma once
 
+#include "ChildWidget.h"
 #include "DeviceRecords.h"
-#include "PageRig.h"
 
 #include <QAbstractSpinBox>
 #include <QCheckBox>
@@ -11,6 +11,17 @@
 #include <QWidget>
 
 #include <functional>
+
+// Types `text` with key events, characters beyond ASCII included.
+inline void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(widget, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
 
 // Typing into the editors' widgets the way a user does.
 namespace EditorInput {

@@ -1,7 +1,8 @@
 #pragma once
 
-// Log files for the viewer's tests, written the way the device program
-// writes them: a session fed packet by packet, saved by saveLogFile.
+// Log files as the device program saves them, for the viewer's tests: a
+// session streamed through LogSession in device-sized packets, written by
+// saveLogFile.
 
 #include "LogArchives.h"
 #include "LogFile.h"
@@ -14,7 +15,25 @@
 #include <QString>
 
 #include <cstring>
+#include <functional>
 #include <utility>
+
+// The session of header `h` as the device program receives it: the header
+// on its own, then whole dots per packet of up to 244 bytes.
+inline LogSession streamedSession(const LogHeader &h, const QByteArray &dots, const QString &device)
+{
+    const QByteArray header = headerBytes(h);
+    LogSession session;
+    session.setFullSessionSize(quint64(header.size() + dots.size()));
+    for (qsizetype at = 0; at < header.size(); at += 244)
+        session.appendData(header.mid(at, 244));
+    const qsizetype packet = 244 / h.parametersDesc.logDotSize * h.parametersDesc.logDotSize;
+    for (qsizetype at = 0; at < dots.size(); at += packet)
+        session.appendData(dots.mid(at, packet));
+    session.setDeviceName(device);
+    session.setFileDeviceName(device);
+    return session;
+}
 
 struct TestDot
 {
@@ -64,7 +83,6 @@ inline LogSession makeSession(const TestLog &log)
     setText(h.motorName, std::string());
     setText(h.escName, std::string());
 
-    const QByteArray header(reinterpret_cast<const char *>(&h), sizeof h);
     QByteArray dots;
     for (const TestDot &dot : log.dots) {
         dots.append(reinterpret_cast<const char *>(&dot.timeMs), 4);
@@ -72,17 +90,7 @@ inline LogSession makeSession(const TestLog &log)
         for (float value : dot.values)
             dots.append(reinterpret_cast<const char *>(&value), 4);
     }
-    LogSession session;
-    session.setFullSessionSize(quint64(header.size() + dots.size()));
-    // The device sends the header on its own, then whole dots per packet.
-    for (qsizetype at = 0; at < header.size(); at += 244)
-        session.appendData(header.mid(at, 244));
-    const qsizetype packet = 244 / h.parametersDesc.logDotSize * h.parametersDesc.logDotSize;
-    for (qsizetype at = 0; at < dots.size(); at += packet)
-        session.appendData(dots.mid(at, packet));
-    session.setDeviceName(log.device);
-    session.setFileDeviceName(log.device);
-    return session;
+    return streamedSession(h, dots, log.device);
 }
 
 // Saves the log into `folder`; returns the file's path with forward slashes
@@ -92,3 +100,29 @@ inline QString writeLog(const QString &folder, const TestLog &log = TestLog())
     const LogWriteResult result = saveLogFile(folder, makeSession(log));
     return result.ok ? QDir::fromNativeSeparators(result.filePath) : QString();
 }
+
+// Logs of three parameters and many dots, for the plot's tests.
+namespace savedlog {
+
+// Voltage (float, scale 1e-2), Current (unsigned 16-bit) and Flags (raw byte).
+inline const std::vector<ParameterSpec> &parameters()
+{
+    static const std::vector<ParameterSpec> list = {{"Voltage", 0x31}, {"Current", 0x56}, {"Flags", 0x0A}};
+    return list;
+}
+
+// Writes `dots` dots, dot i at timeOf(i) ms with the values 1234.5 + i,
+// 500 + i and i & 0xFF; returns the file's path, empty on failure.
+inline QString write(const QString &folder, int dots, const std::function<std::uint32_t(int)> &timeOf)
+{
+    LogHeader h = makeHeader(parameters());
+    h.head.dotsCount = std::uint32_t(dots);
+    QByteArray samples;
+    for (int i = 0; i < dots; ++i)
+        samples += dotBytes(h, timeOf(i), std::uint8_t(h.head.sessionNumber),
+                            {1234.5 + i, 500.0 + i, double(i & 0xFF)});
+    const LogWriteResult result = saveLogFile(folder, streamedSession(h, samples, QStringLiteral("Limiter1")));
+    return result.ok ? result.filePath : QString();
+}
+
+} // namespace savedlog

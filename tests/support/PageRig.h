@@ -1,17 +1,10 @@
 #pragma once
 
-#include "ChildWidget.h"
 #include "DeviceProtocol.h"
 #include "LimiterDevice.h"
 #include "SimLimiter.h"
 #include "SimRig.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QTest>
-#include <QTimer>
-
-#include <functional>
 #include <memory>
 
 // One simulated device on a simulator rig and the LimiterDevice a page is
@@ -42,36 +35,4 @@ private:
             return DeviceProtocol::kNusBase;
         return DeviceProtocol::kSettingsBase;
     }
-};
-
-// Types `text` with key events, characters beyond ASCII included.
-inline void typeText(QWidget *widget, const QString &text)
-{
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80)
-            QTest::keyClick(widget, c.toLatin1());
-        else
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-}
-
-// Runs `answer` on each modal dialog of type T that comes up while it lives.
-template <typename T>
-class ModalAnswerer
-{
-public:
-    explicit ModalAnswerer(std::function<void(T *)> answer)
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this, answer] {
-            if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget())) {
-                ++count;
-                answer(dialog);
-            }
-        });
-        m_timer.start(20);
-    }
-    int count = 0;
-
-private:
-    QTimer m_timer;
 };
