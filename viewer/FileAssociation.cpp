@@ -254,9 +254,9 @@ QString FreedesktopAssociationStore::mimeAppsListPath() const
 
 QString FreedesktopAssociationStore::openCommandFor(const QString &programPath) const
 {
-    // The program is quoted only when its path holds a character that the
-    // desktop entry specification reserves: xdg-open without a desktop it
-    // knows takes the Exec line's first word as the program, quotes and all.
+    // The program is quoted only when its path holds a character reserved in
+    // a desktop file's Exec line: xdg-open without a desktop it knows takes
+    // the Exec line's first word as the program, quotes and all.
     static const QString kReserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
     const bool quote = std::any_of(programPath.cbegin(), programPath.cend(),
                                    [](QChar c) { return kReserved.contains(c); });
