@@ -619,6 +619,7 @@ void DFUUpdater::onExecuteResponse(const QByteArray &value)
         m_responseTimer.stop();
         emit updateStatus(m_state, 100);
         m_offset = 0;
+        emit finished();
     } else {
         createObject(DataObject);
     }

@@ -44,9 +44,12 @@ Q_DECLARE_METATYPE(StateM)
 // 128-byte packets, every packet confirmed by the bootloader's CRC-32. Finds
 // the bootloader by scanning for the device's address plus one and talks to
 // it through a controller of its own. Once connected, every way the
-// transfer can stop ends in updateStatus(10, 100) or in error(): a refusal,
-// a lost link, a device that is not in its bootloader, or no answer within
-// dfu::kResponseTimeout on the clock of the BLE backend.
+// transfer can stop ends in finished() (after updateStatus(10, 100)) or in
+// error(): a refusal, a lost link, a device that is not in its bootloader,
+// or no answer within dfu::kResponseTimeout on the clock of the BLE backend.
+// updateStatus(10, 100) alone does not mean done: resuming a transfer whose
+// image the bootloader already holds reports it when the last Execute is
+// asked for, before the bootloader has taken the image.
 class DFUUpdater : public QObject
 {
     Q_OBJECT
@@ -69,7 +72,7 @@ public:
     // refused (and deleted): the transfer keeps its own.
     void setFirmware(Firmware *firmware);
     Firmware *firmware() const { return m_firmware.get(); }
-    // From connectToDevice until updateStatus(10, 100) or error().
+    // From connectToDevice until finished() or error().
     bool isRunning() const { return m_running; }
     // How long to wait for the bootloader's next answer (dfu::kResponseTimeout).
     void setResponseTimeout(std::chrono::milliseconds timeout);
@@ -82,6 +85,8 @@ public:
 signals:
     void error(const QString &message);
     void updateStatus(StateM state, uint32_t progress);
+    // The bootloader executed the whole image: it starts it now.
+    void finished();
 
 public slots:
     void onServiceDiscovered(const QBluetoothUuid &newService);

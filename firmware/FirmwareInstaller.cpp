@@ -19,6 +19,7 @@ FirmwareInstaller::FirmwareInstaller(BleBackend *backend, QObject *parent)
     m_reconnectPause.setSingleShot(true);
     connect(&m_updater, &DFUUpdater::updateStatus, this, &FirmwareInstaller::onUpdateStatus);
     connect(&m_updater, &DFUUpdater::error, this, &FirmwareInstaller::onUpdateError);
+    connect(&m_updater, &DFUUpdater::finished, this, &FirmwareInstaller::onUpdateFinished);
     connect(&m_reconnectPause, &BleTimer::timeout, this, &FirmwareInstaller::reconnect);
     connect(&m_deadline, &BleTimer::timeout, this, [this] {
         if (m_step == Step::RestartingDevice)
@@ -300,17 +301,19 @@ void FirmwareInstaller::onUpdateStatus(StateM state, uint32_t progress)
         return;
     m_state = state;
     m_progress = progress;
-    if (progress < 100 || state != StateExecuteMain) {
-        emit updateStatus(state, progress);
+    emit updateStatus(state, progress);
+}
+
+void FirmwareInstaller::onUpdateFinished()
+{
+    if (m_step != Step::Transferring)
         return;
-    }
     const bool application = m_updater.firmware() && m_updater.firmware()->isApplication();
     qCInfo(lcFwInstall) << (application ? "application" : "bootloader") << "installed on" << targetName();
     // The device restarts into the new image and comes back on its own;
     // after a bootloader image, running its old application.
     m_bootloaderInstalled = !application && m_device && m_bootloader.address().isNull();
     setStep(Step::Idle);
-    emit updateStatus(state, progress);
     emit finished(application);
 }
 

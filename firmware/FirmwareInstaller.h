@@ -131,6 +131,7 @@ private:
     void onDeviceSetUp();
     void onDfuModeEntered();
     void onUpdateStatus(StateM state, uint32_t progress);
+    void onUpdateFinished();
     void onUpdateError(const QString &message);
 
     BleBackend *m_givenBackend;

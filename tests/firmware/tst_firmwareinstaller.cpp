@@ -2,6 +2,7 @@
 // simulated limiters with their bootloaders and an update server on
 // loopback: the steps, the outcome, what it refuses and how it fails.
 #include "DeviceProtocol.h"
+#include "DfuProtocol.h"
 #include "Firmware.h"
 #include "FirmwareDownloader.h"
 #include "FirmwareInstaller.h"
@@ -78,6 +79,7 @@ private slots:
     void failuresEndTheInstallation_data();
     void failuresEndTheInstallation();
     void recoversADeviceStuckInItsBootloader();
+    void resumedImageRefusedAtItsExecuteFails();
 
 private:
     // A package of an image of that size for that version, loaded.
@@ -404,6 +406,51 @@ void TestFirmwareInstaller::recoversADeviceStuckInItsBootloader()
     QTRY_VERIFY_WITH_TIMEOUT(watch.ended(), 30000);
     QCOMPARE(watch.outcomes, QStringList{"application"});
     QTRY_COMPARE(bootloader->activatedImage(), image);
+}
+
+// A recovery resumed after the link was lost just before the last Execute:
+// the bootloader already holds the whole image, so the client asks for the
+// Execute at once. Only the bootloader's answer says whether the image was
+// taken; when it refuses it, the recovery has failed.
+void TestFirmwareInstaller::resumedImageRefusedAtItsExecuteFails()
+{
+    m_rig->radio.removePeripheral(kDevice);
+    auto bootloader = std::make_shared<SimDfuBootloader>(kBootloader);
+    // Room to keep the init packet across links, so the image is resumed.
+    bootloader->setMaximumObjectSizes(1024, SimDfuBootloader::kDataObjectMaxSize);
+    m_rig->radio.addPeripheral(bootloader);
+    FirmwareInstaller installer(&m_rig->backend);
+    Watch watch(installer);
+    const QBluetoothDeviceInfo target(kBootloader, QStringLiteral("DfuTarg"), 0);
+    // 10000 bytes in three data objects: the eleventh control point request
+    // is the last Execute.
+    QVERIFY(installer.choosePackage(package(0x0303, SimDfuInit::Application, 10000)));
+    bootloader->addFaultFilter(SimFaults::dropLink(SimAttEvent::Write, dfu::controlPointUuid(), 11));
+    QVERIFY(installer.recover(target));
+    QTRY_VERIFY_WITH_TIMEOUT(watch.ended(), 30000);
+    QVERIFY2(watch.outcomes.first().contains(QStringLiteral("\"Execute firmware update\"")),
+             qPrintable(watch.outcomes.first()));
+    QTRY_VERIFY(m_rig->radio.connections().isEmpty());
+    QCOMPARE(bootloader->receivedImage().size(), 10000);
+
+    // The retry: the bootloader refuses the Execute of the data object.
+    bootloader->clearFaultFilters();
+    auto selectedData = std::make_shared<bool>(false);
+    bootloader->addFaultFilter([selectedData](SimAttEvent &event) {
+        if (event.kind != SimAttEvent::Write || event.characteristic != dfu::controlPointUuid())
+            return SimFault::Pass;
+        if (event.value.startsWith(QByteArray::fromHex("0602")))
+            *selectedData = true;
+        return *selectedData && event.value == QByteArray::fromHex("04") ? SimFault::Refuse : SimFault::Pass;
+    });
+    watch.outcomes.clear();
+    QVERIFY(installer.recover(target));
+    QTRY_VERIFY_WITH_TIMEOUT(watch.ended(), 30000);
+    m_rig->settle(1000);
+    QCOMPARE(watch.outcomes.size(), 1);
+    QVERIFY2(watch.outcomes.first() != QLatin1String("application"), "a refused image was reported as installed");
+    QCOMPARE(int(watch.failedIn), int(Step::Transferring));
+    QVERIFY(bootloader->activatedImage().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestFirmwareInstaller)
