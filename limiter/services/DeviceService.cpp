@@ -60,6 +60,10 @@ QString DeviceService::nameOf(const BleCharacteristic &characteristic)
 
 void DeviceService::start(BleController *controller)
 {
+    // The object of an earlier link is of no more use (its signals are
+    // already ignored as not the current service's).
+    if (m_service)
+        m_service->deleteLater();
     BleService *service = controller ? controller->createServiceObject(m_uuid, parent()) : nullptr;
     m_service = service;
     m_pendingWrites.clear();

@@ -2,6 +2,7 @@
 // authorisation, records, writes, logs, DFU, link loss and the final
 // disconnect.
 #include "BleBackend.h"
+#include "BleService.h"
 #include "DeviceProtocol.h"
 #include "DeviceSetUp.h"
 #include "FailingServicesBackend.h"
@@ -315,6 +316,8 @@ void tst_LimiterDevice::linkLossReconnects()
     QCOMPARE(rig.characteristics(SimAttEvent::Write),
              (QList<QBluetoothUuid>{settingsUuid(kDefaultLimitSet0Id + 5), settingsUuid(kUserLimitSet0Id + 7)}));
     QTRY_COMPARE(recordText(rig.device->limitSet(13).settingsName, 32), QStringLiteral("Renamed"));
+    // The service objects of the lost link went with it: one per service.
+    QTRY_COMPARE(limiter.findChildren<BleService *>(QString(), Qt::FindDirectChildrenOnly).size(), 5);
 }
 
 void tst_LimiterDevice::userDisconnectEndsForGood()
