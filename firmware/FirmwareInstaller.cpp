@@ -114,8 +114,7 @@ void FirmwareInstaller::setStep(Step step)
 
 void FirmwareInstaller::startTimer(BleTimer &timer, int milliseconds)
 {
-    if (timer.backend() != backend())
-        timer.setBackend(backend());
+    timer.setBackend(backend());
     timer.start(milliseconds);
 }
 

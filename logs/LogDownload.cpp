@@ -123,6 +123,12 @@ QString LogDownload::sessionRangeProblem(std::uint32_t firstSession, std::uint32
     return QString();
 }
 
+void LogDownload::clearLogs()
+{
+    if (m_device)
+        m_device->sendClearLogs();
+}
+
 void LogDownload::askSessions()
 {
     ++m_numbersAsked;
@@ -300,7 +306,8 @@ void LogDownload::restartTimer(std::chrono::milliseconds timeout)
         m_timer = new BleTimer(m_device ? m_device->backend() : nullptr, this);
         m_timer->setSingleShot(true);
         connect(m_timer, &BleTimer::timeout, this, &LogDownload::answerTimedOut);
-    } else if (m_device && m_timer->backend() != m_device->backend()) {
+    } else if (m_device) {
+        // The clock of the backend the device connected through.
         m_timer->setBackend(m_device->backend());
     }
     m_timer->start(int(timeout.count()));
@@ -560,7 +567,7 @@ bool LogDownload::save(LogSession &session, QStringList &problems, bool partial)
     }
     if (m_csvExport) {
         const LogWriteResult csv = exportLogCsv(m_logsDir, session, copy);
-        if (!csv.ok && csv.errorString != written.errorString)
+        if (!csv.ok)
             problems.append(tr("Session %1 could not be exported as CSV: %2.")
                                 .arg(deviceSession)
                                 .arg(withoutFinalStop(csv.errorString)));

@@ -109,6 +109,8 @@ public:
     // Asks the device for its first and last session numbers; the answer
     // rebuilds the session list (sessionsListed or sessionsRefused).
     void askSessions();
+    // Asks the device to clear its logs.
+    void clearLogs();
     bool hasSessionList() const { return m_listed; }
     // The device's sessions, newest first.
     int sessionCount() const { return int(m_states.size()); }

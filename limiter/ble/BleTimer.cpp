@@ -14,8 +14,12 @@ BleTimer::~BleTimer() = default;
 
 void BleTimer::setBackend(BleBackend *backend)
 {
+    if (!backend)
+        backend = BleBackend::instance();
+    if (backend == m_backend)
+        return;
     stop();
-    m_backend = backend ? backend : BleBackend::instance();
+    m_backend = backend;
 }
 
 qint64 BleTimer::remainingTime() const

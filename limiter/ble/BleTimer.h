@@ -20,17 +20,16 @@ class BleTimer : public QObject
 public:
     // Without a backend the process' one (BleBackend::instance()).
     explicit BleTimer(BleBackend *backend = nullptr, QObject *parent = nullptr);
-    explicit BleTimer(QObject *parent) : BleTimer(nullptr, parent) {}
     ~BleTimer() override;
 
     BleBackend *backend() const { return m_backend; }
-    // Takes effect at the next start(); a running timer is stopped.
+    // Takes effect at the next start(); a running timer is stopped unless the
+    // backend stays the same.
     void setBackend(BleBackend *backend);
 
     void setInterval(int milliseconds) { m_interval = milliseconds < 0 ? 0 : milliseconds; }
     int interval() const { return m_interval; }
     void setSingleShot(bool singleShot) { m_singleShot = singleShot; }
-    bool isSingleShot() const { return m_singleShot; }
 
     bool isActive() const { return m_active; }
     // Milliseconds until timeout(), or -1 when not active.

@@ -52,6 +52,7 @@ LoggerWidget::LoggerWidget(QWidget *parent)
     LogDownload *d = m_download;
     connect(d, &LogDownload::sessionNumbersRequested, this, &LoggerWidget::readLogNumber);
     connect(d, &LogDownload::sessionRequested, this, &LoggerWidget::readLog);
+    connect(this, &LoggerWidget::clearLogs, d, &LogDownload::clearLogs);
     connect(d, &LogDownload::sessionsListed, this, &LoggerWidget::showSessionList);
     connect(d, &LogDownload::sessionsRefused, this, [this](const QString &message) {
         showSessionList();

@@ -13,7 +13,6 @@
 
 Q_DECLARE_LOGGING_CATEGORY(lcLogger)
 
-class QListWidgetItem;
 
 namespace Ui {
 class LoggerWidget;

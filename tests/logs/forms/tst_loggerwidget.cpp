@@ -144,6 +144,7 @@ private slots:
     void folderListAndNewLogs();
     void wholeQueueIsSavedAsTheDeviceSentIt();
     void readSelectedReadsOnlyTheSelection();
+    void clearLogsReachesTheDevice();
     void outcomesShowOnRowsMessagesAndTheBox_data();
     void outcomesShowOnRowsMessagesAndTheBox();
     void unwritableFolderIsReportedOnce();
@@ -374,6 +375,15 @@ void tst_LoggerWidget::readSelectedReadsOnlyTheSelection()
     QVERIFY(notQueued(deviceItem(rig, 4)));
     QVERIFY(notQueued(deviceItem(rig, 2)));
     QCOMPARE(background(rig, 3), QColor(Qt::green));
+}
+
+void tst_LoggerWidget::clearLogsReachesTheDevice()
+{
+    LoggerRig rig;
+    QVERIFY(rig.connect());
+    emit rig.page->clearLogs();
+    const QBluetoothUuid request = DeviceProtocol::logUuid(DeviceProtocol::kLogReadRequestId);
+    QTRY_COMPARE(rig.values(SimAttEvent::Write, request), QList<QByteArray>{DeviceProtocol::logRequest(0, true)});
 }
 
 // Sessions 3 and 2 read as the row has it: the rows, the message line and
