@@ -159,8 +159,7 @@ void DFUUpdater::connectToDevice(const QBluetoothDeviceInfo &info)
     m_resumeExecute = false;
     m_dataObjectSize = kDataObjectSize;
     // The time-out runs on the clock of the backend that carries the link.
-    if (m_responseTimer.backend() != backend())
-        m_responseTimer.setBackend(backend());
+    m_responseTimer.setBackend(backend());
     m_responseTimer.start();
 
     m_controller = backend()->createCentral(info, this);
@@ -704,7 +703,7 @@ void DFUUpdater::sendData(ObjectType type, uint32_t offset)
         // The rest of the init packet in writes as long as the link carries;
         // the bootloader appends them to the one command object.
         // An MTU the platform does not report counts as the smallest, 23.
-        const int mtu = qMax(m_controller ? m_controller->mtu() : 0, 23);
+        const int mtu = qMax(m_controller ? m_controller->mtu() : 0, BleController::kDefaultMtu);
         const qsizetype chunk = qMax(1, mtu - kAttWriteHeader);
         for (qsizetype at = offset; at < data.size(); at += chunk)
             writePacket(data.mid(at, chunk));

@@ -78,6 +78,11 @@ quint32 SimAdvertisementSource::start(Handler handler)
         // time never runs far ahead of the scanner.
         scan->connection = QObject::connect(
             radio, &SimRadio::advertised, radio, [scan, radio, receiver](const SimAdvertisement &simulated) {
+                // A disconnect does not wait for a call already under way:
+                // once stop() has passed the lock, the receiver may be gone.
+                QMutexLocker lock(&scan->mutex);
+                if (scan->stopped)
+                    return;
                 QMetaObject::invokeMethod(
                     receiver,
                     [scan, simulated, hold = radio->clock().hold()] {

@@ -145,5 +145,7 @@ void SimClock::onTimer()
             runEvent(m_events.begin());
         m_now = std::max(m_now, now);
     }
+    // The timer armed above may be due at once for the events that ran.
+    m_timer->stop();
     arm();
 }

@@ -137,7 +137,7 @@ BleService *SimController::createServiceObject(const QBluetoothUuid &service, QO
 void SimController::linkEstablished(const SimConnectionPtr &link)
 {
     m_link = link;
-    m_mtu = 23;
+    m_mtu = kDefaultMtu;
     setState(QLowEnergyController::ConnectedState);
     emit connected();
 }
@@ -160,7 +160,7 @@ void SimController::linkLost(bool byRemote)
             object->invalidate();
     }
     m_services.clear();
-    m_mtu = 23;
+    m_mtu = kDefaultMtu;
     setState(QLowEnergyController::UnconnectedState);
     emit disconnected();
 }

@@ -7,9 +7,6 @@
 
 #include <QPointer>
 
-#include <algorithm>
-#include <iterator>
-
 namespace SimDfu {
 
 namespace {
@@ -21,10 +18,10 @@ void setBootloaderVersion(SimLimiter &limiter, uint16_t version)
     s_DeviceInfoBle information = limiter.deviceInformation();
     s_DeviceInfoBlock &bootloader = information.block[0];
     bootloader.version = version;
-    const QByteArray text = QStringLiteral("Boot%1.%2").arg(version >> 8).arg(version & 0xFF).toLatin1();
-    std::fill(std::begin(bootloader.versionText), std::end(bootloader.versionText), '\0');
-    std::copy_n(text.constData(), std::min<qsizetype>(text.size(), sizeof bootloader.versionText - 1),
-                bootloader.versionText);
+    // The last byte stays zero: the text is read up to it.
+    bootloader.versionText[sizeof bootloader.versionText - 1] = '\0';
+    setRecordText(bootloader.versionText, int(sizeof bootloader.versionText) - 1,
+                  QStringLiteral("Boot%1.%2").arg(version >> 8).arg(version & 0xFF));
     limiter.setDeviceInformation(information);
 }
 

@@ -766,7 +766,7 @@ void BluezDevice::onLinkDown()
 
 int BluezDevice::linkMtu() const
 {
-    return m_controller ? m_controller->mtu() : 23;
+    return m_controller ? m_controller->mtu() : BleController::kDefaultMtu;
 }
 
 BleService *BluezDevice::serviceOf(const Characteristic &characteristic) const
