@@ -86,11 +86,8 @@ void CatalogueScanner::start(const QString &directory, const QSet<QString> &list
             if (known && listed.contains(path))
                 continue;
             // A file listed as unreadable is read again: it may have been repaired.
-            if (std::optional<CatalogueEntry> entry = readCatalogueEntry(directory, path)) {
-                if (!entry->readable)
-                    qCWarning(lcViewer) << "Cannot read" << path << ":" << entry->error;
+            if (std::optional<CatalogueEntry> entry = readCatalogueEntry(directory, path))
                 batch.append(std::move(*entry));
-            }
             if (batch.size() >= std::max(kFirstBatch, delivered / 2)
                 || (!batch.isEmpty() && waiting.elapsed() >= kBatchWaitMs))
                 deliver(false);

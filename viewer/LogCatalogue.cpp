@@ -1,5 +1,7 @@
 #include "LogCatalogue.h"
 
+#include "ViewerDiagnostics.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 
@@ -77,6 +79,7 @@ std::optional<CatalogueEntry> readCatalogueEntry(const QString &baseDir, const Q
         entry.error = QString::fromLocal8Bit(e.what());
         entry.row = LogListRow{QStringLiteral("File corrupted"), relativeFolder(baseDir, filePath),
                                QFileInfo(filePath).fileName(), QString()};
+        qCWarning(lcViewer) << "Cannot read" << filePath << ":" << entry.error;
     }
     return entry;
 }

@@ -335,8 +335,6 @@ void MainWindow::processLogFile(QString baseDir, QString filename)
             removeRowsOf({filename});
         return;
     }
-    if (!entry->readable)
-        qCWarning(lcViewer) << "Cannot read" << filename << ":" << entry->error;
     addEntries({*entry});
 }
 
